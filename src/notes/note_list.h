@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace almanor {
+
+// One note of the list of all notes: the line the overview shows and the file it came from.
+// Keeping both in one entry means the two can never get out of step.
+struct NoteListEntry {
+    std::string line; // "MM/DD/YYYY  -  [alarm  -  ]text", UTF-8, line breaks kept
+    std::string path; // full path of the note file, UTF-8
+};
+
+// Newest note first (descending file name).
+using NoteList = std::vector<NoteListEntry>;
+
+} // namespace almanor
