@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,10 @@ std::string withTrailingSeparator(std::string_view folder, char separator = kPat
 // Folder and file name joined by one separator.
 std::string joinPath(std::string_view folder, std::string_view name,
                      char separator = kPathSeparator);
+
+// A path from UTF-8 text and back, the same on every platform (a plain std::string would be
+// taken in the ANSI code page on Windows).
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string pathToUtf8(const std::filesystem::path& path);
 
 } // namespace almanor

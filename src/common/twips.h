@@ -1,0 +1,17 @@
+#pragma once
+
+namespace almanor {
+
+// Window positions and sizes are kept in twips, 15 to a logical pixel.
+inline constexpr float kTwipsPerPixel = 15.0f;
+
+constexpr float pixelsToTwips(float pixels) {
+    return pixels * kTwipsPerPixel;
+}
+
+constexpr int twipsToPixels(float twips) {
+    const float pixels = twips / kTwipsPerPixel;
+    return static_cast<int>(pixels < 0 ? pixels - 0.5f : pixels + 0.5f);
+}
+
+} // namespace almanor

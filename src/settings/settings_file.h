@@ -1,0 +1,31 @@
+#pragma once
+
+#include "common/atomic_file.h"
+#include "settings/settings.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace almanor {
+
+inline constexpr std::string_view kSettingsFileName = "options.cfg";
+
+// The one line of options.cfg without its line end, twelve comma-separated fields.
+std::string formatSettingsLine(const Settings& settings);
+
+// Reads the twelve fields of a settings file's text. Returns nothing when the text ends
+// before the twelfth field or a value does not fit its setting; text after the twelfth field
+// is ignored.
+std::optional<Settings> parseSettingsText(std::string_view text);
+
+// Reads appFolder + "options.cfg"; on any failure (missing, unreadable, too few fields, a
+// number that does not fit) the defaults, silently.
+Settings loadSettingsFile(std::string_view appFolder);
+
+// Replaces appFolder + "options.cfg" atomically with the line and CR LF. On failure the old
+// file is left as it was.
+FileResult writeSettingsFile(std::string_view appFolder, const Settings& settings,
+                             const WriteFaultHook& fault = {});
+
+} // namespace almanor
