@@ -1,0 +1,79 @@
+#pragma once
+
+#include "alarm/local_date_time.h"
+#include "alarm/time_of_day.h"
+#include "common/date.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace almanor {
+
+// Whether an alarm set for `entered` on the note of `selected` has already gone by: any
+// time on an earlier day, or an earlier second of today. The present second still counts
+// as to come, and a later day never lies in the past.
+bool alarmLiesInPast(const Date& selected, const Date& today, const TimeOfDay& entered,
+                     const TimeOfDay& now);
+
+// What one clock tick found.
+struct AlarmTick {
+    // The armed moment that came due since the previous tick. Play the alarm for it.
+    std::optional<LocalDateTime> alarm;
+    // The present day differs from the day of the previous tick.
+    bool dayChanged = false;
+
+    bool fireAlarm() const { return alarm.has_value(); }
+};
+
+// Decides, tick by tick, when the alarm of today's note fires and when the hourly chime
+// sounds.
+//
+// The alarm is not matched against the present second alone: a tick can come late, and the
+// seconds spent playing a sound or waiting for a message box are never ticked at all. Each
+// tick therefore examines everything from the previous tick (exclusive) up to the present
+// (inclusive), and an armed time inside that span fires once, late if need be. The first
+// tick, and the first after the wall clock went backwards, examine only the present second:
+// nothing before the program started (or before the clock was set back) is caught up.
+//
+// An armed alarm belongs to the day of its note. It fires on that day only, and each armed
+// moment fires at most once, even when the clock is set back over it. As soon as a tick
+// falls on a day other than the armed one, the clock asks for the alarm of the new day's
+// note and arms that, within the same tick, so an alarm at 12:00:00 AM is not lost to the
+// change of day. A new time set for today after the alarm fired is a new alarm and fires
+// at its time.
+//
+// With the alarm switched off, a due moment passes unfired and stays passed: switching the
+// alarm on later does not bring back the alarm the user chose not to hear.
+class AlarmClock {
+public:
+    // The alarm text of the note of a day (nothing when the day has no note or no alarm).
+    using AlarmTextOfDay = std::function<std::optional<std::string>(const Date&)>;
+
+    explicit AlarmClock(AlarmTextOfDay alarmTextOfDay);
+
+    // Arms the alarm of the note of `day` with the text of its alarm field; nothing, or an
+    // empty text, disarms. A text that is not a time of day (a damaged note file) is held
+    // but never fires.
+    void arm(const Date& day, const std::optional<std::string>& alarmText);
+
+    // One tick at the present moment `now`.
+    AlarmTick tick(const LocalDateTime& now, bool alarmOn);
+
+    // Whether the hourly chime sounds at `now`, read afresh after the alarm of this tick has
+    // been played: only at minute 0, second 0, never caught up, and never twice for the same
+    // hour. A true answer counts as chimed.
+    bool takeChime(const LocalDateTime& now, bool chimeOn);
+
+private:
+    std::optional<long long> dueMoment(long long after, long long upTo) const;
+
+    AlarmTextOfDay alarmTextOfDay_;
+    std::optional<Date> armedDay_;
+    std::optional<TimeOfDay> armedTime_;
+    std::optional<long long> examinedUpTo_;
+    std::optional<long long> lastFired_;
+    std::optional<long long> lastChimedHour_;
+};
+
+} // namespace almanor
