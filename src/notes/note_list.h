@@ -10,6 +10,8 @@ namespace almanor {
 struct NoteListEntry {
     std::string line; // "MM/DD/YYYY  -  [alarm  -  ]text", UTF-8, line breaks kept
     std::string path; // full path of the note file, UTF-8
+
+    friend bool operator==(const NoteListEntry&, const NoteListEntry&) = default;
 };
 
 // Newest note first (descending file name).

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "common/date.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace almanor {
+
+// A note file holds one record of four quoted fields:
+//   "dailynotes","<note text>","MM/DD/YYYY","<alarm text>" CR LF
+// Nothing inside a field is escaped, which is why a field can never hold a double quote.
+
+inline constexpr std::string_view kNoteMarker = "dailynotes";
+inline constexpr std::string_view kNoteFileExtension = ".dnf";
+
+// "YYYYMMDD.dnf": the year in decimal, month and day with two digits. Names sort in date
+// order, which the note list relies on.
+std::string noteFileName(const Date& date);
+
+// The date field of the record, "MM/DD/YYYY" (the year in decimal as in the file name).
+std::string noteDateField(const Date& date);
+
+// True for names ending in ".dnf" (any letter case on Windows, where the file system
+// ignores it; exactly ".dnf" elsewhere).
+bool isNoteFileName(std::string_view name);
+
+// The text with every straight double quote replaced by the closing curly quote U+201D and
+// nothing else changed. A saved note holds its quotes in this form; the calendar window shows
+// typed quotes this way at once so that what the user sees is what is stored.
+std::string replaceDoubleQuotes(std::string_view text);
+
+// The bytes of the file for a note (text and alarm in UTF-8), in the file's code page.
+std::string encodeNoteRecord(const Date& date, std::string_view text, std::string_view alarm);
+
+// The four fields as read, in UTF-8.
+struct NoteRecord {
+    std::string marker;
+    std::string text;
+    std::string date;
+    std::string alarm;
+
+    bool isNote() const { return marker == kNoteMarker; }
+    friend bool operator==(const NoteRecord&, const NoteRecord&) = default;
+};
+
+// Reads the first four fields of decoded (UTF-8) file text. A field that begins with a double
+// quote runs to the next double quote, line breaks included (to the end when none follows);
+// anything after it up to the next comma or line end is skipped. A field without quotes runs
+// to the next comma or line end. A comma or a line end separates fields; a comma always
+// starts another field, possibly empty. Nothing when the text ends before the fourth field.
+std::optional<NoteRecord> parseNoteRecord(std::string_view text);
+
+// Decodes the bytes of a note file (Windows-1252 or UTF-8) and reads its record.
+std::optional<NoteRecord> readNoteRecord(std::string_view bytes);
+
+} // namespace almanor

@@ -1,0 +1,127 @@
+#include "notes/note_store.h"
+
+#include "common/app_folder.h"
+#include "notes/note_record.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace almanor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+LoadResult unreadable(const Date& date, const std::string& why) {
+    LoadResult result;
+    result.status = LoadResult::Status::Unreadable;
+    result.reason = "The note file " + noteFileName(date) + " " + why + ".";
+    return result;
+}
+
+} // namespace
+
+NoteStore::NoteStore(std::string appFolder) : folder_(std::move(appFolder)) {}
+
+std::string NoteStore::notePath(const Date& date) const {
+    return joinPath(folder_, noteFileName(date));
+}
+
+LoadResult NoteStore::load(const Date& date) const {
+    const fs::path path = pathFromUtf8(notePath(date));
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found) {
+        return {};
+    }
+    if (error) {
+        return unreadable(date, "cannot be opened (" + error.message() + ")");
+    }
+    if (!fs::is_regular_file(status)) {
+        return unreadable(date, "is not a file");
+    }
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) {
+        return unreadable(date, "cannot be read");
+    }
+    std::optional<NoteRecord> record = readNoteRecord(bytes);
+    if (!record) {
+        return unreadable(date, "is incomplete (it holds fewer than four fields)");
+    }
+    if (!record->isNote()) {
+        return unreadable(date, "is not a note (it does not begin with \"dailynotes\")");
+    }
+    LoadResult result;
+    result.status = LoadResult::Status::Loaded;
+    result.text = std::move(record->text);
+    result.alarm = std::move(record->alarm);
+    return result;
+}
+
+FileResult NoteStore::save(const Date& date, std::string_view text, std::string_view alarm) {
+    const fs::path path = pathFromUtf8(notePath(date));
+    if (text.empty() && alarm.empty()) {
+        FileResult removed = removeFile(path, true);
+        if (!removed) {
+            removed.error = "The emptied note for " + noteDateField(date) + " was not removed. " +
+                            removed.error;
+        }
+        return removed;
+    }
+    FileResult written = writeFileAtomically(path, encodeNoteRecord(date, text, alarm));
+    if (!written) {
+        written.error = "The note for " + noteDateField(date) + " was not saved. " + written.error;
+    }
+    return written;
+}
+
+FileResult NoteStore::removeNote(const Date& date) {
+    std::error_code error;
+    const bool removed = fs::remove(pathFromUtf8(notePath(date)), error);
+    if (error) {
+        return FileResult::failure("The note for " + noteDateField(date) +
+                                   " could not be deleted (" + error.message() + ").");
+    }
+    if (!removed) {
+        return FileResult::failure(std::string(kNothingToDelete));
+    }
+    return FileResult::success();
+}
+
+FileResult NoteStore::removeAllNotes() {
+    std::error_code error;
+    std::vector<fs::path> notes;
+    for (fs::directory_iterator it(pathFromUtf8(folder_), error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code typeError;
+        if (isNoteFileName(pathToUtf8(it->path().filename())) && it->is_regular_file(typeError)) {
+            notes.push_back(it->path());
+        }
+    }
+    if (error) {
+        return FileResult::failure("The note files could not be listed (" + error.message() + ").");
+    }
+    if (notes.empty()) {
+        return FileResult::failure(std::string(kNothingToDelete));
+    }
+    std::string failed;
+    std::size_t failures = 0;
+    for (const fs::path& note : notes) {
+        // A file that vanished meanwhile is as good as deleted.
+        fs::remove(note, error);
+        if (error) {
+            failed += (failures == 0 ? "" : ", ") + pathToUtf8(note.filename()) + " (" +
+                      error.message() + ")";
+            ++failures;
+        }
+    }
+    if (failures > 0) {
+        return FileResult::failure(std::to_string(failures) + " of " +
+                                   std::to_string(notes.size()) +
+                                   " note files could not be deleted: " + failed + ".");
+    }
+    return FileResult::success();
+}
+
+} // namespace almanor
