@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +14,20 @@ struct Date {
     int month = 1;
     int day = 1;
 
-    friend auto operator<=>(const Date&, const Date&) = default;
+    // Written out rather than defaulted with <=>: Qt's moc cannot read <compare>.
+    friend bool operator==(const Date& a, const Date& b) {
+        return a.year == b.year && a.month == b.month && a.day == b.day;
+    }
+    friend bool operator!=(const Date& a, const Date& b) { return !(a == b); }
+    friend bool operator<(const Date& a, const Date& b) {
+        if (a.year != b.year) {
+            return a.year < b.year;
+        }
+        return a.month != b.month ? a.month < b.month : a.day < b.day;
+    }
+    friend bool operator>(const Date& a, const Date& b) { return b < a; }
+    friend bool operator<=(const Date& a, const Date& b) { return !(b < a); }
+    friend bool operator>=(const Date& a, const Date& b) { return !(a < b); }
 
     bool isValid() const;
     // Days since 1970-01-01; negative before it.

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"deleteDaysLowestThatFits",
                   "-32768,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,\"a\",\"b\"",
                   true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ParseCase>& param) { return std::string(param.param.name); });
 
 TEST(SettingsParse, thirteenthFieldIsIgnored) {
     const auto s = parseSettingsText(std::string(kDefaultLine) + ",\"extra\",#TRUE#\r\n");

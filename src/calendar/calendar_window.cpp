@@ -1,0 +1,450 @@
+#include "calendar/calendar_window.h"
+
+#include "alarm/alarm_ticker.h"
+#include "calendar/calendar_face.h"
+#include "calendar/hotspot.h"
+#include "calendar/month_calendar.h"
+#include "calendar/note_edit.h"
+#include "common/twips.h"
+#include "shell/program.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QWindow>
+
+namespace almanor {
+
+namespace {
+
+// Interval of the slide timers: about one frame, so each step can be seen.
+constexpr int kSlideIntervalMs = 15;
+
+void placeTwips(QWidget* widget, float left, float top, float width, float height) {
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
+QString withShortcut(const QString& tip, const QKeySequence& keys) {
+    return tip + QStringLiteral("\nShortcut: ") + keys.toString(QKeySequence::NativeText);
+}
+
+} // namespace
+
+CalendarWindow::CalendarWindow(Program& program) : QWidget(nullptr), program_(program) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Almanor"));
+    setAccessibleName(QStringLiteral("Almanor"));
+    setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
+    buildControls();
+    addShortcuts();
+}
+
+CalendarWindow::~CalendarWindow() = default;
+
+void CalendarWindow::buildControls() {
+    calendar_ = new MonthCalendar(this);
+    placeTwips(calendar_, 1875, 240, 2325, 2325);
+    connect(calendar_, &MonthCalendar::dateChange, this, &CalendarWindow::onDateChange);
+
+    noteBox_ = new NoteEdit(this);
+    placeTwips(noteBox_, 90, 2640, 4020, 1245);
+    noteBox_->setAccessibleName(QStringLiteral("Note"));
+    QPalette notePalette = noteBox_->palette();
+    notePalette.setColor(QPalette::Base, QColor(224, 224, 224));
+    notePalette.setColor(QPalette::Text, Qt::black);
+    noteBox_->setPalette(notePalette);
+    connect(noteBox_, &NoteEdit::noteChanged, this, &CalendarWindow::onNoteChanged);
+
+    alarmField_ = new QLineEdit(this);
+    placeTwips(alarmField_, 810, 2280, 990, 285);
+    alarmField_->setAccessibleName(QStringLiteral("Alarm time"));
+    alarmField_->setToolTip(QStringLiteral("Click to set the alarm time"));
+    alarmField_->installEventFilter(this);
+    connect(alarmField_, &QLineEdit::textChanged, this, &CalendarWindow::onAlarmFieldChanged);
+
+    allOption_ = new QRadioButton(QStringLiteral("All"), this);
+    thisNoteOption_ = new QRadioButton(QStringLiteral("This Note"), this);
+    placeTwips(allOption_, 375, 915, 510, 270);
+    placeTwips(thisNoteOption_, 870, 915, 1020, 270);
+    for (QRadioButton* option : {allOption_, thisNoteOption_}) {
+        QPalette palette = option->palette();
+        palette.setColor(QPalette::Window, QColor(128, 128, 128));
+        palette.setColor(QPalette::WindowText, Qt::white);
+        option->setPalette(palette);
+        option->setAutoFillBackground(true);
+    }
+    thisNoteOption_->setChecked(true);
+    connect(allOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(true); });
+    connect(thisNoteOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(false); });
+
+    clockLabel_ = new QLabel(this);
+    placeTwips(clockLabel_, 675, 1905, 915, 240);
+    clockLabel_->setAlignment(Qt::AlignCenter);
+    clockLabel_->setToolTip(QStringLiteral("The Current Time"));
+    clockLabel_->setAttribute(Qt::WA_TranslucentBackground);
+    QFont clockFont(QStringLiteral("Arial"));
+    clockFont.setPointSizeF(9);
+    clockFont.setBold(true);
+    clockLabel_->setFont(clockFont);
+    clockLabel_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+
+    struct Spot {
+        float left, top, width, height;
+        const char* name;
+        const char* tip;
+        QKeySequence keys;
+        void (CalendarWindow::*command)();
+    };
+    const Spot spots[] = {
+        {1680, 285, 195, 225, "Back a month", "Back A Month", QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+         &CalendarWindow::backAMonth},
+        {1680, 480, 210, 225, "Today", "Today", QKeySequence(Qt::CTRL | Qt::Key_T),
+         &CalendarWindow::goToToday},
+        {1680, 660, 210, 270, "Forward a month", "Forward A Month",
+         QKeySequence(Qt::CTRL | Qt::Key_PageDown), &CalendarWindow::forwardAMonth},
+        {390, 1215, 630, 285, "Clear", nullptr, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+         &CalendarWindow::deleteNotes},
+        {1065, 1500, 615, 270, "View", nullptr, QKeySequence(Qt::CTRL | Qt::Key_L),
+         &CalendarWindow::view},
+        {3765, -15, 240, 270, "Help", nullptr, QKeySequence(Qt::Key_F1), &CalendarWindow::help},
+        {4005, -30, 255, 240, "Quit", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q),
+         &CalendarWindow::quit},
+        {330, 3930, 1005, 300, "About", "About", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+         &CalendarWindow::showAbout},
+        {1740, 3915, 1110, 345, "Options", nullptr, QKeySequence(Qt::CTRL | Qt::Key_O),
+         &CalendarWindow::showOptions},
+        {3270, 3885, 930, 555, "Slide away", "Slide Back ", QKeySequence(Qt::Key_Escape),
+         &CalendarWindow::startSlideAway},
+    };
+    for (const Spot& spot : spots) {
+        auto* hotspot = new Hotspot(QString::fromLatin1(spot.name), this);
+        placeTwips(hotspot, spot.left, spot.top, spot.width, spot.height);
+        const QString tip = spot.tip != nullptr ? QString::fromLatin1(spot.tip)
+                                                : QString::fromLatin1(spot.name);
+        hotspot->setToolTip(withShortcut(tip, spot.keys));
+        hotspot->setAccessibleDescription(spot.keys.toString(QKeySequence::NativeText));
+        connect(hotspot, &Hotspot::clicked, this, spot.command);
+        auto* shortcut = new QShortcut(spot.keys, this);
+        connect(shortcut, &QShortcut::activated, this, spot.command);
+    }
+
+    edgeStrip_ = new Hotspot(QStringLiteral("Open"), this);
+    placeTwips(edgeStrip_, -45, -75, 120, 4680);
+    edgeStrip_->setCursor(Qt::ArrowCursor);
+    connect(edgeStrip_, &Hotspot::mouseMoved, this, &CalendarWindow::edgeStripTouched);
+}
+
+void CalendarWindow::addShortcuts() {
+    auto* all = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), this);
+    connect(all, &QShortcut::activated, this, [this] {
+        allOption_->setChecked(true);
+        setAllNotesScope(true);
+    });
+    auto* thisNote = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_N), this);
+    connect(thisNote, &QShortcut::activated, this, [this] {
+        thisNoteOption_->setChecked(true);
+        setAllNotesScope(false);
+    });
+    allOption_->setToolTip(withShortcut(QStringLiteral("Clear and View act on all notes"),
+                                        all->key()));
+    thisNoteOption_->setToolTip(withShortcut(
+        QStringLiteral("Clear and View act on the selected day's note"), thisNote->key()));
+}
+
+void CalendarWindow::formLoad() {
+    program_.allNotesScope = false;
+    ticker_ = new AlarmTicker(program_, *this, this); // starts the one-second clock
+    slideAwayTimer_.setInterval(kSlideIntervalMs);
+    slideOutTimer_.setInterval(kSlideIntervalMs);
+    connect(&slideAwayTimer_, &QTimer::timeout, this, &CalendarWindow::slideAwayTick);
+    connect(&slideOutTimer_, &QTimer::timeout, this, &CalendarWindow::slideOutTick);
+    const ScreenMetrics& screen = program_.platform().screen;
+    setLeftTwips(screen.widthTwips() - kWidthTwips);
+    move(x(), twipsToPixels((screen.heightTwips() - kHeightTwips) / 2));
+    noteBox_->setNoteText(QString());
+    const QDate today = program_.platform().clock.now().date();
+    calendar_->setToday(Date{today.year(), today.month(), today.day()});
+    calendar_->setValue(Date{today.year(), today.month(), today.day()});
+    program_.markNoteDays();
+}
+
+Date CalendarWindow::selectedDate() const {
+    Date date = calendar_->value();
+    date.year = calendar_->year();
+    return date;
+}
+
+void CalendarWindow::onDateChange() {
+    if (calendar_->year() < 1000) {
+        calendar_->setYear(1000);
+    }
+    program_.refreshNoteList();
+    program_.markNoteDays();
+    program_.loadNote();
+}
+
+void CalendarWindow::onNoteChanged() {
+    if (!fillingFields_) {
+        program_.saveNote();
+    }
+}
+
+void CalendarWindow::onAlarmFieldChanged() {
+    const QString text = alarmField_->text();
+    if (text == lastAlarmText_) {
+        return;
+    }
+    lastAlarmText_ = text;
+    if (!fillingFields_) {
+        program_.saveNote();
+    }
+    armFromAlarmField();
+}
+
+void CalendarWindow::armFromAlarmField() {
+    const QDate today = program_.platform().clock.now().date();
+    if (selectedDate() != Date{today.year(), today.month(), today.day()}) {
+        return;
+    }
+    const QString text = alarmField_->text();
+    if (text.isEmpty()) {
+        program_.armedAlarm.reset();
+    } else {
+        program_.armedAlarm = text.toStdString();
+    }
+}
+
+void CalendarWindow::showLoadedNote(const QString& text, const QString& alarm) {
+    fillingFields_ = true;
+    lockReason_.reset();
+    noteBox_->setReadOnly(false);
+    alarmField_->setEnabled(true);
+    noteBox_->setPlaceholderText(QString());
+    noteBox_->setToolTip(QString());
+    alarmField_->setText(alarm);
+    noteBox_->setNoteText(text);
+    fillingFields_ = false;
+    armFromAlarmField();
+}
+
+void CalendarWindow::showUnreadableNote(const QString& reason) {
+    showLoadedNote(QString(), QString());
+    lockReason_ = reason;
+    noteBox_->setReadOnly(true);
+    alarmField_->setEnabled(false);
+    const QString message = QStringLiteral("This day's note file cannot be read, so it is left "
+                                           "untouched: %1")
+                                .arg(reason);
+    noteBox_->setPlaceholderText(message);
+    noteBox_->setToolTip(message);
+}
+
+void CalendarWindow::reportSaveResult(bool ok, const QString& error) {
+    if (ok) {
+        saveFailureShown_ = false;
+        noteBox_->setToolTip(QString());
+        return;
+    }
+    const QString message =
+        QStringLiteral("The note for %1 could not be saved.\n%2\nYour text stays in the window "
+                       "and is saved with your next change once saving works again.")
+            .arg(QString::fromStdString(formatDateText(selectedDate())), error);
+    noteBox_->setToolTip(message);
+    if (!saveFailureShown_) {
+        saveFailureShown_ = true; // once per failure spell, not at every keystroke
+        program_.msgAnswer = program_.platform().messageBox.show(message, msg::Exclamation);
+    }
+}
+
+void CalendarWindow::backAMonth() {
+    if (calendar_->month() > 1) {
+        calendar_->setMonth(calendar_->month() - 1);
+    } else {
+        calendar_->setYear(calendar_->year() - 1);
+        calendar_->setMonth(12);
+    }
+}
+
+void CalendarWindow::forwardAMonth() {
+    if (calendar_->month() < 12) {
+        calendar_->setMonth(calendar_->month() + 1);
+    } else {
+        calendar_->setYear(calendar_->year() + 1);
+        calendar_->setMonth(1);
+    }
+}
+
+void CalendarWindow::goToToday() {
+    const QDate today = program_.platform().clock.now().date();
+    calendar_->setValue(Date{today.year(), today.month(), today.day()});
+}
+
+void CalendarWindow::setAllNotesScope(bool all) {
+    program_.allNotesScope = all;
+}
+
+void CalendarWindow::deleteNotes() {
+    MessageBoxService& box = program_.platform().messageBox;
+    NoteStore store = program_.noteStore();
+    FileResult result;
+    if (program_.allNotesScope) {
+        if (box.show(QStringLiteral("Delete All Notes?"), msg::OkCancel,
+                     QStringLiteral("Delete?")) != msg::Ok) {
+            return;
+        }
+        result = store.removeAllNotes();
+    } else {
+        result = store.removeNote(selectedDate());
+    }
+    if (!result) {
+        program_.msgAnswer =
+            box.show(result.error.empty() ? QStringLiteral("No Note Files Were Found To Delete!")
+                                          : QString::fromStdString(result.error),
+                     msg::OkOnly);
+        return;
+    }
+    program_.refreshNoteList();
+    // The user chose to delete: an unreadable file is gone now, so the fields work again.
+    showLoadedNote(noteBox_->noteText(), alarmField_->text());
+    noteBox_->setNoteText(QString());
+    alarmField_->setText(QString());
+}
+
+void CalendarWindow::view() {
+    if (program_.allNotesScope) {
+        program_.showNoteList();
+    } else if (!noteBox_->noteText().isEmpty()) {
+        program_.msgAnswer = program_.platform().messageBox.show(noteBox_->noteText(), msg::OkOnly);
+    }
+}
+
+void CalendarWindow::help() {
+    const QString path = program_.appFilePath(QStringLiteral("almanor.hlp"));
+    if (!program_.platform().help.showContents(path)) {
+        program_.msgAnswer = program_.platform().messageBox.show(
+            QStringLiteral("The help file could not be opened:\n%1").arg(path), msg::Exclamation);
+    }
+}
+
+void CalendarWindow::quit() {
+    if (program_.platform().messageBox.show(program_.quitPrompt, msg::OkCancel,
+                                            QStringLiteral("Quit?")) == msg::Ok) {
+        program_.endProgram();
+    }
+}
+
+void CalendarWindow::showAbout() {
+    program_.showAboutWindow();
+}
+
+void CalendarWindow::showOptions() {
+    program_.showOptionsWindow();
+}
+
+float CalendarWindow::slideStep() const {
+    return slideStepFor(numericValue(program_.settings.slideSpeed));
+}
+
+void CalendarWindow::startSlideAway() {
+    slideAwayTimer_.start();
+}
+
+void CalendarWindow::startSlideOut() {
+    slideOutTimer_.start();
+}
+
+bool CalendarWindow::isParked() const {
+    return almanor::isParked(*this);
+}
+
+void CalendarWindow::slideAwayTick() {
+    if (almanor::slideAwayTick(*this, slideStep())) {
+        slideAwayTimer_.stop();
+    }
+}
+
+void CalendarWindow::slideOutTick() {
+    if (almanor::slideOutTick(*this, slideStep())) {
+        slideOutTimer_.stop();
+    }
+}
+
+void CalendarWindow::edgeStripTouched() {
+    // Without a tray icon the strip is the only way back to a parked window.
+    const TrayIcon& tray = program_.platform().tray;
+    const bool trayReachable = tray.isAvailable() && tray.isShown();
+    if (isParked() && (isOn(program_.settings.umouse) || !trayReachable)) {
+        startSlideOut();
+    }
+}
+
+float CalendarWindow::leftTwips() const {
+    return leftTwips_;
+}
+
+void CalendarWindow::setLeftTwips(float left) {
+    leftTwips_ = left;
+    move(twipsToPixels(left), y());
+}
+
+float CalendarWindow::screenWidth() const {
+    return program_.platform().screen.widthTwips();
+}
+
+float CalendarWindow::windowWidth() const {
+    return kWidthTwips;
+}
+
+float CalendarWindow::left() const {
+    return leftTwips();
+}
+
+void CalendarWindow::setLeft(float left) {
+    setLeftTwips(left);
+}
+
+void CalendarWindow::setStaysOnTop(bool onTop) {
+    // Changing the flag on the native window keeps it where it is; setting it on the widget
+    // would hide and re-create the window.
+    if (QWindow* window = windowHandle()) {
+        window->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    }
+}
+
+bool CalendarWindow::staysOnTop() const {
+    if (const QWindow* window = windowHandle()) {
+        return window->flags().testFlag(Qt::WindowStaysOnTopHint);
+    }
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void CalendarWindow::bringToFront() {
+    setStaysOnTop(true);
+    raise();
+    setStaysOnTop(false);
+}
+
+void CalendarWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    paintCalendarFace(painter, rect());
+}
+
+bool CalendarWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == alarmField_ && event->type() == QEvent::FocusIn) {
+        // The alarm field never takes typing: focusing it opens the alarm time dialog.
+        noteBox_->setFocus();
+        program_.openTimeDialog();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace almanor

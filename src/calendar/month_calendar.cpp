@@ -1,0 +1,142 @@
+#include "calendar/month_calendar.h"
+
+#include <QCalendarWidget>
+#include <QSignalBlocker>
+#include <QTextCharFormat>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace almanor {
+
+namespace {
+
+QDate toQDate(const Date& d) {
+    return QDate(d.year, d.month, d.day);
+}
+
+Date fromQDate(const QDate& d) {
+    return Date{d.year(), d.month(), d.day()};
+}
+
+// A date with the day clamped to the month's length, as when stepping from 31 March to April.
+Date clampedDate(int year, int month, int day) {
+    return Date{year, month, std::min(day, daysInMonth(year, month))};
+}
+
+} // namespace
+
+MonthCalendar::MonthCalendar(QWidget* parent)
+    : QWidget(parent), view_(new QCalendarWidget(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    view_->setNavigationBarVisible(false); // the window has its own month buttons
+    view_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    view_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    view_->setGridVisible(false);
+    view_->setMinimumDate(QDate(100, 1, 1));
+    view_->setMaximumDate(QDate(9999, 12, 31));
+    view_->setAccessibleName(QStringLiteral("Calendar"));
+    // No date is selected until the window sets one, so its first write always raises the
+    // change that loads the day's note.
+    value_ = Date{0, 0, 0};
+    today_ = value_;
+    connect(view_, &QCalendarWidget::selectionChanged, this, &MonthCalendar::selectFromView);
+    connect(view_, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
+        // Paging with the keyboard (e.g. Page Down) moves the selection along with the page.
+        if (year == value_.year && month == value_.month) {
+            return;
+        }
+        // A click on a day of the neighbouring month selects that day, not the same day number.
+        const QDate selected = view_->selectedDate();
+        if (selected.year() == year && selected.month() == month) {
+            setValue(fromQDate(selected));
+        } else {
+            setValue(clampedDate(year, month, value_.day));
+        }
+    });
+}
+
+void MonthCalendar::setValue(const Date& date) {
+    if (date == value_ || !date.isValid()) {
+        return;
+    }
+    value_ = date;
+    {
+        const QSignalBlocker blocker(view_);
+        view_->setSelectedDate(toQDate(date));
+        view_->setCurrentPage(date.year, date.month);
+    }
+    applyFormats();
+    emit dateChange();
+}
+
+void MonthCalendar::setYear(int year) {
+    setValue(clampedDate(year, value_.month, value_.day));
+}
+
+void MonthCalendar::setMonth(int month) {
+    if (month < 1 || month > 12) {
+        return;
+    }
+    setValue(clampedDate(value_.year, month, value_.day));
+}
+
+void MonthCalendar::setDayMark(int day, bool marked) {
+    if (day >= 1 && day <= 31) {
+        pendingMarks_[static_cast<std::size_t>(day)] = marked;
+    }
+}
+
+bool MonthCalendar::dayMark(int day) const {
+    return day >= 1 && day <= 31 && pendingMarks_[static_cast<std::size_t>(day)];
+}
+
+void MonthCalendar::refreshMarks() {
+    shownMarks_ = pendingMarks_;
+    const int length = daysInMonth(value_.year, value_.month);
+    for (int day = length + 1; day <= 31; ++day) {
+        shownMarks_[static_cast<std::size_t>(day)] = false;
+    }
+    applyFormats();
+}
+
+bool MonthCalendar::isDayShownMarked(int day) const {
+    return day >= 1 && day <= 31 && shownMarks_[static_cast<std::size_t>(day)];
+}
+
+void MonthCalendar::setToday(const Date& today) {
+    if (today != today_) {
+        today_ = today;
+        applyFormats();
+    }
+}
+
+void MonthCalendar::selectFromView() {
+    setValue(fromQDate(view_->selectedDate()));
+}
+
+void MonthCalendar::applyFormats() {
+    view_->setDateTextFormat(QDate(), QTextCharFormat()); // forget the previous month's marks
+    // Both colours are set, so a marked day reads the same in light and dark desktop themes.
+    QTextCharFormat marked;
+    marked.setBackground(QColor(255, 213, 79));
+    marked.setForeground(QColor(40, 30, 0));
+    marked.setFontWeight(QFont::Bold);
+    const int length = daysInMonth(value_.year, value_.month);
+    for (int day = 1; day <= length; ++day) {
+        if (shownMarks_[static_cast<std::size_t>(day)]) {
+            view_->setDateTextFormat(QDate(value_.year, value_.month, day), marked);
+        }
+    }
+    if (today_.isValid()) {
+        const QDate today = toQDate(today_);
+        QTextCharFormat format = view_->dateTextFormat(today);
+        format.setFontUnderline(true);
+        format.setFontWeight(QFont::Black);
+        view_->setDateTextFormat(today, format);
+    }
+}
+
+} // namespace almanor

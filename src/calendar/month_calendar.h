@@ -1,0 +1,57 @@
+#pragma once
+
+#include "common/date.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCalendarWidget;
+
+namespace almanor {
+
+// The month view of the calendar window. It holds one selected date and raises dateChange
+// synchronously, inside the write that changed it (and for a user's pick), exactly once per
+// real change and never when the date stays the same, so the window's handlers can rely on
+// the nesting. Years 100 to 9999 can be selected, so that a step below the year 1000 can be
+// seen and put back by the window.
+class MonthCalendar final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MonthCalendar(QWidget* parent = nullptr);
+
+    Date value() const { return value_; }
+    void setValue(const Date& date);
+    int year() const { return value_.year; }
+    void setYear(int year);
+    int month() const { return value_.month; }
+    void setMonth(int month);
+
+    // Marks take effect at the next refreshMarks; a day past the month's end changes nothing.
+    void setDayMark(int day, bool marked);
+    bool dayMark(int day) const;
+    void refreshMarks();
+    // The marks as drawn since the last refreshMarks.
+    bool isDayShownMarked(int day) const;
+
+    // Today is drawn distinctly; the window tells the control which day that is.
+    void setToday(const Date& today);
+
+    QCalendarWidget* view() const { return view_; }
+
+signals:
+    void dateChange();
+
+private:
+    void selectFromView();
+    void applyFormats();
+
+    QCalendarWidget* view_;
+    Date value_;
+    Date today_;
+    std::array<bool, 32> pendingMarks_{};
+    std::array<bool, 32> shownMarks_{};
+};
+
+} // namespace almanor

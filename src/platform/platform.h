@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDateTime>
+#include <QMenu>
+#include <QPoint>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace almanor {
+
+// Message box styles and answers, as the program's messages are written down.
+namespace msg {
+inline constexpr int OkOnly = 0;
+inline constexpr int OkCancel = 1;
+inline constexpr int Exclamation = 48;
+inline constexpr int Ok = 1;
+inline constexpr int Cancel = 2;
+inline constexpr const char* AppTitle = "Almanor";
+} // namespace msg
+
+// Everything that touches the outside world sits behind one of these small interfaces, with
+// one Qt implementation each and a fake for tests.
+
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    // Modal. `style` is a sum of the msg:: values; returns msg::Ok or msg::Cancel.
+    virtual int show(const QString& text, int style, const QString& title = msg::AppTitle) = 0;
+};
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Plays a wave file to its end and only then returns; returns at once, silently, when the
+    // file cannot be played.
+    virtual void playToEnd(const QString& path) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0; // local date and time
+};
+
+class ScreenMetrics {
+public:
+    virtual ~ScreenMetrics() = default;
+    virtual float widthTwips() const = 0;
+    virtual float heightTwips() const = 0;
+};
+
+struct TrayHandlers {
+    std::function<void()> leftPress;
+    std::function<void()> doubleClick;
+    std::function<void(QPoint globalPos)> rightPress;
+};
+
+class TrayIcon {
+public:
+    virtual ~TrayIcon() = default;
+    virtual bool isAvailable() const = 0; // the desktop has a notification area
+    virtual void setHandlers(TrayHandlers handlers) = 0;
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual bool isShown() const = 0;
+};
+
+class WebBrowser {
+public:
+    virtual ~WebBrowser() = default;
+    virtual bool open(const QUrl& url) = 0;
+};
+
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    // Shows the help file at its contents; false when it cannot be read.
+    virtual bool showContents(const QString& path) = 0;
+};
+
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+    // A file-open dialog whose chosen file must exist; nothing when cancelled.
+    virtual std::optional<QString> openExistingFile(QWidget* parent, const QString& title,
+                                                    const QString& filterName,
+                                                    const QString& pattern) = 0;
+};
+
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    // Ends the process at once: nothing is written and no window's close handling runs.
+    virtual void endNow() = 0;
+};
+
+struct Platform {
+    MessageBoxService& messageBox;
+    SoundPlayer& sound;
+    Clock& clock;
+    ScreenMetrics& screen;
+    TrayIcon& tray;
+    WebBrowser& browser;
+    HelpViewer& help;
+    FileDialog& fileDialog;
+    ProgramEnd& programEnd;
+};
+
+} // namespace almanor

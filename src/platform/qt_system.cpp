@@ -1,0 +1,52 @@
+#include "platform/qt_services.h"
+
+#include "common/twips.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdlib>
+
+namespace almanor {
+
+QDateTime QtClock::now() const {
+    return QDateTime::currentDateTime();
+}
+
+static QRect primaryScreenGeometry() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+float QtScreenMetrics::widthTwips() const {
+    return pixelsToTwips(static_cast<float>(primaryScreenGeometry().width()));
+}
+
+float QtScreenMetrics::heightTwips() const {
+    return pixelsToTwips(static_cast<float>(primaryScreenGeometry().height()));
+}
+
+bool QtWebBrowser::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+std::optional<QString> QtFileDialog::openExistingFile(QWidget* parent, const QString& title,
+                                                      const QString& filterName,
+                                                      const QString& pattern) {
+    const QString chosen = QFileDialog::getOpenFileName(
+        parent, title, QString(), QStringLiteral("%1 (%2)").arg(filterName, pattern));
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+void QtProgramEnd::endNow() {
+    // A notification area does not always notice an ended process: take the icon away first.
+    tray_.hide();
+    std::_Exit(0);
+}
+
+} // namespace almanor

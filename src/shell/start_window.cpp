@@ -1,0 +1,76 @@
+#include "shell/start_window.h"
+
+#include "about/about_window.h"
+#include "calendar/calendar_window.h"
+#include "calendar/month_calendar.h"
+#include "shell/program.h"
+
+#include <QMenu>
+
+namespace almanor {
+
+StartWindow::StartWindow(Program& program) : QWidget(nullptr), program_(program) {
+    setWindowTitle(QStringLiteral("Almanor"));
+    splashTimer_.setSingleShot(false);
+    connect(&splashTimer_, &QTimer::timeout, this, &StartWindow::splashTick);
+    buildTrayMenu();
+    program_.platform().tray.setHandlers({[this] { trayLeftPress(); },
+                                          [this] { trayDoubleClick(); },
+                                          [this](QPoint pos) { trayRightPress(pos); }});
+}
+
+StartWindow::~StartWindow() = default;
+
+void StartWindow::formLoad() {
+    program_.quitPrompt = QStringLiteral("Quit Almanor 4?");
+    program_.loadSettings();
+    program_.applySettings(); // creates the calendar window and, through it, the overview
+    ssplash_ = 2;
+    splashTimer_.setInterval(1);
+    splashTimer_.start();
+    CalendarWindow& calendarWindow = program_.calendarWindow();
+    calendarWindow.show();
+    const QDate today = program_.platform().clock.now().date();
+    calendarWindow.calendar().setValue(Date{today.year(), today.month(), today.day()});
+    program_.overviewWindow();
+}
+
+void StartWindow::splashTick() {
+    if (ssplash_ == 2) {
+        splashTimer_.setInterval(2000);
+        program_.showAboutWindow();
+        ssplash_ = static_cast<std::int16_t>(ssplash_ - 1);
+    } else {
+        if (program_.hasAboutWindow()) {
+            program_.aboutWindow().close();
+        }
+        splashTimer_.stop();
+    }
+}
+
+void StartWindow::buildTrayMenu() {
+    trayMenu_ = new QMenu(QStringLiteral("Shell_Menu"), this);
+    trayMenu_->addAction(QStringLiteral("Options"), this, [this] { program_.showOptionsWindow(); });
+    trayMenu_->addSeparator();
+    trayMenu_->addAction(QStringLiteral("About"), this, [this] { program_.showAboutWindow(); });
+    trayMenu_->addAction(QStringLiteral("Exit"), this, [this] { program_.endProgram(); });
+}
+
+void StartWindow::trayLeftPress() {
+    program_.calendarWindow().bringToFront();
+}
+
+void StartWindow::trayDoubleClick() {
+    CalendarWindow& window = program_.calendarWindow();
+    if (window.isParked()) {
+        window.startSlideOut();
+    } else {
+        window.startSlideAway();
+    }
+}
+
+void StartWindow::trayRightPress(const QPoint& globalPos) {
+    trayMenu_->popup(globalPos);
+}
+
+} // namespace almanor

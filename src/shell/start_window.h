@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+
+class QMenu;
+
+namespace almanor {
+
+class Program;
+
+// The hidden window that runs the start-up sequence, owns the tray icon's menu and drives
+// the splash. It is never shown.
+class StartWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StartWindow(Program& program);
+    ~StartWindow() override;
+
+    // The start-up sequence, in its order.
+    void formLoad();
+
+    // Splash: shows the about window at the first tick, closes it two seconds later.
+    void splashTick();
+    std::int16_t splashCountdown() const { return ssplash_; }
+    bool splashTimerActive() const { return splashTimer_.isActive(); }
+
+    QMenu& trayMenu() { return *trayMenu_; }
+    // The tray icon's three events.
+    void trayLeftPress();
+    void trayDoubleClick();
+    void trayRightPress(const QPoint& globalPos);
+
+private:
+    void buildTrayMenu();
+
+    Program& program_;
+    QTimer splashTimer_; // Timer1
+    std::int16_t ssplash_ = 0;
+    QMenu* trayMenu_ = nullptr;
+};
+
+} // namespace almanor

@@ -1,0 +1,42 @@
+#include "fakes/test_program.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace almanor::testing {
+
+TestProgram::TestProgram() = default;
+
+TestProgram::~TestProgram() = default;
+
+Program& TestProgram::program() {
+    if (!program_) {
+        program_ = std::make_unique<Program>(fakes.platform, dir_.path().toStdString());
+    }
+    return *program_;
+}
+
+std::filesystem::path TestProgram::folder() const {
+    return std::filesystem::path(dir_.path().toStdString());
+}
+
+void TestProgram::writeFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream(file(name), std::ios::binary) << bytes;
+}
+
+std::string TestProgram::readFile(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::vector<std::string> TestProgram::fileNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace almanor::testing

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "fakes/fake_platform.h"
+#include "shell/program.h"
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace almanor::testing {
+
+// A fresh program on fake services and an empty temporary application folder. The program
+// itself is made on demand, so a test can first put files into the folder.
+class TestProgram {
+public:
+    TestProgram();
+    ~TestProgram();
+
+    Program& program();
+    FakePlatform fakes;
+
+    std::filesystem::path folder() const;
+    std::filesystem::path file(const std::string& name) const { return folder() / name; }
+    void writeFile(const std::string& name, const std::string& bytes) const;
+    std::string readFile(const std::string& name) const;
+    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+    // Names of the folder's files, sorted.
+    std::vector<std::string> fileNames() const;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<Program> program_;
+};
+
+} // namespace almanor::testing
