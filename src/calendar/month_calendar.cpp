@@ -38,6 +38,10 @@ MonthCalendar::MonthCalendar(QWidget* parent)
     view_->setMinimumDate(QDate(100, 1, 1));
     view_->setMaximumDate(QDate(9999, 12, 31));
     view_->setAccessibleName(QStringLiteral("Calendar"));
+    // Seven columns of day numbers must fit the window's narrow calendar area.
+    QFont font = view_->font();
+    font.setPointSizeF(7.5);
+    view_->setFont(font);
     // No date is selected until the window sets one, so its first write always raises the
     // change that loads the day's note.
     value_ = Date{0, 0, 0};
