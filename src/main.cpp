@@ -5,6 +5,14 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+#if defined(Q_OS_LINUX)
+    // Wayland lets no program place its own window, and the planner must sit at the screen
+    // edge and slide: on a Wayland desktop it runs through XWayland. An explicit platform
+    // choice (for example the offscreen one in tests) is left alone.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Almanor"));
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only by Exit or Quit
