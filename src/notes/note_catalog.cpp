@@ -23,6 +23,8 @@ constexpr std::string_view kLineSeparator = "  -  ";
 // the next one, because a second change could have kept its modification time.
 constexpr auto kSettleTime = std::chrono::seconds(5);
 
+constexpr std::size_t kMostEditsInPlace = 32;
+
 } // namespace
 
 std::string noteListLine(std::string_view dateField, std::string_view alarm,
@@ -40,7 +42,8 @@ std::string noteListLine(std::string_view dateField, std::string_view alarm,
 }
 
 NoteCatalog::NoteCatalog(std::string appFolder)
-    : folder_(std::move(appFolder)), folderPath_(pathFromUtf8(folder_)) {}
+    : folder_(std::move(appFolder)), folderPath_(pathFromUtf8(folder_)),
+      pathPrefixLength_(joinPath(folder_, "").size()) {}
 
 bool NoteCatalog::readFile(const std::string& name, CachedFile& file) const {
     file.entry.path = joinPath(folder_, name);
@@ -59,13 +62,21 @@ const NoteList& NoteCatalog::refresh() {
     ++scan_;
     filesRead_ = 0;
     const fs::file_time_type settledBefore = fs::file_time_type::clock::now() - kSettleTime;
-    bool changed = false;
+    // Names whose line appeared, changed or went away.
+    std::vector<std::string> edited;
     std::size_t seen = 0;
 
     std::error_code error;
     for (fs::directory_iterator it(folderPath_, error), end; !error && it != end;
          it.increment(error)) {
-        std::string name = pathToUtf8(it->path().filename());
+#ifdef _WIN32
+        const std::string nameText = pathToUtf8(it->path().filename());
+        const std::string_view name = nameText;
+#else
+        // The name is in the listing's own path string, UTF-8 as the file system holds it.
+        const std::string& native = it->path().native();
+        const std::string_view name = std::string_view(native).substr(native.rfind('/') + 1);
+#endif
         if (!isNoteFileName(name)) {
             continue;
         }
@@ -78,7 +89,11 @@ const NoteList& NoteCatalog::refresh() {
         if (fileError) {
             continue;
         }
-        auto [slot, added] = cache_.try_emplace(std::move(name));
+        auto slot = cache_.find(name);
+        const bool added = slot == cache_.end();
+        if (added) {
+            slot = cache_.emplace(std::string(name), CachedFile{}).first;
+        }
         CachedFile& cached = slot->second;
         cached.seenInScan = scan_;
         ++seen;
@@ -93,22 +108,53 @@ const NoteList& NoteCatalog::refresh() {
         // A file that could not be read (locked, no permission) stays unsettled, so that it is
         // tried again: making it readable need not change its modification time.
         fresh.settled = readFile(slot->first, fresh) && modified < settledBefore;
-        changed = changed || fresh.listed != cached.listed ||
-                  (fresh.listed && fresh.entry.line != cached.entry.line);
+        if (fresh.listed != cached.listed ||
+            (fresh.listed && fresh.entry.line != cached.entry.line)) {
+            edited.push_back(slot->first);
+        }
         cached = std::move(fresh);
     }
 
     if (seen < cache_.size()) {
         std::erase_if(cache_, [&](const auto& item) {
             const bool vanished = item.second.seenInScan != scan_;
-            changed = changed || (vanished && item.second.listed);
+            if (vanished && item.second.listed) {
+                edited.push_back(item.first);
+            }
             return vanished;
         });
     }
-    if (changed) {
+    // Each edit in place moves the entries behind it; past a few, sorting afresh is cheaper.
+    if (edited.size() > kMostEditsInPlace) {
         rebuildList();
+    } else {
+        for (const std::string& name : edited) {
+            updateListEntry(name);
+        }
     }
     return list_;
+}
+
+std::string_view NoteCatalog::nameOf(const NoteListEntry& entry) const {
+    return std::string_view(entry.path).substr(pathPrefixLength_);
+}
+
+void NoteCatalog::updateListEntry(std::string_view name) {
+    // The list is in descending name order.
+    const auto place = std::lower_bound(list_.begin(), list_.end(), name,
+                                        [&](const NoteListEntry& entry, std::string_view wanted) {
+                                            return nameOf(entry) > wanted;
+                                        });
+    const bool inList = place != list_.end() && nameOf(*place) == name;
+    const auto cached = cache_.find(name);
+    const bool listed = cached != cache_.end() && cached->second.listed;
+    if (listed && inList) {
+        place->line = cached->second.entry.line;
+    } else if (listed) {
+        list_.insert(place, cached->second.entry);
+    } else if (inList) {
+        list_.erase(place);
+    }
 }
 
 void NoteCatalog::rebuildList() {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -53,10 +54,22 @@ private:
     // Reads one file into `file`; false when it could not be read at all.
     bool readFile(const std::string& name, CachedFile& file) const;
     void rebuildList();
+    // Brings the one list entry of `name` in line with the cache.
+    void updateListEntry(std::string_view name);
+    std::string_view nameOf(const NoteListEntry& entry) const;
 
     std::string folder_;
     std::filesystem::path folderPath_;
-    std::unordered_map<std::string, CachedFile> cache_;
+    std::size_t pathPrefixLength_; // of the folder in every note's path
+    // Looked up by the name as the folder listing gives it, without a copy.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const noexcept {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+
+    std::unordered_map<std::string, CachedFile, NameHash, std::equal_to<>> cache_;
     NoteList list_;
     std::uint64_t scan_ = 0;
     std::size_t filesRead_ = 0;

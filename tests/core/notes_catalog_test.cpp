@@ -1,12 +1,16 @@
 #include "common/app_folder.h"
+#include "common/atomic_file.h"
 #include "notes/note_catalog.h"
+#include "notes/note_record.h"
 #include "notes/note_store.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace almanor {
 namespace {
@@ -51,7 +55,28 @@ protected:
             age(entry.path().filename().string());
         }
     }
-    NoteList freshRead() const { return NoteCatalog(appFolder()).refresh(); }
+    // Every note file read afresh, newest first.
+    NoteList freshRead() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            const std::string name = pathToUtf8(entry.path().filename());
+            if (entry.is_regular_file() && isNoteFileName(name)) {
+                names.push_back(name);
+            }
+        }
+        std::sort(names.rbegin(), names.rend());
+        NoteList notes;
+        for (const std::string& name : names) {
+            std::string bytes;
+            EXPECT_TRUE(readWholeFile(folder_ / name, bytes));
+            const auto record = readNoteRecord(bytes);
+            if (record && record->isNote()) {
+                notes.push_back(
+                    {noteListLine(record->date, record->alarm, record->text), pathOf(name)});
+            }
+        }
+        return notes;
+    }
 
     fs::path folder_;
 };
@@ -150,6 +175,25 @@ TEST_F(NoteCatalogTest, followsEveryChangeMadeByOtherPrograms) {
     fs::remove(folder_ / "20000106.dnf");
     check("all gone");
     EXPECT_TRUE(catalog.notes().empty());
+}
+
+TEST_F(NoteCatalogTest, followsManyChangesAtOnce) {
+    for (int day = 1; day <= 28; day += 3) {
+        putNote({2000, 2, day}, "february " + std::to_string(day));
+    }
+    ageAll();
+    NoteCatalog catalog(appFolder());
+    catalog.refresh();
+    for (int day = 1; day <= 31; ++day) {
+        putNote({2000, 1, day}, "january " + std::to_string(day));
+        putNote({2000, 3, day}, "march " + std::to_string(day), "1:00:00 PM");
+    }
+    fs::remove(folder_ / "20000204.dnf");
+    putNote({2000, 2, 7}, "changed");
+    EXPECT_EQ(catalog.refresh(), freshRead());
+    ASSERT_EQ(catalog.notes().size(), 71u);
+    EXPECT_EQ(catalog.notes().front().path, pathOf("20000331.dnf"));
+    EXPECT_EQ(catalog.notes().back().path, pathOf("20000101.dnf"));
 }
 
 TEST_F(NoteCatalogTest, aRecentChangeThatKeptTimeAndSizeIsStillSeen) {

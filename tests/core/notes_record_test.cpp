@@ -105,6 +105,14 @@ TEST(NoteRecord, straightDoubleQuotesAreStoredAsClosingCurlyQuotes) {
     EXPECT_EQ(record->date, "07/04/2010");
 }
 
+TEST(NoteRecord, filesThatAreNotNotesAreRecognised) {
+    const auto otherMarker = readNoteRecord(fixture("20000102.dnf"));
+    ASSERT_TRUE(otherMarker);
+    EXPECT_FALSE(otherMarker->isNote());
+    EXPECT_EQ(otherMarker->marker, "shoppinglist");
+    EXPECT_FALSE(readNoteRecord(fixture("20000103.dnf"))); // three fields only
+}
+
 struct Parsing {
     const char* name;
     std::string text;
