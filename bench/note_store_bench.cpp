@@ -1,0 +1,312 @@
+// Measures the note store's work on folders of realistic notes: one date change as the
+// calendar window does it (refresh the list, mark the shown month's days, refresh the list
+// again, load the day's note), once with the cached note list and once with a plain re-read
+// of every note file, and one keystroke save.
+//
+//   note_store_bench [--no-100k] [--folder DIR] [--repeats N] [--saves N]
+//
+// The folders are built under DIR (the system's temporary folder by default) and removed at
+// the end. This is a measurement, not a test: it prints figures and never fails on them.
+//
+// Columns: "cached" is the date change with the note list's cache, warm; "1 refresh" the same
+// with a single refresh; "plain x2" reads every file twice as the original program did;
+// "after edit" is a date change right after today's note was saved (the list must change);
+// "cold list" the first refresh of a fresh catalog; "same" whether the cached list equals a
+// plain read.
+
+#include "common/app_folder.h"
+#include "common/atomic_file.h"
+#include "notes/day_marks.h"
+#include "notes/note_catalog.h"
+#include "notes/note_record.h"
+#include "notes/note_store.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace almanor;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double percentile(std::vector<double> samples, double fraction) {
+    std::sort(samples.begin(), samples.end());
+    const auto rank = static_cast<std::size_t>(fraction * static_cast<double>(samples.size()));
+    return samples[std::min(rank, samples.size() - 1)];
+}
+
+double median(const std::vector<double>& samples) {
+    return percentile(samples, 0.5);
+}
+
+// Note-like text: words, commas, some line breaks, now and then a character outside ASCII.
+std::string noteText(std::mt19937& random) {
+    static const std::vector<std::string> words = {
+        "call",     "Anna",       "dentist", "meeting", "buy",
+        "milk,",    "eggs",       "project", "review",  "caf\u00e9",
+        "5\u20ac",  "train",      "at",      "the",     "office",
+        "birthday", "pay",        "rent",    "gym",     "\u201cplan\u201d",
+        "Zo\u00eb", "\U0001F600", "done.",   "\r\n"};
+    std::uniform_int_distribution<std::size_t> lengthPick(1, 500);
+    std::uniform_int_distribution<std::size_t> wordPick(0, words.size() - 1);
+    // Most notes are short; a few fill the field.
+    const std::size_t length = std::min(lengthPick(random), lengthPick(random));
+    std::string text;
+    while (text.size() < length) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += words[wordPick(random)];
+    }
+    return text;
+}
+
+std::string alarmText(std::mt19937& random) {
+    std::uniform_int_distribution<int> hour(1, 12);
+    std::uniform_int_distribution<int> minute(0, 59);
+    std::uniform_int_distribution<int> half(0, 1);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%d:%02d:00 %s", hour(random), minute(random),
+                  half(random) ? "PM" : "AM");
+    return buffer;
+}
+
+struct Folder {
+    fs::path path;
+    std::vector<Date> dates; // the days that have a note
+};
+
+// `count` notes on distinct days spread over the decades before `today`, each file's
+// modification time in the past as for notes written long ago.
+Folder buildFolder(const fs::path& base, std::size_t count, const Date& today) {
+    Folder folder;
+    folder.path = base / ("almanor-bench-" + std::to_string(count));
+    fs::remove_all(folder.path);
+    fs::create_directories(folder.path);
+
+    std::mt19937 random(static_cast<unsigned>(count));
+    // Every day of the span has a note at 10,000 and more; fewer notes are spread thinner.
+    const long long span = std::max<long long>(static_cast<long long>(count), 27 * 365);
+    std::vector<long long> offsets(static_cast<std::size_t>(span));
+    for (std::size_t i = 0; i < offsets.size(); ++i) {
+        offsets[i] = static_cast<long long>(i);
+    }
+    std::shuffle(offsets.begin(), offsets.end(), random);
+    offsets.resize(count);
+
+    std::uniform_int_distribution<int> alarmChance(0, 4);
+    const auto now = fs::file_time_type::clock::now();
+    for (const long long offset : offsets) {
+        const Date date = today.addDays(-offset);
+        const std::string alarm = alarmChance(random) == 0 ? alarmText(random) : "";
+        const fs::path file = folder.path / noteFileName(date);
+        std::ofstream(file, std::ios::binary) << encodeNoteRecord(date, noteText(random), alarm);
+        fs::last_write_time(file, now - std::chrono::hours(24 * (offset + 1)));
+        folder.dates.push_back(date);
+    }
+    return folder;
+}
+
+// The list as the original program builds it: every note file read afresh, newest first.
+NoteList plainRead(const std::string& appFolder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(pathFromUtf8(appFolder))) {
+        const std::string name = pathToUtf8(entry.path().filename());
+        if (isNoteFileName(name)) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    NoteList notes;
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        const std::string path = joinPath(appFolder, *name);
+        std::string bytes;
+        if (!readWholeFile(pathFromUtf8(path), bytes)) {
+            continue;
+        }
+        const auto record = readNoteRecord(bytes);
+        if (record && record->isNote()) {
+            notes.push_back({noteListLine(record->date, record->alarm, record->text), path});
+        }
+    }
+    return notes;
+}
+
+struct Figures {
+    std::size_t notes = 0;
+    double build = 0;
+    double firstRefresh = 0;
+    double cached = 0;
+    double cachedOneRefresh = 0;
+    double afterEdit = 0;
+    double plain = 0;
+    double saveP50 = 0;
+    double saveP99 = 0;
+    double saveMax = 0;
+    double firstSave = 0;
+    bool same = false;
+};
+
+Figures measure(const fs::path& base, std::size_t count, int repeats, int saves) {
+    const Date today{2026, 12, 6};
+    Figures figures;
+    figures.notes = count;
+
+    auto start = Clock::now();
+    const Folder folder = buildFolder(base, count, today);
+    figures.build = millisecondsSince(start);
+    const std::string appFolder = pathToUtf8(folder.path);
+    NoteStore store(appFolder);
+    NoteCatalog catalog(appFolder);
+
+    start = Clock::now();
+    catalog.refresh();
+    figures.firstRefresh = millisecondsSince(start);
+
+    // Half the visited days have a note, half do not.
+    std::mt19937 random(7);
+    std::uniform_int_distribution<std::size_t> pick(0, folder.dates.size() - 1);
+    std::uniform_int_distribution<int> dayShift(1, 3);
+    std::vector<Date> visits;
+    for (int i = 0; i < repeats; ++i) {
+        const Date date = folder.dates[pick(random)];
+        visits.push_back(i % 2 == 0 ? date : date.addDays(-dayShift(random)));
+    }
+
+    std::size_t sink = 0;
+    std::vector<double> cached;
+    std::vector<double> oneRefresh;
+    std::vector<double> plain;
+    for (const Date& date : visits) {
+        start = Clock::now();
+        const DayMarks marks = markedDays(catalog.refresh(), date.year, date.month);
+        sink += marks.count() + catalog.refresh().size();
+        sink += store.load(date).text.size();
+        cached.push_back(millisecondsSince(start));
+
+        start = Clock::now();
+        sink += markedDays(catalog.refresh(), date.year, date.month).count();
+        sink += store.load(date).text.size();
+        oneRefresh.push_back(millisecondsSince(start));
+
+        start = Clock::now();
+        const NoteList first = plainRead(appFolder);
+        sink += markedDays(first, date.year, date.month).count();
+        sink += plainRead(appFolder).size();
+        sink += store.load(date).text.size();
+        plain.push_back(millisecondsSince(start));
+    }
+    figures.cached = median(cached);
+    figures.cachedOneRefresh = median(oneRefresh);
+    figures.plain = median(plain);
+    figures.same = catalog.refresh() == plainRead(appFolder);
+
+    // Typing into today's note: every keystroke saves the whole note. The first save also
+    // pays for writing out the freshly built folder, which a real folder has long behind it;
+    // it is shown on its own and the keystrokes are measured after a few more.
+    std::vector<double> saveTimes;
+    std::string text = "Meeting with ";
+    start = Clock::now();
+    store.save(today, text, "9:00:00 AM");
+    figures.firstSave = millisecondsSince(start);
+    for (int i = 0; i < 10; ++i) {
+        store.save(today, text + std::to_string(i), "9:00:00 AM");
+    }
+    for (int i = 0; i < saves; ++i) {
+        text += static_cast<char>('a' + i % 26);
+        start = Clock::now();
+        if (!store.save(today, text, "9:00:00 AM")) {
+            std::fprintf(stderr, "save failed\n");
+            std::exit(1);
+        }
+        saveTimes.push_back(millisecondsSince(start));
+    }
+    figures.saveP50 = median(saveTimes);
+    figures.saveP99 = percentile(saveTimes, 0.99);
+    figures.saveMax = percentile(saveTimes, 1.0);
+
+    // The date change that follows typing finds today's note changed and rebuilds the list.
+    std::vector<double> afterEdit;
+    for (int i = 0; i < std::min(repeats, 9); ++i) {
+        store.save(today, text + std::to_string(i), "");
+        const Date& date = visits[static_cast<std::size_t>(i)];
+        start = Clock::now();
+        sink += markedDays(catalog.refresh(), date.year, date.month).count();
+        sink += catalog.refresh().size();
+        sink += store.load(date).text.size();
+        afterEdit.push_back(millisecondsSince(start));
+    }
+    figures.afterEdit = median(afterEdit);
+
+    if (sink == 0) {
+        std::fprintf(stderr, "nothing was read\n");
+    }
+    fs::remove_all(folder.path);
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    fs::path base = fs::temp_directory_path();
+    bool with100k = true;
+    int repeats = 21;
+    int saves = 200;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--no-100k") {
+            with100k = false;
+        } else if (arg == "--folder" && i + 1 < argc) {
+            base = argv[++i];
+        } else if (arg == "--repeats" && i + 1 < argc) {
+            repeats = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--saves" && i + 1 < argc) {
+            saves = std::max(1, std::atoi(argv[++i]));
+        } else {
+            std::fprintf(stderr, "usage: note_store_bench [--no-100k] [--folder DIR] [--repeats N] "
+                                 "[--saves N]\n");
+            return 2;
+        }
+    }
+
+    std::vector<std::size_t> sizes = {1000, 10000};
+    if (with100k) {
+        sizes.push_back(100000);
+    }
+    std::vector<Figures> results;
+    for (const std::size_t count : sizes) {
+        std::fprintf(stderr, "measuring %zu notes...\n", count);
+        results.push_back(measure(base, count, count >= 100000 ? 7 : repeats, saves));
+    }
+
+    std::printf("Date change: refresh list, mark days, refresh list, load note (median ms)\n");
+    std::printf("%8s %9s %10s %9s %7s %11s %10s %8s %5s\n", "notes", "cached", "1 refresh",
+                "plain x2", "ratio", "after edit", "cold list", "build s", "same");
+    for (const Figures& f : results) {
+        std::printf("%8zu %9.2f %10.2f %9.2f %6.1fx %11.2f %10.2f %8.1f %5s\n", f.notes, f.cached,
+                    f.cachedOneRefresh, f.plain, f.plain / f.cached, f.afterEdit, f.firstRefresh,
+                    f.build / 1000.0, f.same ? "yes" : "NO");
+    }
+    std::printf("\nKeystroke save of today's note (ms, %d saves)\n", saves);
+    std::printf("%8s %9s %9s %9s %11s\n", "notes", "p50", "p99", "max", "first save");
+    for (const Figures& f : results) {
+        std::printf("%8zu %9.2f %9.2f %9.2f %11.2f\n", f.notes, f.saveP50, f.saveP99, f.saveMax,
+                    f.firstSave);
+    }
+    return 0;
+}
