@@ -25,9 +25,11 @@ using WriteFaultHook = std::function<bool(WriteStep)>;
 
 // Replaces `target` with `bytes` so that a crash or power cut at any moment leaves either
 // the old complete file or the new complete file: the bytes go to a temporary file in the
-// same folder, are flushed to the disk, and the temporary file is renamed over the target.
-// On failure the target is untouched and the temporary file is removed. The temporary name
-// never matches "*.dnf", also not through Windows short (8.3) names.
+// same folder, are flushed to the disk, and the temporary file is renamed over the target;
+// the rename is then made durable too (the folder is synced, or written through on Windows).
+// On POSIX systems a replaced file keeps its permission bits. On failure the target is
+// untouched and the temporary file is removed. The temporary name never matches "*.dnf",
+// also not through Windows short (8.3) names.
 FileResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                const WriteFaultHook& fault = {});
 
