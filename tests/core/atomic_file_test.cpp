@@ -86,15 +86,6 @@ TEST_F(AtomicFile, everyStepIsTakenInOrderAndTheNewFileIsComplete) {
     EXPECT_EQ(names(), std::vector<std::string>{"20000101.dnf"});
 }
 
-TEST_F(AtomicFile, repeatedReplacementsLeaveOnlyTheLastVersion) {
-    const fs::path target = folder_ / "options.cfg";
-    for (int i = 0; i < 20; ++i) {
-        ASSERT_TRUE(writeFileAtomically(target, "version " + std::to_string(i)));
-    }
-    EXPECT_EQ(contents(target), "version 19");
-    EXPECT_EQ(names(), std::vector<std::string>{"options.cfg"});
-}
-
 TEST_F(AtomicFile, temporaryFileCannotPassForANoteFile) {
     std::vector<fs::path> seen;
     ASSERT_TRUE(writeFileAtomically(folder_ / "20000101.dnf", "x", [&](WriteStep step) {
