@@ -1,13 +1,237 @@
 #include "overview/overview_window.h"
 
+#include "calendar/calendar_window.h"
+#include "calendar/month_calendar.h"
+#include "common/app_folder.h"
+#include "common/atomic_file.h"
+#include "common/twips.h"
+#include "notes/day_marks.h"
+#include "overview/note_list_model.h"
+#include "overview/overview_rules.h"
+#include "overview/picture_button.h"
+#include "platform/artwork.h"
 #include "shell/program.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QItemSelection>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QListView>
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
 
 namespace almanor {
 
-OverviewWindow::OverviewWindow(Program& program) : QWidget(nullptr), program_(program) {
-    setWindowTitle(QStringLiteral("View All Notes"));
+namespace {
+
+QRect twipsRect(float left, float top, float width, float height) {
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
 }
 
-void OverviewWindow::noteListReset() {}
+// The busy pointer for as long as a command runs, also when it fails half-way.
+class BusyPointer {
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+// A note file that could not be deleted although it is still there (a read-only folder, a
+// file another program holds open), with the system's reason.
+struct UndeletableNote {
+    std::size_t row = 0;
+    NoteListEntry entry;
+    QString reason;
+};
+
+} // namespace
+
+OverviewWindow::OverviewWindow(Program& program)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      program_(program) {
+    setWindowTitle(QStringLiteral("View All Notes"));
+    setWindowIcon(appIcon());
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    buildControls();
+}
+
+OverviewWindow::~OverviewWindow() = default;
+
+void OverviewWindow::buildControls() {
+    model_ = new NoteListModel(program_.noteList(), this);
+    list_ = new QListView(this);
+    list_->setGeometry(twipsRect(120, 120, 6135, 1620));
+    list_->setModel(model_);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every row is one line of text: the view need not measure ten thousand of them.
+    list_->setUniformItemSizes(true);
+    list_->setTextElideMode(Qt::ElideRight);
+    list_->installEventFilter(this);
+    connect(list_, &QListView::doubleClicked, this, [this] { goToCurrentNote(); });
+
+    const auto addButton = [this](ButtonPicture picture, const QString& caption, float left,
+                                  void (OverviewWindow::*command)()) {
+        auto* button = new PictureButton(buttonPicture(picture), caption, this);
+        button->setGeometry(twipsRect(left, 1845, 1455, 795));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command);
+        return button;
+    };
+    copyButton_ = addButton(ButtonPicture::Copy, QStringLiteral("Copy List To Clipboard As Text"),
+                            120, &OverviewWindow::copyListToClipboard);
+    goToButton_ = addButton(ButtonPicture::GoTo, QStringLiteral("Goto Date Of Selected Note"), 1680,
+                            &OverviewWindow::goToCurrentNote);
+    closeButton_ = addButton(ButtonPicture::Close, QStringLiteral("Close This Window"), 3240,
+                             &OverviewWindow::closeWindow);
+    deleteButton_ = addButton(ButtonPicture::Delete, QStringLiteral("Delete Selected Notes"), 4800,
+                              &OverviewWindow::deleteSelectedNotes);
+
+    // The path list lives beside the lines in the note list, not in a hidden control, so the
+    // tab key only ever reaches what can be seen: the list, then the buttons left to right.
+    setTabOrder(list_, copyButton_);
+    setTabOrder(copyButton_, goToButton_);
+    setTabOrder(goToButton_, closeButton_);
+    setTabOrder(closeButton_, deleteButton_);
+    list_->setFocus();
+}
+
+void OverviewWindow::noteListReset() {
+    model_->listReset();
+}
+
+void OverviewWindow::closeWindow() {
+    hide();
+}
+
+void OverviewWindow::closeEvent(QCloseEvent* event) {
+    // The frame's close box hides the window as Close does; the window itself stays.
+    event->ignore();
+    hide();
+}
+
+void OverviewWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        closeWindow();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                goToCurrentNote();
+                return true;
+            case Qt::Key_Delete:
+                deleteSelectedNotes();
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void OverviewWindow::goToCurrentNote() {
+    // The current row is the one with the focus mark; after each rebuild there is none. A
+    // line whose date cannot be read (a file another program wrote) leads nowhere, so it
+    // counts as no choice.
+    const QModelIndex current = list_->currentIndex();
+    const NoteList& notes = program_.noteList();
+    std::optional<Date> date;
+    if (current.isValid() && static_cast<std::size_t>(current.row()) < notes.size()) {
+        date = noteListLineDate(notes[static_cast<std::size_t>(current.row())].line);
+    }
+    if (date) {
+        program_.calendarWindow().calendar().setValue(*date);
+    } else {
+        program_.msgAnswer = program_.platform().messageBox.show(
+            QStringLiteral("A Note Was Not Selected!"), msg::Exclamation, QStringLiteral("Error!"));
+    }
+    program_.refreshNoteList();
+}
+
+void OverviewWindow::copyListToClipboard() {
+    const BusyPointer busy;
+    const QString text = QString::fromStdString(notesClipboardText(program_.noteList()));
+    QApplication::clipboard()->setText(text);
+}
+
+void OverviewWindow::deleteSelectedNotes() {
+    QItemSelectionModel& selection = *list_->selectionModel();
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : selection.selectedRows()) {
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    }
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+
+    NoteList& notes = program_.noteList();
+    DeleteSelectedOutcome outcome;
+    std::optional<UndeletableNote> undeletable;
+    model_->changeList([&] {
+        // The rows are visited from the last to the first, one removal each, so the n-th
+        // removal is that of rows[n], whose entry is still in the list at that moment.
+        std::size_t visited = 0;
+        const auto removeNoteFile = [&](const std::string& path) {
+            const std::size_t row = rows[visited++];
+            const std::filesystem::path file = pathFromUtf8(path);
+            FileResult result = removeFile(file, false);
+            std::error_code ignored;
+            if (!result && std::filesystem::exists(file, ignored)) {
+                undeletable =
+                    UndeletableNote{row, notes[row], QString::fromStdString(result.error)};
+            }
+            return result;
+        };
+        outcome = almanor::deleteSelectedNotes(notes, rows, removeNoteFile);
+        // A file that is still on the disk keeps its line, so the list tells the truth.
+        if (undeletable) {
+            notes.insert(notes.begin() + static_cast<std::ptrdiff_t>(undeletable->row),
+                         undeletable->entry);
+        }
+    });
+
+    if (outcome.completed) {
+        program_.loadNote();
+        program_.markNoteDays();
+        return;
+    }
+
+    // The rows above the one that failed were not visited: they stay selected, as does the
+    // note that could not be deleted.
+    const std::size_t firstUnvisited = outcome.deleted + (undeletable ? 0 : 1);
+    QItemSelection remaining;
+    // Ascending, one range for each run of neighbouring rows.
+    for (std::size_t k = rows.size(); k-- > firstUnvisited;) {
+        const int row = static_cast<int>(rows[k]);
+        if (!remaining.isEmpty() && remaining.last().bottom() == row - 1) {
+            remaining.last() = QItemSelectionRange(remaining.last().topLeft(), model_->index(row));
+        } else {
+            remaining.select(model_->index(row), model_->index(row));
+        }
+    }
+    selection.select(remaining, QItemSelectionModel::Select);
+
+    const QString date = QString::fromStdString(outcome.missingDate);
+    const QString text = undeletable ? QStringLiteral("The Note For %1 Could Not Be Deleted!\n\n%2")
+                                           .arg(date, undeletable->reason)
+                                     : QStringLiteral("The Note For %1 Was Not Found!").arg(date);
+    program_.msgAnswer = program_.platform().messageBox.show(text, msg::Exclamation);
+}
 
 } // namespace almanor
