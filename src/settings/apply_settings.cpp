@@ -1,4 +1,8 @@
 #include "calendar/calendar_window.h"
+#include "common/app_folder.h"
+#include "common/atomic_file.h"
+#include "overview/overview_window.h"
+#include "settings/purge.h"
 #include "shell/program.h"
 
 namespace almanor {
@@ -14,6 +18,30 @@ void Program::applySettings() {
     } else {
         platform_.tray.hide();
     }
+    if (!isOn(settings.udel)) {
+        return;
+    }
+
+    OverviewWindow& overview = overviewWindow(); // the list it shows is the one purged
+    const QDate now = platform_.clock.now().date();
+    const PurgeOutcome outcome = purgeOldNotes(
+        noteList_, Date{now.year(), now.month(), now.day()}, settings.deleteDays,
+        [](const std::string& path) { return removeFile(pathFromUtf8(path), false); });
+    if (outcome.deleted > 0 || !outcome.completed) {
+        // Before any message: the overview may be open and must not read a shorter list
+        // under its old row count.
+        overview.noteListReset();
+    }
+    if (!outcome.completed) {
+        // The rest of the old notes go at the next start or Apply; the day's note and the
+        // marks are left as they are until then.
+        msgAnswer = platform_.messageBox.show(QStringLiteral("The Note For %1 Was Not Found!")
+                                                  .arg(QString::fromStdString(outcome.missingDate)),
+                                              msg::Exclamation);
+        return;
+    }
+    loadNote(); // the selected day's note may have been among the deleted
+    markNoteDays();
 }
 
 } // namespace almanor
