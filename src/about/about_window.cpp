@@ -1,12 +1,108 @@
 #include "about/about_window.h"
 
+#include "platform/artwork.h"
 #include "shell/program.h"
 
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
 namespace almanor {
+
+namespace {
+
+QFont arialBold(qreal points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif); // where Arial is missing, a plain sans serif
+    font.setBold(true);
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace
 
 AboutWindow::AboutWindow(Program& program) : QWidget(nullptr), program_(program) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(appIcon());
+    setFixedSize(kWidth, kHeight);
+    // The link turns black again on any move over the picture, so moves must arrive without
+    // a button held.
+    setMouseTracking(true);
+
+    infoLabel_ = new QLabel(QStringLiteral("For more information visit -"), this);
+    infoLabel_->setObjectName(QStringLiteral("Label2"));
+    infoLabel_->setFont(arialBold(9));
+    infoLabel_->setGeometry(12, 62, kWidth - 24, 20);
+
+    link_ = new QLabel(webAddress(), this);
+    link_->setObjectName(QStringLiteral("Label4"));
+    link_->setFont(arialBold(14.25));
+    link_->setAlignment(Qt::AlignCenter);
+    link_->setGeometry(0, 88, kWidth, 32);
+    link_->setToolTip(QStringLiteral("Click To Visit"));
+    link_->setCursor(Qt::PointingHandCursor);
+    link_->setMouseTracking(true);
+    link_->installEventFilter(this);
+    setLinkColour(Qt::black);
+}
+
+QString AboutWindow::webAddress() {
+    return QStringLiteral("www.example.com");
+}
+
+QUrl AboutWindow::webPage() {
+    return QUrl(QStringLiteral("https://www.example.com/"));
+}
+
+QColor AboutWindow::linkColour() const {
+    return link_->palette().color(QPalette::WindowText);
+}
+
+void AboutWindow::setLinkColour(const QColor& colour) {
+    QPalette palette = link_->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    link_->setPalette(palette);
+}
+
+void AboutWindow::openWebPage() {
+    program_.msgAnswer = program_.platform().browser.open(webPage()) ? 1 : 0;
+}
+
+void AboutWindow::paintEvent(QPaintEvent* /*event*/) {
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.isNull() || picture_.devicePixelRatio() != ratio) {
+        picture_ = aboutPicture(ratio); // drawn for the screen the window is on
+    }
+    QPainter painter(this);
+    painter.drawPixmap(rect(), picture_);
+}
+
+void AboutWindow::mouseMoveEvent(QMouseEvent* event) {
+    setLinkColour(Qt::black);
+    QWidget::mouseMoveEvent(event);
+}
+
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == link_) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            setLinkColour(Qt::red);
+            return true;
+        case QEvent::MouseButtonRelease: {
+            // A click is a press and a release on the link; a press dragged off it is none.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                link_->rect().contains(mouse->position().toPoint())) {
+                openWebPage();
+            }
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace almanor

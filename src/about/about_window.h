@@ -1,19 +1,49 @@
 #pragma once
 
+#include <QPixmap>
+#include <QUrl>
 #include <QWidget>
+
+class QLabel;
 
 namespace almanor {
 
 class Program;
 
+// The program's picture with a link to the maker's web page. It doubles as the start-up
+// splash, and it is destroyed when closed.
 class AboutWindow final : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int kWidth = 288;
+    static constexpr int kHeight = 144;
+
     explicit AboutWindow(Program& program);
 
+    // The address as shown, and the page a click opens.
+    static QString webAddress();
+    static QUrl webPage();
+
+    QLabel& infoLabel() { return *infoLabel_; } // Label2
+    QLabel& link() { return *link_; }           // Label4
+    QColor linkColour() const;
+
+    // Opens the maker's page; when no browser can, nothing is said.
+    void openWebPage();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void setLinkColour(const QColor& colour);
+
     Program& program_;
+    QLabel* infoLabel_ = nullptr;
+    QLabel* link_ = nullptr;
+    QPixmap picture_;
 };
 
 } // namespace almanor
