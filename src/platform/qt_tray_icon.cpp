@@ -1,8 +1,7 @@
+#include "platform/artwork.h"
 #include "platform/qt_services.h"
 
 #include <QCursor>
-#include "platform/artwork.h"
-
 #include <QIcon>
 #include <QSystemTrayIcon>
 

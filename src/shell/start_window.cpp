@@ -11,7 +11,6 @@ namespace almanor {
 
 StartWindow::StartWindow(Program& program) : QWidget(nullptr), program_(program) {
     setWindowTitle(QStringLiteral("Almanor"));
-    splashTimer_.setSingleShot(false);
     connect(&splashTimer_, &QTimer::timeout, this, &StartWindow::splashTick);
     buildTrayMenu();
     program_.platform().tray.setHandlers({[this] { trayLeftPress(); },
@@ -19,17 +18,24 @@ StartWindow::StartWindow(Program& program) : QWidget(nullptr), program_(program)
                                           [this](QPoint pos) { trayRightPress(pos); }});
 }
 
-StartWindow::~StartWindow() = default;
+StartWindow::~StartWindow() {
+    TrayIcon& tray = program_.platform().tray;
+    tray.hide();
+    tray.setHandlers({}); // the icon's events must not reach a window that is gone
+}
 
 void StartWindow::formLoad() {
     program_.quitPrompt = QStringLiteral("Quit Almanor 4?");
     program_.loadSettings();
     program_.applySettings(); // creates the calendar window and, through it, the overview
     ssplash_ = 2;
+    // The first tick can only come once this sequence has returned to the event loop, so
+    // the splash always lands on top of the calendar window.
     splashTimer_.setInterval(1);
     splashTimer_.start();
     CalendarWindow& calendarWindow = program_.calendarWindow();
     calendarWindow.show();
+    // Normally today already; it differs only when midnight passed during the start-up.
     const QDate today = program_.platform().clock.now().date();
     calendarWindow.calendar().setValue(Date{today.year(), today.month(), today.day()});
     program_.overviewWindow();
@@ -41,6 +47,7 @@ void StartWindow::splashTick() {
         program_.showAboutWindow();
         ssplash_ = static_cast<std::int16_t>(ssplash_ - 1);
     } else {
+        // Closed also when the user opened "About" meanwhile: it is the same window.
         if (program_.hasAboutWindow()) {
             program_.aboutWindow().close();
         }
@@ -61,6 +68,7 @@ void StartWindow::trayLeftPress() {
 }
 
 void StartWindow::trayDoubleClick() {
+    // A double click also brought the window to the front with its first press.
     CalendarWindow& window = program_.calendarWindow();
     if (window.isParked()) {
         window.startSlideOut();

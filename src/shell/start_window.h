@@ -2,7 +2,6 @@
 
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdint>
 
 class QMenu;
@@ -18,6 +17,7 @@ class StartWindow final : public QWidget {
 
 public:
     explicit StartWindow(Program& program);
+    // Withdraws the tray icon, for an end that is not Exit or Quit (the session ending).
     ~StartWindow() override;
 
     // The start-up sequence, in its order.
@@ -27,6 +27,7 @@ public:
     void splashTick();
     std::int16_t splashCountdown() const { return ssplash_; }
     bool splashTimerActive() const { return splashTimer_.isActive(); }
+    int splashInterval() const { return splashTimer_.interval(); }
 
     QMenu& trayMenu() { return *trayMenu_; }
     // The tray icon's three events.
