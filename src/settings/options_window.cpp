@@ -1,12 +1,377 @@
 #include "settings/options_window.h"
 
+#include "calendar/calendar_window.h"
+#include "platform/artwork.h"
 #include "shell/program.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace almanor {
+
+namespace {
+
+bool isDigits(const QString& text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+}
+
+// The number of days: digits only. Any other typed character erases the one before the
+// caret, as a backspace would; keys that type nothing (arrows, Delete) and Tab work as
+// usual. Pasting through the context menu can still bring in other text.
+class DaysField final : public QLineEdit {
+public:
+    static constexpr int kDigits = 2;
+
+    explicit DaysField(QWidget* parent = nullptr) : QLineEdit(parent) {
+        setMaxLength(kDigits);
+        connect(this, &QLineEdit::textEdited, this, [this] {
+            if (text().size() <= kDigits) {
+                setMaxLength(kDigits);
+            }
+        });
+    }
+
+    // A hand-edited file may hold a longer number: it is shown whole, not cut to two
+    // digits (which would change the setting unasked), and typing cannot lengthen it.
+    void showNumber(int number) {
+        const QString digits = QString::number(number);
+        setMaxLength(std::max(kDigits, static_cast<int>(digits.size())));
+        setText(digits);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString typed = event->text();
+        const bool passesAsIs = typed.isEmpty() || isDigits(typed) ||
+                                event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+        if (passesAsIs) {
+            QLineEdit::keyPressEvent(event);
+            return;
+        }
+        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier,
+                            QStringLiteral("\b"));
+        QLineEdit::keyPressEvent(&backspace);
+        event->accept();
+    }
+};
+
+QPushButton* playButton(const QString& what) {
+    auto* button = new QPushButton(buttonPicture(ButtonPicture::Play), QString());
+    button->setToolTip(what);
+    button->setAccessibleName(what);
+    return button;
+}
+
+} // namespace
 
 OptionsWindow::OptionsWindow(Program& program) : QWidget(nullptr), program_(program) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Almanor"));
+    setWindowIcon(appIcon());
+    buildControls();
+    formLoad();
+}
+
+void OptionsWindow::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    heading_ = new QLabel(QStringLiteral("OPTIONS"));
+    QFont headingFont = heading_->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
+    heading_->setFont(headingFont);
+    layout->addWidget(heading_);
+
+    auto* frame1 = new QGroupBox(QStringLiteral("Calendar Window Properties"));
+    auto* frame1Layout = new QHBoxLayout(frame1);
+    auto* windowBoxes = new QVBoxLayout;
+    utop_ = new QCheckBox(QStringLiteral("Always On Top"));
+    uslide_ = new QCheckBox(QStringLiteral("Slide Away On Open"));
+    umouse_ = new QCheckBox(QStringLiteral("Open By Moving Mouse"));
+    windowBoxes->addWidget(utop_);
+    windowBoxes->addWidget(uslide_);
+    windowBoxes->addWidget(umouse_);
+    windowBoxes->addStretch();
+    frame1Layout->addLayout(windowBoxes, 1);
+    auto* speedColumn = new QVBoxLayout;
+    auto* speedLabel = new QLabel(QStringLiteral("Sliding Speed"));
+    speedList_ = new QListWidget;
+    speedList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    speedList_->setAccessibleName(speedLabel->text());
+    speedLabel->setBuddy(speedList_);
+    speedColumn->addWidget(speedLabel);
+    speedColumn->addWidget(speedList_);
+    frame1Layout->addLayout(speedColumn);
+    layout->addWidget(frame1);
+
+    auto* frame2 = new QGroupBox(QStringLiteral("General  Properties"));
+    auto* grid = new QGridLayout(frame2);
+    ualarm_ = new QCheckBox(QStringLiteral("Enable Alarm"));
+    alarmSoundButton_ = new QPushButton(QStringLiteral("Select Alarm Sound"));
+    alarmPlayButton_ = playButton(QStringLiteral("Play the alarm sound"));
+    uchime_ = new QCheckBox(QStringLiteral("Hourly Chime"));
+    chimeSoundButton_ = new QPushButton(QStringLiteral("Select Chime Sound"));
+    chimePlayButton_ = playButton(QStringLiteral("Play the chime sound"));
+    utask_ = new QCheckBox(QStringLiteral("Show Taskbar Icon"));
+    uwarn_ = new QCheckBox(QStringLiteral("Warn About Setting Alarm For Old Date/Time"));
+    grid->addWidget(ualarm_, 0, 0);
+    grid->addWidget(alarmSoundButton_, 0, 1);
+    grid->addWidget(alarmPlayButton_, 0, 2);
+    grid->addWidget(uchime_, 1, 0);
+    grid->addWidget(chimeSoundButton_, 1, 1);
+    grid->addWidget(chimePlayButton_, 1, 2);
+    grid->addWidget(utask_, 2, 0, 1, 3);
+    grid->addWidget(uwarn_, 3, 0, 1, 3);
+    auto* deleteRow = new QHBoxLayout;
+    udel_ = new QCheckBox(QStringLiteral("Delete Notes More Than"));
+    auto* days = new DaysField;
+    daysField_ = days;
+    daysField_->setAccessibleName(QStringLiteral("Days"));
+    daysField_->setAlignment(Qt::AlignRight);
+    daysField_->setFixedWidth(daysField_->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
+                              16);
+    auto* daysOld = new QLabel(QStringLiteral("Days Old"));
+    deleteRow->addWidget(udel_);
+    deleteRow->addWidget(daysField_);
+    deleteRow->addWidget(daysOld);
+    deleteRow->addStretch();
+    grid->addLayout(deleteRow, 4, 0, 1, 3);
+    layout->addWidget(frame2);
+
+    auto* buttons = new QHBoxLayout;
+    aboutButton_ = new QPushButton(QStringLiteral("About"));
+    helpButton_ = new QPushButton(QStringLiteral("Help"));
+    applyButton_ = new QPushButton(buttonPicture(ButtonPicture::Apply), QStringLiteral("Apply"));
+    buttons->addWidget(aboutButton_);
+    buttons->addWidget(helpButton_);
+    buttons->addStretch();
+    buttons->addWidget(applyButton_);
+    layout->addLayout(buttons);
+
+    // The list shows four speeds at a time and is just wide enough for "10".
+    const int row = speedList_->fontMetrics().height() + 4;
+    speedList_->setFixedSize(speedList_->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
+                                 speedList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16,
+                             4 * row + 2 * speedList_->frameWidth());
+
+    connect(utop_, &QCheckBox::clicked, this, &OptionsWindow::utopClick);
+    connect(uslide_, &QCheckBox::clicked, this, &OptionsWindow::uslideClick);
+    connect(umouse_, &QCheckBox::clicked, this, &OptionsWindow::umouseClick);
+    connect(ualarm_, &QCheckBox::clicked, this, &OptionsWindow::ualarmClick);
+    connect(uchime_, &QCheckBox::clicked, this, &OptionsWindow::uchimeClick);
+    connect(utask_, &QCheckBox::clicked, this, &OptionsWindow::utaskClick);
+    connect(uwarn_, &QCheckBox::clicked, this, &OptionsWindow::uwarnClick);
+    connect(udel_, &QCheckBox::clicked, this, &OptionsWindow::udelClick);
+    // Selection, not the current row: tabbing into a list with nothing selected moves the
+    // current row without anyone choosing a speed.
+    connect(speedList_, &QListWidget::itemSelectionChanged, this, &OptionsWindow::speedChosen);
+    connect(daysField_, &QLineEdit::textChanged, this, &OptionsWindow::daysChanged);
+    connect(alarmSoundButton_, &QPushButton::clicked, this,
+            [this] { chooseSound(program_.settings.alarmSound); });
+    connect(chimeSoundButton_, &QPushButton::clicked, this,
+            [this] { chooseSound(program_.settings.chimeSound); });
+    // The sounds as they are in memory, chosen but not yet applied ones included.
+    connect(alarmPlayButton_, &QPushButton::clicked, this, [this] {
+        program_.playWave(QString::fromStdString(textValue(program_.settings.alarmSound)));
+    });
+    connect(chimePlayButton_, &QPushButton::clicked, this, [this] {
+        program_.playWave(QString::fromStdString(textValue(program_.settings.chimeSound)));
+    });
+    connect(aboutButton_, &QPushButton::clicked, this, [this] { program_.showAboutWindow(); });
+    connect(helpButton_, &QPushButton::clicked, this, [this] { program_.calendarWindow().help(); });
+    connect(applyButton_, &QPushButton::clicked, this, &OptionsWindow::apply);
+}
+
+void OptionsWindow::formLoad() {
+    program_.loadSettings();
+    Settings& settings = program_.settings;
+
+    // All boxes start checked; a setting that is off unchecks its box through the box's own
+    // click handling, so unchecking "Open By Moving Mouse" has already forced the tray icon
+    // on by the time that setting is looked at. Only a Boolean false unchecks: a foreign
+    // value such as a bare 1 leaves its box checked.
+    const auto isFalse = [](const SettingValue& value) {
+        return std::holds_alternative<bool>(value) && !std::get<bool>(value);
+    };
+    struct FlagBox {
+        QCheckBox* box;
+        const SettingValue& setting;
+        void (OptionsWindow::*click)();
+    };
+    const FlagBox flagBoxes[] = {
+        {utop_, settings.utop, &OptionsWindow::utopClick},
+        {uslide_, settings.uslide, &OptionsWindow::uslideClick},
+        {umouse_, settings.umouse, &OptionsWindow::umouseClick},
+        {ualarm_, settings.ualarm, &OptionsWindow::ualarmClick},
+        {uchime_, settings.uchime, &OptionsWindow::uchimeClick},
+        {utask_, settings.utask, &OptionsWindow::utaskClick},
+    };
+    for (QCheckBox* box : {utop_, uslide_, umouse_, ualarm_, uchime_, utask_, uwarn_, udel_}) {
+        box->setChecked(true);
+    }
+    for (const FlagBox& flag : flagBoxes) {
+        if (isFalse(flag.setting)) {
+            flag.box->setChecked(false);
+            (this->*flag.click)();
+        }
+    }
+    if (!settings.uwarn) {
+        uwarn_->setChecked(false);
+        uwarnClick();
+    }
+    if (isFalse(settings.udel)) {
+        udel_->setChecked(false);
+        udelClick();
+    }
+
+    static_cast<DaysField*>(daysField_)->showNumber(settings.deleteDays);
+
+    for (int speed = 1; speed <= 10; ++speed) {
+        speedList_->addItem(QString::number(speed));
+    }
+    // "300" is item "3", "1000" item "10"; a speed that is no item selects none and stays.
+    const QString speed = QString::fromStdString(textValue(settings.slideSpeed));
+    if (speed.size() >= 2) {
+        const QList<QListWidgetItem*> matches =
+            speedList_->findItems(speed.chopped(2), Qt::MatchExactly);
+        if (!matches.isEmpty()) {
+            speedList_->setCurrentItem(matches.front());
+        }
+    }
+
+    applyButton_->setEnabled(false);
+}
+
+void OptionsWindow::changed() {
+    applyButton_->setEnabled(true);
+}
+
+void OptionsWindow::storeFlag(const QCheckBox& box, SettingValue& setting) {
+    switch (box.checkState()) {
+    case Qt::Checked:
+        setting = true;
+        break;
+    case Qt::Unchecked:
+        setting = false;
+        break;
+    case Qt::PartiallyChecked:
+        break;
+    }
+    changed();
+}
+
+void OptionsWindow::utopClick() {
+    storeFlag(*utop_, program_.settings.utop);
+}
+
+void OptionsWindow::uslideClick() {
+    storeFlag(*uslide_, program_.settings.uslide);
+}
+
+void OptionsWindow::umouseClick() {
+    Settings& settings = program_.settings;
+    switch (umouse_->checkState()) {
+    case Qt::Checked:
+        settings.umouse = true;
+        utask_->setEnabled(true);
+        utask_->setChecked(true);
+        utaskClick();
+        break;
+    case Qt::Unchecked:
+        // Without the mouse opener the tray icon is the way back to a parked window, so it
+        // is forced on whatever its box shows.
+        settings.umouse = false;
+        utask_->setEnabled(false);
+        settings.utask = true;
+        break;
+    case Qt::PartiallyChecked:
+        break;
+    }
+    changed();
+}
+
+void OptionsWindow::ualarmClick() {
+    storeFlag(*ualarm_, program_.settings.ualarm);
+}
+
+void OptionsWindow::uchimeClick() {
+    storeFlag(*uchime_, program_.settings.uchime);
+}
+
+void OptionsWindow::utaskClick() {
+    storeFlag(*utask_, program_.settings.utask);
+}
+
+void OptionsWindow::uwarnClick() {
+    switch (uwarn_->checkState()) {
+    case Qt::Checked:
+        program_.settings.uwarn = true;
+        break;
+    case Qt::Unchecked:
+        program_.settings.uwarn = false;
+        break;
+    case Qt::PartiallyChecked:
+        break;
+    }
+    changed();
+}
+
+void OptionsWindow::udelClick() {
+    storeFlag(*udel_, program_.settings.udel);
+}
+
+void OptionsWindow::speedChosen() {
+    const QList<QListWidgetItem*> selected = speedList_->selectedItems();
+    if (selected.isEmpty()) {
+        return;
+    }
+    changed();
+    program_.settings.slideSpeed = selected.front()->text().toStdString() + "00";
+}
+
+void OptionsWindow::daysChanged() {
+    changed();
+    const QString text = daysField_->text();
+    if (!isDigits(text)) {
+        return; // emptied, or pasted text that is no number: the last number stays
+    }
+    bool ok = false;
+    const int days = text.toInt(&ok);
+    if (ok && days <= std::numeric_limits<std::int16_t>::max()) {
+        program_.settings.deleteDays = static_cast<std::int16_t>(days);
+    }
+}
+
+void OptionsWindow::chooseSound(SettingValue& setting) {
+    const std::optional<QString> chosen = program_.platform().fileDialog.openExistingFile(
+        this, QStringLiteral("Open Wav"), QStringLiteral("Audio Wav"), QStringLiteral("*.wav"));
+    if (!chosen) {
+        return;
+    }
+    setting = QDir::toNativeSeparators(*chosen).toStdString();
+    changed();
+}
+
+void OptionsWindow::apply() {
+    if (program_.writeSettings()) {
+        applyButton_->setEnabled(false);
+        program_.applySettings();
+    }
 }
 
 } // namespace almanor
