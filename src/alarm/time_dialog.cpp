@@ -1,15 +1,172 @@
 #include "alarm/time_dialog.h"
 
+#include "alarm/alarm_rules.h"
+#include "alarm/qt_date_time.h"
+#include "alarm/time_of_day.h"
+#include "calendar/calendar_window.h"
+#include "common/twips.h"
+#include "platform/artwork.h"
 #include "shell/program.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <optional>
 
 namespace almanor {
 
-TimeDialog::TimeDialog(Program& program) : QWidget(nullptr), program_(program) {
-    setWindowTitle(QStringLiteral("Alarm Time"));
+namespace {
+
+constexpr float kClientWidthTwips = 3345;
+constexpr float kClientHeightTwips = 2550;
+constexpr float kExamplesLeftTwips = 1440;
+constexpr float kExampleTopsTwips[] = {420, 765, 1110, 1440, 1785, 2130};
+
+const QString kOops = QStringLiteral("Oops!");
+
+void placeTwips(QWidget* widget, float left, float top, float width, float height) {
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
 }
 
-void TimeDialog::open(const QString& /*alarmText*/) {
+QFont headingFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TimeDialog::TimeDialog(Program& program)
+    // Owned by the calendar window so that it stays in front of it, also when that window is
+    // kept on top of all others. The program still decides when it is destroyed.
+    : QWidget(&program.calendarWindow(), Qt::Dialog | Qt::CustomizeWindowHint |
+                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      program_(program) {
+    setWindowTitle(QStringLiteral("Alarm Time"));
+    setWindowIcon(appIcon());
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    buildControls();
+}
+
+void TimeDialog::buildControls() {
+    auto* picture = new QLabel(this); // Image1
+    placeTwips(picture, 225, 30, 870, 885);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(
+        buttonPicture(ButtonPicture::Alarm).pixmap(QSize(32, 32), devicePixelRatioF()));
+
+    auto* prompt = new QLabel(QStringLiteral("Enter A Time"), this); // Label1
+    placeTwips(prompt, 30, 945, 1365, 240);
+    prompt->setFont(headingFont());
+
+    entry_ = new QLineEdit(this); // Text1
+    placeTwips(entry_, 30, 1245, 1275, 300);
+    entry_->setAccessibleName(QStringLiteral("Alarm time"));
+    prompt->setBuddy(entry_);
+
+    okButton_ = new QPushButton(QStringLiteral("Ok"), this); // Command1
+    placeTwips(okButton_, 30, 1665, 1275, 360);
+    okButton_->setDefault(true);
+    okButton_->setAutoDefault(true);
+
+    clearButton_ = new QPushButton(QStringLiteral("Clear"), this); // Command2
+    placeTwips(clearButton_, 30, 2145, 1275, 360);
+    clearButton_->setAutoDefault(true);
+
+    auto* separator = new QFrame(this); // Line1
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    const int lineX = twipsToPixels(1365);
+    separator->setGeometry(lineX - 1, twipsToPixels(15), 3,
+                           twipsToPixels(2505) - twipsToPixels(15));
+
+    auto* heading = new QLabel(QStringLiteral("Example:"), this); // Label2
+    placeTwips(heading, kExamplesLeftTwips, -30, 3480, 300);
+    heading->setFont(headingFont());
+
+    // Label3(0..5). The examples are the parser's own table, so the dialog never promises a
+    // reading the parser does not give.
+    QFont exampleFont(QStringLiteral("Arial"));
+    exampleFont.setPointSizeF(8);
+    for (std::size_t i = 0; i < kAlarmEntryExamples.size(); ++i) {
+        const std::string_view text = kAlarmEntryExamples[i];
+        auto* example =
+            new QLabel(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), this);
+        example->setObjectName(QStringLiteral("example%1").arg(i));
+        example->setFont(exampleFont);
+        placeTwips(example, kExamplesLeftTwips, kExampleTopsTwips[i],
+                   kClientWidthTwips - kExamplesLeftTwips, 255);
+    }
+
+    // The entry comes first in the tab order, then Ok, then Clear (creation order).
+    setTabOrder(entry_, okButton_);
+    setTabOrder(okButton_, clearButton_);
+    connect(entry_, &QLineEdit::returnPressed, this, &TimeDialog::confirm);
+    connect(okButton_, &QPushButton::clicked, this, &TimeDialog::confirm);
+    connect(clearButton_, &QPushButton::clicked, this, &TimeDialog::clearEntry);
+}
+
+void TimeDialog::open(const QString& alarmText) {
+    entry_->setText(alarmText);
+    entry_->selectAll();
     show();
+    raise();
+    activateWindow();
+    entry_->setFocus();
+}
+
+void TimeDialog::confirm() {
+    const QString typed = entry_->text();
+    CalendarWindow& window = program_.calendarWindow();
+    if (typed.isEmpty()) {
+        hide();
+        window.alarmField().setText(QString());
+        return;
+    }
+
+    MessageBoxService& messages = program_.platform().messageBox;
+    const std::optional<TimeOfDay> time = parseAlarmEntry(typed.toStdString());
+    if (!time) {
+        program_.msgAnswer =
+            messages.show(QStringLiteral("'") + typed + QStringLiteral("' Isn't A Valid Time!"),
+                          msg::OkOnly + msg::Exclamation, kOops);
+        entry_->clear();
+        entry_->setFocus();
+        return;
+    }
+
+    const Date day = window.selectedDate();
+    window.alarmField().setText(QString::fromStdString(formatTimeOfDay(*time)));
+    if (program_.settings.uwarn) {
+        const LocalDateTime now = localDateTimeOf(program_.platform().clock.now());
+        if (alarmLiesInPast(day, now.date, *time, now.time)) {
+            // Advice only: the alarm stays as written.
+            program_.msgAnswer =
+                messages.show(QStringLiteral("This date and time is in the past!\r\n"
+                                             "You can set the alarm time for an expired time\r\n"
+                                             "however the alarm will never be triggered."),
+                              msg::OkOnly, kOops);
+        }
+    }
+    hide();
+}
+
+void TimeDialog::clearEntry() {
+    entry_->clear();
+    entry_->setFocus();
+}
+
+void TimeDialog::keyPressEvent(QKeyEvent* event) {
+    // Escape leaves like the close box: hidden, nothing changed.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace almanor

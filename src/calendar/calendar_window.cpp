@@ -209,14 +209,9 @@ void CalendarWindow::onAlarmFieldChanged() {
 
 void CalendarWindow::armFromAlarmField() {
     const QDate today = program_.platform().clock.now().date();
-    if (selectedDate() != Date{today.year(), today.month(), today.day()}) {
-        return;
-    }
-    const QString text = alarmField_->text();
-    if (text.isEmpty()) {
-        program_.armedAlarm.reset();
-    } else {
-        program_.armedAlarm = text.toStdString();
+    const Date present{today.year(), today.month(), today.day()};
+    if (selectedDate() == present && ticker_ != nullptr) {
+        ticker_->arm(present, alarmField_->text());
     }
 }
 
