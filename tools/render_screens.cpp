@@ -17,8 +17,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QPixmap>
+#include <QTextBrowser>
 #include <cstdio>
 #include <string>
 
@@ -72,6 +74,19 @@ QPixmap artworkSheet(qreal ratio) {
     return sheet;
 }
 
+// The help file as the help viewer shows it.
+bool grabHelp(const QDir& folder, const QString& suffix) {
+    QFile file(QStringLiteral(ALMANOR_RESOURCES_DIR "/almanor.hlp"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    QTextBrowser viewer;
+    viewer.resize(560, 640);
+    viewer.setHtml(QString::fromUtf8(file.readAll()));
+    return grabWindow(viewer, folder, QStringLiteral("help"), suffix);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -104,6 +119,7 @@ int main(int argc, char* argv[]) {
     ok = grabWindow(program.optionsWindow(), folder, QStringLiteral("options"), suffix) && ok;
     ok = grabWindow(program.aboutWindow(), folder, QStringLiteral("about"), suffix) && ok;
     ok = grabWindow(program.timeDialog(), folder, QStringLiteral("alarm-time"), suffix) && ok;
+    ok = grabHelp(folder, suffix) && ok;
     const qreal ratio = scale == "1" ? 1.0 : std::stod(scale);
     ok = save(artworkSheet(ratio), folder, QStringLiteral("artwork"), suffix) && ok;
     return ok ? 0 : 1;
