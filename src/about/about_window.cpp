@@ -21,7 +21,10 @@ QFont arialBold(qreal points) {
 
 } // namespace
 
-AboutWindow::AboutWindow(Program& program) : QWidget(nullptr), program_(program) {
+AboutWindow::AboutWindow(Program& program)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      program_(program) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About"));
     setWindowIcon(appIcon());

@@ -69,6 +69,8 @@ protected:
     }
 };
 
+constexpr int kVisibleSpeeds = 5;
+
 QPushButton* playButton(const QString& what) {
     auto* button = new QPushButton(buttonPicture(ButtonPicture::Play), QString());
     button->setToolTip(what);
@@ -78,7 +80,10 @@ QPushButton* playButton(const QString& what) {
 
 } // namespace
 
-OptionsWindow::OptionsWindow(Program& program) : QWidget(nullptr), program_(program) {
+OptionsWindow::OptionsWindow(Program& program)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      program_(program) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Almanor"));
     setWindowIcon(appIcon());
@@ -163,11 +168,8 @@ void OptionsWindow::buildControls() {
     buttons->addWidget(applyButton_);
     layout->addLayout(buttons);
 
-    // The list shows four speeds at a time and is just wide enough for "10".
-    const int row = speedList_->fontMetrics().height() + 4;
-    speedList_->setFixedSize(speedList_->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
-                                 speedList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16,
-                             4 * row + 2 * speedList_->frameWidth());
+    speedList_->setFixedWidth(speedList_->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
+                              speedList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16);
 
     connect(utop_, &QCheckBox::clicked, this, &OptionsWindow::utopClick);
     connect(uslide_, &QCheckBox::clicked, this, &OptionsWindow::uslideClick);
@@ -253,6 +255,9 @@ void OptionsWindow::formLoad() {
             speedList_->setCurrentItem(matches.front());
         }
     }
+    // Five speeds in sight, now that there are rows to measure.
+    speedList_->setFixedHeight(kVisibleSpeeds * speedList_->sizeHintForRow(0) +
+                               2 * speedList_->frameWidth());
 
     applyButton_->setEnabled(false);
 }
