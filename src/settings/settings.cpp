@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace almanor {
 
@@ -45,9 +44,19 @@ std::string textValue(const SettingValue& value) {
         return *text;
     }
     if (const double* number = std::get_if<double>(&value)) {
+        // Fifteen significant digits unless the number needs more to read back as itself: a
+        // hand-edited value is written back as it was read. to_chars rather than printf, whose
+        // decimal point follows the user's locale and could split the settings line at a comma.
         char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.15g", *number);
-        return buffer;
+        for (int precision = 15;; ++precision) {
+            const auto written = std::to_chars(buffer, buffer + sizeof buffer, *number,
+                                               std::chars_format::general, precision);
+            double back = 0;
+            std::from_chars(buffer, written.ptr, back);
+            if (back == *number || precision == 17) {
+                return std::string(buffer, written.ptr);
+            }
+        }
     }
     return std::get<bool>(value) ? "True" : "False";
 }

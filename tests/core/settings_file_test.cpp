@@ -135,6 +135,29 @@ TEST(SettingsParse, unquotedSlideSpeedWorksLikeItsText) {
     EXPECT_EQ(numericValue(Settings{}.slideSpeed), 300.0);
 }
 
+TEST(SettingsParse, bareNumbersAreWrittenBackAsTheSameNumbers) {
+    struct Case {
+        const char* field;
+        const char* written;
+    } cases[] = {{"300", "300"},
+                 {"2.5", "2.5"},
+                 {"0.1", "0.1"},
+                 {"100000", "100000"},
+                 {"0.30000000000000004", "0.30000000000000004"},
+                 {"333333333333333333330", "3.333333333333333e+20"},
+                 {"1.7976931348623157e308", "1.7976931348623157e+308"}};
+    for (const auto& c : cases) {
+        const auto s = parseSettingsText(std::string("30,#FALSE#,#TRUE#,#TRUE#,") + c.field +
+                                         ",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,\"a\",\"b\"");
+        ASSERT_TRUE(s) << c.field;
+        ASSERT_TRUE(std::holds_alternative<double>(s->slideSpeed)) << c.field;
+        EXPECT_EQ(textValue(s->slideSpeed), c.written);
+        const auto back = parseSettingsText(formatSettingsLine(*s));
+        ASSERT_TRUE(back) << c.field;
+        EXPECT_EQ(*back, *s) << c.field;
+    }
+}
+
 TEST(SettingsParse, wholeNumberFieldConversions) {
     struct Case {
         const char* field;
@@ -219,6 +242,18 @@ TEST(AppFolder, exactlyOneTrailingSeparator) {
         EXPECT_EQ(joinPath(c.folder, "options.cfg", c.separator),
                   std::string(c.expected) + "options.cfg");
     }
+}
+
+TEST(AppFolder, usesThePlatformsSeparatorByDefault) {
+#ifdef _WIN32
+    EXPECT_EQ(withTrailingSeparator("C:\\"), "C:\\");
+    EXPECT_EQ(withTrailingSeparator("C:\\Programs\\Almanor"), "C:\\Programs\\Almanor\\");
+    EXPECT_EQ(joinPath("D:\\", "options.cfg"), "D:\\options.cfg");
+#else
+    EXPECT_EQ(withTrailingSeparator("/"), "/");
+    EXPECT_EQ(withTrailingSeparator("/opt/almanor"), "/opt/almanor/");
+    EXPECT_EQ(joinPath("/", "options.cfg"), "/options.cfg");
+#endif
 }
 
 } // namespace
