@@ -443,15 +443,5 @@ TEST_F(OptionsWindowTest, reopeningDiscardsChangesThatWereNeverApplied) {
     EXPECT_FALSE(again.applyButton().isEnabled());
 }
 
-TEST_F(OptionsWindowTest, reopeningShowsWhatWasApplied) {
-    options().deleteBox().click();
-    options().speedList().setCurrentRow(0);
-    options().applyButton().click();
-    closeOptions();
-    OptionsWindow& again = options();
-    EXPECT_TRUE(again.deleteBox().isChecked());
-    EXPECT_EQ(selectedSpeed(), "1");
-}
-
 } // namespace
 } // namespace almanor
