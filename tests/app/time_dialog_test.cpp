@@ -126,11 +126,10 @@ TEST_F(TimeDialogTest, acceptedEntriesGoIntoTheAlarmFieldAndTheNoteFileInNormalF
         const char* typed;
         const char* written;
     } cases[] = {
-        {"2p", "2:00:00 PM"},          {"2.00 p", "2:00:00 PM"},    {"14 pm", "2:00:00 PM"},
-        {"14:12:00 p", "2:12:00 PM"},  {"14.12 p", "2:12:00 PM"},   {"14:12", "2:12:00 PM"},
-        {"0:30", "12:30:00 AM"},       {"12 am", "12:00:00 AM"},    {"12p", "12:00:00 PM"},
-        {"2P", "2:00:00 PM"},          {"2 PM", "2:00:00 PM"},      {"2.00.00", "2:00:00 AM"},
-        {"  7.5:9am  ", "7:05:09 AM"}, {"23:59:59", "11:59:59 PM"}, {"0 am", "12:00:00 AM"},
+        // The example lines are checked on their own; these are the other readings.
+        {"14:12", "2:12:00 PM"},   {"0:30", "12:30:00 AM"},       {"12 am", "12:00:00 AM"},
+        {"12p", "12:00:00 PM"},    {"2P", "2:00:00 PM"},          {"2 PM", "2:00:00 PM"},
+        {"2.00.00", "2:00:00 AM"}, {"  7.5:9am  ", "7:05:09 AM"}, {"23:59:59", "11:59:59 PM"},
     };
     for (const auto& c : cases) {
         openAndConfirm(kTomorrow, c.typed);
@@ -240,16 +239,6 @@ TEST_F(TimeDialogTest, okAppliesToTheDayShownWhenItIsPressed) {
     EXPECT_EQ(t.readFile("20261208.dnf"), record("", "12/08/2026", "5:00:00 PM"));
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Today", "12/06/2026", "2:00:00 PM"));
     EXPECT_EQ(t.program().armedAlarm, "2:00:00 PM") << "another day's alarm arms nothing";
-}
-
-TEST_F(TimeDialogTest, todaysNewTimeIsArmedAndAnEmptyOkDisarms) {
-    openAndConfirm(kToday, "4:15 pm");
-    EXPECT_EQ(t.program().armedAlarm, "4:15:00 PM");
-    EXPECT_EQ(t.readFile("20261206.dnf"), record("", "12/06/2026", "4:15:00 PM"));
-
-    openAndConfirm(kToday, "");
-    EXPECT_FALSE(t.program().armedAlarm.has_value());
-    EXPECT_FALSE(t.exists("20261206.dnf")) << "no text and no alarm: no note";
 }
 
 } // namespace
