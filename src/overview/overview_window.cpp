@@ -189,6 +189,7 @@ void OverviewWindow::deleteSelectedNotes() {
         std::size_t visited = 0;
         const auto removeNoteFile = [&](const std::string& path) {
             const std::size_t row = rows[visited++];
+            Q_ASSERT(notes[row].path == path);
             const std::filesystem::path file = pathFromUtf8(path);
             FileResult result = removeFile(file, false);
             std::error_code ignored;
