@@ -181,24 +181,37 @@ TEST_F(OverviewWindowTest, clicksSelectOneShiftSelectsARunControlAddsOrRemoves) 
 
 // --- Go to -------------------------------------------------------------------------------
 
-TEST_F(OverviewWindowTest, goToWithoutACurrentLineSaysSoAndRebuildsTheList) {
-    writeFiveDecemberNotes();
-    start();
-    t.writeFile("20261220.dnf", record("added meanwhile", "12/20/2026", ""));
-    overview().goToButton().click();
-    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
-    EXPECT_EQ(t.fakes.messageBox.shown[0].text, "A Note Was Not Selected!");
-    EXPECT_EQ(t.fakes.messageBox.shown[0].style, 48);
-    EXPECT_EQ(t.fakes.messageBox.shown[0].title, "Error!");
-    EXPECT_EQ(calendar().value(), (Date{2026, 12, 6})) << "the calendar stays";
-    EXPECT_EQ(shownRows().front(), "12/20/2026  -  added meanwhile");
-}
-
-TEST_F(OverviewWindowTest, goToWithAnEmptyListSaysNoNoteWasSelected) {
-    start();
-    overview().goToCurrentNote();
-    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
-    EXPECT_EQ(t.fakes.messageBox.shown[0].text, "A Note Was Not Selected!");
+TEST_F(OverviewWindowTest, goToWithoutAUsableCurrentLineSaysSoAndRebuildsTheList) {
+    const struct {
+        const char* name;
+        std::optional<std::string> dateField; // of the one note, if any
+        bool makeItCurrent;
+    } cases[] = {
+        {"empty list", std::nullopt, false},
+        {"no current line", "12/03/2026", false},
+        {"a line whose date cannot be read", "13/45/2026", true},
+    };
+    for (const auto& c : cases) {
+        TestProgram p;
+        if (c.dateField) {
+            p.writeFile("20261203.dnf", record("note", *c.dateField, ""));
+        }
+        p.program().calendarWindow();
+        OverviewWindow& w = p.program().overviewWindow();
+        if (c.makeItCurrent) {
+            w.list().setCurrentIndex(w.list().model()->index(0, 0));
+        }
+        p.writeFile("20261220.dnf", record("added meanwhile", "12/20/2026", ""));
+        w.goToButton().click();
+        ASSERT_EQ(p.fakes.messageBox.shown.size(), 1u) << c.name;
+        EXPECT_EQ(p.fakes.messageBox.shown[0].text, "A Note Was Not Selected!") << c.name;
+        EXPECT_EQ(p.fakes.messageBox.shown[0].style, 48) << c.name;
+        EXPECT_EQ(p.fakes.messageBox.shown[0].title, "Error!") << c.name;
+        EXPECT_EQ(p.program().calendarWindow().calendar().value(), (Date{2026, 12, 6}))
+            << c.name << ": the calendar stays";
+        EXPECT_EQ(w.list().model()->index(0, 0).data().toString(), "12/20/2026  -  added meanwhile")
+            << c.name << ": the list was rebuilt";
+    }
 }
 
 TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheLinesDateAndShowsItsNote) {
@@ -232,16 +245,6 @@ TEST_F(OverviewWindowTest, enterOrADoubleClickOnALineGoesToItsDate) {
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, row4.center());
     EXPECT_EQ(calendar().value(), (Date{2026, 12, 1}));
     EXPECT_TRUE(t.fakes.messageBox.shown.empty());
-}
-
-TEST_F(OverviewWindowTest, goToALineWithoutAReadableDateCountsAsNoChoice) {
-    t.writeFile("20261203.dnf", record("damaged", "13/45/2026", ""));
-    start();
-    makeCurrent(0);
-    overview().goToCurrentNote();
-    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
-    EXPECT_EQ(t.fakes.messageBox.shown[0].text, "A Note Was Not Selected!");
-    EXPECT_EQ(calendar().value(), (Date{2026, 12, 6}));
 }
 
 // --- Copy --------------------------------------------------------------------------------
