@@ -6,6 +6,7 @@
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
 #include "common/twips.h"
+#include "platform/artwork.h"
 #include "shell/program.h"
 
 #include <QEvent>
@@ -66,18 +67,23 @@ void CalendarWindow::buildControls() {
     alarmField_->setAccessibleName(QStringLiteral("Alarm time"));
     alarmField_->setToolTip(QStringLiteral("Click to set the alarm time"));
     alarmField_->installEventFilter(this);
+    alarmField_->setTextMargins(0, 0, 0, 0);
+    alarmField_->setFont(fittedFont(Lettering::Sans, QFont::Normal, 12,
+                                    QStringLiteral("12:59:59 PM"), alarmField_->width() - 6));
     connect(alarmField_, &QLineEdit::textChanged, this, &CalendarWindow::onAlarmFieldChanged);
 
     allOption_ = new QRadioButton(QStringLiteral("All"), this);
     thisNoteOption_ = new QRadioButton(QStringLiteral("This Note"), this);
     placeTwips(allOption_, 375, 915, 510, 270);
     placeTwips(thisNoteOption_, 870, 915, 1020, 270);
+    // The two buttons share a narrow band; their captions must fit it whole.
+    const QFont optionFont = fittedFont(Lettering::Sans, QFont::Normal, 12,
+                                        QStringLiteral("This Note"),
+                                        thisNoteOption_->width() - 18);
     for (QRadioButton* option : {allOption_, thisNoteOption_}) {
-        QPalette palette = option->palette();
-        palette.setColor(QPalette::Window, QColor(128, 128, 128));
-        palette.setColor(QPalette::WindowText, Qt::white);
-        option->setPalette(palette);
-        option->setAutoFillBackground(true);
+        option->setFont(optionFont);
+        option->setStyleSheet(
+            QStringLiteral("QRadioButton { color: white; background-color: rgb(128, 128, 128); }"));
     }
     thisNoteOption_->setChecked(true);
     connect(allOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(true); });
@@ -88,9 +94,9 @@ void CalendarWindow::buildControls() {
     clockLabel_->setAlignment(Qt::AlignCenter);
     clockLabel_->setToolTip(QStringLiteral("The Current Time"));
     clockLabel_->setAttribute(Qt::WA_TranslucentBackground);
-    QFont clockFont(QStringLiteral("Arial"));
-    clockFont.setPointSizeF(9);
-    clockFont.setBold(true);
+    // Arial where the desktop has it; the widest time must still fit the label.
+    QFont clockFont = fittedFont(Lettering::Sans, QFont::Bold, 12, QStringLiteral("12:59:59 PM"),
+                                 clockLabel_->width());
     clockLabel_->setFont(clockFont);
     clockLabel_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 

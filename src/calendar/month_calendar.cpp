@@ -1,6 +1,8 @@
 #include "calendar/month_calendar.h"
 
 #include <QCalendarWidget>
+#include <QHeaderView>
+#include <QTableView>
 #include <QSignalBlocker>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
@@ -40,8 +42,14 @@ MonthCalendar::MonthCalendar(QWidget* parent)
     view_->setAccessibleName(QStringLiteral("Calendar"));
     // Seven columns of day numbers must fit the window's narrow calendar area.
     QFont font = view_->font();
-    font.setPointSizeF(7.5);
+    font.setPixelSize(10);
     view_->setFont(font);
+    if (auto* table = view_->findChild<QTableView*>()) {
+        table->horizontalHeader()->setMinimumSectionSize(1);
+        table->verticalHeader()->setMinimumSectionSize(1);
+        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
     // No date is selected until the window sets one, so its first write always raises the
     // change that loads the day's note.
     value_ = Date{0, 0, 0};
