@@ -2,10 +2,9 @@
 
 #include "calendar/calendar_window.h"
 #include "calendar/month_calendar.h"
-#include "common/app_folder.h"
-#include "common/atomic_file.h"
 #include "common/twips.h"
 #include "notes/day_marks.h"
+#include "notes/note_removal.h"
 #include "overview/note_list_model.h"
 #include "overview/overview_rules.h"
 #include "overview/picture_button.h"
@@ -21,9 +20,7 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <algorithm>
-#include <filesystem>
 #include <functional>
-#include <optional>
 #include <vector>
 
 namespace almanor {
@@ -42,14 +39,6 @@ public:
     ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-// A note file that could not be deleted although it is still there (a read-only folder, a
-// file another program holds open), with the system's reason.
-struct UndeletableNote {
-    std::size_t row = 0;
-    NoteListEntry entry;
-    QString reason;
 };
 
 } // namespace
@@ -180,32 +169,9 @@ void OverviewWindow::deleteSelectedNotes() {
     }
     std::sort(rows.begin(), rows.end(), std::greater<>());
 
-    NoteList& notes = program_.noteList();
-    DeleteSelectedOutcome outcome;
-    std::optional<UndeletableNote> undeletable;
-    model_->changeList([&] {
-        // The rows are visited from the last to the first, one removal each, so the n-th
-        // removal is that of rows[n], whose entry is still in the list at that moment.
-        std::size_t visited = 0;
-        const auto removeNoteFile = [&](const std::string& path) {
-            const std::size_t row = rows[visited++];
-            Q_ASSERT(notes[row].path == path);
-            const std::filesystem::path file = pathFromUtf8(path);
-            FileResult result = removeFile(file, false);
-            std::error_code ignored;
-            if (!result && std::filesystem::exists(file, ignored)) {
-                undeletable =
-                    UndeletableNote{row, notes[row], QString::fromStdString(result.error)};
-            }
-            return result;
-        };
-        outcome = almanor::deleteSelectedNotes(notes, rows, removeNoteFile);
-        // A file that is still on the disk keeps its line, so the list tells the truth.
-        if (undeletable) {
-            notes.insert(notes.begin() + static_cast<std::ptrdiff_t>(undeletable->row),
-                         undeletable->entry);
-        }
-    });
+    NoteRemovalOutcome outcome;
+    model_->changeList(
+        [&] { outcome = removeListedNotes(program_.noteList(), rows, removeNoteFile); });
 
     if (outcome.completed) {
         program_.loadNote();
@@ -213,9 +179,10 @@ void OverviewWindow::deleteSelectedNotes() {
         return;
     }
 
-    // The rows above the one that failed were not visited: they stay selected, as does the
-    // note that could not be deleted.
-    const std::size_t firstUnvisited = outcome.deleted + (undeletable ? 0 : 1);
+    // The rows above the one where it stopped were not visited: they stay selected, and so
+    // does a note whose file could not be deleted.
+    const bool kept = outcome.failure == NoteFileRemoval::Kept;
+    const std::size_t firstUnvisited = outcome.deleted + (kept ? 0 : 1);
     QItemSelection remaining;
     // Ascending, one range for each run of neighbouring rows.
     for (std::size_t k = rows.size(); k-- > firstUnvisited;) {
@@ -227,12 +194,8 @@ void OverviewWindow::deleteSelectedNotes() {
         }
     }
     selection.select(remaining, QItemSelectionModel::Select);
-
-    const QString date = QString::fromStdString(outcome.missingDate);
-    const QString text = undeletable ? QStringLiteral("The Note For %1 Could Not Be Deleted!\n\n%2")
-                                           .arg(date, undeletable->reason)
-                                     : QStringLiteral("The Note For %1 Was Not Found!").arg(date);
-    program_.msgAnswer = program_.platform().messageBox.show(text, msg::Exclamation);
+    program_.msgAnswer = program_.platform().messageBox.show(
+        QString::fromStdString(removalFailureMessage(outcome)), msg::Exclamation);
 }
 
 } // namespace almanor

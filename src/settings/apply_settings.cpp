@@ -1,6 +1,4 @@
 #include "calendar/calendar_window.h"
-#include "common/app_folder.h"
-#include "common/atomic_file.h"
 #include "overview/overview_window.h"
 #include "settings/purge.h"
 #include "shell/program.h"
@@ -24,9 +22,8 @@ void Program::applySettings() {
 
     OverviewWindow& overview = overviewWindow(); // the list it shows is the one purged
     const QDate now = platform_.clock.now().date();
-    const PurgeOutcome outcome = purgeOldNotes(
-        noteList_, Date{now.year(), now.month(), now.day()}, settings.deleteDays,
-        [](const std::string& path) { return removeFile(pathFromUtf8(path), false); });
+    const NoteRemovalOutcome outcome = purgeOldNotes(
+        noteList_, Date{now.year(), now.month(), now.day()}, settings.deleteDays, removeNoteFile);
     if (outcome.deleted > 0 || !outcome.completed) {
         // Before any message: the overview may be open and must not read a shorter list
         // under its old row count.
@@ -35,9 +32,8 @@ void Program::applySettings() {
     if (!outcome.completed) {
         // The rest of the old notes go at the next start or Apply; the day's note and the
         // marks are left as they are until then.
-        msgAnswer = platform_.messageBox.show(QStringLiteral("The Note For %1 Was Not Found!")
-                                                  .arg(QString::fromStdString(outcome.missingDate)),
-                                              msg::Exclamation);
+        msgAnswer = platform_.messageBox.show(
+            QString::fromStdString(removalFailureMessage(outcome)), msg::Exclamation);
         return;
     }
     loadNote(); // the selected day's note may have been among the deleted

@@ -4,26 +4,17 @@
 
 namespace almanor {
 
-PurgeOutcome purgeOldNotes(NoteList& notes, const Date& today, int deleteDays,
-                           const std::function<FileResult(const std::string& path)>& removeFile) {
+NoteRemovalOutcome purgeOldNotes(NoteList& notes, const Date& today, int deleteDays,
+                                 const NoteFileRemover& remove) {
     const long long keepDays = std::max(deleteDays, 0);
-    PurgeOutcome outcome;
-    for (std::size_t i = notes.size(); i-- > 0;) {
-        const std::string dateText = notes[i].line.substr(0, 10);
-        const auto date = parseDateText(dateText);
-        if (!date || daysBetween(*date, today) <= keepDays) {
-            continue;
+    std::vector<std::size_t> old;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        const auto date = parseDateText(std::string_view(notes[i].line).substr(0, 10));
+        if (date && daysBetween(*date, today) > keepDays) {
+            old.push_back(i);
         }
-        const bool removed = removeFile(notes[i].path).ok;
-        notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i));
-        if (!removed) {
-            outcome.completed = false;
-            outcome.missingDate = dateText;
-            return outcome;
-        }
-        ++outcome.deleted;
     }
-    return outcome;
+    return removeListedNotes(notes, std::move(old), remove);
 }
 
 } // namespace almanor

@@ -14,13 +14,13 @@ NoteListEntry noteAged(long long days) {
     return {date + "  -  note", "/notes/" + date + ".dnf"};
 }
 
-// Records the paths it removes and fails for those that have vanished.
+// Records the paths it removes and reports those that have vanished.
 struct FakeRemover {
     std::set<std::string> vanished;
     std::vector<std::string> calls;
-    FileResult operator()(const std::string& path) {
+    NoteFileRemoval operator()(const std::string& path, std::string& /*error*/) {
         calls.push_back(path);
-        return vanished.count(path) ? FileResult::failure("gone") : FileResult::success();
+        return vanished.count(path) ? NoteFileRemoval::Missing : NoteFileRemoval::Removed;
     }
 };
 
@@ -55,7 +55,7 @@ TEST(Purge, deletesFromTheOldestNotesMoreThanTheGivenDaysOld) {
         NoteList notes{noteAged(-2), noteAged(0),  noteAged(1),
                        noteAged(30), noteAged(31), noteAged(400)};
         FakeRemover remover;
-        const PurgeOutcome outcome = purgeOldNotes(notes, kToday, c.deleteDays, std::ref(remover));
+        const NoteRemovalOutcome outcome = purgeOldNotes(notes, kToday, c.deleteDays, std::ref(remover));
         EXPECT_TRUE(outcome.completed);
         EXPECT_EQ(outcome.deleted, c.removed.size());
         EXPECT_EQ(remover.calls, c.removed) << c.deleteDays;
@@ -67,9 +67,9 @@ TEST(Purge, vanishedFileStopsThePurgeWithItsDate) {
     NoteList notes{noteAged(0), noteAged(40), noteAged(50), noteAged(60)};
     FakeRemover remover;
     remover.vanished.insert(noteAged(50).path);
-    const PurgeOutcome outcome = purgeOldNotes(notes, kToday, 30, std::ref(remover));
+    const NoteRemovalOutcome outcome = purgeOldNotes(notes, kToday, 30, std::ref(remover));
     EXPECT_FALSE(outcome.completed);
-    EXPECT_EQ(outcome.missingDate, formatDateText(kToday.addDays(-50)));
+    EXPECT_EQ(outcome.failedDate, formatDateText(kToday.addDays(-50)));
     EXPECT_EQ(outcome.deleted, 1u);
     EXPECT_EQ(remover.calls, pathsAged({60, 50}));
     EXPECT_EQ(pathsOf(notes), pathsAged({0, 40}));
@@ -78,7 +78,7 @@ TEST(Purge, vanishedFileStopsThePurgeWithItsDate) {
 TEST(Purge, entryWithoutAValidDateIsLeftAloneAndNotReported) {
     NoteList notes{{"02/31/2001  -  damaged", "a"}, noteAged(60), {"", "b"}, {"1/2/2001", "c"}};
     FakeRemover remover;
-    const PurgeOutcome outcome = purgeOldNotes(notes, kToday, 0, std::ref(remover));
+    const NoteRemovalOutcome outcome = purgeOldNotes(notes, kToday, 0, std::ref(remover));
     EXPECT_TRUE(outcome.completed);
     EXPECT_EQ(remover.calls, pathsAged({60}));
     EXPECT_EQ(pathsOf(notes), (std::vector<std::string>{"a", "b", "c"}));

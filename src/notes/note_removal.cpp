@@ -1,0 +1,60 @@
+#include "notes/note_removal.h"
+
+#include "common/app_folder.h"
+#include "common/atomic_file.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace almanor {
+
+NoteFileRemoval removeNoteFile(const std::string& path, std::string& error) {
+    const std::filesystem::path file = pathFromUtf8(path);
+    const FileResult result = removeFile(file, false);
+    if (result) {
+        return NoteFileRemoval::Removed;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::exists(file, ignored)) {
+        return NoteFileRemoval::Missing;
+    }
+    error = result.error;
+    return NoteFileRemoval::Kept;
+}
+
+NoteRemovalOutcome removeListedNotes(NoteList& notes, std::vector<std::size_t> positions,
+                                     const NoteFileRemover& remove) {
+    std::sort(positions.begin(), positions.end(), std::greater<>());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    NoteRemovalOutcome outcome;
+    for (const std::size_t i : positions) {
+        if (i >= notes.size()) {
+            continue;
+        }
+        std::string error;
+        std::string date = notes[i].line.substr(0, 10);
+        const NoteFileRemoval removal = remove(notes[i].path, error);
+        if (removal != NoteFileRemoval::Kept) {
+            notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+        if (removal == NoteFileRemoval::Removed) {
+            ++outcome.deleted;
+            continue;
+        }
+        outcome.completed = false;
+        outcome.failedDate = std::move(date);
+        outcome.failure = removal;
+        outcome.error = std::move(error);
+        break;
+    }
+    return outcome;
+}
+
+std::string removalFailureMessage(const NoteRemovalOutcome& outcome) {
+    if (outcome.failure == NoteFileRemoval::Kept) {
+        return "The Note For " + outcome.failedDate + " Could Not Be Deleted!\n\n" + outcome.error;
+    }
+    return "The Note For " + outcome.failedDate + " Was Not Found!";
+}
+
+} // namespace almanor

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "notes/note_list.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace almanor {
+
+// What became of a note file that was to be deleted.
+enum class NoteFileRemoval {
+    Removed,
+    Missing, // it had already gone
+    Kept,    // it is still on the disk: a read-only folder, or open in another program
+};
+
+// Deletes a note file. `error` receives the system's reason when the file is kept.
+using NoteFileRemover = std::function<NoteFileRemoval(const std::string& path, std::string& error)>;
+NoteFileRemoval removeNoteFile(const std::string& path, std::string& error);
+
+struct NoteRemovalOutcome {
+    // False when a note could not be deleted; the deleting stopped there.
+    bool completed = true;
+    std::size_t deleted = 0;
+    // The note where it stopped: its date text, and whether its file is still there.
+    std::string failedDate;
+    NoteFileRemoval failure = NoteFileRemoval::Removed;
+    std::string error;
+};
+
+// Deletes the notes at the given positions of `notes`, from the last position to the first
+// (so each removal leaves the positions still to be visited where they were; duplicates and
+// positions past the end are ignored), removing each deleted note's entry. At the first note
+// that cannot be deleted it stops: the notes after it stay deleted and those before it are
+// not visited. A vanished file's entry leaves the list; a file that is still on the disk keeps
+// its entry, so the list never claims a note is gone while its file is there.
+NoteRemovalOutcome removeListedNotes(NoteList& notes, std::vector<std::size_t> positions,
+                                     const NoteFileRemover& remove);
+
+// What the user is told when deleting stopped: "The Note For <date> Was Not Found!" for a
+// vanished file, and the reason for a file that could not be deleted.
+std::string removalFailureMessage(const NoteRemovalOutcome& outcome);
+
+} // namespace almanor
