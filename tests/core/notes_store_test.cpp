@@ -1,6 +1,7 @@
 #include "common/app_folder.h"
 #include "notes/note_store.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -22,8 +23,11 @@ class NoteStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  (std::string("almanor-store-") + info->test_suite_name() + "-" + info->name());
+        // Parameterised names hold "/", which must not make nested folders.
+        std::string name =
+            std::string("almanor-store-") + info->test_suite_name() + "-" + info->name();
+        std::replace(name.begin(), name.end(), '/', '-');
+        folder_ = fs::temp_directory_path() / name;
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
