@@ -190,8 +190,10 @@ void CalendarWindow::onDateChange() {
     if (calendar_->year() < 1000) {
         calendar_->setYear(1000);
     }
+    // One rebuild of the list serves the marks too: nothing can change the folder between
+    // it and a second one, and with decades of notes each rebuild costs a look at every file.
     program_.refreshNoteList();
-    program_.markNoteDays();
+    program_.markDaysFromList();
     program_.loadNote();
 }
 

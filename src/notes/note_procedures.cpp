@@ -78,6 +78,11 @@ void Program::showNoteList() {
 }
 
 void Program::markNoteDays() {
+    markDaysFromList();
+    refreshNoteList();
+}
+
+void Program::markDaysFromList() {
     clearDayMarks();
     MonthCalendar& calendar = calendarWindow().calendar();
     const DayMarks marks = markedDays(noteList_, calendar.year(), calendar.month());
@@ -87,7 +92,6 @@ void Program::markNoteDays() {
         }
     }
     calendar.refreshMarks();
-    refreshNoteList();
 }
 
 void Program::clearDayMarks() {

@@ -80,6 +80,8 @@ public:
     void refreshNoteList();
     void showNoteList();
     void markNoteDays();
+    // The marking step of markNoteDays alone, for a caller that has just rebuilt the list.
+    void markDaysFromList();
     void clearDayMarks();
     const NoteList& noteList() const { return noteList_; }
     NoteList& noteList() { return noteList_; }
