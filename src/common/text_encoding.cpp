@@ -84,18 +84,30 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// What decodeFromFile takes for UTF-8.
-bool readsAsUtf8(std::string_view bytes) {
+// Whether bytes are valid UTF-8, and whether they hold a multi-byte sequence.
+struct Utf8Check {
+    bool valid = true;
     bool multiByte = false;
+};
+
+Utf8Check checkUtf8(std::string_view bytes) {
+    Utf8Check check;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         const std::size_t start = pos;
         if (!nextCodePoint(bytes, pos)) {
-            return false;
+            check.valid = false;
+            return check;
         }
-        multiByte = multiByte || pos - start > 1;
+        check.multiByte = check.multiByte || pos - start > 1;
     }
-    return multiByte;
+    return check;
+}
+
+// What decodeFromFile takes for UTF-8.
+bool readsAsUtf8(std::string_view bytes) {
+    const Utf8Check check = checkUtf8(bytes);
+    return check.valid && check.multiByte;
 }
 
 } // namespace
@@ -154,6 +166,14 @@ std::string encodeForFile(std::string_view utf8) {
 }
 
 std::string decodeFromFile(std::string_view bytes) {
+    // Some editors put a byte-order mark before UTF-8 text; it is not part of the text.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) {
+        const std::string_view text = bytes.substr(kByteOrderMark.size());
+        if (checkUtf8(text).valid) {
+            return std::string(text);
+        }
+    }
     if (readsAsUtf8(bytes)) {
         return std::string(bytes);
     }

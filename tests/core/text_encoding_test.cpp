@@ -81,7 +81,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Decoding{"overlongSlash", "\xC0\xAF", "\u00c0\u00af"},
                       Decoding{"encodedSurrogate", "\xED\xA0\x80", "\u00ed\u00a0\u20ac"},
                       Decoding{"beyondUnicode", "\xF4\x90\x80\x80", "\u00f4\u0090\u20ac\u20ac"},
-                      Decoding{"asciiOnly", "plain", "plain"}),
+                      Decoding{"asciiOnly", "plain", "plain"},
+                      // A byte-order mark some editors write before UTF-8 is dropped...
+                      Decoding{"byteOrderMarkBeforeAscii", "\xEF\xBB\xBF\"dailynotes\"",
+                               "\"dailynotes\""},
+                      Decoding{"byteOrderMarkBeforeUtf8", "\xEF\xBB\xBF" "caf\xC3\xA9",
+                               "caf\u00e9"},
+                      // ...but the same bytes before text that is not UTF-8 are characters.
+                      Decoding{"byteOrderMarkBytesBeforeWindows1252", "\xEF\xBB\xBF" "caf\xE9",
+                               "\u00ef\u00bb\u00bf" "caf\u00e9"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace
