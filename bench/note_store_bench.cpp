@@ -304,14 +304,12 @@ int main(int argc, char** argv) {
     }
 
     std::printf("Date change: refresh list, mark days, load note (median ms)\n");
-    std::printf("%8s %9s %9s %7s %11s %10s %11s %10s %8s %5s\n", "notes", "cached",
-                "plain x2", "ratio", "after edit", "cold list", "cached cpu", "plain cpu",
-                "build s", "same");
+    std::printf("%8s %9s %9s %7s %11s %10s %11s %10s %8s %5s\n", "notes", "cached", "plain x2",
+                "ratio", "after edit", "cold list", "cached cpu", "plain cpu", "build s", "same");
     for (const Figures& f : results) {
-        std::printf("%8zu %9.2f %9.2f %6.1fx %11.2f %10.2f %11.2f %10.2f %8.1f %5s\n",
-                    f.notes, f.cached, f.plain, f.plain / f.cached, f.afterEdit,
-                    f.firstRefresh, f.cachedCpu, f.plainCpu, f.build / 1000.0,
-                    f.same ? "yes" : "NO");
+        std::printf("%8zu %9.2f %9.2f %6.1fx %11.2f %10.2f %11.2f %10.2f %8.1f %5s\n", f.notes,
+                    f.cached, f.plain, f.plain / f.cached, f.afterEdit, f.firstRefresh, f.cachedCpu,
+                    f.plainCpu, f.build / 1000.0, f.same ? "yes" : "NO");
     }
     std::printf("\nKeystroke save of today's note (ms, %d saves)\n", saves);
     std::printf("%8s %9s %9s %9s %11s\n", "notes", "p50", "p99", "max", "first save");

@@ -78,8 +78,7 @@ void CalendarWindow::buildControls() {
     placeTwips(thisNoteOption_, 870, 915, 1020, 270);
     // The two buttons share a narrow band; their captions must fit it whole.
     const QFont optionFont = fittedFont(Lettering::Sans, QFont::Normal, 12,
-                                        QStringLiteral("This Note"),
-                                        thisNoteOption_->width() - 18);
+                                        QStringLiteral("This Note"), thisNoteOption_->width() - 18);
     for (QRadioButton* option : {allOption_, thisNoteOption_}) {
         option->setFont(optionFont);
         option->setStyleSheet(
@@ -108,8 +107,8 @@ void CalendarWindow::buildControls() {
         void (CalendarWindow::*command)();
     };
     const Spot spots[] = {
-        {1680, 285, 195, 225, "Back a month", "Back A Month", QKeySequence(Qt::CTRL | Qt::Key_PageUp),
-         &CalendarWindow::backAMonth},
+        {1680, 285, 195, 225, "Back a month", "Back A Month",
+         QKeySequence(Qt::CTRL | Qt::Key_PageUp), &CalendarWindow::backAMonth},
         {1680, 480, 210, 225, "Today", "Today", QKeySequence(Qt::CTRL | Qt::Key_T),
          &CalendarWindow::goToToday},
         {1680, 660, 210, 270, "Forward a month", "Forward A Month",
@@ -131,8 +130,8 @@ void CalendarWindow::buildControls() {
     for (const Spot& spot : spots) {
         auto* hotspot = new Hotspot(QString::fromLatin1(spot.name), this);
         placeTwips(hotspot, spot.left, spot.top, spot.width, spot.height);
-        const QString tip = spot.tip != nullptr ? QString::fromLatin1(spot.tip)
-                                                : QString::fromLatin1(spot.name);
+        const QString tip =
+            spot.tip != nullptr ? QString::fromLatin1(spot.tip) : QString::fromLatin1(spot.name);
         hotspot->setToolTip(withShortcut(tip, spot.keys));
         hotspot->setAccessibleDescription(spot.keys.toString(QKeySequence::NativeText));
         connect(hotspot, &Hotspot::clicked, this, spot.command);
@@ -157,8 +156,8 @@ void CalendarWindow::addShortcuts() {
         thisNoteOption_->setChecked(true);
         setAllNotesScope(false);
     });
-    allOption_->setToolTip(withShortcut(QStringLiteral("Clear and View act on all notes"),
-                                        all->key()));
+    allOption_->setToolTip(
+        withShortcut(QStringLiteral("Clear and View act on all notes"), all->key()));
     thisNoteOption_->setToolTip(withShortcut(
         QStringLiteral("Clear and View act on the selected day's note"), thisNote->key()));
 }

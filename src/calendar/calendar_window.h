@@ -6,7 +6,6 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-
 #include <optional>
 
 class QLabel;

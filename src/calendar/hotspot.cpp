@@ -20,7 +20,8 @@ void Hotspot::mousePressEvent(QMouseEvent* event) {
 
 void Hotspot::mouseReleaseEvent(QMouseEvent* event) {
     // A click counts only when the button comes up over the same spot, as with any button.
-    if (event->button() == Qt::LeftButton && pressed_ && rect().contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton && pressed_ &&
+        rect().contains(event->position().toPoint())) {
         pressed_ = false;
         emit clicked();
     }

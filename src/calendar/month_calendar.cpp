@@ -2,11 +2,10 @@
 
 #include <QCalendarWidget>
 #include <QHeaderView>
-#include <QTableView>
 #include <QSignalBlocker>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace almanor {
@@ -28,8 +27,7 @@ Date clampedDate(int year, int month, int day) {
 
 } // namespace
 
-MonthCalendar::MonthCalendar(QWidget* parent)
-    : QWidget(parent), view_(new QCalendarWidget(this)) {
+MonthCalendar::MonthCalendar(QWidget* parent) : QWidget(parent), view_(new QCalendarWidget(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

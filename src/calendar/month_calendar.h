@@ -3,7 +3,6 @@
 #include "common/date.h"
 
 #include <QWidget>
-
 #include <array>
 
 class QCalendarWidget;

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
-
 #include <algorithm>
 
 namespace almanor {

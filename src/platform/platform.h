@@ -5,7 +5,6 @@
 #include <QPoint>
 #include <QString>
 #include <QUrl>
-
 #include <functional>
 #include <optional>
 

@@ -10,7 +10,7 @@ int QtMessageBox::show(const QString& text, int style, const QString& title) {
     box.setWindowTitle(title);
     box.setText(text);
     box.setIcon((style & msg::Exclamation) == msg::Exclamation ? QMessageBox::Warning
-                                                                 : QMessageBox::NoIcon);
+                                                               : QMessageBox::NoIcon);
     if ((style & msg::OkCancel) != 0) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);

@@ -18,10 +18,10 @@ struct QtPlatform::Services {
 
 QtPlatform::QtPlatform()
     : services_(std::make_unique<Services>()),
-      platform_(std::make_unique<Platform>(Platform{
-          services_->messageBox, services_->sound, services_->clock, services_->screen,
-          services_->tray, services_->browser, services_->help, services_->fileDialog,
-          services_->programEnd})) {}
+      platform_(std::make_unique<Platform>(
+          Platform{services_->messageBox, services_->sound, services_->clock, services_->screen,
+                   services_->tray, services_->browser, services_->help, services_->fileDialog,
+                   services_->programEnd})) {}
 
 QtPlatform::~QtPlatform() = default;
 

@@ -3,7 +3,6 @@
 #include "platform/platform.h"
 
 #include <QPointer>
-
 #include <memory>
 
 class QSystemTrayIcon;

@@ -1,12 +1,10 @@
-#include "platform/qt_services.h"
-
 #include "common/twips.h"
+#include "platform/qt_services.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
-
 #include <cstdlib>
 
 namespace almanor {

@@ -8,7 +8,6 @@
 
 #include <QPointer>
 #include <QString>
-
 #include <memory>
 #include <optional>
 #include <string>

@@ -9,11 +9,9 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace almanor {
 namespace {
@@ -95,7 +93,8 @@ TEST_F(CalendarWindowTest, noteHoldsAtMostFiveHundredCharactersTypedOrPasted) {
     QApplication::clipboard()->setText(QString(600, 'p'));
     note.paste();
     EXPECT_EQ(note.noteText(), QString(500, 'p'));
-    EXPECT_EQ(t.readFile(kTodayFile).size(), std::string(record(std::string(500, 'p'), "12/06/2026", "")).size());
+    EXPECT_EQ(t.readFile(kTodayFile).size(),
+              std::string(record(std::string(500, 'p'), "12/06/2026", "")).size());
 }
 
 TEST_F(CalendarWindowTest, longerNoteFromAnotherProgramIsShownWholeAndOnlyShrinks) {

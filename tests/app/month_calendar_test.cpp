@@ -3,9 +3,7 @@
 #include <QCalendarWidget>
 #include <QSignalSpy>
 #include <QTextCharFormat>
-
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace almanor {

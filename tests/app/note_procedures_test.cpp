@@ -5,7 +5,6 @@
 #include "overview/overview_window.h"
 
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace almanor {

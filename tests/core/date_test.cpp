@@ -17,7 +17,7 @@ TEST(Date, knownSerialsAndWeekdays) {
     EXPECT_EQ((Date{1970, 1, 1}.serial()), 0);
     EXPECT_EQ((Date{2000, 3, 1}.serial() - Date{2000, 2, 28}.serial()), 2); // 2000 is leap
     EXPECT_EQ((Date{1900, 3, 1}.serial() - Date{1900, 2, 28}.serial()), 1); // 1900 is not
-    EXPECT_EQ((Date{2026, 12, 6}.dayOfWeek()), 0);                           // a Sunday
+    EXPECT_EQ((Date{2026, 12, 6}.dayOfWeek()), 0);                          // a Sunday
     EXPECT_EQ((Date{1000, 1, 1}.addDays(-1)), (Date{999, 12, 31}));
 }
 

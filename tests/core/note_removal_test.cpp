@@ -1,9 +1,8 @@
 #include "notes/note_removal.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <vector>
 
@@ -72,7 +71,8 @@ TEST(RemoveListedNotes, stopsAtTheFirstNoteThatCannotBeDeleted) {
     } cases[] = {
         // A vanished file's line goes; one still on the disk keeps its line.
         {NoteFileRemoval::Missing, {"5", "4", "1"}, "The Note For 03/03/1999 Was Not Found!"},
-        {NoteFileRemoval::Kept, {"5", "4", "3", "1"},
+        {NoteFileRemoval::Kept,
+         {"5", "4", "3", "1"},
          "The Note For 03/03/1999 Could Not Be Deleted!\n\nin use"},
     };
     for (const auto& c : cases) {

@@ -55,7 +55,8 @@ TEST(Purge, deletesFromTheOldestNotesMoreThanTheGivenDaysOld) {
         NoteList notes{noteAged(-2), noteAged(0),  noteAged(1),
                        noteAged(30), noteAged(31), noteAged(400)};
         FakeRemover remover;
-        const NoteRemovalOutcome outcome = purgeOldNotes(notes, kToday, c.deleteDays, std::ref(remover));
+        const NoteRemovalOutcome outcome =
+            purgeOldNotes(notes, kToday, c.deleteDays, std::ref(remover));
         EXPECT_TRUE(outcome.completed);
         EXPECT_EQ(outcome.deleted, c.removed.size());
         EXPECT_EQ(remover.calls, c.removed) << c.deleteDays;

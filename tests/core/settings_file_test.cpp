@@ -1,10 +1,9 @@
 #include "common/app_folder.h"
 #include "settings/settings_file.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 
 namespace almanor {
@@ -18,8 +17,9 @@ class SettingsFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
-                  ("almanor-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                  ("almanor-settings-" +
+                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }
@@ -84,9 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "30,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,\"a.wav\","
                   "\"chi",
                   false},
-        ParseCase{"deleteDaysTooLarge",
-                  "40000,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,\"a\",\"b\"",
-                  false},
+        ParseCase{
+            "deleteDaysTooLarge",
+            "40000,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,\"a\",\"b\"",
+            false},
         ParseCase{"uwarnNotABoolean",
                   "30,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,maybe,\"a\",\"b\"",
                   false},
@@ -97,9 +98,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "30, #FALSE#,  #TRUE#,#TRUE#, \"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#, \"a\","
                   "\"b\"\r\n",
                   true},
-        ParseCase{"deleteDaysLowestThatFits",
-                  "-32768,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,\"a\",\"b\"",
-                  true}),
+        ParseCase{
+            "deleteDaysLowestThatFits",
+            "-32768,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,\"a\",\"b\"",
+            true}),
     [](const ::testing::TestParamInfo<ParseCase>& param) { return std::string(param.param.name); });
 
 TEST(SettingsParse, thirteenthFieldIsIgnored) {
@@ -164,9 +166,9 @@ TEST(SettingsParse, wholeNumberFieldConversions) {
         int expected;
     } cases[] = {{"\"12\"", 12}, {"abc", 0}, {"#TRUE#", -1}, {"2.5", 2}, {"3.5", 4}, {"-4", -4}};
     for (const auto& c : cases) {
-        const auto s = parseSettingsText(std::string(c.field) +
-                                         ",#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
-                                         "#TRUE#,\"a\",\"b\"");
+        const auto s = parseSettingsText(
+            std::string(c.field) + ",#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+                                   "#TRUE#,\"a\",\"b\"");
         ASSERT_TRUE(s) << c.field;
         EXPECT_EQ(s->deleteDays, c.expected) << c.field;
     }

@@ -85,11 +85,16 @@ INSTANTIATE_TEST_SUITE_P(
                       // A byte-order mark some editors write before UTF-8 is dropped...
                       Decoding{"byteOrderMarkBeforeAscii", "\xEF\xBB\xBF\"dailynotes\"",
                                "\"dailynotes\""},
-                      Decoding{"byteOrderMarkBeforeUtf8", "\xEF\xBB\xBF" "caf\xC3\xA9",
+                      Decoding{"byteOrderMarkBeforeUtf8",
+                               "\xEF\xBB\xBF"
+                               "caf\xC3\xA9",
                                "caf\u00e9"},
                       // ...but the same bytes before text that is not UTF-8 are characters.
-                      Decoding{"byteOrderMarkBytesBeforeWindows1252", "\xEF\xBB\xBF" "caf\xE9",
-                               "\u00ef\u00bb\u00bf" "caf\u00e9"}),
+                      Decoding{"byteOrderMarkBytesBeforeWindows1252",
+                               "\xEF\xBB\xBF"
+                               "caf\xE9",
+                               "\u00ef\u00bb\u00bf"
+                               "caf\u00e9"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QStringList>
-
 #include <deque>
 #include <memory>
 #include <vector>
@@ -133,7 +132,8 @@ public:
     FakeHelpViewer help;
     FakeFileDialog fileDialog;
     FakeProgramEnd programEnd;
-    Platform platform{messageBox, sound, clock, screen, tray, browser, help, fileDialog, programEnd};
+    Platform platform{messageBox, sound, clock,      screen,    tray,
+                      browser,    help,  fileDialog, programEnd};
 };
 
 } // namespace almanor::testing

@@ -4,7 +4,6 @@
 #include "shell/program.h"
 
 #include <QTemporaryDir>
-
 #include <filesystem>
 #include <memory>
 #include <string>
