@@ -22,6 +22,7 @@
 #include "notes/note_catalog.h"
 #include "notes/note_record.h"
 #include "notes/note_store.h"
+#include "overview/overview_rules.h"
 
 #include <algorithm>
 #include <chrono>
@@ -169,6 +170,7 @@ struct Figures {
     double saveP99 = 0;
     double saveMax = 0;
     double firstSave = 0;
+    double copyText = 0;
     bool same = false;
 };
 
@@ -225,6 +227,15 @@ Figures measure(const fs::path& base, std::size_t count, int repeats, int saves)
     figures.cachedCpu = median(cachedCpu);
     figures.plainCpu = median(plainCpu);
     figures.same = catalog.refresh() == plainRead(appFolder);
+
+    // The overview's copy command: the whole list as one text.
+    std::vector<double> copies;
+    for (int i = 0; i < repeats; ++i) {
+        start = Clock::now();
+        sink += notesClipboardText(catalog.notes()).size();
+        copies.push_back(millisecondsSince(start));
+    }
+    figures.copyText = median(copies);
 
     // Typing into today's note: every keystroke saves the whole note. The first save also
     // pays for writing out the freshly built folder, which a real folder has long behind it;
@@ -310,6 +321,10 @@ int main(int argc, char** argv) {
         std::printf("%8zu %9.2f %9.2f %6.1fx %11.2f %10.2f %11.2f %10.2f %8.1f %5s\n", f.notes,
                     f.cached, f.plain, f.plain / f.cached, f.afterEdit, f.firstRefresh, f.cachedCpu,
                     f.plainCpu, f.build / 1000.0, f.same ? "yes" : "NO");
+    }
+    std::printf("\nOverview copy: the clipboard text of the whole list (median ms)\n");
+    for (const Figures& f : results) {
+        std::printf("%8zu %9.2f\n", f.notes, f.copyText);
     }
     std::printf("\nKeystroke save of today's note (ms, %d saves)\n", saves);
     std::printf("%8s %9s %9s %9s %11s\n", "notes", "p50", "p99", "max", "first save");
