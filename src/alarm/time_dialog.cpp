@@ -6,6 +6,7 @@
 #include "calendar/calendar_window.h"
 #include "common/twips.h"
 #include "platform/artwork.h"
+#include "platform/twips_rect.h"
 #include "shell/program.h"
 
 #include <QFrame>
@@ -25,11 +26,6 @@ constexpr float kExamplesLeftTwips = 1440;
 constexpr float kExampleTopsTwips[] = {420, 765, 1110, 1440, 1785, 2130};
 
 const QString kOops = QStringLiteral("Oops!");
-
-void placeTwips(QWidget* widget, float left, float top, float width, float height) {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
-}
 
 QFont headingFont() {
     QFont font(QStringLiteral("Arial"));
@@ -54,27 +50,27 @@ TimeDialog::TimeDialog(Program& program)
 
 void TimeDialog::buildControls() {
     auto* picture = new QLabel(this); // Image1
-    placeTwips(picture, 225, 30, 870, 885);
+    picture->setGeometry(twipsRect(225, 30, 870, 885));
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(
         buttonPicture(ButtonPicture::Alarm).pixmap(QSize(32, 32), devicePixelRatioF()));
 
     auto* prompt = new QLabel(QStringLiteral("Enter A Time"), this); // Label1
-    placeTwips(prompt, 30, 945, 1365, 240);
+    prompt->setGeometry(twipsRect(30, 945, 1365, 240));
     prompt->setFont(headingFont());
 
     entry_ = new QLineEdit(this); // Text1
-    placeTwips(entry_, 30, 1245, 1275, 300);
+    entry_->setGeometry(twipsRect(30, 1245, 1275, 300));
     entry_->setAccessibleName(QStringLiteral("Alarm time"));
     prompt->setBuddy(entry_);
 
     okButton_ = new QPushButton(QStringLiteral("Ok"), this); // Command1
-    placeTwips(okButton_, 30, 1665, 1275, 360);
+    okButton_->setGeometry(twipsRect(30, 1665, 1275, 360));
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
 
     clearButton_ = new QPushButton(QStringLiteral("Clear"), this); // Command2
-    placeTwips(clearButton_, 30, 2145, 1275, 360);
+    clearButton_->setGeometry(twipsRect(30, 2145, 1275, 360));
     clearButton_->setAutoDefault(true);
 
     auto* separator = new QFrame(this); // Line1
@@ -85,7 +81,7 @@ void TimeDialog::buildControls() {
                            twipsToPixels(2505) - twipsToPixels(15));
 
     auto* heading = new QLabel(QStringLiteral("Example:"), this); // Label2
-    placeTwips(heading, kExamplesLeftTwips, -30, 3480, 300);
+    heading->setGeometry(twipsRect(kExamplesLeftTwips, -30, 3480, 300));
     heading->setFont(headingFont());
 
     // Label3(0..5). The examples are the parser's own table, so the dialog never promises a
@@ -98,8 +94,8 @@ void TimeDialog::buildControls() {
             new QLabel(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), this);
         example->setObjectName(QStringLiteral("example%1").arg(i));
         example->setFont(exampleFont);
-        placeTwips(example, kExamplesLeftTwips, kExampleTopsTwips[i],
-                   kClientWidthTwips - kExamplesLeftTwips, 255);
+        example->setGeometry(twipsRect(kExamplesLeftTwips, kExampleTopsTwips[i],
+                                       kClientWidthTwips - kExamplesLeftTwips, 255));
     }
 
     // The entry comes first in the tab order, then Ok, then Clear (creation order).

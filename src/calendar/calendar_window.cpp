@@ -7,6 +7,7 @@
 #include "calendar/note_edit.h"
 #include "common/twips.h"
 #include "platform/artwork.h"
+#include "platform/twips_rect.h"
 #include "shell/program.h"
 
 #include <QEvent>
@@ -25,11 +26,6 @@ namespace {
 
 // Interval of the slide timers: about one frame, so each step can be seen.
 constexpr int kSlideIntervalMs = 15;
-
-void placeTwips(QWidget* widget, float left, float top, float width, float height) {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
-}
 
 QString withShortcut(const QString& tip, const QKeySequence& keys) {
     return tip + QStringLiteral("\nShortcut: ") + keys.toString(QKeySequence::NativeText);
@@ -50,11 +46,11 @@ CalendarWindow::~CalendarWindow() = default;
 
 void CalendarWindow::buildControls() {
     calendar_ = new MonthCalendar(this);
-    placeTwips(calendar_, 1875, 240, 2325, 2325);
+    calendar_->setGeometry(twipsRect(1875, 240, 2325, 2325));
     connect(calendar_, &MonthCalendar::dateChange, this, &CalendarWindow::onDateChange);
 
     noteBox_ = new NoteEdit(this);
-    placeTwips(noteBox_, 90, 2640, 4020, 1245);
+    noteBox_->setGeometry(twipsRect(90, 2640, 4020, 1245));
     noteBox_->setAccessibleName(QStringLiteral("Note"));
     QPalette notePalette = noteBox_->palette();
     notePalette.setColor(QPalette::Base, QColor(224, 224, 224));
@@ -63,7 +59,7 @@ void CalendarWindow::buildControls() {
     connect(noteBox_, &NoteEdit::noteChanged, this, &CalendarWindow::onNoteChanged);
 
     alarmField_ = new QLineEdit(this);
-    placeTwips(alarmField_, 810, 2280, 990, 285);
+    alarmField_->setGeometry(twipsRect(810, 2280, 990, 285));
     alarmField_->setAccessibleName(QStringLiteral("Alarm time"));
     alarmField_->setToolTip(QStringLiteral("Click to set the alarm time"));
     alarmField_->installEventFilter(this);
@@ -74,8 +70,8 @@ void CalendarWindow::buildControls() {
 
     allOption_ = new QRadioButton(QStringLiteral("All"), this);
     thisNoteOption_ = new QRadioButton(QStringLiteral("This Note"), this);
-    placeTwips(allOption_, 375, 915, 510, 270);
-    placeTwips(thisNoteOption_, 870, 915, 1020, 270);
+    allOption_->setGeometry(twipsRect(375, 915, 510, 270));
+    thisNoteOption_->setGeometry(twipsRect(870, 915, 1020, 270));
     // The two buttons share a narrow band; their captions must fit it whole.
     const QFont optionFont = fittedFont(Lettering::Sans, QFont::Normal, 12,
                                         QStringLiteral("This Note"), thisNoteOption_->width() - 18);
@@ -89,7 +85,7 @@ void CalendarWindow::buildControls() {
     connect(thisNoteOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(false); });
 
     clockLabel_ = new QLabel(this);
-    placeTwips(clockLabel_, 675, 1905, 915, 240);
+    clockLabel_->setGeometry(twipsRect(675, 1905, 915, 240));
     clockLabel_->setAlignment(Qt::AlignCenter);
     clockLabel_->setToolTip(QStringLiteral("The Current Time"));
     clockLabel_->setAttribute(Qt::WA_TranslucentBackground);
@@ -129,7 +125,7 @@ void CalendarWindow::buildControls() {
     };
     for (const Spot& spot : spots) {
         auto* hotspot = new Hotspot(QString::fromLatin1(spot.name), this);
-        placeTwips(hotspot, spot.left, spot.top, spot.width, spot.height);
+        hotspot->setGeometry(twipsRect(spot.left, spot.top, spot.width, spot.height));
         const QString tip =
             spot.tip != nullptr ? QString::fromLatin1(spot.tip) : QString::fromLatin1(spot.name);
         hotspot->setToolTip(withShortcut(tip, spot.keys));
@@ -140,7 +136,7 @@ void CalendarWindow::buildControls() {
     }
 
     edgeStrip_ = new Hotspot(QStringLiteral("Open"), this);
-    placeTwips(edgeStrip_, -45, -75, 120, 4680);
+    edgeStrip_->setGeometry(twipsRect(-45, -75, 120, 4680));
     edgeStrip_->setCursor(Qt::ArrowCursor);
     connect(edgeStrip_, &Hotspot::mouseMoved, this, &CalendarWindow::edgeStripTouched);
 }

@@ -9,6 +9,7 @@
 #include "overview/overview_rules.h"
 #include "overview/picture_button.h"
 #include "platform/artwork.h"
+#include "platform/twips_rect.h"
 #include "shell/program.h"
 
 #include <QApplication>
@@ -26,11 +27,6 @@
 namespace almanor {
 
 namespace {
-
-QRect twipsRect(float left, float top, float width, float height) {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
 
 // The busy pointer for as long as a command runs, also when it fails half-way.
 class BusyPointer {
