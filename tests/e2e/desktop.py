@@ -2,6 +2,7 @@
 the real program on it as a person would: mouse, keyboard, screen and files."""
 
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -10,6 +11,10 @@ import time
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800
 TWIPS_PER_PIXEL = 15
+
+# One line of `xwininfo -tree`: id, name, class, size, position in the parent and on the screen.
+TREE_LINE = re.compile(r'(?P<id>0x[0-9a-fA-F]+) .*\("(?P<res_name>[^"]*)" "(?P<res_class>[^"]*)"\)'
+                       r'\s+(?P<w>\d+)x(?P<h>\d+)\S*\s+\+(?P<x>-?\d+)\+(?P<y>-?\d+)')
 
 
 def wait_for(condition, timeout=10.0, interval=0.05, what="condition"):
@@ -91,8 +96,75 @@ class Desktop:
             values[key] = int(value)
         return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
 
-    def screenshot(self, path, window=None):
+    def client_rect(self, window):
+        """(x, y, width, height) of a window's client area on the screen. Unlike
+        `window_geometry`, right also for windows inside a window manager's frame."""
+        values = {}
+        for line in self.output(["xwininfo", "-id", str(window)]).splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                int(values["Width"]), int(values["Height"]))
+
+    def is_viewable(self, window):
+        return "IsViewable" in self.output(["xwininfo", "-id", str(window)])
+
+    def is_unmapped(self, window):
+        """True for a window that exists but is hidden."""
+        return "IsUnMapped" in self.output(["xwininfo", "-id", str(window)])
+
+    def is_override_redirect(self, window):
+        return "Override Redirect State: yes" in self.output(["xwininfo", "-id", str(window)])
+
+    def net_wm_state(self, window):
+        return self.output(["xprop", "-id", str(window), "_NET_WM_STATE"])
+
+    def window_type(self, window):
+        return self.output(["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"])
+
+    def _root_window_list(self, atom):
+        text = self.output(["xprop", "-root", atom])
+        return [int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", text.partition("#")[2])]
+
+    def managed_windows(self):
+        return self._root_window_list("_NET_CLIENT_LIST")
+
+    def stacking_order(self):
+        """The managed windows from the bottom to the top."""
+        return self._root_window_list("_NET_CLIENT_LIST_STACKING")
+
+    def active_window(self):
+        text = self.output(["xdotool", "getactivewindow"]).strip()
+        return int(text) if text.isdigit() else None
+
+    def windows_of_class(self, wm_class):
+        result = self.run(["xdotool", "search", "--onlyvisible", "--class", f"^{wm_class}$"],
+                          check=False)
+        return [int(w) for w in result.stdout.split()]
+
+    def embedded_icons(self, wm_class):
+        """Windows of a program embedded in the notification area: (id, x, y, width,
+        height), positions on the screen."""
+        icons = []
+        for panel in self.windows_named("panel"):
+            for line in self.output(["xwininfo", "-tree", "-id", str(panel)]).splitlines():
+                match = TREE_LINE.search(line)
+                if match and match.group("res_class").lower() == wm_class.lower():
+                    window = int(match.group("id"), 16)
+                    if self.is_viewable(window):
+                        icons.append((window, int(match.group("x")), int(match.group("y")),
+                                      int(match.group("w")), int(match.group("h"))))
+        return icons
+
+    def pixels(self, window):
+        """The window's picture as raw pixels, for telling whether its look changed."""
+        return subprocess.run(["import", "-window", str(window), "-depth", "8", "rgb:-"],
+                              env=self.env, capture_output=True, timeout=20).stdout
+
+    def screenshot(self, path, window=None, frame=False):
         target = ["-window", "root"] if window is None else ["-window", str(window)]
+        if frame:
+            target.insert(0, "-frame")
         self.run(["import", *target, path], check=False)
 
     # Mouse and keyboard ------------------------------------------------------------------
@@ -103,6 +175,11 @@ class Desktop:
         self.run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat),
                   "--delay", "80", str(button)])
 
+    def click_in(self, window, x, y, button=1, repeat=1):
+        """Clicks at a position relative to a window's client area."""
+        self.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y), "click",
+                  "--repeat", str(repeat), "--delay", "80", str(button)])
+
     def type_text(self, text):
         self.run(["xdotool", "type", "--delay", "40", text])
 
@@ -111,6 +188,12 @@ class Desktop:
 
     def clipboard_text(self):
         return self.output(["xclip", "-selection", "clipboard", "-o"])
+
+    def clipboard_bytes(self):
+        """The clipboard's text as UTF-8 bytes, line breaks exactly as the owner gave them."""
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-t", "UTF8_STRING", "-o"],
+                                env=self.env, capture_output=True, timeout=20)
+        return result.stdout if result.returncode == 0 else None
 
 
 class AppFolder:

@@ -2,6 +2,7 @@
 would: mouse moves, clicks and key presses; results read from the screen and the files."""
 
 import datetime
+import hashlib
 import os
 import re
 import subprocess
@@ -34,10 +35,30 @@ HOTSPOTS = {
     "note": (90, 2640, 4020, 1245),
     "alarm": (810, 2280, 990, 285),
     "calendar": (1875, 240, 2325, 2325),
+    "weekdays": (1875, 240, 2325, 332),  # the calendar's top row, one seventh of its height
 }
 
 SETTINGS_KEEP_OPEN = (b'30,#FALSE#,#TRUE#,#FALSE#,"300",#TRUE#,#TRUE#,#FALSE#,#TRUE#,#TRUE#,'
                       b'"alarm.wav","chime.wav"\r\n')
+SETTINGS_SLIDE_NOT_ON_TOP = (b'30,#FALSE#,#FALSE#,#TRUE#,"300",#TRUE#,#TRUE#,#FALSE#,#TRUE#,#TRUE#,'
+                             b'"alarm.wav","chime.wav"\r\n')
+# The defaults with "Always On Top" and "Slide Away On Open" unchecked.
+SETTINGS_NEITHER_ON_TOP_NOR_SLIDING = (b'30,#FALSE#,#FALSE#,#FALSE#,"300",#TRUE#,#TRUE#,#TRUE#,'
+                                       b'#TRUE#,#TRUE#,"alarm.wav","chime.wav"\r\n')
+
+# The tray menu's commands in their order; the separator after "Options" takes no key press.
+TRAY_MENU = ("Options", "About", "Exit")
+# Buttons of the notes overview window: (left, top, width, height) in twips.
+OVERVIEW_BUTTONS = {
+    "copy": (120, 1845, 1455, 795),
+    "goto": (1680, 1845, 1455, 795),
+    "close": (3240, 1845, 1455, 795),
+}
+
+
+# A note of 10 MB: words and line breaks, as a note pasted from a long document would be.
+HUGE_NOTE = b"A long line of words that goes on. " * 100 + b"\r\n"
+HUGE_NOTE *= (10 * 1024 * 1024) // len(HUGE_NOTE) + 1
 
 
 def record(text, date, alarm=""):
@@ -47,6 +68,18 @@ def record(text, date, alarm=""):
 
 def note_name(date):
     return date.strftime("%Y%m%d") + ".dnf"
+
+
+def middle(rect):
+    left, top, width, height = rect
+    return (round((left + width / 2) / TWIPS_PER_PIXEL),
+            round((top + height / 2) / TWIPS_PER_PIXEL))
+
+
+def fingerprints(folder):
+    """Every file's name, a digest of its bytes and its modification time."""
+    return {name: (hashlib.sha256(data).hexdigest(), mtime)
+            for name, (data, mtime) in folder.snapshot().items()}
 
 
 def time_of_day_text(moment):
@@ -84,15 +117,76 @@ class RunningProgram:
     def spot(self, name):
         """Screen position of the middle of a hotspot of the calendar window."""
         x, y, _, _ = self.desktop.window_geometry(self.calendar_window())
-        left, top, width, height = HOTSPOTS[name]
-        return (x + round((left + width / 2) / TWIPS_PER_PIXEL),
-                y + round((top + height / 2) / TWIPS_PER_PIXEL))
+        dx, dy = middle(HOTSPOTS[name])
+        return x + dx, y + dy
 
     def click(self, name, button=1):
         self.desktop.click(*self.spot(name), button=button)
 
     def wait_open(self):
         wait_for(lambda: self.window_x() == OPEN_X, what="the window to be open")
+
+    def wait_parked(self):
+        # Window managers may keep a slightly wider strip on screen than the two pixels asked for.
+        wait_for(lambda: self.window_x() >= SCREEN_WIDTH - 30, what="the window to be parked")
+
+    # The notification area ----------------------------------------------------------------
+    def tray_icon(self):
+        """Screen position of the middle of the program's icon in the notification area."""
+        def find():
+            icons = self.desktop.embedded_icons("almanor")
+            return icons[0] if len(icons) == 1 else None
+        _, x, y, width, height = wait_for(find, what="the tray icon")
+        return x + width // 2, y + height // 2
+
+    def click_tray(self, button=1, repeat=1):
+        self.desktop.click(*self.tray_icon(), button=button, repeat=repeat)
+
+    def open_tray_menu(self):
+        self.click_tray(button=3)
+
+        # A window of its own, which the window manager does not frame: not the icon itself,
+        # not its tooltip.
+        def menu():
+            icons = {icon[0] for icon in self.desktop.embedded_icons("almanor")}
+            for window in self.desktop.windows_of_class("almanor"):
+                if (window not in icons and self.desktop.is_override_redirect(window) and
+                        "_NET_WM_WINDOW_TYPE_TOOLTIP" not in self.desktop.window_type(window)):
+                    return window
+            return None
+        return wait_for(menu, what="the tray menu")
+
+    def choose_in_tray_menu(self, menu, item):
+        self.desktop.key(*["Down"] * (TRAY_MENU.index(item) + 1), "Return")
+        wait_for(lambda: not self.desktop.is_viewable(menu), what="the tray menu to close")
+
+    def exit_from_tray(self):
+        self.choose_in_tray_menu(self.open_tray_menu(), "Exit")
+
+    # Other windows ------------------------------------------------------------------------
+    def options_window(self):
+        """The options window: captioned like the calendar window, told apart by being another
+        window the window manager handles."""
+        calendar = self.calendar_window()
+
+        def find():
+            named = self.desktop.windows_named("Almanor")
+            for window in self.desktop.managed_windows():
+                if window != calendar and window in named:
+                    return window
+            return None
+        return wait_for(find, what="the options window")
+
+    def focus(self, window):
+        """Clicks into the window's margin, where no control is, and waits for it to be active."""
+        self.desktop.click_in(window, 3, 3)
+        wait_for(lambda: self.desktop.active_window() == window, what="the window to be active")
+
+    def read_note_box(self):
+        """The text of the calendar window's note field, copied to the clipboard by the keys a
+        person would use."""
+        self.click("note")
+        self.desktop.key("ctrl+a", "ctrl+c")
 
 
 class EndToEnd(unittest.TestCase):
@@ -101,7 +195,11 @@ class EndToEnd(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.desktop = Desktop()
-        cls.desktop.start()
+        try:
+            cls.desktop.start()
+        except BaseException:
+            cls.desktop.stop()  # tearDownClass does not run when this fails
+            raise
 
     @classmethod
     def tearDownClass(cls):
@@ -110,18 +208,40 @@ class EndToEnd(unittest.TestCase):
     def setUp(self):
         self.folder = AppFolder(RUNNABLE)
         self.program = None
+        self.programs = []
 
     def tearDown(self):
-        if ARTEFACTS:
-            os.makedirs(ARTEFACTS, exist_ok=True)
-            self.desktop.screenshot(os.path.join(ARTEFACTS, self.id().split(".")[-1] + ".png"))
-        if self.program:
-            self.program.stop()
+        self.shoot(self.id().split(".")[-1])
+        for program in self.programs:
+            program.stop()
         self.folder.remove()
 
     def start(self):
         self.program = RunningProgram(self.desktop, self.folder)
+        self.programs.append(self.program)
         return self.program
+
+    def shoot(self, name, window=None, frame=False):
+        """Saves a screenshot of the screen or of one window as a test artefact."""
+        if ARTEFACTS:
+            os.makedirs(ARTEFACTS, exist_ok=True)
+            self.desktop.screenshot(os.path.join(ARTEFACTS, name + ".png"), window, frame)
+
+    def open_window_on_top(self, text, x, y):
+        """Another program's window at (x, y), in front of everything but the top layer."""
+        other = subprocess.Popen(["xmessage", "-geometry", f"+{x}+{y}", text], env=self.desktop.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+        def stop():
+            other.terminate()
+            other.wait(timeout=5)
+        self.addCleanup(stop)
+        return wait_for(lambda: (self.desktop.windows_named("xmessage") or [None])[0],
+                        what="the other program's window")
+
+    def is_above(self, upper, lower):
+        order = self.desktop.stacking_order()
+        return upper in order and lower in order and order.index(upper) > order.index(lower)
 
     def test_first_start_on_an_empty_folder(self):
         program = self.start()
@@ -194,6 +314,7 @@ class EndToEnd(unittest.TestCase):
                           what="the alarm time dialog")[0]
         moment = datetime.datetime.now() + datetime.timedelta(seconds=6)
         self.desktop.run(["xdotool", "windowactivate", "--sync", str(dialog)], check=False)
+        self.shoot("alarm-time-dialog", dialog, frame=True)
         self.desktop.key("ctrl+a")
         self.desktop.type_text(moment.strftime("%H:%M:%S"))
         self.desktop.key("Return")
@@ -207,9 +328,10 @@ class EndToEnd(unittest.TestCase):
             for window in names.split():
                 name = self.desktop.output(["xdotool", "getwindowname", window]).strip()
                 if title.match(name):
-                    return name
+                    return int(window), name
             return None
-        shown = wait_for(alarm_box, timeout=20, what="the alarm's message")
+        box, shown = wait_for(alarm_box, timeout=20, what="the alarm's message")
+        self.shoot("alarm-message", box, frame=True)
         fired = datetime.datetime.strptime(shown, "%I:%M:%S %p").time()
         self.assertGreaterEqual(fired.replace(microsecond=0), moment.time().replace(microsecond=0))
 
@@ -234,9 +356,238 @@ class EndToEnd(unittest.TestCase):
         program.click("quit")
         box = wait_for(lambda: self.desktop.windows_named("Quit\\?"), what="the quit question")[0]
         self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
+        self.shoot("quit-question", box, frame=True)
         self.desktop.key("Return")
         wait_for(lambda: not program.running(), timeout=5, what="the program to end")
 
+    def test_tray_options_turn_off_on_top_and_sliding_and_a_restart_honours_them(self):
+        program = self.start()
+        window = program.calendar_window()
+        program.wait_parked()
+        self.assertIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(window))
+        parked = self.desktop.window_geometry(window)
+
+        menu = program.open_tray_menu()
+        self.shoot("tray-menu", menu)
+        program.choose_in_tray_menu(menu, "Options")
+        options = program.options_window()
+        program.focus(options)
+        self.shoot("options-window", options, frame=True)
+        self.desktop.key("space")  # "Always On Top", the first control, has the focus
+        self.desktop.key("Tab", "space")  # "Slide Away On Open"
+        _, _, width, height = self.desktop.client_rect(options)
+        self.desktop.click_in(options, width - 25, height - 20)  # Apply, in the corner
+        wait_for(lambda: self.folder.exists("options.cfg") and
+                 self.folder.read("options.cfg") == SETTINGS_NEITHER_ON_TOP_NOR_SLIDING,
+                 what="the settings file")
+        wait_for(lambda: "_NET_WM_STATE_ABOVE" not in self.desktop.net_wm_state(window),
+                 what="the calendar window to leave the top layer")
+        self.assertEqual(self.desktop.window_geometry(window), parked)
+
+        program.exit_from_tray()
+        wait_for(lambda: not program.running(), timeout=2, what="the program to end")
+        wait_for(lambda: not self.desktop.embedded_icons("almanor"), timeout=2,
+                 what="the tray icon to go")
+
+        program = self.start()
+        window = program.calendar_window()
+        program.wait_open()
+        program.tray_icon()
+        time.sleep(1.0)  # far longer than a slide away takes
+        self.assertEqual(program.window_x(), OPEN_X)
+        self.assertNotIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(window))
+        self.assertEqual(self.folder.read("options.cfg"), SETTINGS_NEITHER_ON_TOP_NOR_SLIDING)
+        program.exit_from_tray()
+        wait_for(lambda: not program.running(), timeout=2, what="the program to end")
+        wait_for(lambda: not self.desktop.embedded_icons("almanor"), timeout=2,
+                 what="the tray icon to go")
+
+    def test_tray_click_brings_the_window_to_the_front_and_double_click_slides_it(self):
+        self.folder.write("options.cfg", SETTINGS_SLIDE_NOT_ON_TOP)
+        program = self.start()
+        window = program.calendar_window()
+        program.wait_parked()
+        parked_x = program.window_x()
+        other = self.open_window_on_top("In front of the calendar window", SCREEN_WIDTH - 150,
+                                        SCREEN_HEIGHT // 2)
+        wait_for(lambda: self.is_above(other, window), what="the other window in front")
+
+        program.click_tray()
+        wait_for(lambda: self.is_above(window, other),
+                 what="a left click on the tray icon to bring the calendar window to the front")
+        self.assertEqual(program.window_x(), parked_x)
+        self.assertNotIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(window))
+
+        time.sleep(0.6)  # so that the next click does not count as the end of a double click
+        program.click_tray(repeat=2)
+        program.wait_open()
+        program.click_tray(repeat=2)
+        program.wait_parked()
+
+    def test_view_all_lists_copies_and_goes_to_the_date_of_a_note(self):
+        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+        today = datetime.date.today()
+        old_day = datetime.date(1999, 3, 5)
+        notes = [  # newest first, as the list shows them
+            (today, "Buy bread", ""),
+            (datetime.date(2024, 4, 10), "Caf\u00e9 at ten\r\nthen the bank", ""),
+            (old_day, "Dentist", "7:00:00 AM"),
+        ]
+        for day, text, alarm in notes:
+            self.folder.write(note_name(day), record(text, day, alarm))
+        before = self.folder.snapshot()
+        program = self.start()
+        program.wait_open()
+        program.read_note_box()
+        wait_for(lambda: self.desktop.clipboard_bytes() == b"Buy bread", what="today's note")
+
+        program.click("all")
+        program.click("view")
+        overview = wait_for(lambda: self.desktop.windows_named("View All Notes"),
+                            what="the notes overview window")[0]
+        self.assertEqual(self.desktop.client_rect(overview)[2:], (424, 181))
+        self.shoot("overview-window", overview, frame=True)
+        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["copy"]))
+        expected = "Almanor Notes."
+        for day, text, alarm in notes:
+            expected += "\r\n" + day.strftime("%m/%d/%Y") + "  -  "
+            expected += (alarm + "  -  " if alarm else "") + text
+        wait_for(lambda: self.desktop.clipboard_bytes() == expected.encode("utf-8"),
+                 what="the list on the clipboard")
+
+        self.desktop.click_in(overview, 60, 16)  # the first line
+        self.desktop.key("End")  # the last line: the oldest note
+        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["goto"]))
+        program.read_note_box()
+        wait_for(lambda: self.desktop.clipboard_bytes() == b"Dentist",
+                 what="the calendar window to show the note of the chosen date")
+        self.shoot("calendar-window", program.calendar_window())
+        self.assertTrue(self.desktop.is_viewable(overview))
+
+        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["close"]))
+        wait_for(lambda: self.desktop.is_unmapped(overview), what="the overview window to hide")
+        program.click("view")
+        wait_for(lambda: self.desktop.windows_named("View All Notes") == [overview],
+                 what="the same overview window again")
+        self.assertEqual(self.folder.snapshot(), before)
+
+    def test_splash_at_start_and_the_about_window_on_request(self):
+        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+        program = self.start()
+        seen = {}
+
+        def both_seen():
+            now = time.monotonic()
+            if "calendar" not in seen and any(
+                    self.desktop.window_geometry(w)[2:] == (WINDOW_WIDTH, WINDOW_HEIGHT)
+                    for w in self.desktop.windows_named("Almanor")):
+                seen["calendar"] = now
+            if "splash" not in seen and self.desktop.windows_named("About"):
+                seen["splash"] = now
+            return len(seen) == 2
+        wait_for(both_seen, interval=0.02, what="the calendar window and the splash")
+        self.assertLess(seen["splash"] - seen["calendar"], 1.0)
+        splash = self.desktop.windows_named("About")[0]
+        self.assertEqual(self.desktop.client_rect(splash)[2:], (288, 144))
+        wait_for(lambda: not self.desktop.windows_named("About"), timeout=5, interval=0.02,
+                 what="the splash to go")
+        shown_for = time.monotonic() - seen["splash"]
+        self.assertGreater(shown_for, 1.5)
+        self.assertLess(shown_for, 3.0)
+
+        program.wait_open()
+        program.click("about")
+        about = wait_for(lambda: self.desktop.windows_named("About"),
+                         what="the about window")[0]
+        self.assertEqual(self.desktop.client_rect(about)[2:], (288, 144))
+        self.shoot("about-window", about, frame=True)
+        time.sleep(2.5)  # longer than the splash stays: this one stays until it is closed
+        self.assertEqual(self.desktop.windows_named("About"), [about])
+        program.focus(about)
+        self.desktop.key("alt+F4")
+        wait_for(lambda: not self.desktop.windows_named("About"), what="the about window to close")
+        self.assertTrue(program.running())
+
+    def test_hostile_note_files_are_left_as_they_are(self):
+        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+        today = datetime.date.today()
+
+        def day(offset):
+            return today + datetime.timedelta(days=offset)
+
+        def date_field(offset):
+            return day(offset).strftime("%m/%d/%Y").encode()
+        # A hostile file on each of the seven days before today, a huge note tomorrow, and
+        # files whose names are no dates.
+        hostile = {
+            note_name(day(-7)): b"",
+            note_name(day(-6)): b'"dailynotes","half a no',
+            note_name(day(-5)): (b'"dailynotes","he said "hi"\r\nand\rleft\n","' + date_field(-5) +
+                                 b'","10:00:00 AM"\r\n"stray\r\n'),
+            note_name(day(-4)): (b'"dailynotes","nul\x00inside\x00 \x81\x8d\x8f\x90\x9d","' +
+                                 date_field(-4) + b'","7:00:00 AM"\r\n'),
+            note_name(day(-3)): (b'\xef\xbb\xbf"dailynotes","after a byte order mark","' +
+                                 date_field(-3) + b'","8:00:00 AM"\r\n'),
+            note_name(day(-2)): b'"dailynotes","no such day","02/31/2001","9:00:00 AM"\r\n',
+            note_name(day(-1)): b'"dailynotes","\r\n\r\n"\r\n\r\n',
+            note_name(day(1)): b'"dailynotes","' + HUGE_NOTE + b'","' + date_field(1) + b'",""\r\n',
+            "2001.dnf": b'"dailynotes","short name","01/01/2001",""\r\n',
+            "20011301.dnf": b'"dailynotes","month thirteen","13/01/2001","11:00:00 AM"\r\n',
+            "20010231.dnf": b'"dailynotes","february 31","02/31/2001","11:00:00 AM"\r\n',
+        }
+        for name, data in hostile.items():
+            self.folder.write(name, data)
+        before = fingerprints(self.folder)
+        program = self.start()
+        program.wait_open()
+        program.click("weekdays")  # the calendar takes the keys; no day is chosen
+        steps = [(lambda: self.desktop.key("Left"), day(offset).isoformat())
+                 for offset in range(-1, -8, -1)]
+        steps.append((lambda: program.click("today"), "today"))
+        steps.append((lambda: self.desktop.key("Right"), day(1).isoformat()))
+        stuck = self.take_steps_then_quit(program, steps)
+        self.assertEqual(fingerprints(self.folder), before)
+        if stuck:
+            self.fail(stuck)
+
+    def test_a_huge_note_without_blanks_does_not_freeze_the_window(self):
+        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+        tomorrow = datetime.date.today() + datetime.timedelta(days=1)
+        # 10 MB in one run of characters, as encoded data pasted into a note would be.
+        self.folder.write(note_name(tomorrow), b'"dailynotes","' +
+                          b"0123456789abcdef" * (10 * 1024 * 1024 // 16) + b'","' +
+                          tomorrow.strftime("%m/%d/%Y").encode() + b'",""\r\n')
+        before = fingerprints(self.folder)
+        program = self.start()
+        program.wait_open()
+        program.click("weekdays")
+        stuck = self.take_steps_then_quit(
+            program, [(lambda: self.desktop.key("Right"), tomorrow.isoformat())])
+        self.assertEqual(fingerprints(self.folder), before)
+        if stuck:
+            self.fail(stuck)
+
+    def take_steps_then_quit(self, program, steps):
+        """Takes each step, an action and the day it leads to, then quits with OK. Each step must
+        show on the screen within a bound. Returns None, or how the program stopped answering (the
+        program is then ended, so that its files can still be compared)."""
+        window = program.calendar_window()
+        try:
+            for act, day in steps:
+                picture = self.desktop.pixels(window)
+                act()
+                wait_for(lambda: self.desktop.pixels(window) != picture, timeout=10,
+                         what=f"the calendar window to show {day}")
+            program.click("quit")
+            box = wait_for(lambda: self.desktop.windows_named("Quit\\?"),
+                           what="the quit question")[0]
+            self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
+            self.desktop.key("Return")
+            wait_for(lambda: not program.running(), timeout=5, what="the program to end")
+        except AssertionError as failure:
+            program.stop()
+            return f"the program stopped answering: {failure}"
+        return None
 
 if __name__ == "__main__":
     if not RUNNABLE:
