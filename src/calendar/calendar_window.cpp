@@ -428,6 +428,8 @@ void CalendarWindow::bringToFront() {
     setStaysOnTop(true);
     raise();
     setStaysOnTop(false);
+    // Some window managers put a window that leaves the top layer back under the active one.
+    raise();
 }
 
 void CalendarWindow::paintEvent(QPaintEvent* /*event*/) {

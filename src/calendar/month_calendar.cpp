@@ -31,7 +31,13 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QWidget(parent), view_(new QCale
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
-    view_->setNavigationBarVisible(false); // the window has its own month buttons
+    // The month and year stay on show; stepping is the window's own up and down arrows.
+    for (const char* name : {"qt_calendar_prevmonth", "qt_calendar_nextmonth"}) {
+        if (auto* button = view_->findChild<QWidget*>(QLatin1String(name))) {
+            button->hide();
+            button->setMaximumWidth(0);
+        }
+    }
     view_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     view_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     view_->setGridVisible(false);

@@ -13,6 +13,8 @@ class NoteEdit final : public QPlainTextEdit {
 
 public:
     static constexpr int kMaxLength = 500;
+    // Longer notes, written by other programs, are not shown for editing at all.
+    static constexpr int kLongestNoteShown = 20000;
 
     explicit NoteEdit(QWidget* parent = nullptr);
 

@@ -51,9 +51,18 @@ void Program::loadNote() {
     CalendarWindow& window = calendarWindow();
     const LoadResult note = noteStore().load(window.selectedDate());
     switch (note.status) {
-    case LoadResult::Status::Loaded:
-        window.showLoadedNote(fromStoredText(note.text), fromStoredText(note.alarm));
+    case LoadResult::Status::Loaded: {
+        const QString text = fromStoredText(note.text);
+        if (text.size() > NoteEdit::kLongestNoteShown) {
+            // Laying out megabytes in the note field would freeze the program; such a file
+            // was not written here, so it is shown as one that cannot be edited, untouched.
+            window.showUnreadableNote(
+                QStringLiteral("its note has %1 characters, too many to show here").arg(text.size()));
+        } else {
+            window.showLoadedNote(text, fromStoredText(note.alarm));
+        }
         break;
+    }
     case LoadResult::Status::NoFile:
         window.showLoadedNote(QString(), QString());
         break;

@@ -8,8 +8,13 @@ int rowsOf(const NoteList& notes) {
     return static_cast<int>(notes.size());
 }
 
+// A row shows no more than fits a screen; a huge note written by another program would
+// otherwise make every repaint lay out megabytes of text. Copy still takes the whole line.
+constexpr qsizetype kLongestShownLine = 2000;
+
 QString withLineBreaksAs(const QString& line, const QString& mark) {
-    QString shown = line;
+    QString shown = line.size() > kLongestShownLine ? line.left(kLongestShownLine) + QChar(0x2026)
+                                                     : line;
     shown.replace(QStringLiteral("\r\n"), mark);
     shown.replace(QLatin1Char('\r'), mark);
     shown.replace(QLatin1Char('\n'), mark);

@@ -108,6 +108,18 @@ TEST_F(CalendarWindowTest, longerNoteFromAnotherProgramIsShownWholeAndOnlyShrink
     EXPECT_EQ(t.readFile(kTodayFile), record(std::string(599, 'L'), "12/06/2026", ""));
 }
 
+TEST_F(CalendarWindowTest, hugeNoteFromAnotherProgramIsShownLockedAndLeftAlone) {
+    // Laying out megabytes in the note field would freeze the window.
+    const std::string huge = record(std::string(30000, 'x'), "12/06/2026", "");
+    t.writeFile(kTodayFile, huge);
+    EXPECT_TRUE(window().noteIsLocked());
+    EXPECT_TRUE(window().noteBox().noteText().isEmpty());
+    EXPECT_TRUE(window().noteBox().placeholderText().contains("30000"));
+    select(Date{2026, 12, 5});
+    select(Date{2026, 12, 6});
+    EXPECT_EQ(t.readFile(kTodayFile), huge);
+}
+
 TEST_F(CalendarWindowTest, monthStepsAcrossYearEdgesAndNeverBelowTheYearThousand) {
     struct Case {
         Date from;
