@@ -35,7 +35,7 @@ HOTSPOTS = {
     "note": (90, 2640, 4020, 1245),
     "alarm": (810, 2280, 990, 285),
     "calendar": (1875, 240, 2325, 2325),
-    "weekdays": (1875, 240, 2325, 332),  # the calendar's top row, one seventh of its height
+    "weekdays": (1875, 600, 2325, 150),  # the row of day names, under the month and year
 }
 
 SETTINGS_KEEP_OPEN = (b'30,#FALSE#,#TRUE#,#FALSE#,"300",#TRUE#,#TRUE#,#FALSE#,#TRUE#,#TRUE#,'
