@@ -8,6 +8,8 @@ namespace almanor {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Characters of the bytes 0x80 to 0x9F. The five bytes the code page leaves undefined stand
 // for the C1 control of the same number, so that every byte survives a round trip.
 constexpr std::array<char32_t, 32> kHighControls = {
@@ -162,12 +164,16 @@ std::string encodeForFile(std::string_view utf8) {
             return bytes;
         }
     }
+    // Reading drops one leading byte-order mark, so text that itself begins with that
+    // character gets one in front of it.
+    if (utf8.starts_with(kByteOrderMark)) {
+        return std::string(kByteOrderMark) + std::string(utf8);
+    }
     return std::string(utf8);
 }
 
 std::string decodeFromFile(std::string_view bytes) {
     // Some editors put a byte-order mark before UTF-8 text; it is not part of the text.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.starts_with(kByteOrderMark)) {
         const std::string_view text = bytes.substr(kByteOrderMark.size());
         if (checkUtf8(text).valid) {

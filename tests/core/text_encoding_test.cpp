@@ -37,6 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"emojiAndJapaneseForceUtf8", "Zo\u00eb \U0001F600 \u65e5\u672c",
                   "Zo\xC3\xAB \xF0\x9F\x98\x80 \xE6\x97\xA5\xE6\x9C\xAC"},
         RoundTrip{"oneCharacterOutsideForcesUtf8", "caf\u00e9 \u0100", "caf\xC3\xA9 \xC4\x80"},
+        // Reading drops a leading byte-order mark, so text that starts with one gets another.
+        RoundTrip{"leadingByteOrderMarkCharacter", "\uFEFFtab", "\xEF\xBB\xBF\xEF\xBB\xBFtab"},
         // In Windows-1252 these two characters would be the bytes C3 A9, which read as "é".
         RoundTrip{"singleByteFormThatLooksLikeUtf8", "\u00c3\u00a9", "\xC3\x83\xC2\xA9"},
         RoundTrip{"empty", "", ""}),
