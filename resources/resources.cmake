@@ -18,3 +18,28 @@ endforeach()
 add_custom_target(almanor_app_files ALL DEPENDS ${ALMANOR_APP_FILE_COPIES})
 add_dependencies(almanor almanor_app_files)
 install(TARGETS almanor RUNTIME DESTINATION .)
+
+# On Linux the installed folder also gets a desktop entry and the icon, and the entry is put
+# into the user's applications menu. The program keeps its notes in its own folder, so the
+# folder is meant to be one the user can write (for example ~/Almanor).
+if(UNIX AND NOT APPLE)
+    option(ALMANOR_INSTALL_MENU_ENTRY "Add Almanor to the user's applications menu on install" ON)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/almanor.png DESTINATION .)
+    install(CODE "
+        set(ALMANOR_INSTALLED_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/almanor\")
+        set(ALMANOR_INSTALLED_ICON \"\${CMAKE_INSTALL_PREFIX}/almanor.png\")
+        configure_file(\"${CMAKE_CURRENT_LIST_DIR}/almanor.desktop.in\"
+                       \"\${CMAKE_INSTALL_PREFIX}/almanor.desktop\" @ONLY)
+        message(STATUS \"Installing: \${CMAKE_INSTALL_PREFIX}/almanor.desktop\")")
+    if(ALMANOR_INSTALL_MENU_ENTRY)
+        install(CODE "
+            if(DEFINED ENV{XDG_DATA_HOME})
+                set(menu \"\$ENV{XDG_DATA_HOME}/applications\")
+            else()
+                set(menu \"\$ENV{HOME}/.local/share/applications\")
+            endif()
+            file(MAKE_DIRECTORY \"\${menu}\")
+            file(COPY \"\${CMAKE_INSTALL_PREFIX}/almanor.desktop\" DESTINATION \"\${menu}\")
+            message(STATUS \"Installing: \${menu}/almanor.desktop\")")
+    endif()
+endif()

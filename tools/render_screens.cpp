@@ -122,5 +122,8 @@ int main(int argc, char* argv[]) {
     ok = grabHelp(folder, suffix) && ok;
     const qreal ratio = scale == "1" ? 1.0 : std::stod(scale);
     ok = save(artworkSheet(ratio), folder, QStringLiteral("artwork"), suffix) && ok;
+    // The icon the desktop's menu shows for the installed program.
+    ok = almanor::appIcon().pixmap(64).save(folder.filePath(QStringLiteral("almanor-icon.png"))) &&
+         ok;
     return ok ? 0 : 1;
 }
