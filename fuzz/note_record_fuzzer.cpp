@@ -67,6 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         requireSavedNoteReadsBack(day, record->text, record->alarm);
     }
 
+    // Another program's record of the written shape keeps its text whole, straight double
+    // quotes included; only the save turns them curly.
+    const auto foreign =
+        almanor::parseNoteRecord("\"dailynotes\",\"" + decoded + "\",\"12/06/2026\",\"\"\r\n");
+    require(foreign && !foreign->partial && foreign->text == decoded,
+            "a record of the written shape keeps its whole text");
+
     // Any text the user can type: the decoded input, split into note and alarm at a tab.
     const std::size_t tab = decoded.find('\t');
     requireSavedNoteReadsBack(day, decoded.substr(0, tab),

@@ -42,6 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!settings) {
         return 0;
     }
+    // A limit of 0 makes the purge delete every note before today: it must be written as a number.
+    require(settings->deleteDays != 0 ||
+                text.substr(0, text.find(',')).find_first_of("0123456789") != text.npos,
+            "a purge limit of 0 comes from a written number");
+
     // The options window shows a number through its text and the slide takes it back.
     for (const almanor::SettingValue* value : variants(*settings)) {
         if (const auto* number = std::get_if<double>(value)) {

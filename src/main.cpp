@@ -1,5 +1,7 @@
+#include "calendar/calendar_window.h"
 #include "platform/qt_platform.h"
 #include "shell/program.h"
+#include "shell/single_instance.h"
 #include "shell/start_window.h"
 
 #include <QApplication>
@@ -16,8 +18,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Almanor"));
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only by Exit or Quit
+    almanor::SingleInstance instance(QApplication::applicationDirPath());
+    if (!instance.claim()) {
+        return 0; // the program already running on this folder shows its window
+    }
     almanor::QtPlatform platform;
     almanor::Program program(platform.platform(), QApplication::applicationDirPath().toStdString());
+    QObject::connect(&instance, &almanor::SingleInstance::showRequested, &instance,
+                     [&program] { program.calendarWindow().comeForward(); });
     program.startWindow().formLoad();
     return QApplication::exec();
 }

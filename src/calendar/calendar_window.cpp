@@ -10,6 +10,7 @@
 #include "platform/twips_rect.h"
 #include "shell/program.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeySequence>
@@ -63,6 +64,11 @@ void CalendarWindow::buildControls() {
     alarmField_->setAccessibleName(QStringLiteral("Alarm time"));
     alarmField_->setToolTip(QStringLiteral("Click to set the alarm time"));
     alarmField_->installEventFilter(this);
+    // Only the alarm time dialog sets the alarm: typed, pasted or dropped text would be saved
+    // as the alarm unchecked and could silently disarm today's alarm.
+    alarmField_->setReadOnly(true);
+    alarmField_->setAcceptDrops(false);
+    alarmField_->setContextMenuPolicy(Qt::NoContextMenu);
     alarmField_->setTextMargins(0, 0, 0, 0);
     alarmField_->setFont(fittedFont(Lettering::Sans, QFont::Normal, 12,
                                     QStringLiteral("12:59:59 PM"), alarmField_->width() - 6));
@@ -182,8 +188,11 @@ Date CalendarWindow::selectedDate() const {
 }
 
 void CalendarWindow::onDateChange() {
-    if (calendar_->year() < 1000) {
-        calendar_->setYear(1000);
+    // A note file's name and date field hold a four-digit year.
+    if (calendar_->year() < kFirstYear) {
+        calendar_->setYear(kFirstYear);
+    } else if (calendar_->year() > kLastYear) {
+        calendar_->setYear(kLastYear);
     }
     // One rebuild of the list serves the marks too: nothing can change the folder between
     // it and a second one, and with decades of notes each rebuild costs a look at every file.
@@ -249,14 +258,14 @@ void CalendarWindow::reportSaveResult(bool ok, const QString& error) {
         noteBox_->setToolTip(QString());
         return;
     }
-    const QString message =
-        QStringLiteral("The note for %1 could not be saved.\n%2\nYour text stays in the window "
-                       "and is saved with your next change once saving works again.")
-            .arg(QString::fromStdString(formatDateText(selectedDate())), error);
+    const QString message = error + QStringLiteral(" Your text is still in the window; it will be "
+                                                   "saved with your next keystroke once the disk "
+                                                   "accepts it.");
     noteBox_->setToolTip(message);
     if (!saveFailureShown_) {
         saveFailureShown_ = true; // once per failure spell, not at every keystroke
         program_.msgAnswer = program_.platform().messageBox.show(message, msg::Exclamation);
+        noteBox_->setFocus(); // the user goes on typing where they were
     }
 }
 
@@ -272,6 +281,8 @@ void CalendarWindow::backAMonth() {
 void CalendarWindow::forwardAMonth() {
     if (calendar_->month() < 12) {
         calendar_->setMonth(calendar_->month() + 1);
+    } else if (calendar_->year() >= kLastYear) {
+        calendar_->setValue(Date{kLastYear, 12, 31}); // the last day there is a file name for
     } else {
         calendar_->setYear(calendar_->year() + 1);
         calendar_->setMonth(1);
@@ -425,11 +436,33 @@ bool CalendarWindow::staysOnTop() const {
 }
 
 void CalendarWindow::bringToFront() {
+    showAgain();
     setStaysOnTop(true);
     raise();
     setStaysOnTop(false);
     // Some window managers put a window that leaves the top layer back under the active one.
     raise();
+}
+
+void CalendarWindow::showAgain() {
+    if (isMinimized()) {
+        showNormal();
+    } else if (!isVisible()) {
+        show();
+    }
+}
+
+void CalendarWindow::comeForward() {
+    bringToFront();
+    slideAwayTimer_.stop();
+    startSlideOut();
+}
+
+void CalendarWindow::closeEvent(QCloseEvent* event) {
+    // The window manager's close (Alt+F4, a taskbar's Close) would leave a running program
+    // without a window; it slides away to the edge strip like *close* instead.
+    event->ignore();
+    startSlideAway();
 }
 
 void CalendarWindow::paintEvent(QPaintEvent* /*event*/) {

@@ -30,6 +30,8 @@ class CalendarWindow final : public QWidget, private SlideWindow {
 public:
     static constexpr float kWidthTwips = 4215;
     static constexpr float kHeightTwips = 4275;
+    static constexpr int kFirstYear = 1000;
+    static constexpr int kLastYear = 9999;
 
     explicit CalendarWindow(Program& program);
     ~CalendarWindow() override;
@@ -77,6 +79,11 @@ public:
     void setStaysOnTop(bool onTop);
     bool staysOnTop() const;
     void bringToFront();
+    // Shows the window again after the window manager hid or minimised it.
+    void showAgain();
+    // On screen and in front, sliding out from wherever it is (another start of the program
+    // asks for it).
+    void comeForward();
 
     // Filling the fields from a note file: nothing is saved while they are filled.
     void showLoadedNote(const QString& text, const QString& alarm);
@@ -91,6 +98,7 @@ public:
     void armFromAlarmField();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -54,8 +54,8 @@ const char* stepDescription(WriteStep step) {
 }
 
 FileResult saveFailure(const fs::path& target, WriteStep step, const std::string& reason) {
-    return FileResult::failure("Could not save \"" + pathToUtf8(target) + "\" (" +
-                               stepDescription(step) + " failed: " + reason + ").");
+    return FileResult::failure(reason + " (" + stepDescription(step) + " failed for " +
+                               pathToUtf8(target.filename()) + ")");
 }
 
 // "~almanor-0123456789abcdef.tmp". The last extension is "tmp", so neither the long name nor
@@ -303,12 +303,10 @@ FileResult removeFile(const fs::path& path, bool missingIsOk) {
     std::error_code error;
     const bool removed = fs::remove(path, error);
     if (error) {
-        return FileResult::failure("Could not delete \"" + pathToUtf8(path) +
-                                   "\": " + error.message() + ".");
+        return FileResult::failure(pathToUtf8(path.filename()) + ": " + error.message());
     }
     if (!removed && !missingIsOk) {
-        return FileResult::failure("Could not delete \"" + pathToUtf8(path) +
-                                   "\": the file does not exist.");
+        return FileResult::failure(pathToUtf8(path.filename()) + ": the file does not exist");
     }
     return FileResult::success();
 }

@@ -12,7 +12,7 @@ enum class WriteStep { CreateTemp, Write, Flush, Close, Rename };
 
 struct FileResult {
     bool ok = true;
-    std::string error; // a sentence for the user when !ok
+    std::string error; // for the user when !ok: the system's reason and the file it concerns
 
     explicit operator bool() const { return ok; }
     static FileResult success() { return {}; }

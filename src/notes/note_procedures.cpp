@@ -4,6 +4,7 @@
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
 #include "notes/day_marks.h"
+#include "notes/note_record.h"
 #include "overview/overview_window.h"
 #include "shell/program.h"
 
@@ -20,8 +21,10 @@ std::string toStoredText(const QString& text) {
     return stored.toStdString();
 }
 
+// Other programs may have written straight double quotes; the window shows them as the form
+// they will be saved in, as it does with typed ones.
 QString fromStoredText(const std::string& text) {
-    QString shown = QString::fromStdString(text);
+    QString shown = QString::fromStdString(replaceDoubleQuotes(text));
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
@@ -57,7 +60,8 @@ void Program::loadNote() {
             // Laying out megabytes in the note field would freeze the program; such a file
             // was not written here, so it is shown as one that cannot be edited, untouched.
             window.showUnreadableNote(
-                QStringLiteral("its note has %1 characters, too many to show here").arg(text.size()));
+                QStringLiteral("its note has %1 characters, too many to show here")
+                    .arg(text.size()));
         } else {
             window.showLoadedNote(text, fromStoredText(note.alarm));
         }

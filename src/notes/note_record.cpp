@@ -2,6 +2,7 @@
 
 #include "common/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -77,10 +78,48 @@ std::string encodeNoteRecord(const Date& date, std::string_view text, std::strin
     return encodeForFile(record);
 }
 
-std::optional<NoteRecord> parseNoteRecord(std::string_view text) {
+namespace {
+
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// "<marker>","<text>","<date>","<alarm>" followed by nothing but line ends. The text is
+// found from both ends, so quotes inside it cannot cut it short.
+std::optional<NoteRecord> parseWrittenShape(std::string_view text) {
+    while (!text.empty() && isLineEnd(text.back())) {
+        text.remove_suffix(1);
+    }
+    constexpr std::string_view kBetween = "\",\"";
+    if (text.size() < 2 || text.front() != '"' || text.back() != '"') {
+        return std::nullopt;
+    }
+    const std::size_t markerEnd = text.find('"', 1);
+    if (text.compare(markerEnd, kBetween.size(), kBetween) != 0) {
+        return std::nullopt;
+    }
+    const std::size_t textStart = markerEnd + kBetween.size();
+    const std::size_t alarmQuote = text.rfind('"', text.size() - 2);
+    if (alarmQuote == std::string_view::npos || alarmQuote < textStart + kBetween.size() ||
+        text.compare(alarmQuote - 2, kBetween.size(), kBetween) != 0) {
+        return std::nullopt;
+    }
+    const std::size_t dateQuote = text.rfind('"', alarmQuote - 3);
+    if (dateQuote == std::string_view::npos || dateQuote < textStart + 2 ||
+        text.compare(dateQuote - 2, kBetween.size(), kBetween) != 0) {
+        return std::nullopt;
+    }
+    return NoteRecord{std::string(text.substr(1, markerEnd - 1)),
+                      std::string(text.substr(textStart, dateQuote - 2 - textStart)),
+                      std::string(text.substr(dateQuote + 1, alarmQuote - 3 - dateQuote)),
+                      std::string(text.substr(alarmQuote + 1, text.size() - 2 - alarmQuote))};
+}
+
+std::optional<NoteRecord> parseFieldByField(std::string_view text) {
     std::array<std::string, 4> fields;
     std::size_t pos = 0;
     bool afterComma = false;
+    bool partial = false;
     for (std::string& field : fields) {
         if (pos >= text.size() && !afterComma) {
             return std::nullopt;
@@ -91,6 +130,8 @@ std::optional<NoteRecord> parseNoteRecord(std::string_view text) {
             field = text.substr(pos + 1, close == std::string_view::npos ? close : close - pos - 1);
             if (close != std::string_view::npos) {
                 end = text.find_first_of(kSeparators, close + 1);
+                const std::size_t next = end == std::string_view::npos ? text.size() : end;
+                partial = partial || next != close + 1;
             }
         } else {
             end = text.find_first_of(kSeparators, pos);
@@ -105,8 +146,19 @@ std::optional<NoteRecord> parseNoteRecord(std::string_view text) {
             pos = end + 1;
         }
     }
+    const std::string_view rest = text.substr(std::min(pos, text.size()));
+    partial = partial || rest.find_first_not_of("\r\n") != std::string_view::npos;
     return NoteRecord{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                      std::move(fields[3])};
+                      std::move(fields[3]), partial};
+}
+
+} // namespace
+
+std::optional<NoteRecord> parseNoteRecord(std::string_view text) {
+    if (auto record = parseWrittenShape(text)) {
+        return record;
+    }
+    return parseFieldByField(text);
 }
 
 std::optional<NoteRecord> readNoteRecord(std::string_view bytes) {

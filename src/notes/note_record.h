@@ -40,16 +40,24 @@ struct NoteRecord {
     std::string text;
     std::string date;
     std::string alarm;
+    // Characters had to be skipped to find four fields (after a closing quote, or after the
+    // fourth field). Saving such a record would lose them, so it must not be edited.
+    bool partial = false;
 
     bool isNote() const { return marker == kNoteMarker; }
     friend bool operator==(const NoteRecord&, const NoteRecord&) = default;
 };
 
-// Reads the first four fields of decoded (UTF-8) file text. A field that begins with a double
-// quote runs to the next double quote, line breaks included (to the end when none follows);
-// anything after it up to the next comma or line end is skipped. A field without quotes runs
-// to the next comma or line end. A comma or a line end separates fields; a comma always
-// starts another field, possibly empty. Nothing when the text ends before the fourth field.
+// Reads the four fields of decoded (UTF-8) file text.
+// A record of the written shape, "<marker>","<text>","<date>","<alarm>" and line ends, is
+// read by that shape: marker, date and alarm hold no double quote, so everything between the
+// marker and the date is the text, straight double quotes that other programs wrote included.
+// Any other text is read field by field: a field that begins with a double quote runs to the
+// next double quote, line breaks included (to the end when none follows), and what follows it
+// up to the next comma or line end is skipped; a field without quotes runs to the next comma
+// or line end. A comma or a line end separates fields; a comma always starts another field,
+// possibly empty. Skipped characters and anything after the fourth field other than line
+// ends make the record `partial`. Nothing when the text ends before the fourth field.
 std::optional<NoteRecord> parseNoteRecord(std::string_view text);
 
 // Decodes the bytes of a note file (Windows-1252 or UTF-8) and reads its record.

@@ -52,6 +52,9 @@ LoadResult NoteStore::load(const Date& date) const {
     if (!record->isNote()) {
         return unreadable(date, "is not a note (it does not begin with \"dailynotes\")");
     }
+    if (record->partial) {
+        return unreadable(date, "holds text outside its four fields, which saving would lose");
+    }
     LoadResult result;
     result.status = LoadResult::Status::Loaded;
     result.text = std::move(record->text);
@@ -64,14 +67,15 @@ FileResult NoteStore::save(const Date& date, std::string_view text, std::string_
     if (text.empty() && alarm.empty()) {
         FileResult removed = removeFile(path, true);
         if (!removed) {
-            removed.error = "The emptied note for " + noteDateField(date) + " was not removed. " +
-                            removed.error;
+            removed.error = "The emptied note for " + noteDateField(date) +
+                            " could not be removed (" + removed.error + ").";
         }
         return removed;
     }
     FileResult written = writeFileAtomically(path, encodeNoteRecord(date, text, alarm));
     if (!written) {
-        written.error = "The note for " + noteDateField(date) + " was not saved. " + written.error;
+        written.error =
+            "The note for " + noteDateField(date) + " could not be saved: " + written.error + ".";
     }
     return written;
 }

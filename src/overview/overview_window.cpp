@@ -28,6 +28,23 @@ namespace almanor {
 
 namespace {
 
+// A list in which no line is current until the user picks one. A plain list view makes its
+// first line current whenever it gets the focus (also when its window is activated), and
+// "go to" would then jump to the newest note although nobody chose it.
+class ChoiceList final : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const bool hadCurrent = currentIndex().isValid();
+        QListView::focusInEvent(event);
+        if (!hadCurrent) {
+            selectionModel()->clearCurrentIndex();
+        }
+    }
+};
+
 // The busy pointer for as long as a command runs, also when it fails half-way.
 class BusyPointer {
 public:
@@ -53,7 +70,7 @@ OverviewWindow::~OverviewWindow() = default;
 
 void OverviewWindow::buildControls() {
     model_ = new NoteListModel(program_.noteList(), this);
-    list_ = new QListView(this);
+    list_ = new ChoiceList(this);
     list_->setGeometry(twipsRect(120, 120, 6135, 1620));
     list_->setModel(model_);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -122,7 +139,13 @@ bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
                 goToCurrentNote();
                 return true;
             case Qt::Key_Delete:
-                deleteSelectedNotes();
+                // Unlike the button, a key is easily pressed by mistake: ask first.
+                if (list_->selectionModel()->hasSelection() &&
+                    program_.platform().messageBox.show(
+                        QStringLiteral("Delete the selected notes?"), msg::OkCancel,
+                        QStringLiteral("Delete?")) == msg::Ok) {
+                    deleteSelectedNotes();
+                }
                 return true;
             default:
                 break;

@@ -373,6 +373,19 @@ void OptionsWindow::chooseSound(SettingValue& setting) {
 }
 
 void OptionsWindow::apply() {
+    // What is written and purged by is the number the field shows, never an older one that
+    // an emptied field left behind.
+    if (!isDigits(daysField_->text())) {
+        if (isOn(program_.settings.udel)) {
+            program_.msgAnswer = program_.platform().messageBox.show(
+                QStringLiteral("Enter how many days of notes to keep before applying "
+                               "\"Delete Notes More Than\"."),
+                msg::Exclamation);
+            daysField_->setFocus();
+            return;
+        }
+        static_cast<DaysField*>(daysField_)->showNumber(program_.settings.deleteDays);
+    }
     if (program_.writeSettings()) {
         applyButton_->setEnabled(false);
         program_.applySettings();

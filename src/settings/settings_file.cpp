@@ -92,19 +92,15 @@ std::optional<SettingValue> toVariant(const RawField& field) {
     return SettingValue(decodeFromFile(field.text));
 }
 
-// Numbers are rounded half to even when stored in a whole-number setting.
+// Numbers are rounded half to even when stored in a whole-number setting. Anything that is
+// not a number (empty, a flag, words) makes the file unreadable rather than 0: the age limit
+// decides which notes the purge deletes, and 0 would delete every note before today.
 std::optional<std::int16_t> toInt16(const RawField& field) {
-    double number = 0;
-    if (!field.quoted && field.text == "#TRUE#") {
-        number = -1;
-    } else if (!field.quoted && field.text == "#FALSE#") {
-        number = 0;
-    } else if (const auto parsed = bareNumber(field.text)) {
-        number = *parsed;
-    } else {
-        return std::int16_t{0}; // a field without a number in it gives 0
+    const auto number = bareNumber(field.text);
+    if (!number) {
+        return std::nullopt;
     }
-    const double rounded = std::nearbyint(number);
+    const double rounded = std::nearbyint(*number);
     if (rounded < std::numeric_limits<std::int16_t>::min() ||
         rounded > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
@@ -161,6 +157,11 @@ std::string formatSettingsLine(const Settings& s) {
 }
 
 std::optional<Settings> parseSettingsText(std::string_view text) {
+    // Some editors begin a file they save with a UTF-8 byte-order mark.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
     constexpr std::size_t kFieldCount = 12;
     const std::vector<RawField> fields = splitFields(text, kFieldCount);
     if (fields.size() < kFieldCount) {

@@ -14,9 +14,9 @@ inline constexpr std::string_view kSettingsFileName = "options.cfg";
 // The one line of options.cfg without its line end, twelve comma-separated fields.
 std::string formatSettingsLine(const Settings& settings);
 
-// Reads the twelve fields of a settings file's text. Returns nothing when the text ends
-// before the twelfth field or a value does not fit its setting; text after the twelfth field
-// is ignored.
+// Reads the twelve fields of a settings file's text (a leading UTF-8 byte-order mark is
+// skipped). Returns nothing when the text ends before the twelfth field, the first field is
+// not a number, or a value does not fit its setting; text after the twelfth field is ignored.
 std::optional<Settings> parseSettingsText(std::string_view text);
 
 // Reads appFolder + "options.cfg"; on any failure (missing, unreadable, too few fields, a

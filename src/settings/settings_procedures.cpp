@@ -11,7 +11,8 @@ bool Program::writeSettings() {
     const FileResult result = writeSettingsFile(appFolder(), settings);
     if (!result) {
         msgAnswer = platform_.messageBox.show(
-            QStringLiteral("Couldn't create file options.cfg!\nSettings were not saved!"),
+            QStringLiteral("Couldn't create file options.cfg!\nSettings were not saved!\n") +
+                QString::fromStdString(result.error),
             msg::OkOnly);
         return false;
     }

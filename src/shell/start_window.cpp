@@ -70,6 +70,7 @@ void StartWindow::trayLeftPress() {
 void StartWindow::trayDoubleClick() {
     // A double click also brought the window to the front with its first press.
     CalendarWindow& window = program_.calendarWindow();
+    window.showAgain();
     if (window.isParked()) {
         window.startSlideOut();
     } else {

@@ -2,6 +2,7 @@
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
 #include "fakes/test_program.h"
+#include "notes/note_record.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -125,18 +126,65 @@ TEST_F(CalendarWindowTest, monthStepsAcrossYearEdgesAndNeverBelowTheYearThousand
         Date from;
         bool back;
         Date expected;
-    } cases[] = {{{2000, 1, 15}, true, {1999, 12, 15}},
-                 {{1999, 12, 15}, false, {2000, 1, 15}},
-                 {{1000, 1, 20}, true, {1000, 12, 20}},
-                 {{2026, 3, 31}, true, {2026, 2, 28}},
-                 {{9999, 11, 2}, false, {9999, 12, 2}}};
+    } cases[] = {{{2000, 1, 15}, true, {1999, 12, 15}}, {{1999, 12, 15}, false, {2000, 1, 15}},
+                 {{1000, 1, 20}, true, {1000, 12, 20}}, {{2026, 3, 31}, true, {2026, 2, 28}},
+                 {{9999, 11, 2}, false, {9999, 12, 2}}, {{9999, 12, 2}, false, {9999, 12, 31}}};
     for (const Case& c : cases) {
         select(c.from);
         c.back ? window().backAMonth() : window().forwardAMonth();
         EXPECT_EQ(calendar().value(), c.expected);
     }
+    // Past either end the year is put back: the file name holds four digits.
     calendar().setYear(998);
     EXPECT_EQ(calendar().year(), 1000);
+    calendar().setYear(10000);
+    EXPECT_EQ(calendar().year(), 9999);
+    QTest::keyClicks(&window().noteBox(), "x");
+    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"99991231.dnf"});
+}
+
+TEST_F(CalendarWindowTest, straightQuotesFromAnotherProgramAreKeptWholeAndSavedCurly) {
+    const std::string written = record("He said \"hi\" to me", "12/06/2026", "");
+    t.writeFile(kTodayFile, written);
+    EXPECT_EQ(window().noteBox().noteText(), "He said \u201dhi\u201d to me");
+    EXPECT_EQ(t.readFile(kTodayFile), written) << "loading writes nothing";
+    window().noteBox().moveCursor(QTextCursor::End);
+    QTest::keyClicks(&window().noteBox(), "!");
+    const auto saved = readNoteRecord(t.readFile(kTodayFile));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->text, "He said \u201dhi\u201d to me!");
+}
+
+TEST_F(CalendarWindowTest, aRecordThatCannotBeReadWholeIsLockedNotCut) {
+    const std::string extra = "\"dailynotes\",\"kept\"lost,\"12/06/2026\",\"\"\r\n";
+    t.writeFile(kTodayFile, extra);
+    EXPECT_TRUE(window().noteIsLocked());
+    QTest::keyClicks(&window().noteBox(), "typed");
+    EXPECT_EQ(t.readFile(kTodayFile), extra);
+}
+
+TEST_F(CalendarWindowTest, alarmFieldTakesNoDroppedOrPastedText) {
+    CalendarWindow& w = window();
+    QMimeData mime;
+    mime.setText("junk");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w.alarmField(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w.alarmField(), &drop);
+    EXPECT_TRUE(w.alarmField().text().isEmpty()) << "dropped";
+    QApplication::clipboard()->setText("junk");
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    QApplication::sendEvent(&w.alarmField(), &paste);
+    EXPECT_TRUE(w.alarmField().text().isEmpty()) << "pasted";
+    EXPECT_FALSE(t.exists(kTodayFile));
+}
+
+TEST_F(CalendarWindowTest, windowManagersCloseSlidesTheWindowAwayInsteadOfHidingIt) {
+    CalendarWindow& w = window();
+    w.show();
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.isSlidingAway());
 }
 
 TEST_F(CalendarWindowTest, todayCommandReturnsToTheClockDate) {
@@ -249,11 +297,18 @@ TEST_F(CalendarWindowTest, deleteStillRemovesAnUnreadableFileTheUserChoseToDelet
 }
 
 TEST_F(CalendarWindowTest, failedSaveIsReportedOnceAndTheTextStays) {
-    window();
+    window().show();
+    QApplication::setActiveWindow(&window());
+    window().noteBox().setFocus();
     // A folder in the note file's place makes every save fail, whatever the user's rights.
     std::filesystem::create_directories(t.file(kTodayFile) / "blocked");
+    t.fakes.messageBox.onShow = [this] { window().allOption().setFocus(); }; // a box takes it
     QTest::keyClicks(&window().noteBox(), "abc");
-    EXPECT_EQ(t.fakes.messageBox.shown.size(), 1u) << "told once, not at every keystroke";
+    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u) << "told once, not at every keystroke";
+    const QString told = t.fakes.messageBox.shown[0].text;
+    EXPECT_EQ(told.count("saved"), 2) << "one failure, one promise: " << told.toStdString();
+    EXPECT_TRUE(told.contains("20261206.dnf"));
+    EXPECT_TRUE(window().noteBox().hasFocus()) << "typing goes on in the note";
     EXPECT_EQ(window().noteBox().noteText(), "abc");
     std::filesystem::remove_all(t.file(kTodayFile));
     QTest::keyClicks(&window().noteBox(), "d");

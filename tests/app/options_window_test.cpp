@@ -403,8 +403,9 @@ TEST_F(OptionsWindowTest, failedApplySaysSoAndStaysEnabled) {
     w.applyButton().click();
 
     ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
-    EXPECT_EQ(t.fakes.messageBox.shown[0].text,
-              "Couldn't create file options.cfg!\nSettings were not saved!");
+    const QString told = t.fakes.messageBox.shown[0].text;
+    EXPECT_TRUE(told.startsWith("Couldn't create file options.cfg!\nSettings were not saved!\n"));
+    EXPECT_TRUE(told.contains("options.cfg)")) << "the reason follows: " << told.toStdString();
     EXPECT_EQ(t.fakes.messageBox.shown[0].style, msg::OkOnly);
     EXPECT_EQ(t.fakes.messageBox.shown[0].title, "Almanor");
     EXPECT_TRUE(w.applyButton().isEnabled());
@@ -417,6 +418,30 @@ TEST_F(OptionsWindowTest, failedApplySaysSoAndStaysEnabled) {
     EXPECT_EQ(t.fakes.messageBox.shown.size(), 1u) << "a later Apply succeeds";
     EXPECT_FALSE(t.fakes.tray.shown);
     EXPECT_TRUE(t.exists("options.cfg"));
+}
+
+// An emptied days field must never apply the number it showed before (BackSpace twice on
+// "30" leaves 3 behind), and never purge by it.
+TEST_F(OptionsWindowTest, applyTakesOnlyTheNumberTheDaysFieldShows) {
+    t.writeFile("20261101.dnf", "\"dailynotes\",\"old\",\"11/01/2026\",\"\"\r\n");
+    writeSettings("30,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+                  "\"alarm.wav\",\"chime.wav\"");
+    OptionsWindow& w = options();
+    w.daysField().end(false);
+    QTest::keyClick(&w.daysField(), Qt::Key_Backspace);
+    QTest::keyClick(&w.daysField(), Qt::Key_Backspace);
+    w.applyButton().click();
+    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
+    EXPECT_TRUE(t.fakes.messageBox.shown[0].text.startsWith("Enter how many days"));
+    EXPECT_TRUE(t.exists("20261101.dnf")) << "nothing purged";
+    EXPECT_TRUE(t.readFile("options.cfg").starts_with("30,#TRUE#")) << "nothing written";
+    EXPECT_TRUE(w.daysField().text().isEmpty()) << "the user's text stays";
+
+    w.deleteBox().click(); // purge off: the field is refilled with the number that is written
+    w.applyButton().click();
+    EXPECT_EQ(w.daysField().text(), "3");
+    EXPECT_TRUE(t.readFile("options.cfg").starts_with("3,#FALSE#"));
+    EXPECT_TRUE(t.exists("20261101.dnf"));
 }
 
 TEST_F(OptionsWindowTest, reopeningDiscardsChangesThatWereNeverApplied) {

@@ -327,13 +327,39 @@ TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesFilesAndLines) {
     EXPECT_TRUE(selectedRows().empty());
 }
 
-TEST_F(OverviewWindowTest, deleteKeyInTheListDeletesTheSelectedNotes) {
+TEST_F(OverviewWindowTest, deleteKeyAsksFirstAndDeletesOnlyOnOk) {
     writeFiveDecemberNotes();
     start();
     select({1});
+    t.fakes.messageBox.answers = {msg::Cancel, msg::Ok};
+    QTest::keyClick(&list(), Qt::Key_Delete);
+    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(t.fakes.messageBox.shown[0].text, "Delete the selected notes?");
+    EXPECT_EQ(t.fakes.messageBox.shown[0].style, msg::OkCancel);
+    EXPECT_TRUE(t.exists(fileOf(4)));
     QTest::keyClick(&list(), Qt::Key_Delete);
     EXPECT_FALSE(t.exists(fileOf(4)));
     EXPECT_EQ(shownRows().size(), 4);
+}
+
+// Activating the window gives the list the focus; that must not choose a note for the user.
+TEST_F(OverviewWindowTest, activatingTheWindowChoosesNoLine) {
+    writeFiveDecemberNotes();
+    start();
+    t.program().showNoteList();
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::TabFocusReason}) {
+        QFocusEvent focusOut(QEvent::FocusOut, reason);
+        QApplication::sendEvent(&list(), &focusOut);
+        QFocusEvent focusIn(QEvent::FocusIn, reason);
+        QApplication::sendEvent(&list(), &focusIn);
+        EXPECT_FALSE(list().currentIndex().isValid());
+        EXPECT_TRUE(selectedRows().empty());
+    }
+    overview().goToButton().click();
+    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(t.fakes.messageBox.shown[0].text, "A Note Was Not Selected!");
+    QTest::keyClick(&list(), Qt::Key_Down); // the keyboard still picks the first line
+    EXPECT_EQ(list().currentIndex().row(), 0);
 }
 
 TEST_F(OverviewWindowTest, deleteStopsAtANoteWhoseFileHasGoneAndSaysWhichOne) {

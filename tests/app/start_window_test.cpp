@@ -209,5 +209,21 @@ TEST_F(StartWindowTest, doubleClickSlidesOutOnlyFromTheExactParkedPlace) {
     }
 }
 
+// A window manager may still hide or minimise the window; the icon always brings it back.
+TEST_F(StartWindowTest, trayClickOrDoubleClickBringsAHiddenWindowBack) {
+    start();
+    CalendarWindow& w = calendarWindow();
+    for (void (*const trayEvent)(TrayHandlers&) :
+         {+[](TrayHandlers& h) { h.leftPress(); }, +[](TrayHandlers& h) { h.doubleClick(); }}) {
+        w.show();
+        w.hide();
+        trayEvent(t.fakes.tray.handlers);
+        EXPECT_TRUE(w.isVisible());
+        w.showMinimized();
+        trayEvent(t.fakes.tray.handlers);
+        EXPECT_FALSE(w.isMinimized());
+    }
+}
+
 } // namespace
 } // namespace almanor

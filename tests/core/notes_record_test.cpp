@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace almanor {
@@ -134,11 +135,17 @@ INSTANTIATE_TEST_SUITE_P(
                 NoteRecord{"dailynotes", "text", "01/01/2000", "2:00:00 PM"}},
         Parsing{"noFinalLineBreak", "\"dailynotes\",\"t\",\"01/01/2000\",\"x\"",
                 NoteRecord{"dailynotes", "t", "01/01/2000", "x"}},
-        Parsing{"restAfterFourthFieldIgnored",
+        Parsing{"straightQuotesInsideTheText",
+                "\"dailynotes\",\"He said \"hi\" to me\",\"12/06/2026\",\"\"\r\n",
+                NoteRecord{"dailynotes", "He said \"hi\" to me", "12/06/2026", ""}},
+        Parsing{"textEndingInAQuoteAndFieldLookalikes",
+                "\"dailynotes\",\"a\",\"b \"x\"\",\"01/01/2000\",\"2:00:00 PM\"\n\n",
+                NoteRecord{"dailynotes", "a\",\"b \"x\"", "01/01/2000", "2:00:00 PM"}},
+        Parsing{"restAfterFourthFieldIsPartial",
                 "\"dailynotes\",\"t\",\"01/01/2000\",\"x\",\"more\"\r\ngarbage",
-                NoteRecord{"dailynotes", "t", "01/01/2000", "x"}},
-        Parsing{"textAfterClosingQuoteSkipped", "\"dailynotes\" ,\"t\"zz,\"01/01/2000\",\"x\"",
-                NoteRecord{"dailynotes", "t", "01/01/2000", "x"}},
+                NoteRecord{"dailynotes", "t", "01/01/2000", "x", true}},
+        Parsing{"textAfterClosingQuoteIsPartial", "\"dailynotes\" ,\"t\"zz,\"01/01/2000\",\"x\"",
+                NoteRecord{"dailynotes", "t", "01/01/2000", "x", true}},
         Parsing{"lineEndsSeparateFields", "\"dailynotes\"\r\n\"t\"\n\"01/01/2000\"\r\"x\"",
                 NoteRecord{"dailynotes", "t", "01/01/2000", "x"}},
         Parsing{"trailingCommaGivesEmptyFourthField", "\"dailynotes\",\"t\",\"01/01/2000\",",
@@ -179,6 +186,28 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTripCase{"looksLikeUtf8", "\u00c3\u00a9", ""},
                       RoundTripCase{"fullLength", std::string(500, 'w'), "12:00:00 PM"}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// Other programs write straight double quotes into the text. Whatever the text holds, reading
+// such a file keeps all of it, and saving it again changes only the quotes' form.
+TEST(NoteRecord, textWithStraightQuotesSurvivesLoadAndSave) {
+    const std::string pieces[] = {"a", "\"", ",", "\r\n", " ", "\u00e9", "\",\"", "\n", "\u65e5"};
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 12); n > 0; --n) {
+            text += pieces[random() % std::size(pieces)];
+        }
+        const std::string alarm = random() % 2 == 0 ? "" : "2:00:00 PM";
+        const auto read =
+            readNoteRecord("\"dailynotes\",\"" + text + "\",\"12/06/2026\",\"" + alarm + "\"\r\n");
+        ASSERT_TRUE(read && !read->partial) << text;
+        ASSERT_EQ(read->text, text);
+        ASSERT_EQ(read->alarm, alarm) << text;
+        const auto saved = readNoteRecord(encodeNoteRecord({2026, 12, 6}, read->text, read->alarm));
+        ASSERT_TRUE(saved && !saved->partial) << text;
+        ASSERT_EQ(saved->text, replaceDoubleQuotes(text));
+    }
+}
 
 } // namespace
 } // namespace almanor

@@ -160,18 +160,38 @@ TEST(SettingsParse, bareNumbersAreWrittenBackAsTheSameNumbers) {
     }
 }
 
+// The age limit decides what the purge deletes: only a number counts, anything else makes
+// the whole file unreadable (defaults, purge off) instead of a limit of 0.
 TEST(SettingsParse, wholeNumberFieldConversions) {
     struct Case {
         const char* field;
-        int expected;
-    } cases[] = {{"\"12\"", 12}, {"abc", 0}, {"#TRUE#", -1}, {"2.5", 2}, {"3.5", 4}, {"-4", -4}};
+        std::optional<int> expected;
+    } cases[] = {{"\"12\"", 12},
+                 {"2.5", 2},
+                 {"3.5", 4},
+                 {"-4", -4},
+                 {"abc", std::nullopt},
+                 {"#TRUE#", std::nullopt},
+                 {"", std::nullopt},
+                 {"12abc", std::nullopt}};
     for (const auto& c : cases) {
         const auto s = parseSettingsText(
-            std::string(c.field) + ",#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+            std::string(c.field) + ",#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
                                    "#TRUE#,\"a\",\"b\"");
-        ASSERT_TRUE(s) << c.field;
-        EXPECT_EQ(s->deleteDays, c.expected) << c.field;
+        ASSERT_EQ(s.has_value(), c.expected.has_value()) << c.field;
+        if (s) {
+            EXPECT_EQ(s->deleteDays, *c.expected) << c.field;
+        }
     }
+}
+
+TEST(SettingsParse, byteOrderMarkBeforeTheLineIsSkipped) {
+    const auto s = parseSettingsText(
+        "\xEF\xBB\xBF"
+        "45,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,\"a\",\"b\"\r\n");
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->deleteDays, 45);
+    EXPECT_TRUE(isOn(s->udel));
 }
 
 TEST(SettingsParse, nonAsciiSoundPathRoundTrips) {

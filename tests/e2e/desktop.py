@@ -11,6 +11,7 @@ import time
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800
 TWIPS_PER_PIXEL = 15
+LOCK_FILE = "almanor.lock"  # held by the program that runs on the folder
 
 # One line of `xwininfo -tree`: id, name, class, size, position in the parent and on the screen.
 TREE_LINE = re.compile(r'(?P<id>0x[0-9a-fA-F]+) .*\("(?P<res_name>[^"]*)" "(?P<res_class>[^"]*)"\)'
@@ -204,7 +205,7 @@ class AppFolder:
         self.path = os.path.join(self.root, "Almanor")
         shutil.copytree(runnable_folder, self.path)
         for name in os.listdir(self.path):
-            if name.endswith(".dnf") or name == "options.cfg":
+            if name.endswith(".dnf") or name in ("options.cfg", LOCK_FILE):
                 os.remove(os.path.join(self.path, name))
 
     def remove(self):
@@ -228,9 +229,11 @@ class AppFolder:
         return sorted(n for n in os.listdir(self.path) if n.endswith(".dnf"))
 
     def snapshot(self):
-        """Every file's bytes and modification time."""
+        """Every file's bytes and modification time, but for the running program's lock."""
         result = {}
         for name in os.listdir(self.path):
+            if name == LOCK_FILE:
+                continue
             full = self.file(name)
             result[name] = (self.read(name), os.stat(full).st_mtime_ns)
         return result
