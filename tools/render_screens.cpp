@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTextBrowser>
@@ -26,11 +28,9 @@
 
 namespace {
 
+using almanor::testing::record;
 using almanor::testing::TestProgram;
 
-std::string record(const std::string& text, const std::string& date, const std::string& alarm) {
-    return "\"dailynotes\",\"" + text + "\",\"" + date + "\",\"" + alarm + "\"\r\n";
-}
 
 bool save(const QPixmap& pixmap, const QDir& folder, const QString& name, const QString& suffix) {
     const QString path = folder.filePath(name + suffix + QStringLiteral(".png"));
@@ -114,11 +114,15 @@ int main(int argc, char* argv[]) {
     almanor::Program& program = t.program();
 
     bool ok = grabWindow(program.calendarWindow(), folder, QStringLiteral("calendar"), suffix);
-    program.showNoteList();
+    program.showOverviewWindow();
     ok = grabWindow(program.overviewWindow(), folder, QStringLiteral("overview"), suffix) && ok;
     ok = grabWindow(program.optionsWindow(), folder, QStringLiteral("options"), suffix) && ok;
     ok = grabWindow(program.aboutWindow(), folder, QStringLiteral("about"), suffix) && ok;
-    ok = grabWindow(program.timeDialog(), folder, QStringLiteral("alarm-time"), suffix) && ok;
+    QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason); // as a click on the alarm
+    QApplication::sendEvent(&program.calendarWindow().alarmField(), &openDialog);
+    ok = grabWindow(*program.calendarWindow().timeDialog(), folder, QStringLiteral("alarm-time"),
+                    suffix) &&
+         ok;
     ok = grabHelp(folder, suffix) && ok;
     const qreal ratio = scale == "1" ? 1.0 : std::stod(scale);
     ok = save(artworkSheet(ratio), folder, QStringLiteral("artwork"), suffix) && ok;

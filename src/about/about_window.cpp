@@ -1,7 +1,6 @@
 #include "about/about_window.h"
 
 #include "platform/artwork.h"
-#include "shell/program.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -21,10 +20,10 @@ QFont arialBold(qreal points) {
 
 } // namespace
 
-AboutWindow::AboutWindow(Program& program)
+AboutWindow::AboutWindow(WebBrowser& browser)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      program_(program) {
+      browser_(browser) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About"));
     setWindowIcon(appIcon());
@@ -69,7 +68,7 @@ void AboutWindow::setLinkColour(const QColor& colour) {
 }
 
 void AboutWindow::openWebPage() {
-    program_.msgAnswer = program_.platform().browser.open(webPage()) ? 1 : 0;
+    browser_.open(webPage()); // a failure shows nothing: the window stays as it is
 }
 
 void AboutWindow::paintEvent(QPaintEvent* /*event*/) {

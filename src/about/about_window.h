@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/platform.h"
+
 #include <QPixmap>
 #include <QUrl>
 #include <QWidget>
@@ -7,8 +9,6 @@
 class QLabel;
 
 namespace almanor {
-
-class Program;
 
 // The program's picture with a link to the maker's web page. It doubles as the start-up
 // splash, and it is destroyed when closed.
@@ -19,14 +19,14 @@ public:
     static constexpr int kWidth = 288;
     static constexpr int kHeight = 144;
 
-    explicit AboutWindow(Program& program);
+    explicit AboutWindow(WebBrowser& browser);
 
     // The address as shown, and the page a click opens.
     static QString webAddress();
     static QUrl webPage();
 
-    QLabel& infoLabel() { return *infoLabel_; } // Label2
-    QLabel& link() { return *link_; }           // Label4
+    QLabel& infoLabel() { return *infoLabel_; }
+    QLabel& link() { return *link_; }
     QColor linkColour() const;
 
     // Opens the maker's page; when no browser can, nothing is said.
@@ -40,7 +40,7 @@ protected:
 private:
     void setLinkColour(const QColor& colour);
 
-    Program& program_;
+    WebBrowser& browser_;
     QLabel* infoLabel_ = nullptr;
     QLabel* link_ = nullptr;
     QPixmap picture_;

@@ -1,18 +1,32 @@
 #pragma once
 
 #include "alarm/alarm_rules.h"
+#include "platform/platform.h"
+#include "settings/settings.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <optional>
+#include <string>
 
 namespace almanor {
 
-class CalendarWindow;
-class Program;
+class NoteBook;
 
-// The calendar window's one-second clock: each tick shows the time, fires the alarm of
-// today's note when its time has come, and sounds the hourly chime.
+// What the clock needs of the window that shows the time and the day's note.
+class AlarmDisplay {
+public:
+    virtual ~AlarmDisplay() = default;
+    virtual void showTime(const QString& time) = 0;
+    virtual void setToday(const Date& today) = 0;
+    // Shows a day and its note, as choosing that day in the calendar does.
+    virtual void showDay(const Date& day) = 0;
+    virtual QString shownNoteText() const = 0;
+};
+
+// The one-second clock: each tick shows the time, fires the alarm of today's note when its
+// time has come, and sounds the hourly chime.
 //
 // Playing a sound and showing the alarm's message box run nested event loops, inside which
 // the timer keeps firing. Such a nested tick only shows the time: the alarm and the chime are
@@ -22,26 +36,29 @@ class AlarmTicker final : public QObject {
     Q_OBJECT
 
 public:
-    AlarmTicker(Program& program, CalendarWindow& window, QObject* parent);
-
-    // Timer2's tick.
-    void tick();
+    AlarmTicker(AlarmDisplay& display, const NoteBook& notes, const Settings& settings,
+                Platform& platform, QString appFolder, QObject* parent);
 
     // Arms the alarm of the note of `day` (today) with the alarm field's text; an empty text
-    // disarms. The program's armed alarm follows.
+    // disarms.
     void arm(const Date& day, const QString& alarmText);
+    const std::optional<std::string>& armedAlarm() const { return armedAlarm_; }
 
 private:
+    void tick();
     void showClock();
     void soundAlarm(const LocalDateTime& due);
     // The alarm text of a day's note file, read when the day changes under a running program.
     std::optional<std::string> alarmTextFromFile(const Date& day);
 
-    Program& program_;
-    CalendarWindow& window_;
+    AlarmDisplay& display_;
+    const NoteBook& notes_;
+    const Settings& settings_;
+    Platform& platform_;
+    QString appFolder_;
+    std::optional<std::string> armedAlarm_;
     AlarmClock alarmClock_;
     bool ticking_ = false;
-    QTimer timer_; // Timer2
 };
 
 } // namespace almanor

@@ -3,11 +3,9 @@
 #include "alarm/alarm_rules.h"
 #include "alarm/qt_date_time.h"
 #include "alarm/time_of_day.h"
-#include "calendar/calendar_window.h"
 #include "common/twips.h"
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
-#include "shell/program.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -36,12 +34,13 @@ QFont headingFont() {
 
 } // namespace
 
-TimeDialog::TimeDialog(Program& program)
+TimeDialog::TimeDialog(QWidget* owner, const Settings& settings, Platform& platform,
+                       std::function<Date()> shownDay)
     // Owned by the calendar window so that it stays in front of it, also when that window is
-    // kept on top of all others. The program still decides when it is destroyed.
-    : QWidget(&program.calendarWindow(), Qt::Dialog | Qt::CustomizeWindowHint |
-                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      program_(program) {
+    // kept on top of all others.
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      settings_(settings), platform_(platform), shownDay_(std::move(shownDay)) {
     setWindowTitle(QStringLiteral("Alarm Time"));
     setWindowIcon(appIcon());
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
@@ -49,42 +48,42 @@ TimeDialog::TimeDialog(Program& program)
 }
 
 void TimeDialog::buildControls() {
-    auto* picture = new QLabel(this); // Image1
+    auto* picture = new QLabel(this);
     picture->setGeometry(twipsRect(225, 30, 870, 885));
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(
         buttonPicture(ButtonPicture::Alarm).pixmap(QSize(32, 32), devicePixelRatioF()));
 
-    auto* prompt = new QLabel(QStringLiteral("Enter A Time"), this); // Label1
+    auto* prompt = new QLabel(QStringLiteral("Enter A Time"), this);
     prompt->setGeometry(twipsRect(30, 945, 1365, 240));
     prompt->setFont(headingFont());
 
-    entry_ = new QLineEdit(this); // Text1
+    entry_ = new QLineEdit(this);
     entry_->setGeometry(twipsRect(30, 1245, 1275, 300));
     entry_->setAccessibleName(QStringLiteral("Alarm time"));
     prompt->setBuddy(entry_);
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), this); // Command1
+    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
     okButton_->setGeometry(twipsRect(30, 1665, 1275, 360));
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
 
-    clearButton_ = new QPushButton(QStringLiteral("Clear"), this); // Command2
+    clearButton_ = new QPushButton(QStringLiteral("Clear"), this);
     clearButton_->setGeometry(twipsRect(30, 2145, 1275, 360));
     clearButton_->setAutoDefault(true);
 
-    auto* separator = new QFrame(this); // Line1
+    auto* separator = new QFrame(this); // between the entry and the examples
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
     const int lineX = twipsToPixels(1365);
     separator->setGeometry(lineX - 1, twipsToPixels(15), 3,
                            twipsToPixels(2505) - twipsToPixels(15));
 
-    auto* heading = new QLabel(QStringLiteral("Example:"), this); // Label2
+    auto* heading = new QLabel(QStringLiteral("Example:"), this);
     heading->setGeometry(twipsRect(kExamplesLeftTwips, -30, 3480, 300));
     heading->setFont(headingFont());
 
-    // Label3(0..5). The examples are the parser's own table, so the dialog never promises a
+    // The examples are the parser's own table, so the dialog never promises a
     // reading the parser does not give.
     QFont exampleFont(QStringLiteral("Arial"));
     exampleFont.setPointSizeF(8);
@@ -117,35 +116,32 @@ void TimeDialog::open(const QString& alarmText) {
 
 void TimeDialog::confirm() {
     const QString typed = entry_->text();
-    CalendarWindow& window = program_.calendarWindow();
     if (typed.isEmpty()) {
         hide();
-        window.alarmField().setText(QString());
+        emit timeChosen(QString());
         return;
     }
 
-    MessageBoxService& messages = program_.platform().messageBox;
+    MessageBoxService& messages = platform_.messageBox;
     const std::optional<TimeOfDay> time = parseAlarmEntry(typed.toStdString());
     if (!time) {
-        program_.msgAnswer =
-            messages.show(QStringLiteral("'") + typed + QStringLiteral("' Isn't A Valid Time!"),
-                          msg::OkOnly + msg::Exclamation, kOops);
+        messages.show(QStringLiteral("'") + typed + QStringLiteral("' Isn't A Valid Time!"),
+                      msg::OkOnly + msg::Exclamation, kOops);
         entry_->clear();
         entry_->setFocus();
         return;
     }
 
-    const Date day = window.selectedDate();
-    window.alarmField().setText(QString::fromStdString(formatTimeOfDay(*time)));
-    if (program_.settings.uwarn) {
-        const LocalDateTime now = localDateTimeOf(program_.platform().clock.now());
+    const Date day = shownDay_();
+    emit timeChosen(QString::fromStdString(formatTimeOfDay(*time)));
+    if (settings_.uwarn) {
+        const LocalDateTime now = localDateTimeOf(platform_.clock.now());
         if (alarmLiesInPast(day, now.date, *time, now.time)) {
             // Advice only: the alarm stays as written.
-            program_.msgAnswer =
-                messages.show(QStringLiteral("This date and time is in the past!\r\n"
-                                             "You can set the alarm time for an expired time\r\n"
-                                             "however the alarm will never be triggered."),
-                              msg::OkOnly, kOops);
+            messages.show(QStringLiteral("This date and time is in the past!\r\n"
+                                         "You can set the alarm time for an expired time\r\n"
+                                         "however the alarm will never be triggered."),
+                          msg::OkOnly, kOops);
         }
     }
     hide();

@@ -1,16 +1,17 @@
 #include "calendar/calendar_window.h"
 
-#include "alarm/alarm_ticker.h"
+#include "alarm/time_dialog.h"
 #include "calendar/calendar_face.h"
 #include "calendar/hotspot.h"
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
 #include "common/twips.h"
+#include "notes/note_book.h"
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
-#include "shell/program.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeySequence>
@@ -28,19 +29,39 @@ namespace {
 // Interval of the slide timers: about one frame, so each step can be seen.
 constexpr int kSlideIntervalMs = 15;
 
+const QString kQuitPrompt = QStringLiteral("Quit Almanor 4?");
+
 QString withShortcut(const QString& tip, const QKeySequence& keys) {
     return tip + QStringLiteral("\nShortcut: ") + keys.toString(QKeySequence::NativeText);
 }
 
 } // namespace
 
-CalendarWindow::CalendarWindow(Program& program) : QWidget(nullptr), program_(program) {
+CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platform& platform,
+                               QString appFolder)
+    : QWidget(nullptr), notes_(notes), settings_(settings), platform_(platform),
+      appFolder_(std::move(appFolder)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Almanor"));
     setAccessibleName(QStringLiteral("Almanor"));
     setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
     buildControls();
     addShortcuts();
+    // Children with names, so that tests can find them and let them tick.
+    slideAwayTimer_ = new QTimer(this);
+    slideAwayTimer_->setObjectName(QStringLiteral("slideAway"));
+    slideOutTimer_ = new QTimer(this);
+    slideOutTimer_->setObjectName(QStringLiteral("slideOut"));
+    slideAwayTimer_->setInterval(kSlideIntervalMs);
+    slideOutTimer_->setInterval(kSlideIntervalMs);
+    connect(slideAwayTimer_, &QTimer::timeout, this, &CalendarWindow::slideAwayTick);
+    connect(slideOutTimer_, &QTimer::timeout, this, &CalendarWindow::slideOutTick);
+    // The overview's delete or the purge may have taken the shown day's note.
+    connect(&notes_, &NoteBook::notesRemoved, this, [this] {
+        loadNote();
+        markDaysFromList();
+        notes_.refresh();
+    });
 }
 
 CalendarWindow::~CalendarWindow() = default;
@@ -123,9 +144,9 @@ void CalendarWindow::buildControls() {
         {4005, -30, 255, 240, "Quit", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q),
          &CalendarWindow::quit},
         {330, 3930, 1005, 300, "About", "About", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
-         &CalendarWindow::showAbout},
+         &CalendarWindow::aboutRequested},
         {1740, 3915, 1110, 345, "Options", nullptr, QKeySequence(Qt::CTRL | Qt::Key_O),
-         &CalendarWindow::showOptions},
+         &CalendarWindow::optionsRequested},
         {3270, 3885, 930, 555, "Slide away", "Slide Back ", QKeySequence(Qt::Key_Escape),
          &CalendarWindow::startSlideAway},
     };
@@ -165,20 +186,38 @@ void CalendarWindow::addShortcuts() {
 }
 
 void CalendarWindow::formLoad() {
-    program_.allNotesScope = false;
-    ticker_ = new AlarmTicker(program_, *this, this); // starts the one-second clock
-    slideAwayTimer_.setInterval(kSlideIntervalMs);
-    slideOutTimer_.setInterval(kSlideIntervalMs);
-    connect(&slideAwayTimer_, &QTimer::timeout, this, &CalendarWindow::slideAwayTick);
-    connect(&slideOutTimer_, &QTimer::timeout, this, &CalendarWindow::slideOutTick);
-    const ScreenMetrics& screen = program_.platform().screen;
+    allNotesScope_ = false;
+    // Starts the one-second clock.
+    ticker_ = new AlarmTicker(*this, notes_, settings_, platform_, appFolder_, this);
+    const ScreenMetrics& screen = platform_.screen;
     setLeftTwips(screen.widthTwips() - kWidthTwips);
     move(x(), twipsToPixels((screen.heightTwips() - kHeightTwips) / 2));
     noteBox_->setNoteText(QString());
-    const QDate today = program_.platform().clock.now().date();
-    calendar_->setToday(Date{today.year(), today.month(), today.day()});
-    calendar_->setValue(Date{today.year(), today.month(), today.day()});
-    program_.markNoteDays();
+    calendar_->setToday(today());
+    calendar_->setValue(today());
+    markDaysFromList();
+    notes_.refresh();
+}
+
+Date CalendarWindow::today() const {
+    const QDate now = platform_.clock.now().date();
+    return Date{now.year(), now.month(), now.day()};
+}
+
+void CalendarWindow::showDay(const Date& day) {
+    calendar_->setValue(day);
+}
+
+void CalendarWindow::showTime(const QString& time) {
+    clockLabel_->setText(time);
+}
+
+void CalendarWindow::setToday(const Date& day) {
+    calendar_->setToday(day);
+}
+
+QString CalendarWindow::shownNoteText() const {
+    return noteBox_->noteText();
 }
 
 Date CalendarWindow::selectedDate() const {
@@ -196,14 +235,51 @@ void CalendarWindow::onDateChange() {
     }
     // One rebuild of the list serves the marks too: nothing can change the folder between
     // it and a second one, and with decades of notes each rebuild costs a look at every file.
-    program_.refreshNoteList();
-    program_.markDaysFromList();
-    program_.loadNote();
+    notes_.refresh();
+    markDaysFromList();
+    loadNote();
+}
+
+void CalendarWindow::loadNote() {
+    const ShownNote note = notes_.load(selectedDate());
+    switch (note.status) {
+    case LoadResult::Status::Loaded:
+        if (note.text.size() > NoteEdit::kLongestNoteShown) {
+            // Laying out megabytes in the note field would freeze the program; such a file
+            // was not written here, so it is shown as one that cannot be edited, untouched.
+            showUnreadableNote(QStringLiteral("its note has %1 characters, too many to show here")
+                                   .arg(note.text.size()));
+        } else {
+            showLoadedNote(note.text, note.alarm);
+        }
+        break;
+    case LoadResult::Status::NoFile:
+        showLoadedNote(QString(), QString());
+        break;
+    case LoadResult::Status::Unreadable:
+        showUnreadableNote(note.reason);
+        break;
+    }
+}
+
+void CalendarWindow::saveNote() {
+    if (noteIsLocked()) {
+        return; // never write over a note file that could not be read
+    }
+    reportSaveResult(notes_.save(selectedDate(), noteBox_->noteText(), alarmField_->text()));
+}
+
+void CalendarWindow::markDaysFromList() {
+    const DayMarks marks = notes_.marks(calendar_->year(), calendar_->month());
+    for (int day = 1; day <= 31; ++day) {
+        calendar_->setDayMark(day, marks[static_cast<std::size_t>(day)]);
+    }
+    calendar_->refreshMarks();
 }
 
 void CalendarWindow::onNoteChanged() {
     if (!fillingFields_) {
-        program_.saveNote();
+        saveNote();
     }
 }
 
@@ -214,16 +290,14 @@ void CalendarWindow::onAlarmFieldChanged() {
     }
     lastAlarmText_ = text;
     if (!fillingFields_) {
-        program_.saveNote();
+        saveNote();
     }
     armFromAlarmField();
 }
 
 void CalendarWindow::armFromAlarmField() {
-    const QDate today = program_.platform().clock.now().date();
-    const Date present{today.year(), today.month(), today.day()};
-    if (selectedDate() == present && ticker_ != nullptr) {
-        ticker_->arm(present, alarmField_->text());
+    if (selectedDate() == today() && ticker_ != nullptr) {
+        ticker_->arm(today(), alarmField_->text());
     }
 }
 
@@ -252,19 +326,20 @@ void CalendarWindow::showUnreadableNote(const QString& reason) {
     noteBox_->setToolTip(message);
 }
 
-void CalendarWindow::reportSaveResult(bool ok, const QString& error) {
-    if (ok) {
+void CalendarWindow::reportSaveResult(const FileResult& result) {
+    if (result.ok) {
         saveFailureShown_ = false;
         noteBox_->setToolTip(QString());
         return;
     }
-    const QString message = error + QStringLiteral(" Your text is still in the window; it will be "
-                                                   "saved with your next keystroke once the disk "
-                                                   "accepts it.");
+    const QString message = QString::fromStdString(result.error) +
+                            QStringLiteral(" Your text is still in the window; it will be "
+                                           "saved with your next keystroke once the disk "
+                                           "accepts it.");
     noteBox_->setToolTip(message);
     if (!saveFailureShown_) {
         saveFailureShown_ = true; // once per failure spell, not at every keystroke
-        program_.msgAnswer = program_.platform().messageBox.show(message, msg::Exclamation);
+        platform_.messageBox.show(message, msg::Exclamation);
         noteBox_->setFocus(); // the user goes on typing where they were
     }
 }
@@ -290,35 +365,32 @@ void CalendarWindow::forwardAMonth() {
 }
 
 void CalendarWindow::goToToday() {
-    const QDate today = program_.platform().clock.now().date();
-    calendar_->setValue(Date{today.year(), today.month(), today.day()});
+    calendar_->setValue(today());
 }
 
 void CalendarWindow::setAllNotesScope(bool all) {
-    program_.allNotesScope = all;
+    allNotesScope_ = all;
 }
 
 void CalendarWindow::deleteNotes() {
-    MessageBoxService& box = program_.platform().messageBox;
-    NoteStore store = program_.noteStore();
+    MessageBoxService& box = platform_.messageBox;
     FileResult result;
-    if (program_.allNotesScope) {
+    if (allNotesScope_) {
         if (box.show(QStringLiteral("Delete All Notes?"), msg::OkCancel,
                      QStringLiteral("Delete?")) != msg::Ok) {
             return;
         }
-        result = store.removeAllNotes();
+        result = notes_.removeAll();
     } else {
-        result = store.removeNote(selectedDate());
+        result = notes_.remove(selectedDate());
     }
     if (!result) {
-        program_.msgAnswer =
-            box.show(result.error.empty() ? QStringLiteral("No Note Files Were Found To Delete!")
-                                          : QString::fromStdString(result.error),
-                     msg::OkOnly);
+        box.show(result.error.empty() ? QStringLiteral("No Note Files Were Found To Delete!")
+                                      : QString::fromStdString(result.error),
+                 msg::OkOnly);
         return;
     }
-    program_.refreshNoteList();
+    notes_.refresh();
     // The user chose to delete: an unreadable file is gone now, so the fields work again.
     showLoadedNote(noteBox_->noteText(), alarmField_->text());
     noteBox_->setNoteText(QString());
@@ -326,46 +398,38 @@ void CalendarWindow::deleteNotes() {
 }
 
 void CalendarWindow::view() {
-    if (program_.allNotesScope) {
-        program_.showNoteList();
+    if (allNotesScope_) {
+        notes_.refresh();
+        emit allNotesRequested();
     } else if (!noteBox_->noteText().isEmpty()) {
-        program_.msgAnswer = program_.platform().messageBox.show(noteBox_->noteText(), msg::OkOnly);
+        platform_.messageBox.show(noteBox_->noteText(), msg::OkOnly);
     }
 }
 
 void CalendarWindow::help() {
-    const QString path = program_.appFilePath(QStringLiteral("almanor.hlp"));
-    if (!program_.platform().help.showContents(path)) {
-        program_.msgAnswer = program_.platform().messageBox.show(
+    const QString path = QDir(appFolder_).filePath(QStringLiteral("almanor.hlp"));
+    if (!platform_.help.showContents(path)) {
+        platform_.messageBox.show(
             QStringLiteral("The help file could not be opened:\n%1").arg(path), msg::Exclamation);
     }
 }
 
 void CalendarWindow::quit() {
-    if (program_.platform().messageBox.show(program_.quitPrompt, msg::OkCancel,
-                                            QStringLiteral("Quit?")) == msg::Ok) {
-        program_.endProgram();
+    if (platform_.messageBox.show(kQuitPrompt, msg::OkCancel, QStringLiteral("Quit?")) == msg::Ok) {
+        platform_.programEnd.endNow();
     }
 }
 
-void CalendarWindow::showAbout() {
-    program_.showAboutWindow();
-}
-
-void CalendarWindow::showOptions() {
-    program_.showOptionsWindow();
-}
-
 float CalendarWindow::slideStep() const {
-    return slideStepFor(numericValue(program_.settings.slideSpeed));
+    return slideStepFor(numericValue(settings_.slideSpeed));
 }
 
 void CalendarWindow::startSlideAway() {
-    slideAwayTimer_.start();
+    slideAwayTimer_->start();
 }
 
 void CalendarWindow::startSlideOut() {
-    slideOutTimer_.start();
+    slideOutTimer_->start();
 }
 
 bool CalendarWindow::isParked() const {
@@ -374,21 +438,21 @@ bool CalendarWindow::isParked() const {
 
 void CalendarWindow::slideAwayTick() {
     if (almanor::slideAwayTick(*this, slideStep())) {
-        slideAwayTimer_.stop();
+        slideAwayTimer_->stop();
     }
 }
 
 void CalendarWindow::slideOutTick() {
     if (almanor::slideOutTick(*this, slideStep())) {
-        slideOutTimer_.stop();
+        slideOutTimer_->stop();
     }
 }
 
 void CalendarWindow::edgeStripTouched() {
     // Without a tray icon the strip is the only way back to a parked window.
-    const TrayIcon& tray = program_.platform().tray;
+    const TrayIcon& tray = platform_.tray;
     const bool trayReachable = tray.isAvailable() && tray.isShown();
-    if (isParked() && (isOn(program_.settings.umouse) || !trayReachable)) {
+    if (isParked() && (isOn(settings_.umouse) || !trayReachable)) {
         startSlideOut();
     }
 }
@@ -403,7 +467,7 @@ void CalendarWindow::setLeftTwips(float left) {
 }
 
 float CalendarWindow::screenWidth() const {
-    return program_.platform().screen.widthTwips();
+    return platform_.screen.widthTwips();
 }
 
 float CalendarWindow::windowWidth() const {
@@ -444,6 +508,14 @@ void CalendarWindow::bringToFront() {
     raise();
 }
 
+void CalendarWindow::openTimeDialog() {
+    if (timeDialog_ == nullptr) {
+        timeDialog_ = new TimeDialog(this, settings_, platform_, [this] { return selectedDate(); });
+        connect(timeDialog_, &TimeDialog::timeChosen, alarmField_, &QLineEdit::setText);
+    }
+    timeDialog_->open(alarmField_->text());
+}
+
 void CalendarWindow::showAgain() {
     if (isMinimized()) {
         showNormal();
@@ -454,7 +526,7 @@ void CalendarWindow::showAgain() {
 
 void CalendarWindow::comeForward() {
     bringToFront();
-    slideAwayTimer_.stop();
+    slideAwayTimer_->stop();
     startSlideOut();
 }
 
@@ -474,7 +546,7 @@ bool CalendarWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == alarmField_ && event->type() == QEvent::FocusIn) {
         // The alarm field never takes typing: focusing it opens the alarm time dialog.
         noteBox_->setFocus();
-        program_.openTimeDialog();
+        openTimeDialog();
         return true;
     }
     return QWidget::eventFilter(watched, event);

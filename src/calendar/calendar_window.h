@@ -1,7 +1,11 @@
 #pragma once
 
+#include "alarm/alarm_ticker.h"
 #include "calendar/slide.h"
+#include "common/atomic_file.h"
 #include "common/date.h"
+#include "platform/platform.h"
+#include "settings/settings.h"
 
 #include <QString>
 #include <QTimer>
@@ -14,17 +18,17 @@ class QRadioButton;
 
 namespace almanor {
 
-class AlarmTicker;
 class Hotspot;
 class MonthCalendar;
+class NoteBook;
 class NoteEdit;
-class Program;
+class TimeDialog;
 
 // The planner's main window: a frameless face against the right screen edge with the month
 // calendar, the selected day's note and alarm, the clock, and the commands as hotspots over
-// the artwork. It keeps no data of its own: every edit is saved at once by the program's note
-// procedures, and every change of the selected date reloads the list, the marks and the note.
-class CalendarWindow final : public QWidget, private SlideWindow {
+// the artwork. It keeps no data of its own: every edit is saved at once through the note book,
+// and every change of the selected date reloads the list, the marks and the note.
+class CalendarWindow final : public QWidget, private SlideWindow, private AlarmDisplay {
     Q_OBJECT
 
 public:
@@ -33,11 +37,13 @@ public:
     static constexpr int kFirstYear = 1000;
     static constexpr int kLastYear = 9999;
 
-    explicit CalendarWindow(Program& program);
+    // Help is "almanor.hlp" in `appFolder`; the settings are read when they are used.
+    CalendarWindow(NoteBook& notes, const Settings& settings, Platform& platform,
+                   QString appFolder);
     ~CalendarWindow() override;
 
-    // The window's set-up: clock, position, today's note and marks. It calls back into the
-    // program, so the program runs it once the window is reachable.
+    // The window's set-up: clock, position, today's note and marks. Run once its signals are
+    // connected.
     void formLoad();
 
     MonthCalendar& calendar() { return *calendar_; }
@@ -46,10 +52,15 @@ public:
     QLabel& clockLabel() { return *clockLabel_; }
     QRadioButton& allOption() { return *allOption_; }
     QRadioButton& thisNoteOption() { return *thisNoteOption_; }
-    AlarmTicker& ticker() { return *ticker_; }
+    const AlarmTicker& ticker() const { return *ticker_; }
+    // The alarm time dialog, once the alarm field has opened it.
+    TimeDialog* timeDialog() { return timeDialog_; }
+    bool allNotesScope() const { return allNotesScope_; }
 
     // The selected day, its year taken from the calendar's year as the note's file name is.
     Date selectedDate() const;
+    // Selects a day, and so shows its note.
+    void showDay(const Date& day) override;
 
     // Commands, as the hotspots, option buttons and shortcuts run them.
     void backAMonth();
@@ -60,18 +71,13 @@ public:
     void view();
     void help();
     void quit();
-    void showAbout();
-    void showOptions();
 
     // Sliding between open (flush with the right edge) and parked (a strip at the edge).
     void startSlideAway();
     void startSlideOut();
     bool isParked() const;
-    bool isSlidingAway() const { return slideAwayTimer_.isActive(); }
-    bool isSlidingOut() const { return slideOutTimer_.isActive(); }
-    void slideAwayTick();
-    void slideOutTick();
-    void edgeStripTouched();
+    bool isSlidingAway() const { return slideAwayTimer_ != nullptr && slideAwayTimer_->isActive(); }
+    bool isSlidingOut() const { return slideOutTimer_ != nullptr && slideOutTimer_->isActive(); }
     float leftTwips() const;
     void setLeftTwips(float left);
 
@@ -85,17 +91,13 @@ public:
     // asks for it).
     void comeForward();
 
-    // Filling the fields from a note file: nothing is saved while they are filled.
-    void showLoadedNote(const QString& text, const QString& alarm);
-    // A note file that exists but cannot be read: empty, read-only fields that say why, and
-    // nothing in them is ever saved over that file.
-    void showUnreadableNote(const QString& reason);
     bool noteIsLocked() const { return lockReason_.has_value(); }
-    // What the note procedures report after each save or delete of the day's file.
-    void reportSaveResult(bool ok, const QString& error);
 
-    // Alarm field: arms today's alarm from its text.
-    void armFromAlarmField();
+signals:
+    void aboutRequested();
+    void optionsRequested();
+    // View with "All": the list of all notes has just been brought up to date.
+    void allNotesRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,14 +111,42 @@ private:
     float left() const override;
     void setLeft(float left) override;
 
+    // AlarmDisplay
+    void showTime(const QString& time) override;
+    void setToday(const Date& today) override;
+    QString shownNoteText() const override;
+
+    void slideAwayTick();
+    void slideOutTick();
+    void edgeStripTouched();
+
     void buildControls();
     void addShortcuts();
     void onDateChange();
     void onNoteChanged();
     void onAlarmFieldChanged();
+    void openTimeDialog();
     float slideStep() const;
+    Date today() const;
 
-    Program& program_;
+    // The day's note file into the fields, and the fields into the file.
+    void loadNote();
+    void saveNote();
+    // The shown month's marks from the list of all notes.
+    void markDaysFromList();
+    // Filling the fields from a note file: nothing is saved while they are filled.
+    void showLoadedNote(const QString& text, const QString& alarm);
+    // A note file that exists but cannot be read: empty, read-only fields that say why, and
+    // nothing in them is ever saved over that file.
+    void showUnreadableNote(const QString& reason);
+    void reportSaveResult(const FileResult& result);
+    // Arms today's alarm from the alarm field's text.
+    void armFromAlarmField();
+
+    NoteBook& notes_;
+    const Settings& settings_;
+    Platform& platform_;
+    QString appFolder_;
     MonthCalendar* calendar_ = nullptr;
     NoteEdit* noteBox_ = nullptr;
     QLineEdit* alarmField_ = nullptr;
@@ -125,8 +155,10 @@ private:
     QRadioButton* thisNoteOption_ = nullptr;
     Hotspot* edgeStrip_ = nullptr;
     AlarmTicker* ticker_ = nullptr;
-    QTimer slideAwayTimer_; // Timer1
-    QTimer slideOutTimer_;  // Timer3
+    TimeDialog* timeDialog_ = nullptr;
+    QTimer* slideAwayTimer_ = nullptr;
+    QTimer* slideOutTimer_ = nullptr;
+    bool allNotesScope_ = false;
     float leftTwips_ = 0;
     bool fillingFields_ = false;
     bool saveFailureShown_ = false;

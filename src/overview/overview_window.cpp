@@ -1,16 +1,13 @@
 #include "overview/overview_window.h"
 
-#include "calendar/calendar_window.h"
-#include "calendar/month_calendar.h"
 #include "common/twips.h"
 #include "notes/day_marks.h"
-#include "notes/note_removal.h"
+#include "notes/note_book.h"
 #include "overview/note_list_model.h"
 #include "overview/overview_rules.h"
 #include "overview/picture_button.h"
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
-#include "shell/program.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -56,10 +53,10 @@ public:
 
 } // namespace
 
-OverviewWindow::OverviewWindow(Program& program)
+OverviewWindow::OverviewWindow(NoteBook& notes, Platform& platform)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      program_(program) {
+      notes_(notes), platform_(platform) {
     setWindowTitle(QStringLiteral("View All Notes"));
     setWindowIcon(appIcon());
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
@@ -69,7 +66,7 @@ OverviewWindow::OverviewWindow(Program& program)
 OverviewWindow::~OverviewWindow() = default;
 
 void OverviewWindow::buildControls() {
-    model_ = new NoteListModel(program_.noteList(), this);
+    model_ = new NoteListModel(notes_, this);
     list_ = new ChoiceList(this);
     list_->setGeometry(twipsRect(120, 120, 6135, 1620));
     list_->setModel(model_);
@@ -107,10 +104,6 @@ void OverviewWindow::buildControls() {
     list_->setFocus();
 }
 
-void OverviewWindow::noteListReset() {
-    model_->listReset();
-}
-
 void OverviewWindow::closeWindow() {
     hide();
 }
@@ -141,9 +134,9 @@ bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
             case Qt::Key_Delete:
                 // Unlike the button, a key is easily pressed by mistake: ask first.
                 if (list_->selectionModel()->hasSelection() &&
-                    program_.platform().messageBox.show(
-                        QStringLiteral("Delete the selected notes?"), msg::OkCancel,
-                        QStringLiteral("Delete?")) == msg::Ok) {
+                    platform_.messageBox.show(QStringLiteral("Delete the selected notes?"),
+                                              msg::OkCancel,
+                                              QStringLiteral("Delete?")) == msg::Ok) {
                     deleteSelectedNotes();
                 }
                 return true;
@@ -160,23 +153,23 @@ void OverviewWindow::goToCurrentNote() {
     // line whose date cannot be read (a file another program wrote) leads nowhere, so it
     // counts as no choice.
     const QModelIndex current = list_->currentIndex();
-    const NoteList& notes = program_.noteList();
+    const NoteList& notes = notes_.list();
     std::optional<Date> date;
     if (current.isValid() && static_cast<std::size_t>(current.row()) < notes.size()) {
         date = noteListLineDate(notes[static_cast<std::size_t>(current.row())].line);
     }
     if (date) {
-        program_.calendarWindow().calendar().setValue(*date);
+        emit goToDateRequested(*date);
     } else {
-        program_.msgAnswer = program_.platform().messageBox.show(
-            QStringLiteral("A Note Was Not Selected!"), msg::Exclamation, QStringLiteral("Error!"));
+        platform_.messageBox.show(QStringLiteral("A Note Was Not Selected!"), msg::Exclamation,
+                                  QStringLiteral("Error!"));
     }
-    program_.refreshNoteList();
+    notes_.refresh();
 }
 
 void OverviewWindow::copyListToClipboard() {
     const BusyPointer busy;
-    const QString text = QString::fromStdString(notesClipboardText(program_.noteList()));
+    const QString text = QString::fromStdString(notesClipboardText(notes_.list()));
     QApplication::clipboard()->setText(text);
 }
 
@@ -188,13 +181,9 @@ void OverviewWindow::deleteSelectedNotes() {
     }
     std::sort(rows.begin(), rows.end(), std::greater<>());
 
-    NoteRemovalOutcome outcome;
-    model_->changeList(
-        [&] { outcome = removeListedNotes(program_.noteList(), rows, removeNoteFile); });
-
+    // When all went, the calendar window reloads its note and marks on the note book's word.
+    const NoteRemovalOutcome outcome = notes_.removeListed(rows);
     if (outcome.completed) {
-        program_.loadNote();
-        program_.markNoteDays();
         return;
     }
 
@@ -213,8 +202,8 @@ void OverviewWindow::deleteSelectedNotes() {
         }
     }
     selection.select(remaining, QItemSelectionModel::Select);
-    program_.msgAnswer = program_.platform().messageBox.show(
-        QString::fromStdString(removalFailureMessage(outcome)), msg::Exclamation);
+    platform_.messageBox.show(QString::fromStdString(removalFailureMessage(outcome)),
+                              msg::Exclamation);
 }
 
 } // namespace almanor

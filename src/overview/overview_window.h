@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/date.h"
+#include "platform/platform.h"
+
 #include <QWidget>
 
 class QListView;
@@ -7,13 +10,12 @@ class QPushButton;
 
 namespace almanor {
 
+class NoteBook;
 class NoteListModel;
-class Program;
 
 // The notes overview window: every note, newest first, with commands to go to a note's day,
-// copy the list as text and delete the selected notes. It shows the program's note list
-// without owning it, and it lives until the program ends: closing it only hides it, because
-// the list is rebuilt and read through it while it is out of sight.
+// copy the list as text and delete the selected notes. It shows the note book's list and
+// follows its changes; closing it only hides it.
 class OverviewWindow final : public QWidget {
     Q_OBJECT
 
@@ -21,11 +23,8 @@ public:
     static constexpr float kClientWidthTwips = 6360;
     static constexpr float kClientHeightTwips = 2715;
 
-    explicit OverviewWindow(Program& program);
+    OverviewWindow(NoteBook& notes, Platform& platform);
     ~OverviewWindow() override;
-
-    // The program's note list was rebuilt.
-    void noteListReset();
 
     QListView& list() { return *list_; }
     QPushButton& copyButton() { return *copyButton_; }
@@ -39,6 +38,10 @@ public:
     void copyListToClipboard();
     void deleteSelectedNotes();
 
+signals:
+    // Go to: the calendar is to show this day.
+    void goToDateRequested(const Date& day);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,7 +50,8 @@ protected:
 private:
     void buildControls();
 
-    Program& program_;
+    NoteBook& notes_;
+    Platform& platform_;
     NoteListModel* model_ = nullptr;
     QListView* list_ = nullptr;
     QPushButton* copyButton_ = nullptr;

@@ -1,5 +1,5 @@
-#include "alarm/wave_file.h"
 #include "platform/qt_services.h"
+#include "platform/wave_file.h"
 
 #include <QEventLoop>
 #include <QSoundEffect>

@@ -1,8 +1,8 @@
 #include "settings/options_window.h"
 
-#include "calendar/calendar_window.h"
 #include "platform/artwork.h"
-#include "shell/program.h"
+#include "platform/sound_files.h"
+#include "settings/settings_file.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -80,10 +80,10 @@ QPushButton* playButton(const QString& what) {
 
 } // namespace
 
-OptionsWindow::OptionsWindow(Program& program)
+OptionsWindow::OptionsWindow(Settings& settings, Platform& platform, std::string appFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      program_(program) {
+      settings_(settings), platform_(platform), appFolder_(std::move(appFolder)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Almanor"));
     setWindowIcon(appIcon());
@@ -171,37 +171,41 @@ void OptionsWindow::buildControls() {
     speedList_->setFixedWidth(speedList_->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
                               speedList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16);
 
-    connect(utop_, &QCheckBox::clicked, this, &OptionsWindow::utopClick);
-    connect(uslide_, &QCheckBox::clicked, this, &OptionsWindow::uslideClick);
+    for (const FlagBox& flag : flagBoxes()) {
+        connect(flag.box, &QCheckBox::clicked, this,
+                [this, flag] { storeFlag(*flag.box, settings_.*flag.setting); });
+    }
     connect(umouse_, &QCheckBox::clicked, this, &OptionsWindow::umouseClick);
-    connect(ualarm_, &QCheckBox::clicked, this, &OptionsWindow::ualarmClick);
-    connect(uchime_, &QCheckBox::clicked, this, &OptionsWindow::uchimeClick);
-    connect(utask_, &QCheckBox::clicked, this, &OptionsWindow::utaskClick);
     connect(uwarn_, &QCheckBox::clicked, this, &OptionsWindow::uwarnClick);
-    connect(udel_, &QCheckBox::clicked, this, &OptionsWindow::udelClick);
     // Selection, not the current row: tabbing into a list with nothing selected moves the
     // current row without anyone choosing a speed.
     connect(speedList_, &QListWidget::itemSelectionChanged, this, &OptionsWindow::speedChosen);
     connect(daysField_, &QLineEdit::textChanged, this, &OptionsWindow::daysChanged);
     connect(alarmSoundButton_, &QPushButton::clicked, this,
-            [this] { chooseSound(program_.settings.alarmSound); });
+            [this] { chooseSound(settings_.alarmSound); });
     connect(chimeSoundButton_, &QPushButton::clicked, this,
-            [this] { chooseSound(program_.settings.chimeSound); });
-    // The sounds as they are in memory, chosen but not yet applied ones included.
-    connect(alarmPlayButton_, &QPushButton::clicked, this, [this] {
-        program_.playWave(QString::fromStdString(textValue(program_.settings.alarmSound)));
-    });
-    connect(chimePlayButton_, &QPushButton::clicked, this, [this] {
-        program_.playWave(QString::fromStdString(textValue(program_.settings.chimeSound)));
-    });
-    connect(aboutButton_, &QPushButton::clicked, this, [this] { program_.showAboutWindow(); });
-    connect(helpButton_, &QPushButton::clicked, this, [this] { program_.calendarWindow().help(); });
+            [this] { chooseSound(settings_.chimeSound); });
+    connect(alarmPlayButton_, &QPushButton::clicked, this,
+            [this] { playSound(settings_.alarmSound); });
+    connect(chimePlayButton_, &QPushButton::clicked, this,
+            [this] { playSound(settings_.chimeSound); });
+    connect(aboutButton_, &QPushButton::clicked, this, &OptionsWindow::aboutRequested);
+    connect(helpButton_, &QPushButton::clicked, this, &OptionsWindow::helpRequested);
     connect(applyButton_, &QPushButton::clicked, this, &OptionsWindow::apply);
 }
 
+std::array<OptionsWindow::FlagBox, 6> OptionsWindow::flagBoxes() const {
+    return {{{utop_, &Settings::utop},
+             {uslide_, &Settings::uslide},
+             {ualarm_, &Settings::ualarm},
+             {uchime_, &Settings::uchime},
+             {utask_, &Settings::utask},
+             {udel_, &Settings::udel}}};
+}
+
 void OptionsWindow::formLoad() {
-    program_.loadSettings();
-    Settings& settings = program_.settings;
+    settings_ = loadSettingsFile(appFolder_);
+    const Settings& settings = settings_;
 
     // All boxes start checked; a setting that is off unchecks its box through the box's own
     // click handling, so unchecking "Open By Moving Mouse" has already forced the tray icon
@@ -210,36 +214,30 @@ void OptionsWindow::formLoad() {
     const auto isFalse = [](const SettingValue& value) {
         return std::holds_alternative<bool>(value) && !std::get<bool>(value);
     };
-    struct FlagBox {
-        QCheckBox* box;
-        const SettingValue& setting;
-        void (OptionsWindow::*click)();
-    };
-    const FlagBox flagBoxes[] = {
-        {utop_, settings.utop, &OptionsWindow::utopClick},
-        {uslide_, settings.uslide, &OptionsWindow::uslideClick},
-        {umouse_, settings.umouse, &OptionsWindow::umouseClick},
-        {ualarm_, settings.ualarm, &OptionsWindow::ualarmClick},
-        {uchime_, settings.uchime, &OptionsWindow::uchimeClick},
-        {utask_, settings.utask, &OptionsWindow::utaskClick},
-    };
     for (QCheckBox* box : {utop_, uslide_, umouse_, ualarm_, uchime_, utask_, uwarn_, udel_}) {
         box->setChecked(true);
     }
-    for (const FlagBox& flag : flagBoxes) {
-        if (isFalse(flag.setting)) {
+    const auto uncheckIfOff = [&](const FlagBox& flag) {
+        if (isFalse(settings.*flag.setting)) {
             flag.box->setChecked(false);
-            (this->*flag.click)();
+            storeFlag(*flag.box, settings_.*flag.setting);
         }
+    };
+    const std::array<FlagBox, 6> flags = flagBoxes();
+    uncheckIfOff(flags[0]); // on top
+    uncheckIfOff(flags[1]); // slide away
+    if (isFalse(settings.umouse)) {
+        umouse_->setChecked(false);
+        umouseClick();
+    }
+    for (std::size_t i = 2; i < 5; ++i) { // alarm, chime, tray icon
+        uncheckIfOff(flags[i]);
     }
     if (!settings.uwarn) {
         uwarn_->setChecked(false);
         uwarnClick();
     }
-    if (isFalse(settings.udel)) {
-        udel_->setChecked(false);
-        udelClick();
-    }
+    uncheckIfOff(flags[5]); // purge
 
     static_cast<DaysField*>(daysField_)->showNumber(settings.deleteDays);
 
@@ -280,22 +278,14 @@ void OptionsWindow::storeFlag(const QCheckBox& box, SettingValue& setting) {
     changed();
 }
 
-void OptionsWindow::utopClick() {
-    storeFlag(*utop_, program_.settings.utop);
-}
-
-void OptionsWindow::uslideClick() {
-    storeFlag(*uslide_, program_.settings.uslide);
-}
-
 void OptionsWindow::umouseClick() {
-    Settings& settings = program_.settings;
+    Settings& settings = settings_;
     switch (umouse_->checkState()) {
     case Qt::Checked:
         settings.umouse = true;
         utask_->setEnabled(true);
         utask_->setChecked(true);
-        utaskClick();
+        storeFlag(*utask_, settings.utask);
         break;
     case Qt::Unchecked:
         // Without the mouse opener the tray icon is the way back to a parked window, so it
@@ -310,34 +300,18 @@ void OptionsWindow::umouseClick() {
     changed();
 }
 
-void OptionsWindow::ualarmClick() {
-    storeFlag(*ualarm_, program_.settings.ualarm);
-}
-
-void OptionsWindow::uchimeClick() {
-    storeFlag(*uchime_, program_.settings.uchime);
-}
-
-void OptionsWindow::utaskClick() {
-    storeFlag(*utask_, program_.settings.utask);
-}
-
 void OptionsWindow::uwarnClick() {
     switch (uwarn_->checkState()) {
     case Qt::Checked:
-        program_.settings.uwarn = true;
+        settings_.uwarn = true;
         break;
     case Qt::Unchecked:
-        program_.settings.uwarn = false;
+        settings_.uwarn = false;
         break;
     case Qt::PartiallyChecked:
         break;
     }
     changed();
-}
-
-void OptionsWindow::udelClick() {
-    storeFlag(*udel_, program_.settings.udel);
 }
 
 void OptionsWindow::speedChosen() {
@@ -346,7 +320,7 @@ void OptionsWindow::speedChosen() {
         return;
     }
     changed();
-    program_.settings.slideSpeed = selected.front()->text().toStdString() + "00";
+    settings_.slideSpeed = selected.front()->text().toStdString() + "00";
 }
 
 void OptionsWindow::daysChanged() {
@@ -358,12 +332,12 @@ void OptionsWindow::daysChanged() {
     bool ok = false;
     const int days = text.toInt(&ok);
     if (ok && days <= std::numeric_limits<std::int16_t>::max()) {
-        program_.settings.deleteDays = static_cast<std::int16_t>(days);
+        settings_.deleteDays = static_cast<std::int16_t>(days);
     }
 }
 
 void OptionsWindow::chooseSound(SettingValue& setting) {
-    const std::optional<QString> chosen = program_.platform().fileDialog.openExistingFile(
+    const std::optional<QString> chosen = platform_.fileDialog.openExistingFile(
         this, QStringLiteral("Open Wav"), QStringLiteral("Audio Wav"), QStringLiteral("*.wav"));
     if (!chosen) {
         return;
@@ -372,24 +346,36 @@ void OptionsWindow::chooseSound(SettingValue& setting) {
     changed();
 }
 
+void OptionsWindow::playSound(const SettingValue& sound) {
+    // The sound as it is in memory, a chosen but not yet applied one included.
+    playWave(platform_.sound, QString::fromStdString(appFolder_),
+             QString::fromStdString(textValue(sound)));
+}
+
 void OptionsWindow::apply() {
     // What is written and purged by is the number the field shows, never an older one that
     // an emptied field left behind.
     if (!isDigits(daysField_->text())) {
-        if (isOn(program_.settings.udel)) {
-            program_.msgAnswer = program_.platform().messageBox.show(
+        if (isOn(settings_.udel)) {
+            platform_.messageBox.show(
                 QStringLiteral("Enter how many days of notes to keep before applying "
                                "\"Delete Notes More Than\"."),
                 msg::Exclamation);
             daysField_->setFocus();
             return;
         }
-        static_cast<DaysField*>(daysField_)->showNumber(program_.settings.deleteDays);
+        static_cast<DaysField*>(daysField_)->showNumber(settings_.deleteDays);
     }
-    if (program_.writeSettings()) {
-        applyButton_->setEnabled(false);
-        program_.applySettings();
+    const FileResult written = writeSettingsFile(appFolder_, settings_);
+    if (!written) {
+        platform_.messageBox.show(
+            QStringLiteral("Couldn't create file options.cfg!\nSettings were not saved!\n") +
+                QString::fromStdString(written.error),
+            msg::OkOnly);
+        return;
     }
+    applyButton_->setEnabled(false);
+    emit applied();
 }
 
 } // namespace almanor

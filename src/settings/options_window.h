@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/platform.h"
 #include "settings/settings.h"
 
 #include <QWidget>
+#include <array>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -12,60 +15,69 @@ class QPushButton;
 
 namespace almanor {
 
-class Program;
-
 // Edits the program's settings. Every click changes the setting at once, so the running
-// program follows it; Apply writes the file and applies what needs an action. Each opening
+// program follows it; Apply writes the file and asks for what needs an action. Each opening
 // reads the file again, so changes of an earlier visit that were never applied are gone.
 // Closing the window destroys it.
 class OptionsWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit OptionsWindow(Program& program);
+    // `settings` are the program's, changed in place; options.cfg lives in `appFolder`.
+    OptionsWindow(Settings& settings, Platform& platform, std::string appFolder);
 
-    QLabel& heading() { return *heading_; } // Label1
-    // Calendar Window Properties (Frame1).
+    QLabel& heading() { return *heading_; }
+    // Calendar Window Properties.
     QCheckBox& topBox() { return *utop_; }
-    QListWidget& speedList() { return *speedList_; } // List1
+    QListWidget& speedList() { return *speedList_; }
     QCheckBox& slideBox() { return *uslide_; }
     QCheckBox& mouseBox() { return *umouse_; }
-    // General Properties (Frame2).
+    // General Properties.
     QCheckBox& alarmBox() { return *ualarm_; }
-    QPushButton& alarmSoundButton() { return *alarmSoundButton_; } // Command2
-    QPushButton& alarmPlayButton() { return *alarmPlayButton_; }   // Command6
+    QPushButton& alarmSoundButton() { return *alarmSoundButton_; }
+    QPushButton& alarmPlayButton() { return *alarmPlayButton_; }
     QCheckBox& chimeBox() { return *uchime_; }
-    QPushButton& chimeSoundButton() { return *chimeSoundButton_; } // Command1
-    QPushButton& chimePlayButton() { return *chimePlayButton_; }   // Command7
+    QPushButton& chimeSoundButton() { return *chimeSoundButton_; }
+    QPushButton& chimePlayButton() { return *chimePlayButton_; }
     QCheckBox& taskBox() { return *utask_; }
     QCheckBox& warnBox() { return *uwarn_; }
     QCheckBox& deleteBox() { return *udel_; }
-    QLineEdit& daysField() { return *daysField_; }       // Text2
-    QPushButton& applyButton() { return *applyButton_; } // Command5
-    QPushButton& aboutButton() { return *aboutButton_; } // Command3
-    QPushButton& helpButton() { return *helpButton_; }   // Command8
+    QLineEdit& daysField() { return *daysField_; }
+    QPushButton& applyButton() { return *applyButton_; }
+    QPushButton& aboutButton() { return *aboutButton_; }
+    QPushButton& helpButton() { return *helpButton_; }
+
+signals:
+    void aboutRequested();
+    void helpRequested();
+    // The settings were written; on top, sliding, the tray icon and the purge follow them now.
+    void applied();
 
 private:
+    // A check box whose click stores its state in its setting.
+    struct FlagBox {
+        QCheckBox* box;
+        SettingValue Settings::*setting;
+    };
+
     void buildControls();
     void formLoad();
+    std::array<FlagBox, 6> flagBoxes() const;
 
     // What a click on each control does; the set-up runs the same handlers.
     void storeFlag(const QCheckBox& box, SettingValue& setting);
-    void utopClick();
-    void uslideClick();
     void umouseClick();
-    void ualarmClick();
-    void uchimeClick();
-    void utaskClick();
     void uwarnClick();
-    void udelClick();
     void speedChosen();
     void daysChanged();
     void chooseSound(SettingValue& setting);
+    void playSound(const SettingValue& sound);
     void apply();
     void changed();
 
-    Program& program_;
+    Settings& settings_;
+    Platform& platform_;
+    std::string appFolder_;
     QLabel* heading_ = nullptr;
     QCheckBox* utop_ = nullptr;
     QListWidget* speedList_ = nullptr;

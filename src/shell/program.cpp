@@ -1,38 +1,26 @@
 #include "shell/program.h"
 
 #include "about/about_window.h"
-#include "alarm/time_dialog.h"
 #include "calendar/calendar_window.h"
 #include "common/app_folder.h"
 #include "overview/overview_window.h"
 #include "settings/options_window.h"
+#include "shell/apply_settings.h"
 #include "shell/start_window.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QLineEdit>
 
 namespace almanor {
 
 Program::Program(Platform& platform, std::string folder)
-    : platform_(platform), folder_(std::move(folder)), catalog_(appFolder()) {}
+    : platform_(platform), appFolder_(withTrailingSeparator(folder)), notes_(appFolder_) {}
 
 Program::~Program() {
-    // Windows refer to the program while they are torn down; the long-lived ones go first.
+    // The long-lived windows go before the notes they show; the calendar window owns the
+    // alarm time dialog.
     delete optionsWindow_.data();
     delete aboutWindow_.data();
-    timeDialog_.reset();
     calendarWindow_.reset();
     overviewWindow_.reset();
     startWindow_.reset();
-}
-
-std::string Program::appFolder() const {
-    return withTrailingSeparator(folder_);
-}
-
-QString Program::appFilePath(const QString& name) const {
-    return QString::fromStdString(appFolder()) + name;
 }
 
 StartWindow& Program::startWindow() {
@@ -44,10 +32,16 @@ StartWindow& Program::startWindow() {
 
 CalendarWindow& Program::calendarWindow() {
     if (!calendarWindow_) {
-        // The window's own set-up runs in its constructor and already calls back into the
-        // program (loading today's note), so it must be reachable before it is complete.
-        calendarWindow_ = std::make_unique<CalendarWindow>(*this);
-        calendarWindow_->formLoad();
+        calendarWindow_ = std::make_unique<CalendarWindow>(notes_, settings_, platform_,
+                                                           QString::fromStdString(appFolder_));
+        CalendarWindow* window = calendarWindow_.get();
+        QObject::connect(window, &CalendarWindow::aboutRequested, window,
+                         [this] { showAboutWindow(); });
+        QObject::connect(window, &CalendarWindow::optionsRequested, window,
+                         [this] { showOptionsWindow(); });
+        QObject::connect(window, &CalendarWindow::allNotesRequested, window,
+                         [this] { showOverviewWindow(); });
+        window->formLoad();
     }
     return *calendarWindow_;
 }
@@ -58,18 +52,23 @@ bool Program::hasCalendarWindow() const {
 
 OverviewWindow& Program::overviewWindow() {
     if (!overviewWindow_) {
-        overviewWindow_ = std::make_unique<OverviewWindow>(*this);
+        overviewWindow_ = std::make_unique<OverviewWindow>(notes_, platform_);
+        QObject::connect(overviewWindow_.get(), &OverviewWindow::goToDateRequested,
+                         overviewWindow_.get(),
+                         [this](const Date& day) { calendarWindow().showDay(day); });
     }
     return *overviewWindow_;
 }
 
-bool Program::hasOverviewWindow() const {
-    return overviewWindow_ != nullptr;
-}
-
 OptionsWindow& Program::optionsWindow() {
     if (optionsWindow_.isNull()) {
-        optionsWindow_ = new OptionsWindow(*this); // deletes itself when closed
+        optionsWindow_ = new OptionsWindow(settings_, platform_, appFolder_); // deleted on close
+        OptionsWindow* window = optionsWindow_.data();
+        QObject::connect(window, &OptionsWindow::aboutRequested, window,
+                         [this] { showAboutWindow(); });
+        QObject::connect(window, &OptionsWindow::helpRequested, window,
+                         [this] { calendarWindow().help(); });
+        QObject::connect(window, &OptionsWindow::applied, window, [this] { applySettings(*this); });
     }
     return *optionsWindow_;
 }
@@ -80,24 +79,13 @@ bool Program::hasOptionsWindow() const {
 
 AboutWindow& Program::aboutWindow() {
     if (aboutWindow_.isNull()) {
-        aboutWindow_ = new AboutWindow(*this); // deletes itself when closed
+        aboutWindow_ = new AboutWindow(platform_.browser); // deletes itself when closed
     }
     return *aboutWindow_;
 }
 
 bool Program::hasAboutWindow() const {
     return !aboutWindow_.isNull();
-}
-
-TimeDialog& Program::timeDialog() {
-    if (!timeDialog_) {
-        timeDialog_ = std::make_unique<TimeDialog>(*this);
-    }
-    return *timeDialog_;
-}
-
-bool Program::hasTimeDialog() const {
-    return timeDialog_ != nullptr;
 }
 
 void Program::showOptionsWindow() {
@@ -113,22 +101,11 @@ void Program::showAboutWindow() {
     window.raise();
 }
 
-void Program::openTimeDialog() {
-    timeDialog().open(calendarWindow().alarmField().text());
-}
-
-void Program::playWave(const QString& file) {
-    if (file.isEmpty()) {
-        return;
-    }
-    // The default sounds are bare names: they live beside the program, whatever the
-    // working folder happens to be.
-    const QString path = QFileInfo(file).isAbsolute() ? file : appFilePath(file);
-    platform_.sound.playToEnd(QDir::toNativeSeparators(path));
-}
-
-void Program::endProgram() {
-    platform_.programEnd.endNow();
+void Program::showOverviewWindow() {
+    OverviewWindow& window = overviewWindow();
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 } // namespace almanor

@@ -2,16 +2,19 @@
 
 #include "about/about_window.h"
 #include "calendar/calendar_window.h"
-#include "calendar/month_calendar.h"
+#include "settings/settings_file.h"
+#include "shell/apply_settings.h"
 #include "shell/program.h"
 
 #include <QMenu>
 
 namespace almanor {
 
-StartWindow::StartWindow(Program& program) : QWidget(nullptr), program_(program) {
+StartWindow::StartWindow(Program& program)
+    : QWidget(nullptr), program_(program), splashTimer_(new QTimer(this)) {
+    splashTimer_->setObjectName(QStringLiteral("splash"));
     setWindowTitle(QStringLiteral("Almanor"));
-    connect(&splashTimer_, &QTimer::timeout, this, &StartWindow::splashTick);
+    connect(splashTimer_, &QTimer::timeout, this, &StartWindow::splashTick);
     buildTrayMenu();
     program_.platform().tray.setHandlers({[this] { trayLeftPress(); },
                                           [this] { trayDoubleClick(); },
@@ -25,25 +28,24 @@ StartWindow::~StartWindow() {
 }
 
 void StartWindow::formLoad() {
-    program_.quitPrompt = QStringLiteral("Quit Almanor 4?");
-    program_.loadSettings();
-    program_.applySettings(); // creates the calendar window and, through it, the overview
+    program_.settings() = loadSettingsFile(program_.appFolder());
+    applySettings(program_); // creates the calendar window, which fills the list of all notes
     ssplash_ = 2;
     // The first tick can only come once this sequence has returned to the event loop, so
     // the splash always lands on top of the calendar window.
-    splashTimer_.setInterval(1);
-    splashTimer_.start();
+    splashTimer_->setInterval(1);
+    splashTimer_->start();
     CalendarWindow& calendarWindow = program_.calendarWindow();
     calendarWindow.show();
     // Normally today already; it differs only when midnight passed during the start-up.
     const QDate today = program_.platform().clock.now().date();
-    calendarWindow.calendar().setValue(Date{today.year(), today.month(), today.day()});
+    calendarWindow.showDay(Date{today.year(), today.month(), today.day()});
     program_.overviewWindow();
 }
 
 void StartWindow::splashTick() {
     if (ssplash_ == 2) {
-        splashTimer_.setInterval(2000);
+        splashTimer_->setInterval(2000);
         program_.showAboutWindow();
         ssplash_ = static_cast<std::int16_t>(ssplash_ - 1);
     } else {
@@ -51,7 +53,7 @@ void StartWindow::splashTick() {
         if (program_.hasAboutWindow()) {
             program_.aboutWindow().close();
         }
-        splashTimer_.stop();
+        splashTimer_->stop();
     }
 }
 
@@ -60,7 +62,8 @@ void StartWindow::buildTrayMenu() {
     trayMenu_->addAction(QStringLiteral("Options"), this, [this] { program_.showOptionsWindow(); });
     trayMenu_->addSeparator();
     trayMenu_->addAction(QStringLiteral("About"), this, [this] { program_.showAboutWindow(); });
-    trayMenu_->addAction(QStringLiteral("Exit"), this, [this] { program_.endProgram(); });
+    trayMenu_->addAction(QStringLiteral("Exit"), this,
+                         [this] { program_.platform().programEnd.endNow(); });
 }
 
 void StartWindow::trayLeftPress() {

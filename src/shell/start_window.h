@@ -23,23 +23,19 @@ public:
     // The start-up sequence, in its order.
     void formLoad();
 
+    QMenu& trayMenu() { return *trayMenu_; }
+
+private:
+    void buildTrayMenu();
     // Splash: shows the about window at the first tick, closes it two seconds later.
     void splashTick();
-    std::int16_t splashCountdown() const { return ssplash_; }
-    bool splashTimerActive() const { return splashTimer_.isActive(); }
-    int splashInterval() const { return splashTimer_.interval(); }
-
-    QMenu& trayMenu() { return *trayMenu_; }
     // The tray icon's three events.
     void trayLeftPress();
     void trayDoubleClick();
     void trayRightPress(const QPoint& globalPos);
 
-private:
-    void buildTrayMenu();
-
     Program& program_;
-    QTimer splashTimer_; // Timer1
+    QTimer* splashTimer_;
     std::int16_t ssplash_ = 0;
     QMenu* trayMenu_ = nullptr;
 };

@@ -1,24 +1,26 @@
 #include "about/about_window.h"
 #include "calendar/calendar_window.h"
 #include "calendar/month_calendar.h"
+#include "calendar/note_edit.h"
 #include "fakes/test_program.h"
+#include "fakes/user_input.h"
 #include "overview/overview_window.h"
 #include "settings/options_window.h"
+#include "shell/apply_settings.h"
 #include "shell/start_window.h"
 
-#include <QAction>
 #include <QCoreApplication>
+#include <QListView>
 #include <QMenu>
+#include <QWindow>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace almanor {
 namespace {
 
+using testing::record;
 using testing::TestProgram;
-
-std::string record(const std::string& text, const std::string& date) {
-    return "\"dailynotes\",\"" + text + "\",\"" + date + "\",\"\"\r\n";
-}
 
 void destroyClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -28,184 +30,154 @@ class StartWindowTest : public ::testing::Test {
 protected:
     StartWindow& start() { return t.program().startWindow(); }
     CalendarWindow& calendarWindow() { return t.program().calendarWindow(); }
-    QAction* menuItem(const QString& text) {
+    void choose(const QString& item) {
         for (QAction* action : start().trayMenu().actions()) {
-            if (action->text() == text) {
-                return action;
+            if (action->text() == item) {
+                action->trigger();
+                return;
             }
         }
-        ADD_FAILURE() << "no menu item " << text.toStdString();
-        return nullptr;
+        ADD_FAILURE() << "no menu item " << item.toStdString();
     }
     TestProgram t;
 };
 
 TEST_F(StartWindowTest, startUpFollowsTheSettingsFileOrTheDefaults) {
     struct Case {
-        const char* name;
         const char* settingsFile; // nullptr: no file
         bool topmost;
         bool sliding;
         bool trayIcon;
         bool oldNoteKept;
     } cases[] = {
-        {"no file", nullptr, true, true, true, true},
-        {"all off",
-         "30,#FALSE#,#FALSE#,#FALSE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#FALSE#,#TRUE#,"
-         "\"alarm.wav\",\"chime.wav\"\r\n",
+        {nullptr, true, true, true, true},
+        {"30,#FALSE#,#FALSE#,#FALSE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#FALSE#,#TRUE#,\"a\",\"c\"\r\n",
          false, false, false, true},
-        {"purge on",
-         "30,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
-         "\"alarm.wav\",\"chime.wav\"\r\n",
-         true, true, true, false},
+        {"30,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,\"a\",\"c\"\r\n", true,
+         true, true, false},
+        {"30,1,1,1,\"300\",#TRUE#,#TRUE#,#TRUE#,1,#TRUE#,\"a\",\"c\"\r\n", false, false, false,
+         true}, // a bare 1 counts as off
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.settingsFile ? c.settingsFile : "no file");
         TestProgram p;
         p.writeFile("20200101.dnf", record("old", "01/01/2020"));
         if (c.settingsFile != nullptr) {
             p.writeFile("options.cfg", c.settingsFile);
         }
-        p.program().startWindow().formLoad();
-        CalendarWindow& w = p.program().calendarWindow();
-        EXPECT_EQ(p.program().quitPrompt, "Quit Almanor 4?");
+        Program& program = p.started();
+        CalendarWindow& w = program.calendarWindow();
         EXPECT_TRUE(w.isVisible());
-        EXPECT_FALSE(p.program().startWindow().isVisible());
+        EXPECT_FALSE(program.startWindow().isVisible());
         EXPECT_EQ(w.staysOnTop(), c.topmost);
         EXPECT_EQ(w.isSlidingAway(), c.sliding);
         EXPECT_EQ(p.fakes.tray.shown, c.trayIcon);
         EXPECT_EQ(p.exists("20200101.dnf"), c.oldNoteKept);
         EXPECT_EQ(w.calendar().value(), (Date{2026, 12, 6}));
-        EXPECT_TRUE(p.program().hasOverviewWindow());
-        EXPECT_FALSE(p.program().overviewWindow().isVisible());
+        EXPECT_FALSE(program.overviewWindow().isVisible());
         EXPECT_EQ(p.exists("options.cfg"), c.settingsFile != nullptr) << "start-up never writes";
     }
 }
 
-TEST_F(StartWindowTest, splashShowsTheAboutWindowThenClosesItAndStops) {
-    start().formLoad();
-    EXPECT_EQ(start().splashCountdown(), 2);
-    EXPECT_TRUE(start().splashTimerActive());
-    EXPECT_EQ(start().splashInterval(), 1);
-    EXPECT_FALSE(t.program().hasAboutWindow()) << "not before the first tick";
+TEST_F(StartWindowTest, purgeDeletesOldNotesAndTheCalendarFollows) {
+    t.writeFile("20261105.dnf", record("old", "11/05/2026")); // 31 days ago
+    t.writeFile("20261106.dnf", record("kept", "11/06/2026"));
+    t.writeFile("20260101.dnf", record("damaged date", "13/45/2026"));
+    calendarWindow().showDay(Date{2026, 11, 5});
+    ASSERT_EQ(calendarWindow().noteBox().noteText(), "old");
+    t.program().settings().udel = true;
+    applySettings(t.program());
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"20260101.dnf", "20261106.dnf"}));
+    EXPECT_TRUE(calendarWindow().noteBox().noteText().isEmpty()) << "the deleted note went";
+    EXPECT_FALSE(calendarWindow().calendar().dayMark(5));
+    EXPECT_TRUE(calendarWindow().calendar().dayMark(6));
+    EXPECT_TRUE(t.fakes.messageBox.shown.empty());
+}
 
-    start().splashTick();
-    EXPECT_EQ(start().splashCountdown(), 1);
-    EXPECT_EQ(start().splashInterval(), 2000);
-    EXPECT_TRUE(start().splashTimerActive());
+TEST_F(StartWindowTest, aVanishedNoteStopsThePurgeUntilTheNextOne) {
+    for (const char* day : {"10/01", "10/15", "11/01", "12/06"}) {
+        const std::string date = std::string(day) + "/2026";
+        t.writeFile("2026" + date.substr(0, 2) + date.substr(3, 2) + ".dnf", record("n", date));
+    }
+    calendarWindow().showDay(Date{2026, 10, 1});
+    t.program().showOverviewWindow();
+    std::filesystem::remove(t.file("20261015.dnf"));
+    t.program().settings().udel = true;
+    applySettings(t.program());
+    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(t.fakes.messageBox.shown[0].text, "The Note For 10/15/2026 Was Not Found!");
+    EXPECT_EQ(t.fakes.messageBox.shown[0].style, msg::Exclamation);
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"20261101.dnf", "20261206.dnf"}));
+    EXPECT_EQ(t.program().overviewWindow().list().model()->rowCount(), 2);
+    EXPECT_EQ(calendarWindow().noteBox().noteText(), "n") << "not reloaded";
+    applySettings(t.program());
+    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"20261206.dnf"}) << "the next one goes on";
+}
+
+TEST_F(StartWindowTest, splashShowsTheAboutWindowForTwoSecondsOnItsTimer) {
+    t.started();
+    EXPECT_FALSE(t.program().hasAboutWindow()) << "not before the first tick";
+    testing::tick(start(), "splash");
     ASSERT_TRUE(t.program().hasAboutWindow());
     AboutWindow* splash = &t.program().aboutWindow();
     EXPECT_TRUE(splash->isVisible());
-
-    menuItem("About")->trigger();
+    EXPECT_EQ(start().findChild<QTimer*>("splash")->interval(), 2000);
+    choose("About");
     EXPECT_EQ(&t.program().aboutWindow(), splash) << "About during the splash is the splash";
-
-    start().splashTick();
-    EXPECT_FALSE(start().splashTimerActive());
-    EXPECT_FALSE(splash->isVisible());
+    testing::tick(start(), "splash");
+    EXPECT_FALSE(start().findChild<QTimer*>("splash")->isActive());
     destroyClosedWindows();
     EXPECT_FALSE(t.program().hasAboutWindow());
-
-    menuItem("About")->trigger();
-    ASSERT_TRUE(t.program().hasAboutWindow());
+    choose("About");
     EXPECT_TRUE(t.program().aboutWindow().isVisible()) << "after the splash About works as usual";
 }
 
-TEST_F(StartWindowTest, splashEndsQuietlyWhenTheUserClosedItFirst) {
-    start().formLoad();
-    start().splashTick();
-    t.program().aboutWindow().close();
-    destroyClosedWindows();
-    start().splashTick();
-    EXPECT_FALSE(start().splashTimerActive());
-    EXPECT_FALSE(t.program().hasAboutWindow()) << "closing the splash must not make a new one";
-}
-
-TEST_F(StartWindowTest, menuHoldsOptionsSeparatorAboutExit) {
-    const QList<QAction*> actions = start().trayMenu().actions();
-    ASSERT_EQ(actions.size(), 4);
-    EXPECT_EQ(actions[0]->text(), "Options");
-    EXPECT_TRUE(actions[1]->isSeparator());
-    EXPECT_EQ(actions[2]->text(), "About");
-    EXPECT_EQ(actions[3]->text(), "Exit");
-}
-
-TEST_F(StartWindowTest, optionsTwiceShowsTheSameWindow) {
-    start();
-    menuItem("Options")->trigger();
-    ASSERT_TRUE(t.program().hasOptionsWindow());
-    OptionsWindow* first = &t.program().optionsWindow();
-    EXPECT_TRUE(first->isVisible());
-    first->hide();
-    menuItem("Options")->trigger();
-    EXPECT_EQ(&t.program().optionsWindow(), first);
-    EXPECT_TRUE(first->isVisible());
-}
-
-TEST_F(StartWindowTest, exitEndsAtOnceWithoutAQuestion) {
-    start().formLoad();
-    menuItem("Exit")->trigger();
-    EXPECT_EQ(t.fakes.programEnd.endCalls, 1);
-    EXPECT_TRUE(t.fakes.messageBox.shown.empty());
-    EXPECT_FALSE(t.exists("options.cfg"));
-}
-
-TEST_F(StartWindowTest, rightPressOnTheIconPopsUpTheMenu) {
-    start();
+TEST_F(StartWindowTest, trayMenuOpensOptionsOnceAndExitEndsAtOnce) {
+    t.started();
     ASSERT_TRUE(t.fakes.tray.handlers.rightPress);
     t.fakes.tray.handlers.rightPress(QPoint(40, 30));
     EXPECT_TRUE(start().trayMenu().isVisible());
     start().trayMenu().hide();
+    choose("Options");
+    OptionsWindow* first = &t.program().optionsWindow();
+    EXPECT_TRUE(first->isVisible());
+    first->hide();
+    choose("Options");
+    EXPECT_EQ(&t.program().optionsWindow(), first);
+    EXPECT_TRUE(first->isVisible());
+    choose("Exit");
+    EXPECT_EQ(t.fakes.programEnd.endCalls, 1);
+    EXPECT_TRUE(t.fakes.messageBox.shown.empty());
 }
 
 TEST_F(StartWindowTest, leftPressBringsTheWindowForwardUnpinnedAndUnmoved) {
-    t.program().settings.utop = true;
-    t.program().settings.uslide = false;
-    t.program().applySettings();
+    t.writeFile("options.cfg", "30,#FALSE#,#TRUE#,#FALSE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+                               "#TRUE#,\"a\",\"c\"\r\n");
+    t.started();
     CalendarWindow& w = calendarWindow();
-    w.show();
     w.setLeftTwips(t.fakes.screen.width - 30); // parked: it must stay parked
     ASSERT_TRUE(w.staysOnTop());
     const QPoint before = w.pos();
     const QWindow* native = w.windowHandle();
-
-    start();
-    ASSERT_TRUE(t.fakes.tray.handlers.leftPress);
     t.fakes.tray.handlers.leftPress();
     EXPECT_FALSE(w.staysOnTop());
     EXPECT_EQ(w.pos(), before);
-    EXPECT_TRUE(w.isParked());
-    EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.windowHandle(), native) << "the window is not re-created";
-    EXPECT_FALSE(w.isSlidingAway());
     EXPECT_FALSE(w.isSlidingOut());
-
-    t.program().applySettings();
-    EXPECT_TRUE(w.staysOnTop()) << "the next apply pins it again";
 }
 
 TEST_F(StartWindowTest, doubleClickSlidesOutOnlyFromTheExactParkedPlace) {
     const float screen = t.fakes.screen.width;
-    struct Case {
-        const char* name;
-        float left;
-        bool slidesOut;
-    } cases[] = {
-        {"parked", screen - 30, true},
-        {"open", screen - CalendarWindow::kWidthTwips, false},
-        {"half way", screen - 2000, false},
-        {"one twip short of parked", screen - 31, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [left, slidesOut] :
+         {std::pair{screen - 30, true}, std::pair{screen - CalendarWindow::kWidthTwips, false},
+          std::pair{screen - 31, false}}) {
         TestProgram p;
         p.program().startWindow();
         CalendarWindow& w = p.program().calendarWindow();
-        w.setLeftTwips(c.left);
-        ASSERT_TRUE(p.fakes.tray.handlers.doubleClick);
+        w.setLeftTwips(left);
         p.fakes.tray.handlers.doubleClick();
-        EXPECT_EQ(w.isSlidingOut(), c.slidesOut);
-        EXPECT_EQ(w.isSlidingAway(), !c.slidesOut);
+        EXPECT_EQ(w.isSlidingOut(), slidesOut) << left;
+        EXPECT_EQ(w.isSlidingAway(), !slidesOut) << left;
     }
 }
 

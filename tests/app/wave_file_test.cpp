@@ -1,4 +1,4 @@
-#include "alarm/wave_file.h"
+#include "platform/wave_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>

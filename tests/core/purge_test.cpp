@@ -1,4 +1,4 @@
-#include "settings/purge.h"
+#include "notes/purge.h"
 
 #include <gtest/gtest.h>
 #include <set>

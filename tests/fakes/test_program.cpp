@@ -1,10 +1,16 @@
 #include "fakes/test_program.h"
 
+#include "shell/start_window.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
 namespace almanor::testing {
+
+std::string record(const std::string& text, const std::string& date, const std::string& alarm) {
+    return "\"dailynotes\",\"" + text + "\",\"" + date + "\",\"" + alarm + "\"\r\n";
+}
 
 TestProgram::TestProgram() = default;
 
@@ -15,6 +21,11 @@ Program& TestProgram::program() {
         program_ = std::make_unique<Program>(fakes.platform, dir_.path().toStdString());
     }
     return *program_;
+}
+
+Program& TestProgram::started() {
+    program().startWindow().formLoad();
+    return program();
 }
 
 std::filesystem::path TestProgram::folder() const {

@@ -3,12 +3,16 @@
 #include "fakes/fake_platform.h"
 #include "shell/program.h"
 
+#include <QString>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 namespace almanor::testing {
+
+// The note file record as another program (or this one, for ASCII text) writes it.
+std::string record(const std::string& text, const std::string& date, const std::string& alarm = "");
 
 // A fresh program on fake services and an empty temporary application folder. The program
 // itself is made on demand, so a test can first put files into the folder.
@@ -18,6 +22,8 @@ public:
     ~TestProgram();
 
     Program& program();
+    // The program as it starts: the start-up sequence has run.
+    Program& started();
     FakePlatform fakes;
 
     std::filesystem::path folder() const;

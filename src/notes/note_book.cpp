@@ -1,0 +1,78 @@
+#include "notes/note_book.h"
+
+#include "notes/note_record.h"
+#include "notes/purge.h"
+
+namespace almanor {
+
+namespace {
+
+// The window keeps line breaks as the text field does; the file holds CR LF.
+std::string toStoredText(const QString& text) {
+    QString stored = text;
+    stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return stored.toStdString();
+}
+
+QString toShownText(const std::string& text) {
+    QString shown = QString::fromStdString(replaceDoubleQuotes(text));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+} // namespace
+
+NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
+    : QObject(parent), store_(appFolder), catalog_(appFolder) {}
+
+ShownNote NoteBook::load(const Date& day) const {
+    const LoadResult note = store_.load(day);
+    return {note.status, toShownText(note.text), toShownText(note.alarm),
+            QString::fromStdString(note.reason)};
+}
+
+FileResult NoteBook::save(const Date& day, const QString& text, const QString& alarm) {
+    return store_.save(day, toStoredText(text), toStoredText(alarm));
+}
+
+FileResult NoteBook::remove(const Date& day) {
+    return store_.removeNote(day);
+}
+
+FileResult NoteBook::removeAll() {
+    return store_.removeAllNotes();
+}
+
+void NoteBook::refresh() {
+    emit listAboutToChange();
+    list_ = catalog_.refresh();
+    emit listChanged();
+}
+
+DayMarks NoteBook::marks(int year, int month) const {
+    return markedDays(list_, year, month);
+}
+
+NoteRemovalOutcome NoteBook::removeListed(const std::vector<std::size_t>& rows) {
+    return changeList(
+        [&rows](NoteList& list) { return removeListedNotes(list, rows, removeNoteFile); });
+}
+
+NoteRemovalOutcome NoteBook::purge(const Date& today, int deleteDays) {
+    return changeList(
+        [&](NoteList& list) { return purgeOldNotes(list, today, deleteDays, removeNoteFile); });
+}
+
+NoteRemovalOutcome
+NoteBook::changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change) {
+    emit listAboutToChange();
+    const NoteRemovalOutcome outcome = change(list_);
+    emit listChanged();
+    if (outcome.completed) {
+        emit notesRemoved();
+    }
+    return outcome;
+}
+
+} // namespace almanor

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "common/atomic_file.h"
+#include "common/date.h"
+#include "notes/day_marks.h"
+#include "notes/note_catalog.h"
+#include "notes/note_removal.h"
+#include "notes/note_store.h"
+
+#include <QObject>
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace almanor {
+
+// A day's note as a window shows it: line breaks as "\n", and double quotes in the curly
+// form they are saved in (other programs may have written straight ones).
+struct ShownNote {
+    LoadResult::Status status = LoadResult::Status::NoFile;
+    QString text;
+    QString alarm;
+    QString reason; // why the file cannot be read, when Unreadable
+};
+
+// The notes of the application folder, shared by the windows: each day's note file, and the
+// list of all notes, newest first, with the days it marks. Windows load and save through it
+// and follow its signals; it converts between the windows' text and the files' at its edge.
+class NoteBook final : public QObject {
+    Q_OBJECT
+
+public:
+    // `appFolder` is UTF-8, with or without a trailing separator.
+    explicit NoteBook(const std::string& appFolder, QObject* parent = nullptr);
+
+    // Reads a day's note; never writes anything.
+    ShownNote load(const Date& day) const;
+    // Writes a day's note, or removes its file when both texts are empty.
+    FileResult save(const Date& day, const QString& text, const QString& alarm);
+    // The user's delete: a day's note file, or every note file of the folder.
+    FileResult remove(const Date& day);
+    FileResult removeAll();
+
+    // Brings the list of all notes up to date with the folder.
+    void refresh();
+    const NoteList& list() const { return list_; }
+    // The days of the month that have a line in the list.
+    DayMarks marks(int year, int month) const;
+
+    // Deletes the notes at these rows of the list; see removeListedNotes.
+    NoteRemovalOutcome removeListed(const std::vector<std::size_t>& rows);
+    // Deletes the notes more than `deleteDays` days before `today`; see purgeOldNotes.
+    NoteRemovalOutcome purge(const Date& today, int deleteDays);
+
+signals:
+    // Around every change of the list, so that views never read it half-changed.
+    void listAboutToChange();
+    void listChanged();
+    // Listed notes were deleted, all that were asked for: the shown day may have lost its note.
+    void notesRemoved();
+
+private:
+    NoteRemovalOutcome changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change);
+
+    NoteStore store_;
+    NoteCatalog catalog_;
+    NoteList list_;
+};
+
+} // namespace almanor

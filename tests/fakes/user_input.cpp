@@ -1,0 +1,53 @@
+#include "fakes/user_input.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace almanor::testing {
+
+namespace {
+
+QWidget* childCalled(QWidget& window, const QString& accessibleName) {
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->accessibleName() == accessibleName) {
+            return child;
+        }
+    }
+    ADD_FAILURE() << "nothing called " << accessibleName.toStdString();
+    return nullptr;
+}
+
+} // namespace
+
+void clickOn(QWidget& window, const QString& accessibleName) {
+    if (QWidget* child = childCalled(window, accessibleName)) {
+        QTest::mouseClick(child, Qt::LeftButton, Qt::NoModifier, child->rect().center());
+    }
+}
+
+void moveOver(QWidget& window, const QString& accessibleName) {
+    if (QWidget* child = childCalled(window, accessibleName)) {
+        const QPointF at = child->rect().center();
+        QMouseEvent move(QEvent::MouseMove, at, child->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(child, &move);
+    }
+}
+
+void tick(QObject& owner, const QString& timerName) {
+    auto* timer = owner.findChild<QTimer*>(timerName);
+    ASSERT_NE(timer, nullptr) << timerName.toStdString();
+    ASSERT_TRUE(timer->isActive()) << timerName.toStdString() << " is not running";
+    QMetaObject::invokeMethod(timer, "timeout");
+}
+
+void activate(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+}
+
+} // namespace almanor::testing
