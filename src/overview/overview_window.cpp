@@ -70,6 +70,7 @@ void OverviewWindow::buildControls() {
     list_ = new ChoiceList(this);
     list_->setGeometry(twipsRect(120, 120, 6135, 1620));
     list_->setModel(model_);
+    list_->setAccessibleName(QStringLiteral("Notes"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Every row is one line of text: the view need not measure ten thousand of them.

@@ -1,9 +1,11 @@
 #include "about/about_window.h"
 #include "fakes/test_program.h"
+#include "fakes/user_input.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace almanor {
@@ -49,7 +51,12 @@ TEST_F(AboutWindowTest, aLeftClickOnTheLinkOpensThePageAndAFailureSaysNothing) {
     EXPECT_TRUE(t.fakes.browser.opened.empty());
     t.fakes.browser.succeeds = false;
     click(about().link(), Qt::LeftButton);
-    ASSERT_EQ(t.fakes.browser.opened.size(), 1u);
+    testing::activate(about());
+    about().link().setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(about().link().frameShape(), QFrame::Box) << "the focus shows";
+    QTest::keyClick(&about().link(), Qt::Key_Return);
+    QTest::keyClick(&about().link(), Qt::Key_Space);
+    ASSERT_EQ(t.fakes.browser.opened.size(), 3u);
     EXPECT_EQ(t.fakes.browser.opened[0], QUrl("https://www.example.com/"));
     EXPECT_TRUE(t.fakes.messageBox.shown.empty());
     EXPECT_TRUE(about().isVisible());
