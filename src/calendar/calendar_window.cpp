@@ -530,6 +530,13 @@ void CalendarWindow::comeForward() {
     startSlideOut();
 }
 
+void CalendarWindow::enterEvent(QEnterEvent* event) {
+    // Window managers that keep part of every window on screen (Openbox keeps a tenth) leave
+    // a wider strip than the edge strip's few pixels: all of it opens the parked window.
+    edgeStripTouched();
+    QWidget::enterEvent(event);
+}
+
 void CalendarWindow::closeEvent(QCloseEvent* event) {
     // The window manager's close (Alt+F4, a taskbar's Close) would leave a running program
     // without a window; it slides away to the edge strip like *close* instead.

@@ -101,6 +101,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -331,6 +331,14 @@ TEST_F(CalendarWindowTest, edgeStripOpensOnlyAParkedWindowWhenAllowed) {
     t.fakes.tray.available = false; // no notification area: the strip is the only way back
     testing::moveOver(w, "Open");
     EXPECT_TRUE(w.isSlidingOut());
+
+    // The mouse entering any part of a parked window that is on screen opens it as well.
+    TestProgram p;
+    CalendarWindow& parked = p.program().calendarWindow();
+    parked.setLeftTwips(p.fakes.screen.width - 30);
+    QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
+    QApplication::sendEvent(&parked, &enter);
+    EXPECT_TRUE(parked.isSlidingOut());
 }
 
 } // namespace
