@@ -2,8 +2,8 @@
 
 #include "platform/artwork.h"
 
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 

@@ -64,7 +64,9 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     });
 }
 
-CalendarWindow::~CalendarWindow() = default;
+CalendarWindow::~CalendarWindow() {
+    platform_.screen.setChangeHandler({});
+}
 
 void CalendarWindow::buildControls() {
     calendar_ = new MonthCalendar(this);
@@ -189,9 +191,8 @@ void CalendarWindow::formLoad() {
     allNotesScope_ = false;
     // Starts the one-second clock.
     ticker_ = new AlarmTicker(*this, notes_, settings_, platform_, appFolder_, this);
-    const ScreenMetrics& screen = platform_.screen;
-    setLeftTwips(screen.widthTwips() - kWidthTwips);
-    move(x(), twipsToPixels((screen.heightTwips() - kHeightTwips) / 2));
+    dockToScreen(false);
+    platform_.screen.setChangeHandler([this] { dockToScreen(isParkedAtTheOldEdge()); });
     noteBox_->setNoteText(QString());
     calendar_->setToday(today());
     calendar_->setValue(today());
@@ -466,8 +467,23 @@ void CalendarWindow::setLeftTwips(float left) {
     move(twipsToPixels(left), y());
 }
 
+// The slide measures from the left edge of the desktop: the primary screen's right edge is its
+// "screen width".
 float CalendarWindow::screenWidth() const {
-    return platform_.screen.widthTwips();
+    return platform_.screen.leftTwips() + platform_.screen.widthTwips();
+}
+
+bool CalendarWindow::isParkedAtTheOldEdge() const {
+    return leftTwips_ > dockedRight_ - kWidthTwips;
+}
+
+void CalendarWindow::dockToScreen(bool parked) {
+    slideAwayTimer_->stop();
+    slideOutTimer_->stop();
+    const ScreenMetrics& screen = platform_.screen;
+    dockedRight_ = screenWidth();
+    setLeftTwips(dockedRight_ - (parked ? kParkedStripTwips : kWidthTwips));
+    move(x(), twipsToPixels(screen.topTwips() + (screen.heightTwips() - kHeightTwips) / 2));
 }
 
 float CalendarWindow::windowWidth() const {

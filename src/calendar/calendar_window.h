@@ -117,6 +117,10 @@ private:
     void setToday(const Date& today) override;
     QString shownNoteText() const override;
 
+    // Against the primary screen's right edge, open or parked, centred in its height.
+    void dockToScreen(bool parked);
+    // Not fully open at the edge the window was last docked to: parked, or on its way.
+    bool isParkedAtTheOldEdge() const;
     void slideAwayTick();
     void slideOutTick();
     void edgeStripTouched();
@@ -161,6 +165,7 @@ private:
     QTimer* slideOutTimer_ = nullptr;
     bool allNotesScope_ = false;
     float leftTwips_ = 0;
+    float dockedRight_ = 0;
     bool fillingFields_ = false;
     bool saveFailureShown_ = false;
     QString lastAlarmText_;

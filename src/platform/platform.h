@@ -46,11 +46,16 @@ public:
     virtual QDateTime now() const = 0; // local date and time
 };
 
+// The primary screen's place on the desktop, which may begin right of or below another one.
 class ScreenMetrics {
 public:
     virtual ~ScreenMetrics() = default;
+    virtual float leftTwips() const = 0;
+    virtual float topTwips() const = 0;
     virtual float widthTwips() const = 0;
     virtual float heightTwips() const = 0;
+    // Called whenever screens come or go, or the primary one changes size or place.
+    virtual void setChangeHandler(std::function<void()> handler) = 0;
 };
 
 struct TrayHandlers {

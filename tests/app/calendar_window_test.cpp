@@ -20,6 +20,7 @@ namespace {
 
 using testing::activate;
 using testing::clickOn;
+using testing::FakeScreen;
 using testing::record;
 using testing::TestProgram;
 
@@ -62,6 +63,24 @@ TEST_F(CalendarWindowTest, opensAtTheRightEdgeOnTodaysNoteWithoutWritingAnything
     EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
     EXPECT_EQ(markedDays(), (std::vector<int>{6, 24}));
     EXPECT_EQ(t.fileNames().size(), 4u);
+}
+
+// A primary screen right of another one (or below it) begins where that one ends.
+TEST_F(CalendarWindowTest, docksAtThePrimaryScreensRightEdgeAndFollowsItsChanges) {
+    FakeScreen& screen = t.fakes.screen;
+    screen.left = 1280 * 15;
+    screen.top = 150 * 15;
+    EXPECT_EQ(window().leftTwips(), (1280 + 1920) * 15 - 4215);
+    EXPECT_EQ(window().y(), 150 + 398);
+    for (const bool parked : {true, false}) {
+        window().setLeftTwips(screen.left + screen.width - (parked ? 30 : 4215));
+        screen.left = screen.left == 0 ? 1280 * 15 : 0;
+        screen.width = 1600 * 15;
+        ASSERT_TRUE(screen.changed);
+        screen.changed();
+        EXPECT_EQ(window().leftTwips(), screen.left + screen.width - (parked ? 30 : 4215));
+        EXPECT_EQ(window().isParked(), parked);
+    }
 }
 
 TEST_F(CalendarWindowTest, switchingDaysLeavesEveryFileByteForByte) {

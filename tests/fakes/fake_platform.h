@@ -60,10 +60,16 @@ private:
 
 class FakeScreen final : public ScreenMetrics {
 public:
+    float leftTwips() const override { return left; }
+    float topTwips() const override { return top; }
     float widthTwips() const override { return width; }
     float heightTwips() const override { return height; }
+    void setChangeHandler(std::function<void()> handler) override { changed = std::move(handler); }
+    float left = 0;
+    float top = 0;
     float width = 1920 * 15.0f;
     float height = 1080 * 15.0f;
+    std::function<void()> changed;
 };
 
 class FakeTray final : public TrayIcon {
