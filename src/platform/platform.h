@@ -68,6 +68,9 @@ class TrayIcon {
 public:
     virtual ~TrayIcon() = default;
     virtual bool isAvailable() const = 0; // the desktop has a notification area
+    // False for notification areas that only report single clicks (the StatusNotifierItem
+    // ones of KDE Plasma, GNOME's extension and many panels).
+    virtual bool reportsDoubleClicks() const = 0;
     virtual void setHandlers(TrayHandlers handlers) = 0;
     virtual void show() = 0;
     virtual void hide() = 0;

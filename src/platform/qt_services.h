@@ -47,6 +47,7 @@ public:
     QtTrayIcon();
     ~QtTrayIcon() override;
     bool isAvailable() const override;
+    bool reportsDoubleClicks() const override;
     void setHandlers(TrayHandlers handlers) override;
     void show() override;
     void hide() override;

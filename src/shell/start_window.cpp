@@ -67,7 +67,12 @@ void StartWindow::buildTrayMenu() {
 }
 
 void StartWindow::trayLeftPress() {
-    program_.calendarWindow().bringToFront();
+    CalendarWindow& window = program_.calendarWindow();
+    window.bringToFront();
+    // Where no double click ever comes, the click is the way back to a parked window.
+    if (!program_.platform().tray.reportsDoubleClicks() && window.isParked()) {
+        window.startSlideOut();
+    }
 }
 
 void StartWindow::trayDoubleClick() {

@@ -164,6 +164,9 @@ TEST_F(StartWindowTest, leftPressBringsTheWindowForwardUnpinnedAndUnmoved) {
     EXPECT_EQ(w.pos(), before);
     EXPECT_EQ(w.windowHandle(), native) << "the window is not re-created";
     EXPECT_FALSE(w.isSlidingOut());
+    t.fakes.tray.doubleClicks = false; // a tray that reports single clicks only
+    t.fakes.tray.handlers.leftPress();
+    EXPECT_TRUE(w.isSlidingOut()) << "the click is the way back";
 }
 
 TEST_F(StartWindowTest, doubleClickSlidesOutOnlyFromTheExactParkedPlace) {

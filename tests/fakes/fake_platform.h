@@ -75,6 +75,7 @@ public:
 class FakeTray final : public TrayIcon {
 public:
     bool isAvailable() const override { return available; }
+    bool reportsDoubleClicks() const override { return doubleClicks; }
     void setHandlers(TrayHandlers h) override { handlers = std::move(h); }
     void show() override {
         shown = true;
@@ -83,6 +84,7 @@ public:
     void hide() override { shown = false; }
     bool isShown() const override { return shown; }
     bool available = true;
+    bool doubleClicks = true;
     bool shown = false;
     int showCalls = 0;
     TrayHandlers handlers;
