@@ -31,6 +31,9 @@ constexpr int kSlideIntervalMs = 15;
 
 const QString kQuitPrompt = QStringLiteral("Quit Almanor 4?");
 
+// Captions are not shrunk below this; past it a caption is clipped rather than unreadable.
+constexpr int kSmallestCaptionPixels = 7;
+
 QString withShortcut(const QString& tip, const QKeySequence& keys) {
     return tip + QStringLiteral("\nShortcut: ") + keys.toString(QKeySequence::NativeText);
 }
@@ -101,14 +104,23 @@ void CalendarWindow::buildControls() {
     thisNoteOption_ = new QRadioButton(QStringLiteral("This Note"), this);
     allOption_->setGeometry(twipsRect(375, 915, 510, 270));
     thisNoteOption_->setGeometry(twipsRect(870, 915, 1020, 270));
-    // The two buttons share a narrow band; their captions must fit it whole.
-    const QFont optionFont = fittedFont(Lettering::Sans, QFont::Normal, 12,
-                                        QStringLiteral("This Note"), thisNoteOption_->width() - 18);
+    // The two buttons share a narrow band; their captions, after the style's round mark, must
+    // fit it whole, whatever the desktop's font.
+    QFont optionFont = fittedFont(Lettering::Sans, QFont::Normal, 12, QStringLiteral("This Note"),
+                                  thisNoteOption_->width());
     for (QRadioButton* option : {allOption_, thisNoteOption_}) {
-        option->setFont(optionFont);
         option->setStyleSheet(
             QStringLiteral("QRadioButton { color: white; background-color: rgb(128, 128, 128); }"));
     }
+    const auto captionsFit = [this] {
+        return allOption_->sizeHint().width() <= allOption_->width() &&
+               thisNoteOption_->sizeHint().width() <= thisNoteOption_->width();
+    };
+    do {
+        allOption_->setFont(optionFont);
+        thisNoteOption_->setFont(optionFont);
+        optionFont.setPixelSize(optionFont.pixelSize() - 1);
+    } while (!captionsFit() && optionFont.pixelSize() >= kSmallestCaptionPixels);
     thisNoteOption_->setChecked(true);
     connect(allOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(true); });
     connect(thisNoteOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(false); });

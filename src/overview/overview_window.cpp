@@ -95,6 +95,10 @@ void OverviewWindow::buildControls() {
                              &OverviewWindow::closeWindow);
     deleteButton_ = addButton(ButtonPicture::Delete, QStringLiteral("Delete Selected Notes"), 4800,
                               &OverviewWindow::deleteSelectedNotes);
+    PictureButton* const row[] = {
+        static_cast<PictureButton*>(copyButton_), static_cast<PictureButton*>(goToButton_),
+        static_cast<PictureButton*>(closeButton_), static_cast<PictureButton*>(deleteButton_)};
+    PictureButton::shareFittingFont(row);
 
     // The path list lives beside the lines in the note list, not in a hidden control, so the
     // tab key only ever reaches what can be seen: the list, then the buttons left to right.

@@ -1,0 +1,63 @@
+#include "about/about_window.h"
+#include "alarm/time_dialog.h"
+#include "calendar/calendar_window.h"
+#include "fakes/test_program.h"
+#include "overview/overview_window.h"
+#include "settings/options_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace almanor {
+namespace {
+
+using testing::TestProgram;
+
+// Every caption of every window is whole with the font it is drawn in: a later change of
+// fonts or texts must not clip one unnoticed.
+TEST(Captions, everyVisibleCaptionFitsItsControl) {
+    TestProgram t;
+    t.writeFile("20261206.dnf", testing::record("Note", "12/06/2026", "12:59:59 PM"));
+    Program& program = t.program();
+    CalendarWindow& calendar = program.calendarWindow();
+    QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(&calendar.alarmField(), &openDialog);
+    program.showOverviewWindow();
+    program.showOptionsWindow();
+    program.showAboutWindow();
+    calendar.show();
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             &calendar, calendar.timeDialog(), &program.overviewWindow(),
+             &program.optionsWindow(), &program.aboutWindow()}) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const bool captioned =
+                (qobject_cast<QAbstractButton*>(control) &&
+                 !static_cast<QAbstractButton*>(control)->text().isEmpty()) ||
+                (qobject_cast<QLabel*>(control) && !static_cast<QLabel*>(control)->text().isEmpty() &&
+                 static_cast<QLabel*>(control)->pixmap().isNull());
+            if (!captioned || !control->isVisibleTo(window)) {
+                continue;
+            }
+            const QSize needed = control->minimumSizeHint().expandedTo(control->sizeHint());
+            const QString name = window->windowTitle() + ": " +
+                                 control->metaObject()->className() + " " +
+                                 control->property("text").toString();
+            EXPECT_GE(control->width(), control->sizeHint().width()) << name.toStdString();
+            EXPECT_GE(control->height(), needed.height() - 4) << name.toStdString();
+        }
+    }
+    // The overview's four buttons are one row: no caption is drawn smaller than the others.
+    OverviewWindow& overview = program.overviewWindow();
+    for (QPushButton* button : {&overview.goToButton(), &overview.closeButton(),
+                                &overview.deleteButton()}) {
+        EXPECT_EQ(button->font(), overview.copyButton().font()) << button->text().toStdString();
+    }
+}
+
+} // namespace
+} // namespace almanor
