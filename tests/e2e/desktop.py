@@ -192,9 +192,6 @@ class Desktop:
     def key(self, *keys):
         self.run(["xdotool", "key", "--delay", "40", *keys])
 
-    def clipboard_text(self):
-        return self.output(["xclip", "-selection", "clipboard", "-o"])
-
     def clipboard_bytes(self):
         """The clipboard's text as UTF-8 bytes, line breaks exactly as the owner gave them."""
         result = subprocess.run(["xclip", "-selection", "clipboard", "-t", "UTF8_STRING", "-o"],

@@ -338,18 +338,25 @@ class EndToEnd(unittest.TestCase):
         self.assertGreaterEqual(fired.replace(microsecond=0), moment.time().replace(microsecond=0))
 
     def test_purge_at_start_up_removes_exactly_the_old_notes(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN.replace(b"30,#FALSE#", b"30,#TRUE#", 1))
         today = datetime.date.today()
-        kept, gone = [], []
-        for age in (0, 1, 29, 30, 31, 32, 400):
-            day = today - datetime.timedelta(days=age)
-            self.folder.write(note_name(day), record(f"{age} days old", day))
-            (gone if age > 30 else kept).append(note_name(day))
-        program = self.start()
-        program.wait_open()
-        wait_for(lambda: self.folder.note_files() == sorted(kept), what="the purge")
-        time.sleep(0.3)
-        self.assertEqual(self.folder.note_files(), sorted(kept))
+        # The limit as written, after a byte-order mark some editors add, and a first field
+        # that is no number (the file counts as unreadable: defaults, no purge).
+        for first_field, limit in ((b"30", 30), (b"\xef\xbb\xbf30", 30), (b"abc", None)):
+            kept = []
+            for age in (0, 1, 29, 30, 31, 400):
+                day = today - datetime.timedelta(days=age)
+                self.folder.write(note_name(day), record(f"{age} days old", day))
+                if limit is None or age <= limit:
+                    kept.append(note_name(day))
+            self.folder.write("options.cfg", first_field + SETTINGS_KEEP_OPEN.replace(
+                b"30,#FALSE#", b",#TRUE#", 1))
+            program = self.start()
+            program.calendar_window()
+            wait_for(lambda: self.folder.note_files() == sorted(kept),
+                     what=f"the purge by {first_field}")
+            time.sleep(0.3)
+            self.assertEqual(self.folder.note_files(), sorted(kept))
+            program.stop()
 
     def test_quit_answered_with_ok_ends_the_program_at_once(self):
         self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
@@ -519,8 +526,8 @@ class EndToEnd(unittest.TestCase):
 
         def date_field(offset):
             return day(offset).strftime("%m/%d/%Y").encode()
-        # A hostile file on each of the seven days before today, a huge note tomorrow, and
-        # files whose names are no dates.
+        # A hostile file on each of the seven days before today, huge notes on the next two
+        # days, and files whose names are no dates.
         hostile = {
             note_name(day(-7)): b"",
             note_name(day(-6)): b'"dailynotes","half a no',
@@ -533,6 +540,9 @@ class EndToEnd(unittest.TestCase):
             note_name(day(-2)): b'"dailynotes","no such day","02/31/2001","9:00:00 AM"\r\n',
             note_name(day(-1)): b'"dailynotes","\r\n\r\n"\r\n\r\n',
             note_name(day(1)): b'"dailynotes","' + HUGE_NOTE + b'","' + date_field(1) + b'",""\r\n',
+            # 10 MB in one run of characters, as encoded data pasted into a note would be.
+            note_name(day(2)): (b'"dailynotes","' + b"0123456789abcdef" * (10 * 1024 * 1024 // 16) +
+                                b'","' + date_field(2) + b'",""\r\n'),
             "2001.dnf": b'"dailynotes","short name","01/01/2001",""\r\n',
             "20011301.dnf": b'"dailynotes","month thirteen","13/01/2001","11:00:00 AM"\r\n',
             "20010231.dnf": b'"dailynotes","february 31","02/31/2001","11:00:00 AM"\r\n',
@@ -547,131 +557,11 @@ class EndToEnd(unittest.TestCase):
                  for offset in range(-1, -8, -1)]
         steps.append((lambda: program.click("today"), "today"))
         steps.append((lambda: self.desktop.key("Right"), day(1).isoformat()))
+        steps.append((lambda: self.desktop.key("Right"), day(2).isoformat()))
         stuck = self.take_steps_then_quit(program, steps)
         self.assertEqual(fingerprints(self.folder), before)
         if stuck:
             self.fail(stuck)
-
-    def test_a_huge_note_without_blanks_does_not_freeze_the_window(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        tomorrow = datetime.date.today() + datetime.timedelta(days=1)
-        # 10 MB in one run of characters, as encoded data pasted into a note would be.
-        self.folder.write(note_name(tomorrow), b'"dailynotes","' +
-                          b"0123456789abcdef" * (10 * 1024 * 1024 // 16) + b'","' +
-                          tomorrow.strftime("%m/%d/%Y").encode() + b'",""\r\n')
-        before = fingerprints(self.folder)
-        program = self.start()
-        program.wait_open()
-        program.click("weekdays")
-        stuck = self.take_steps_then_quit(
-            program, [(lambda: self.desktop.key("Right"), tomorrow.isoformat())])
-        self.assertEqual(fingerprints(self.folder), before)
-        if stuck:
-            self.fail(stuck)
-
-    # Nothing the user wrote is lost ----------------------------------------------------------
-    def test_an_emptied_days_field_is_refused_and_purges_nothing(self):
-        settings = SETTINGS_KEEP_OPEN.replace(b"30,#FALSE#", b"30,#TRUE#", 1)
-        self.folder.write("options.cfg", settings)
-        today = datetime.date.today()
-        for age in (5, 20):
-            day = today - datetime.timedelta(days=age)
-            self.folder.write(note_name(day), record(f"{age} days old", day))
-        program = self.start()
-        program.wait_open()
-        notes = self.folder.note_files()
-        program.click("options")
-        options = program.options_window()
-        program.focus(options)
-        self.desktop.key(*["Tab"] * 13)  # from "Always On Top" to the days field
-        self.desktop.key("End", "BackSpace", "BackSpace")  # "30", "3", nothing
-        _, _, width, height = self.desktop.client_rect(options)
-        self.desktop.click_in(options, width - 25, height - 20)  # Apply
-        wait_for(lambda: len(self.desktop.windows_named("Almanor")) == 3, what="the refusal")
-        time.sleep(0.5)
-        self.assertEqual(self.folder.note_files(), notes)
-        self.assertEqual(self.folder.read("options.cfg"), settings)
-
-    def test_a_settings_file_only_purges_by_a_number_it_holds(self):
-        today = datetime.date.today()
-        for first_field, kept_ages in ((b"\xef\xbb\xbf30", (0, 10)), (b"abc", (0, 10, 40))):
-            for age in (0, 10, 40):
-                day = today - datetime.timedelta(days=age)
-                self.folder.write(note_name(day), record(f"{age} days old", day))
-            self.folder.write("options.cfg", first_field + SETTINGS_KEEP_OPEN.replace(
-                b"30,#FALSE#", b",#TRUE#", 1))
-            program = self.start()
-            program.calendar_window()
-            kept = sorted(note_name(today - datetime.timedelta(days=age)) for age in kept_ages)
-            wait_for(lambda: self.folder.note_files() == kept, what=f"the purge by {first_field}")
-            time.sleep(0.5)
-            self.assertEqual(self.folder.note_files(), kept)
-            program.stop()
-
-    def test_a_note_with_straight_quotes_is_kept_whole(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        today = datetime.date.today()
-        written = record('He said "hi" to me', today)
-        self.folder.write(note_name(today), written)
-        program = self.start()
-        program.wait_open()
-        program.read_note_box()
-        wait_for(lambda: self.desktop.clipboard_bytes() == "He said \u201dhi\u201d to me".encode(),
-                 what="the whole note")
-        self.assertEqual(self.folder.read(note_name(today)), written)
-        self.desktop.key("ctrl+End")
-        self.desktop.type_text("!")
-        wait_for(lambda: self.folder.read(note_name(today)) == record(
-            "He said \u201dhi\u201d to me!", today), what="the note saved whole")
-
-    def test_a_second_start_on_the_folder_shows_the_running_program_and_ends(self):
-        # A lock left behind by a program that crashed does not stop the first start.
-        ended = subprocess.Popen(["true"])
-        ended.wait()
-        self.folder.write("almanor.lock", f"{ended.pid}\nalmanor\n{os.uname().nodename}\n".encode())
-        first = self.start()
-        first.wait_parked()
-        second = self.start()
-        wait_for(lambda: not second.running(), what="the second start to end")
-        self.assertEqual(second.process.returncode, 0)
-        first.wait_open()
-        self.assertTrue(first.running())
-        self.assertEqual(len([w for w in self.desktop.windows_named("Almanor")
-                              if self.desktop.window_geometry(w)[2:] ==
-                              (WINDOW_WIDTH, WINDOW_HEIGHT)]), 1)
-
-    def test_closing_the_window_through_the_window_manager_parks_it(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        program = self.start()
-        program.wait_open()
-        window = program.calendar_window()
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(window)], check=False)
-        self.desktop.key("alt+F4")
-        program.wait_parked()
-        self.assertTrue(program.running())
-        program.click_tray(repeat=2)
-        program.wait_open()
-
-    def test_go_to_without_choosing_a_line_says_so(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        today = datetime.date.today()
-        tomorrow = today + datetime.timedelta(days=1)
-        self.folder.write(note_name(today), record("Today's note", today))
-        self.folder.write(note_name(tomorrow), record("Newest note", tomorrow))
-        program = self.start()
-        program.wait_open()
-        program.click("all")
-        program.click("view")
-        overview = wait_for(lambda: self.desktop.windows_named("View All Notes"),
-                            what="the notes overview window")[0]
-        wait_for(lambda: self.desktop.active_window() == overview, what="the overview active")
-        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["goto"]))
-        box = wait_for(lambda: self.desktop.windows_named("Error!"), what="the message")[0]
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
-        self.desktop.key("Return")
-        program.read_note_box()
-        wait_for(lambda: self.desktop.clipboard_bytes() == b"Today's note",
-                 what="the calendar to stay on today")
 
     def take_steps_then_quit(self, program, steps):
         """Takes each step, an action and the day it leads to, then quits with OK. Each step must
