@@ -63,7 +63,6 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     connect(&notes_, &NoteBook::notesRemoved, this, [this] {
         loadNote();
         markDaysFromList();
-        notes_.refresh();
     });
 }
 
@@ -208,8 +207,6 @@ void CalendarWindow::formLoad() {
     noteBox_->setNoteText(QString());
     calendar_->setToday(today());
     calendar_->setValue(today());
-    markDaysFromList();
-    notes_.refresh();
 }
 
 Date CalendarWindow::today() const {
@@ -248,7 +245,9 @@ void CalendarWindow::onDateChange() {
     }
     // One rebuild of the list serves the marks too: nothing can change the folder between
     // it and a second one, and with decades of notes each rebuild costs a look at every file.
-    notes_.refresh();
+    // The shown month's files, not the whole folder: a date change costs the same with ten
+    // notes or decades of them.
+    notes_.refreshIfShown();
     markDaysFromList();
     loadNote();
 }
@@ -403,7 +402,7 @@ void CalendarWindow::deleteNotes() {
                  msg::OkOnly);
         return;
     }
-    notes_.refresh();
+    notes_.refreshIfShown();
     // The user chose to delete: an unreadable file is gone now, so the fields work again.
     showLoadedNote(noteBox_->noteText(), alarmField_->text());
     noteBox_->setNoteText(QString());
@@ -412,7 +411,6 @@ void CalendarWindow::deleteNotes() {
 
 void CalendarWindow::view() {
     if (allNotesScope_) {
-        notes_.refresh();
         emit allNotesRequested();
     } else if (!noteBox_->noteText().isEmpty()) {
         platform_.messageBox.show(noteBox_->noteText(), msg::OkOnly);

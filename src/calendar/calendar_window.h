@@ -96,7 +96,7 @@ public:
 signals:
     void aboutRequested();
     void optionsRequested();
-    // View with "All": the list of all notes has just been brought up to date.
+    // View with "All".
     void allNotesRequested();
 
 protected:

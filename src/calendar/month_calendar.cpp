@@ -5,8 +5,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
-#include <QToolButton>
 #include <QTextCharFormat>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 

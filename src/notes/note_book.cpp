@@ -1,5 +1,7 @@
 #include "notes/note_book.h"
 
+#include "common/app_folder.h"
+#include "notes/month_marks.h"
 #include "notes/note_record.h"
 #include "notes/purge.h"
 
@@ -47,11 +49,22 @@ FileResult NoteBook::removeAll() {
 void NoteBook::refresh() {
     emit listAboutToChange();
     list_ = catalog_.refresh();
+    listChangedWithin();
+}
+
+void NoteBook::refreshIfShown() {
+    if (listShown_) {
+        refresh();
+    }
+}
+
+void NoteBook::listChangedWithin() {
+    filedElsewhere_ = notesFiledUnderAnotherMonth(list_, joinPath(store_.folder(), "").size());
     emit listChanged();
 }
 
 DayMarks NoteBook::marks(int year, int month) const {
-    return markedDays(list_, year, month);
+    return monthFileMarks(store_.folder(), year, month) | markedDays(filedElsewhere_, year, month);
 }
 
 NoteRemovalOutcome NoteBook::removeListed(const std::vector<std::size_t>& rows) {
@@ -60,6 +73,7 @@ NoteRemovalOutcome NoteBook::removeListed(const std::vector<std::size_t>& rows) 
 }
 
 NoteRemovalOutcome NoteBook::purge(const Date& today, int deleteDays) {
+    refresh(); // the list may not have been needed whole since the start
     return changeList(
         [&](NoteList& list) { return purgeOldNotes(list, today, deleteDays, removeNoteFile); });
 }
@@ -68,7 +82,7 @@ NoteRemovalOutcome
 NoteBook::changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change) {
     emit listAboutToChange();
     const NoteRemovalOutcome outcome = change(list_);
-    emit listChanged();
+    listChangedWithin();
     if (outcome.completed) {
         emit notesRemoved();
     }

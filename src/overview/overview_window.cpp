@@ -119,6 +119,19 @@ void OverviewWindow::closeEvent(QCloseEvent* event) {
     hide();
 }
 
+// While the list is on screen it follows every date change; out of sight it waits until it is
+// shown again.
+void OverviewWindow::showEvent(QShowEvent* event) {
+    notes_.setListShown(true);
+    notes_.refresh();
+    QWidget::showEvent(event);
+}
+
+void OverviewWindow::hideEvent(QHideEvent* event) {
+    notes_.setListShown(false);
+    QWidget::hideEvent(event);
+}
+
 void OverviewWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         closeWindow();
@@ -174,6 +187,7 @@ void OverviewWindow::goToCurrentNote() {
 
 void OverviewWindow::copyListToClipboard() {
     const BusyPointer busy;
+    notes_.refresh(); // what is on the disk now, also when the list was out of sight
     const QString text = QString::fromStdString(notesClipboardText(notes_.list()));
     QApplication::clipboard()->setText(text);
 }

@@ -29,7 +29,7 @@ StartWindow::~StartWindow() {
 
 void StartWindow::formLoad() {
     program_.settings() = loadSettingsFile(program_.appFolder());
-    applySettings(program_); // creates the calendar window, which fills the list of all notes
+    applySettings(program_, PurgeTiming::AfterStartUp); // creates the calendar window
     ssplash_ = 2;
     // The first tick can only come once this sequence has returned to the event loop, so
     // the splash always lands on top of the calendar window.

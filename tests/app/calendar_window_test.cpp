@@ -97,6 +97,23 @@ TEST_F(CalendarWindowTest, switchingDaysLeavesEveryFileByteForByte) {
     EXPECT_EQ(t.fileNames(), std::vector<std::string>{"20261205.dnf"});
 }
 
+// Another program adds, removes and edits notes of the shown month: the next date change shows
+// it, and so does the list of all notes when it is looked at.
+TEST_F(CalendarWindowTest, marksAndTheListFollowOtherProgramsChanges) {
+    t.writeFile("20261210.dnf", record("ten", "12/10/2026"));
+    t.writeFile("20261211.dnf", record("eleven", "12/11/2026"));
+    window();
+    t.writeFile("20261220.dnf", record("added", "12/20/2026"));
+    std::filesystem::remove(t.file("20261210.dnf"));
+    t.writeFile("20261211.dnf", record("moved", "11/11/2026"));
+    select(Date{2026, 12, 7});
+    EXPECT_EQ(markedDays(), (std::vector<int>{20}));
+    t.program().showOverviewWindow();
+    EXPECT_EQ(t.program().notes().list().size(), 2u);
+    select(Date{2026, 11, 7});
+    EXPECT_EQ(markedDays(), (std::vector<int>{11})) << "a note filed under another month";
+}
+
 TEST_F(CalendarWindowTest, everyKeystrokeSavesAndEmptyingRemovesTheFile) {
     type("Hi");
     EXPECT_EQ(t.readFile(kTodayFile), record("Hi", "12/06/2026"));

@@ -32,29 +32,28 @@ TEST(Captions, everyVisibleCaptionFitsItsControl) {
     program.showAboutWindow();
     calendar.show();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             &calendar, calendar.timeDialog(), &program.overviewWindow(),
-             &program.optionsWindow(), &program.aboutWindow()}) {
+             &calendar, calendar.timeDialog(), &program.overviewWindow(), &program.optionsWindow(),
+             &program.aboutWindow()}) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
-            const bool captioned =
-                (qobject_cast<QAbstractButton*>(control) &&
-                 !static_cast<QAbstractButton*>(control)->text().isEmpty()) ||
-                (qobject_cast<QLabel*>(control) && !static_cast<QLabel*>(control)->text().isEmpty() &&
-                 static_cast<QLabel*>(control)->pixmap().isNull());
+            const bool captioned = (qobject_cast<QAbstractButton*>(control) &&
+                                    !static_cast<QAbstractButton*>(control)->text().isEmpty()) ||
+                                   (qobject_cast<QLabel*>(control) &&
+                                    !static_cast<QLabel*>(control)->text().isEmpty() &&
+                                    static_cast<QLabel*>(control)->pixmap().isNull());
             if (!captioned || !control->isVisibleTo(window)) {
                 continue;
             }
             const QSize needed = control->minimumSizeHint().expandedTo(control->sizeHint());
-            const QString name = window->windowTitle() + ": " +
-                                 control->metaObject()->className() + " " +
-                                 control->property("text").toString();
+            const QString name = window->windowTitle() + ": " + control->metaObject()->className() +
+                                 " " + control->property("text").toString();
             EXPECT_GE(control->width(), control->sizeHint().width()) << name.toStdString();
             EXPECT_GE(control->height(), needed.height() - 4) << name.toStdString();
         }
     }
     // The overview's four buttons are one row: no caption is drawn smaller than the others.
     OverviewWindow& overview = program.overviewWindow();
-    for (QPushButton* button : {&overview.goToButton(), &overview.closeButton(),
-                                &overview.deleteButton()}) {
+    for (QPushButton* button :
+         {&overview.goToButton(), &overview.closeButton(), &overview.deleteButton()}) {
         EXPECT_EQ(button->font(), overview.copyButton().font()) << button->text().toStdString();
     }
 }

@@ -89,8 +89,7 @@ TEST_F(OverviewWindowTest, listsEveryNoteNewestFirstOneRowEach) {
     t.writeFile("19990305.dnf", record("march", "03/05/1999"));
     t.writeFile("20261206.dnf", record("today", "12/06/2026", "2:00:00 PM"));
     t.writeFile("20261203.dnf", record("first\r\nsecond", "12/03/2026"));
-    t.started();
-    EXPECT_FALSE(overview().isVisible());
+    view();
     const QString mark = NoteListModel::lineBreakMark();
     EXPECT_EQ(shownRows(),
               (QStringList{"12/06/2026  -  2:00:00 PM  -  today",
@@ -246,6 +245,7 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
                                             "12/0" + std::to_string(day) + "/2026"));
         }
         p.program().calendarWindow();
+        p.program().showOverviewWindow();
         OverviewWindow& w = p.program().overviewWindow();
         for (const int row : {0, 2, 4}) { // 5, 3 and 1 December
             w.list().selectionModel()->select(w.list().model()->index(row, 0),

@@ -66,6 +66,7 @@ TEST_F(StartWindowTest, startUpFollowsTheSettingsFileOrTheDefaults) {
             p.writeFile("options.cfg", c.settingsFile);
         }
         Program& program = p.started();
+        QCoreApplication::processEvents(); // the purge waits for the window to be on screen
         CalendarWindow& w = program.calendarWindow();
         EXPECT_TRUE(w.isVisible());
         EXPECT_FALSE(program.startWindow().isVisible());
@@ -94,7 +95,9 @@ TEST_F(StartWindowTest, purgeDeletesOldNotesAndTheCalendarFollows) {
     EXPECT_TRUE(t.fakes.messageBox.shown.empty());
 }
 
-TEST_F(StartWindowTest, aVanishedNoteStopsThePurgeUntilTheNextOne) {
+// The purge looks at the folder as it is: a note deleted by hand meanwhile is simply gone, and
+// the open overview follows.
+TEST_F(StartWindowTest, purgeWorksOnTheFolderAsItIsNow) {
     for (const char* day : {"10/01", "10/15", "11/01", "12/06"}) {
         const std::string date = std::string(day) + "/2026";
         t.writeFile("2026" + date.substr(0, 2) + date.substr(3, 2) + ".dnf", record("n", date));
@@ -104,14 +107,10 @@ TEST_F(StartWindowTest, aVanishedNoteStopsThePurgeUntilTheNextOne) {
     std::filesystem::remove(t.file("20261015.dnf"));
     t.program().settings().udel = true;
     applySettings(t.program());
-    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
-    EXPECT_EQ(t.fakes.messageBox.shown[0].text, "The Note For 10/15/2026 Was Not Found!");
-    EXPECT_EQ(t.fakes.messageBox.shown[0].style, msg::Exclamation);
-    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"20261101.dnf", "20261206.dnf"}));
-    EXPECT_EQ(t.program().overviewWindow().list().model()->rowCount(), 2);
-    EXPECT_EQ(calendarWindow().noteBox().noteText(), "n") << "not reloaded";
-    applySettings(t.program());
-    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"20261206.dnf"}) << "the next one goes on";
+    EXPECT_TRUE(t.fakes.messageBox.shown.empty());
+    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"20261206.dnf"});
+    EXPECT_EQ(t.program().overviewWindow().list().model()->rowCount(), 1);
+    EXPECT_TRUE(calendarWindow().noteBox().noteText().isEmpty()) << "the shown note went";
 }
 
 TEST_F(StartWindowTest, splashShowsTheAboutWindowForTwoSecondsOnItsTimer) {
