@@ -25,8 +25,34 @@ QString toShownText(const std::string& text) {
 
 } // namespace
 
+namespace {
+
+// Saves come at every keystroke and each one renames a file in the folder: the list follows
+// once the folder has been still for a moment, not at each of them.
+constexpr int kFolderSettleMs = 500;
+
+} // namespace
+
 NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
-    : QObject(parent), store_(appFolder), catalog_(appFolder) {}
+    : QObject(parent), store_(appFolder), catalog_(appFolder), folderSettled_(new QTimer(this)) {
+    folderSettled_->setObjectName(QStringLiteral("folderSettled"));
+    folderSettled_->setSingleShot(true);
+    folderSettled_->setInterval(kFolderSettleMs);
+    connect(&folderWatcher_, &QFileSystemWatcher::directoryChanged, folderSettled_,
+            qOverload<>(&QTimer::start));
+    connect(folderSettled_, &QTimer::timeout, this, &NoteBook::refreshIfShown);
+}
+
+void NoteBook::setListShown(bool shown) {
+    listShown_ = shown;
+    const QString folder = QString::fromStdString(store_.folder());
+    if (shown) {
+        folderWatcher_.addPath(folder);
+    } else {
+        folderWatcher_.removePath(folder);
+        folderSettled_->stop();
+    }
+}
 
 ShownNote NoteBook::load(const Date& day) const {
     const LoadResult note = store_.load(day);

@@ -7,8 +7,10 @@
 #include "notes/note_removal.h"
 #include "notes/note_store.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -45,8 +47,10 @@ public:
     // the overview, the purge and the commands that work on it; a date change reads the
     // shown month alone.
     void refresh();
-    // The overview shows the list: while it does, every date change refreshes it.
-    void setListShown(bool shown) { listShown_ = shown; }
+    // The overview shows the list: while it does, every date change refreshes it, and so do
+    // files that come and go in the folder (where the system reports them; elsewhere the
+    // next showing or date change finds them).
+    void setListShown(bool shown);
     void refreshIfShown();
     const NoteList& list() const { return list_; }
     // The days of the month that have a note, read from the month's own files (and the few
@@ -75,6 +79,8 @@ private:
     NoteList list_;
     NoteList filedElsewhere_;
     bool listShown_ = false;
+    QFileSystemWatcher folderWatcher_;
+    QTimer* folderSettled_;
 };
 
 } // namespace almanor

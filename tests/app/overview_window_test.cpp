@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -272,6 +273,20 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
         EXPECT_EQ(rows, c.rows);
         EXPECT_EQ(selected, c.stillSelected);
     }
+}
+
+TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
+    writeFiveDecemberNotes();
+    view();
+    t.writeFile("20261224.dnf", record("written elsewhere", "12/24/2026"));
+    std::filesystem::remove(t.file(fileOf(1)));
+    const QTimer* settled = t.program().notes().findChild<QTimer*>("folderSettled");
+    for (int round = 0; round < 100 && !settled->isActive(); ++round) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20); // the system's report
+    }
+    testing::tick(t.program().notes(), "folderSettled");
+    EXPECT_EQ(shownRows().first(), "12/24/2026  -  written elsewhere");
+    EXPECT_EQ(shownRows().size(), 5);
 }
 
 TEST_F(OverviewWindowTest, closeEscapeAndTheCloseBoxHideAndTheNextViewIsRebuilt) {
