@@ -7,6 +7,33 @@
 namespace almanor {
 namespace {
 
+TEST(AlarmEntry, acceptedEntriesGiveTheirWrittenTime) {
+    const char* const cases[][2] = {
+        {"2p", "2:00:00 PM"},         {"2.00 p", "2:00:00 PM"},     {"14 pm", "2:00:00 PM"},
+        {"14:12:00 p", "2:12:00 PM"}, {"14.12 p", "2:12:00 PM"},    {"14:12", "2:12:00 PM"},
+        {"0:30", "12:30:00 AM"},      {"12 am", "12:00:00 AM"},     {"12p", "12:00:00 PM"},
+        {"2P", "2:00:00 PM"},         {"2 PM", "2:00:00 PM"},       {"2.00.00", "2:00:00 AM"},
+        {"12:30 a", "12:30:00 AM"},   {"0 am", "12:00:00 AM"},      {"9:5:7", "9:05:07 AM"},
+        {"2:30.15 pM", "2:30:15 PM"}, {" \t7   p  ", "7:00:00 PM"}, {"23.59.59", "11:59:59 PM"},
+        {"14.00.00", "2:00:00 PM"},
+    };
+    for (const auto& [entry, text] : cases) {
+        const auto time = parseAlarmEntry(entry);
+        ASSERT_TRUE(time) << "'" << entry << "'";
+        EXPECT_EQ(formatTimeOfDay(*time), text) << "'" << entry << "'";
+    }
+}
+
+TEST(AlarmEntry, refusesWhatIsNotATime) {
+    for (const char* entry :
+         {"25",      "24",     "2:60",  "2:00:60",       "abc",    "",     "  ",
+          "1:2:3:4", "1:2:3.", "2 ax",  "2 x",           "-1",     "2:",   ":30",
+          "2::00",   "2 :00",  "2,30",  "2 a m",         "2 p.m.", "2pmm", "2 pm pm",
+          "p",       "0 pm",   "13 am", "99999999999999"}) {
+        EXPECT_FALSE(parseAlarmEntry(entry)) << "'" << entry << "'";
+    }
+}
+
 constexpr Date kMonday{2024, 3, 4};
 constexpr Date kTuesday{2024, 3, 5};
 constexpr Date kWednesday{2024, 3, 6};
@@ -15,9 +42,7 @@ LocalDateTime at(Date day, int hour, int minute, int second) {
     return LocalDateTime{day, TimeOfDay{hour, minute, second}};
 }
 
-LocalDateTime later(const LocalDateTime& moment, long long seconds) {
-    return LocalDateTime::fromSerialSeconds(moment.serialSeconds() + seconds);
-}
+using Moments = std::vector<LocalDateTime>;
 
 TEST(AlarmInPast, earlierDayOrEarlierSecondOfToday) {
     const TimeOfDay now{14, 30, 20};
@@ -36,44 +61,30 @@ protected:
         return it == notes.end() ? std::nullopt : std::optional(it->second);
     }};
 
-    // Ticks every `step` seconds from `from` to `to`; returns the alarm moments that fired.
-    std::vector<LocalDateTime> run(LocalDateTime from, const LocalDateTime& to, int step = 1,
-                                   bool alarmOn = true) {
-        std::vector<LocalDateTime> fired;
-        for (; from <= to; from = later(from, step)) {
-            if (const AlarmTick tick = clock.tick(from, alarmOn); tick.fireAlarm()) {
+    // Ticks every second from `from` to `to`; the alarm moments that fired.
+    Moments run(LocalDateTime from, const LocalDateTime& to) {
+        Moments fired;
+        for (int ticks = 0; from <= to && ticks < 100000; ++ticks) {
+            if (const AlarmTick tick = clock.tick(from, true); tick.fireAlarm()) {
                 fired.push_back(*tick.alarm);
             }
+            from = LocalDateTime::fromSerialSeconds(from.serialSeconds() + 1);
         }
         return fired;
     }
-    using Moments = std::vector<LocalDateTime>;
 };
-
-TEST_F(AlarmClockTest, firesOnceAtTheArmedSecondOrLateAfterSkippedSeconds) {
-    for (const int step : {1, 2, 3, 10, 3600}) {
-        clock = AlarmClock([](const Date&) { return std::optional<std::string>(); });
-        clock.arm(kTuesday, "2:00:00 PM");
-        EXPECT_EQ(run(at(kTuesday, 13, 0, 1), at(kTuesday, 15, 0, 0), step),
-                  Moments{at(kTuesday, 14, 0, 0)})
-            << "ticks " << step << " s apart";
-    }
-}
-
-TEST_F(AlarmClockTest, switchedOffItPassesAndIsNotCaughtUpWhenSwitchedOn) {
-    clock.arm(kTuesday, "2:00:00 PM");
-    EXPECT_TRUE(run(at(kTuesday, 13, 59, 59), at(kTuesday, 14, 0, 1), 1, false).empty());
-    EXPECT_TRUE(run(at(kTuesday, 14, 0, 2), at(kTuesday, 14, 0, 9)).empty());
-}
 
 TEST_F(AlarmClockTest, firstTickExaminesOnlyThePresentSecond) {
     clock.arm(kTuesday, "2:00:00 PM");
     EXPECT_FALSE(clock.tick(at(kTuesday, 14, 0, 1), true).fireAlarm());
     notes[kWednesday.serial()] = "9:00 am";
     EXPECT_TRUE(clock.tick(at(kWednesday, 9, 0, 0), true).fireAlarm());
+    clock.arm(kWednesday, "9:00:05 am");
+    EXPECT_FALSE(clock.tick(at(kWednesday, 9, 0, 5), false).fireAlarm()) << "switched off";
+    EXPECT_FALSE(clock.tick(at(kWednesday, 9, 0, 6), true).fireAlarm()) << "not caught up";
 }
 
-TEST_F(AlarmClockTest, newDayArmsItsOwnNoteInTheSameTick) {
+TEST_F(AlarmClockTest, aNewDayArmsItsOwnNoteInTheSameTickAndOweTheOldDaysAlarm) {
     notes[kWednesday.serial()] = "12:00:00 AM";
     clock.arm(kTuesday, std::nullopt);
     clock.tick(at(kTuesday, 23, 59, 59), true);
@@ -81,28 +92,23 @@ TEST_F(AlarmClockTest, newDayArmsItsOwnNoteInTheSameTick) {
     EXPECT_TRUE(midnight.dayChanged);
     EXPECT_EQ(midnight.alarm, at(kWednesday, 0, 0, 0));
     EXPECT_FALSE(clock.tick(at(kWednesday, 0, 0, 1), true).dayChanged);
-}
 
-TEST_F(AlarmClockTest, firesOnItsOwnDayOnlyEvenWhenSetDaysAhead) {
-    notes[kWednesday.serial()] = "9:30:00 AM";
-    clock.arm(kMonday, "2:00:00 PM");
-    EXPECT_EQ(run(at(kMonday, 8, 0, 0), at(kWednesday, 23, 59, 59), 7),
-              (Moments{at(kMonday, 14, 0, 0), at(kWednesday, 9, 30, 0)}));
-}
-
-TEST_F(AlarmClockTest, lateTickOverMidnightFiresOnceForBothDays) {
     notes[kWednesday.serial()] = "12:00:02 AM";
     clock.arm(kTuesday, "11:59:59 PM");
     clock.tick(at(kTuesday, 23, 59, 58), true);
     EXPECT_EQ(clock.tick(at(kWednesday, 0, 0, 5), true).alarm, at(kWednesday, 0, 0, 2));
     EXPECT_TRUE(run(at(kWednesday, 0, 0, 6), at(kWednesday, 0, 1, 0)).empty());
+
+    notes[kWednesday.serial()] = "";
+    clock.arm(kTuesday, "11:59:59 PM");
+    clock.tick(at(kTuesday, 23, 59, 58), true);
+    EXPECT_EQ(clock.tick(at(kWednesday, 0, 0, 5), true).alarm, at(kTuesday, 23, 59, 59));
 }
 
 TEST_F(AlarmClockTest, clockSetBackIsAFreshStartThatNeverRepeatsAFiredAlarm) {
     clock.arm(kTuesday, "2:00:00 PM");
     ASSERT_EQ(run(at(kTuesday, 13, 59, 59), at(kTuesday, 14, 0, 30)).size(), 1u);
-    // Showing today's note after firing arms the same time once more.
-    clock.arm(kTuesday, "2:00:00 PM");
+    clock.arm(kTuesday, "2:00:00 PM"); // showing today's note again arms the same time
     EXPECT_TRUE(run(at(kTuesday, 13, 59, 0), at(kTuesday, 14, 1, 0)).empty());
 
     clock.arm(kTuesday, "12:00:00 PM");
@@ -114,19 +120,7 @@ TEST_F(AlarmClockTest, clockSetBackIsAFreshStartThatNeverRepeatsAFiredAlarm) {
     EXPECT_EQ(run(at(kMonday, 9, 59, 59), at(kMonday, 10, 0, 1)), Moments{at(kMonday, 10, 0, 0)});
 }
 
-TEST_F(AlarmClockTest, disarmedOrDamagedAlarmNeverFires) {
-    for (const auto& text :
-         {std::optional<std::string>(), std::optional<std::string>(""),
-          std::optional<std::string>("garbage"), std::optional<std::string>("25:00:00 PM")}) {
-        notes[kWednesday.serial()] = text.value_or("");
-        clock.arm(kTuesday, "11:00 pm");
-        clock.arm(kTuesday, text);
-        EXPECT_TRUE(run(at(kTuesday, 22, 0, 0), at(kWednesday, 23, 59, 59), 5).empty())
-            << text.value_or("(nothing)");
-    }
-}
-
-TEST_F(AlarmClockTest, chimeOnlyAtMinuteZeroSecondZeroOncePerHour) {
+TEST_F(AlarmClockTest, chimesOnlyAtMinuteZeroSecondZeroOncePerHour) {
     const struct {
         LocalDateTime now;
         bool chimeOn;
@@ -134,23 +128,11 @@ TEST_F(AlarmClockTest, chimeOnlyAtMinuteZeroSecondZeroOncePerHour) {
     } steps[] = {
         {at(kTuesday, 14, 59, 59), true, false}, {at(kTuesday, 15, 0, 0), true, true},
         {at(kTuesday, 15, 0, 0), true, false},   {at(kTuesday, 15, 0, 1), true, false},
-        {at(kTuesday, 16, 0, 0), false, false},  {at(kTuesday, 17, 0, 0), true, true},
-        {at(kWednesday, 17, 0, 0), true, true},
+        {at(kTuesday, 15, 1, 0), true, false},   {at(kTuesday, 16, 0, 0), false, false},
+        {at(kTuesday, 17, 0, 0), true, true},    {at(kWednesday, 17, 0, 0), true, true},
     };
     for (const auto& s : steps) {
         EXPECT_EQ(clock.takeChime(s.now, s.chimeOn), s.chimes) << formatTimeOfDay(s.now.time);
-    }
-}
-
-TEST_F(AlarmClockTest, chimeAfterAlarmOnTheFullHourOnlyWhenTheAlarmWasOverInTime) {
-    for (const int alarmSeconds : {0, 4}) {
-        clock = AlarmClock([](const Date&) { return std::optional<std::string>(); });
-        clock.arm(kTuesday, "3:00:00 PM");
-        ASSERT_TRUE(clock.tick(at(kTuesday, 15, 0, 0), true).fireAlarm());
-        const LocalDateTime reread = later(at(kTuesday, 15, 0, 0), alarmSeconds);
-        EXPECT_EQ(clock.takeChime(reread, true), alarmSeconds == 0) << alarmSeconds;
-        EXPECT_FALSE(clock.tick(later(reread, 1), true).fireAlarm());
-        EXPECT_FALSE(clock.takeChime(later(reread, 1), true));
     }
 }
 
