@@ -13,7 +13,6 @@ constexpr float kScreen = 28800; // 1920 pixels; the window is 4215 twips wide
 constexpr float kOpen = kScreen - 4215;
 constexpr float kParked = kScreen - 30;
 
-// Records every position it is given.
 struct FakeWindow : SlideWindow {
     explicit FakeWindow(float start) : at(start) {}
     float screenWidth() const override { return kScreen; }
@@ -58,8 +57,7 @@ TEST(Slide, stepsOutToTheOpenPositionAndAwayOffTheScreenOntoTheStrip) {
     EXPECT_FALSE(isParked(FakeWindow(kParked + 1)) || isParked(FakeWindow(kParked - 0.5f)));
 }
 
-// A step below one pixel could be rounded away by a window system that places windows on
-// whole pixels, and the slide would never end.
+// A window system that places windows on whole pixels could round away a smaller step.
 TEST(Slide, aSettingThatIsNoUsableStepGivesTheDefault) {
     const double inf = std::numeric_limits<double>::infinity();
     const float largest = std::numeric_limits<float>::max();
