@@ -2,26 +2,28 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
 namespace almanor {
 namespace {
 
+// The alarm time dialog's example lines, then other entries, each "entry = its written time".
 TEST(AlarmEntry, acceptedEntriesGiveTheirWrittenTime) {
-    const char* const cases[][2] = {
-        {"2p", "2:00:00 PM"},         {"2.00 p", "2:00:00 PM"},     {"14 pm", "2:00:00 PM"},
-        {"14:12:00 p", "2:12:00 PM"}, {"14.12 p", "2:12:00 PM"},    {"14:12", "2:12:00 PM"},
-        {"0:30", "12:30:00 AM"},      {"12 am", "12:00:00 AM"},     {"12p", "12:00:00 PM"},
-        {"2P", "2:00:00 PM"},         {"2 PM", "2:00:00 PM"},       {"2.00.00", "2:00:00 AM"},
-        {"12:30 a", "12:30:00 AM"},   {"0 am", "12:00:00 AM"},      {"9:5:7", "9:05:07 AM"},
-        {"2:30.15 pM", "2:30:15 PM"}, {" \t7   p  ", "7:00:00 PM"}, {"23.59.59", "11:59:59 PM"},
-        {"14.00.00", "2:00:00 PM"},
-    };
-    for (const auto& [entry, text] : cases) {
-        const auto time = parseAlarmEntry(entry);
-        ASSERT_TRUE(time) << "'" << entry << "'";
-        EXPECT_EQ(formatTimeOfDay(*time), text) << "'" << entry << "'";
+    std::vector<std::string_view> lines(kAlarmEntryExamples.begin(), kAlarmEntryExamples.end());
+    for (const char* line :
+         {"14:12 = 2:12:00 PM", "0:30 = 12:30:00 AM", "12 am = 12:00:00 AM", "12p = 12:00:00 PM",
+          "2P = 2:00:00 PM", "2 PM = 2:00:00 PM", "2.00.00 = 2:00:00 AM", "12:30 a = 12:30:00 AM",
+          "0 am = 12:00:00 AM", "9:5:7 = 9:05:07 AM", "2:30.15 pM = 2:30:15 PM",
+          " \t7   p   = 7:00:00 PM", "23.59.59 = 11:59:59 PM"}) {
+        lines.push_back(line);
+    }
+    for (const std::string_view line : lines) {
+        const auto equals = line.find(" = ");
+        const auto time = parseAlarmEntry(line.substr(0, equals));
+        ASSERT_TRUE(time) << line;
+        EXPECT_EQ(formatTimeOfDay(*time), line.substr(equals + 3)) << line;
     }
 }
 
@@ -99,6 +101,9 @@ TEST_F(AlarmClockTest, firesOnceNeverRepeatedByAClockSetBackNorCaughtUpWhenSwitc
     clock.arm(kTuesday, "12:00:00 PM");
     EXPECT_TRUE(clock.tick(at(kTuesday, 12, 0, 0), true).fireAlarm());
 
+    clock.arm(kTuesday, "12:00:03 PM");
+    clock.arm(kTuesday, "25:00"); // a damaged alarm text never fires
+    EXPECT_TRUE(run(at(kTuesday, 12, 0, 1), at(kTuesday, 12, 0, 4)).empty());
     clock.arm(kTuesday, "12:00:05 PM");
     EXPECT_FALSE(clock.tick(at(kTuesday, 12, 0, 5), false).fireAlarm()) << "switched off";
     EXPECT_FALSE(clock.tick(at(kTuesday, 12, 0, 6), true).fireAlarm()) << "not caught up";

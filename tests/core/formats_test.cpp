@@ -12,10 +12,8 @@ TEST(Date, serialRoundTripsFromBeforeYearZeroToAfterTheSupportedYears) {
     for (long long s = Date{-400, 3, 1}.serial(); s <= Date{10000, 3, 1}.serial(); s += 13) {
         ASSERT_TRUE(Date::fromSerial(s).isValid() && Date::fromSerial(s).serial() == s) << s;
     }
-    EXPECT_EQ((Date{1970, 1, 1}.serial()), 0);
     EXPECT_EQ((Date{2026, 12, 6}.dayOfWeek()), 0); // a Sunday
     EXPECT_EQ((Date{1969, 12, 31}.dayOfWeek()), 3);
-    EXPECT_EQ(daysBetween(Date{2026, 3, 2}, Date{2026, 3, 1}), -1);
 }
 
 // The month lengths are checked against the serial numbers, which do not use them.
@@ -73,7 +71,8 @@ TEST(TextEncoding, filesReadAsUtf8OnlyWhenValidWithAMultiByteSequenceElseAsWindo
         {"\xF0\x80\x80\xAF", "\u00f0\u20ac\u20ac\u00af", false}, // overlong
         {"\xED\xA0\x80", "\u00ed\u00a0\u20ac", false},           // a surrogate
         {"\xED\xBF\xBF", "\u00ed\u00bf\u00bf", false},           // a surrogate
-        {"\xC2\x80\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF", "\u0080\uD7FF\uE000\U0010FFFF", true},
+        {"\xC2\x80", "\u0080", true}, // a C1 control that byte 0x80 does not stand for
+        {"\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF", "\uD7FF\uE000\U0010FFFF", true},
         {"\xF4\x90\x80\x80", "\u00f4\u0090\u20ac\u20ac", false}, // beyond U+10FFFF
     };
     for (const auto& c : cases) {
@@ -83,6 +82,8 @@ TEST(TextEncoding, filesReadAsUtf8OnlyWhenValidWithAMultiByteSequenceElseAsWindo
             EXPECT_EQ(encodeForFile(c.text), c.bytes);
         }
     }
+    // Outside the contract: what has no byte becomes one "?" per character or bad byte.
+    EXPECT_EQ(utf8ToWindows1252("a\u0100b\xC3\U0001F600"), "a?b??");
 }
 
 // The default line with field `index` (0 to 11) replaced.

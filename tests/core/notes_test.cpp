@@ -27,17 +27,8 @@ NoteRecord note(const std::string& text, const std::string& date, const std::str
     return NoteRecord{"dailynotes", text, date, alarm, partial};
 }
 
-TEST(NoteRecord, noteFilesAreNamedByDateAndEndInDnf) {
-    EXPECT_EQ(noteFileName({987, 6, 5}), "9870605.dnf");
-    EXPECT_EQ(noteDateField({987, 6, 5}), "06/05/987");
-    EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName(".dnf"));
-    EXPECT_FALSE(isNoteFileName("dnf") || isNoteFileName("20000101.dnf.tmp"));
-    // The file system ignores letter case on Windows only.
-    EXPECT_EQ(isNoteFileName("20000101.DnF"), kPathSeparator == '\\');
-}
-
 // Saving these notes writes the fixture files named after their dates, byte for byte.
-TEST(NoteRecord, savedNotesAreTheFixtureFilesAndReadBack) {
+TEST(NoteRecord, savedNotesAreTheFixtureFilesNamedByDateAndReadBack) {
     const struct {
         Date date;
         const char* text;
@@ -57,6 +48,9 @@ TEST(NoteRecord, savedNotesAreTheFixtureFilesAndReadBack) {
     EXPECT_EQ(readNoteRecord(fixture({2000, 1, 2})),
               (NoteRecord{"shoppinglist", "milk", "01/02/2000", ""}));
     EXPECT_EQ(readNoteRecord(fixture({2000, 1, 3})), std::nullopt); // three fields
+    EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName(".dnf"));
+    EXPECT_FALSE(isNoteFileName("dnf") || isNoteFileName("20000101.dnf.tmp"));
+    EXPECT_EQ(isNoteFileName("20000101.DnF"), kPathSeparator == '\\'); // letter case: Windows
     EXPECT_EQ(readNoteRecord(encodeNoteRecord({2010, 7, 4}, "", "\"9\"")),
               note("", "07/04/2010", "\u201d9\u201d"));
 }
