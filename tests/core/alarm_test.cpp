@@ -53,7 +53,6 @@ TEST(AlarmInPast, earlierDayOrEarlierSecondOfToday) {
     EXPECT_FALSE(alarmLiesInPast(kWednesday, kTuesday, {0, 0, 0}, now));
 }
 
-// A clock over notes whose alarm texts the test sets, by day.
 class AlarmClockTest : public ::testing::Test {
 protected:
     std::map<long long, std::string> notes;

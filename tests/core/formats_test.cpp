@@ -25,13 +25,10 @@ TEST(Date, monthLengthsFollowTheLeapYearRules) {
                 << year << "-" << month;
         }
     }
-    EXPECT_EQ(daysInMonth(2000, 0), 0);
-    EXPECT_EQ(daysInMonth(2000, 13), 0);
+    EXPECT_EQ(daysInMonth(2000, 0) + daysInMonth(2000, 13) + daysInMonth(2000, 100), 0);
 }
 
 TEST(DateText, isExactlyTwoDigitMonthAndDayAndFourDigitYear) {
-    EXPECT_EQ(formatDateText(Date{1998, 12, 5}), "12/05/1998");
-    EXPECT_EQ(parseDateText("02/29/2024"), (Date{2024, 2, 29}));
     EXPECT_EQ(parseDateText("12/31/0999"), (Date{999, 12, 31}));
     for (const char* bad :
          {"13/01/2001", "00/10/2001", "01/00/2001", "1/5/1999  ", "03-05-1999", "03/05-1999",
@@ -117,10 +114,11 @@ TEST(SettingsLine, readsEachFieldIntoItsSettingAndWritesItBackInItsKind) {
         {withField(9, "0"), withField(9, "#FALSE#")},
         {withField(9, "\"FALSE\""), withField(9, "#FALSE#")},
         {withField(9, "True"), kDefaultLine},
-        {withField(4, "+2.5"), withField(4, "2.5")},
+        {withField(4, "+9.7"), withField(4, "9.7")},
         {withField(4, "0.30000000000000004"), withField(4, "0.30000000000000004")},
         {withField(4, "1.7976931348623157e308"), withField(4, "1.7976931348623157e+308")},
         {withField(4, "12abc"), withField(4, "\"12abc\"")},
+        {withField(11, "\"x,\""), withField(11, "\"x,\"")},
         {withField(10, "\"\xE6\x97\xA5.wav\""), withField(10, "\"\xE6\x97\xA5.wav\"")},
         // An age limit that is no whole number makes the file unreadable, not 0 (purge all).
         {withField(0, "\"12\""), withField(0, "12")},

@@ -51,8 +51,9 @@ TEST(NoteRecord, savedNotesAreTheFixtureFilesNamedByDateAndReadBack) {
     EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName(".dnf"));
     EXPECT_FALSE(isNoteFileName("dnf") || isNoteFileName("20000101.dnf.tmp"));
     EXPECT_EQ(isNoteFileName("20000101.DnF"), kPathSeparator == '\\'); // letter case: Windows
-    EXPECT_EQ(readNoteRecord(encodeNoteRecord({2010, 7, 4}, "", "\"9\"")),
-              note("", "07/04/2010", "\u201d9\u201d"));
+    EXPECT_EQ(
+        readNoteRecord(encodeNoteRecord({2010, 7, 4}, "", "\"9\" is longer than the rest, quite")),
+        note("", "07/04/2010", "\u201d9\u201d is longer than the rest, quite"));
 }
 
 TEST(NoteRecord, readsTheFirstFourFieldsOfWhatOtherProgramsWrote) {
@@ -68,6 +69,7 @@ TEST(NoteRecord, readsTheFirstFourFieldsOfWhatOtherProgramsWrote) {
         {"\"dailynotes\",\"a\",\"b \"x\"\",\"01/01/2000\",\"1:00:00 PM\"\n\n",
          note("a\",\"b \"x\"", "01/01/2000", "1:00:00 PM")},
         {"\"\",\"\",\"\",\"\"", NoteRecord{}},
+        {"\"dailynotes\",\"a\"b\",\"\",\"\"", note("a\"b", "")},
         {"\"dailynotes\",\"t\",\"01/01/2000\",\"x\",\"more\"\r\ngarbage",
          note("t", "01/01/2000", "x", true)},
         {"\"dailynotes\" ,\"t\"zz,\"01/01/2000\",\"x\"", note("t", "01/01/2000", "x", true)},
@@ -136,7 +138,7 @@ TEST(RemoveListedNotes, deletesTheGivenNotesLastFirstAndStopsAtOneThatCannotGo) 
     } cases[] = {
         {{}, Removed, "", "54321", ""},
         // In the order a list view may report them, with a row twice and one past the end.
-        {{3, 0, 1, 3, 9}, Removed, "245", "31", ""},
+        {{3, 0, 1, 3, 5}, Removed, "245", "31", ""},
         // A vanished file's line goes; one still on the disk keeps its line.
         {{0, 2, 3}, Missing, "23", "541", "The Note For 03/03/1999 Was Not Found!"},
         {{0, 2, 3}, Kept, "23", "5431", "The Note For 03/03/1999 Could Not Be Deleted!\n\nin use"},
@@ -168,9 +170,9 @@ NoteList notesAged(const std::vector<int>& ages) {
 // A negative limit is taken as 0; a line without a valid date (a damaged file) is never purged.
 TEST(Purge, deletesTheNotesMoreThanTheGivenDaysOld) {
     const std::pair<int, std::vector<int>> cases[] = {
-        {30, {-2, 0, 1, 30}}, {0, {-2, 0}}, {-5, {-2, 0}}, {400, {-2, 0, 1, 30, 31, 400}}};
+        {30, {-2, 0, 1, 30}}, {0, {-2, 0}}, {-5, {-2, 0}}, {400, {400, -2, 0, 1, 30, 31}}};
     for (const auto& [deleteDays, kept] : cases) {
-        NoteList notes = notesAged({-2, 0, 1, 30, 31, 400});
+        NoteList notes = notesAged({400, -2, 0, 1, 30, 31}); // in any order
         notes.push_back({"02/31/2001  -  x", "damaged"});
         FakeRemover remover;
         EXPECT_TRUE(purgeOldNotes(notes, kToday, deleteDays, std::ref(remover)).completed);
