@@ -51,9 +51,9 @@ TEST(NoteRecord, savedNotesAreTheFixtureFilesNamedByDateAndReadBack) {
     EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName(".dnf"));
     EXPECT_FALSE(isNoteFileName("dnf") || isNoteFileName("20000101.dnf.tmp"));
     EXPECT_EQ(isNoteFileName("20000101.DnF"), kPathSeparator == '\\'); // letter case: Windows
-    EXPECT_EQ(
-        readNoteRecord(encodeNoteRecord({2010, 7, 4}, "", "\"9\" is longer than the rest, quite")),
-        note("", "07/04/2010", "\u201d9\u201d is longer than the rest, quite"));
+    EXPECT_EQ(readNoteRecord(encodeNoteRecord({2010, 7, 4}, "",
+                                              "\"9\" is longer than all the rest of its record")),
+              note("", "07/04/2010", "\u201d9\u201d is longer than all the rest of its record"));
 }
 
 TEST(NoteRecord, readsTheFirstFourFieldsOfWhatOtherProgramsWrote) {
