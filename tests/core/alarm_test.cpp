@@ -113,7 +113,6 @@ TEST_F(AlarmClockTest, firesOnceNeverRepeatedByAClockSetBackNorCaughtUpWhenSwitc
 
 TEST_F(AlarmClockTest, chimesOnlyAtMinuteZeroSecondZeroOncePerHour) {
     const std::tuple<LocalDateTime, bool, bool> steps[] = {
-        // now, chime on, chimes
         {at(kTuesday, 14, 59, 59), true, false}, {at(kTuesday, 15, 0, 0), true, true},
         {at(kTuesday, 15, 0, 0), true, false},   {at(kTuesday, 15, 0, 1), true, false},
         {at(kTuesday, 15, 1, 0), true, false},   {at(kTuesday, 16, 0, 0), false, false},

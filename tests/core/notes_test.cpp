@@ -51,9 +51,9 @@ TEST(NoteRecord, savedNotesAreTheFixtureFilesNamedByDateAndReadBack) {
     EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName(".dnf"));
     EXPECT_FALSE(isNoteFileName("dnf") || isNoteFileName("20000101.dnf.tmp"));
     EXPECT_EQ(isNoteFileName("20000101.DnF"), kPathSeparator == '\\'); // letter case: Windows
-    EXPECT_EQ(
-        readNoteRecord(encodeNoteRecord({2010, 7, 4}, "", "\"9\" is longer than the rest, quite")),
-        note("", "07/04/2010", "\u201d9\u201d is longer than the rest, quite"));
+    EXPECT_EQ(readNoteRecord(encodeNoteRecord({2010, 7, 4}, "",
+                                              "\"9\" is longer than all the rest of its record")),
+              note("", "07/04/2010", "\u201d9\u201d is longer than all the rest of its record"));
 }
 
 TEST(NoteRecord, readsTheFirstFourFieldsOfWhatOtherProgramsWrote) {
@@ -70,6 +70,9 @@ TEST(NoteRecord, readsTheFirstFourFieldsOfWhatOtherProgramsWrote) {
          note("a\",\"b \"x\"", "01/01/2000", "1:00:00 PM")},
         {"\"\",\"\",\"\",\"\"", NoteRecord{}},
         {"\"dailynotes\",\"a\"b\",\"\",\"\"", note("a\"b", "")},
+        {"\r\n\"dailynotes\",\"t\",\"01/01/2000\"",
+         NoteRecord{"", "dailynotes", "t", "01/01/2000"}},
+        {"\"\",\"", std::nullopt},
         {"\"dailynotes\",\"t\",\"01/01/2000\",\"x\",\"more\"\r\ngarbage",
          note("t", "01/01/2000", "x", true)},
         {"\"dailynotes\" ,\"t\"zz,\"01/01/2000\",\"x\"", note("t", "01/01/2000", "x", true)},

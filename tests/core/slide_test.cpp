@@ -23,7 +23,6 @@ struct FakeWindow : SlideWindow {
     std::vector<float> positions;
 };
 
-// Ticks until the slide ends; its last two positions, or nothing after 10000 ticks.
 std::vector<float> slide(FakeWindow& window, float step, bool (*tick)(SlideWindow&, float)) {
     for (int ticks = 1; ticks <= 10000; ++ticks) {
         if (tick(window, step)) {
