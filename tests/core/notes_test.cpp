@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,23 @@ TEST(NoteRecord, readsTheFirstFourFieldsOfWhatOtherProgramsWrote) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(parseNoteRecord(c.text), c.read) << c.text;
+    }
+}
+
+// Whatever another program wrote between the marker and the date, loading the note and saving
+// it unchanged loses nothing but the straight quotes' form.
+TEST(NoteRecord, textWithStraightQuotesSurvivesLoadAndSave) {
+    const std::string pieces[] = {"a", "\"", ",", "\r\n", "\u00e9", "\",\"", "\n", "\u65e5"};
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 12); n > 0; --n) {
+            text += pieces[random() % std::size(pieces)];
+        }
+        const auto read = readNoteRecord("\"dailynotes\",\"" + text + "\",\"12/06/2026\",\"\"\r\n");
+        ASSERT_EQ(read, note(text, "12/06/2026"));
+        const auto saved = readNoteRecord(encodeNoteRecord({2026, 12, 6}, read->text, ""));
+        ASSERT_EQ(saved, note(replaceDoubleQuotes(text), "12/06/2026"));
     }
 }
 
