@@ -21,7 +21,6 @@ namespace {
 using testing::activate;
 using testing::clickOn;
 using testing::record;
-using testing::TestProgram;
 
 // 6 December 2026 is "today" on the fake clock.
 const char* const kTodayFile = "20261206.dnf";
@@ -33,20 +32,20 @@ protected:
     NoteEdit& note() { return window().noteBox(); }
     void select(Date date) { calendar().setValue(date); }
     void type(const QString& keys) { QTest::keyClicks(&note(), keys); }
-    void press(QKeyCombination keys) {
-        QTest::keyClick(&window(), keys.key(), keys.keyboardModifiers());
-    }
-    std::vector<testing::ShownMessage>& shown() { return t.fakes.messageBox.shown; }
-    std::vector<int> markedDays() {
-        std::vector<int> days;
-        for (int day = 1; day <= 31; ++day) {
-            if (calendar().isDayShownMarked(day)) {
-                days.push_back(day);
+    // The shortcut a hotspot's tip offers, pressed on the active window.
+    void pressShortcutOf(const QString& spot) {
+        for (QWidget* child : window().findChildren<QWidget*>()) {
+            if (child->accessibleName() == spot) {
+                const QString keys = child->toolTip().section(QStringLiteral("Shortcut: "), 1);
+                const QKeyCombination combination = QKeySequence::fromString(keys)[0];
+                ASSERT_FALSE(keys.isEmpty()) << spot.toStdString();
+                activate(window());
+                QTest::keyClick(&window(), combination.key(), combination.keyboardModifiers());
             }
         }
-        return days;
     }
-    TestProgram t;
+    std::vector<testing::ShownMessage>& shown() { return t.told(); }
+    testing::TestProgram t;
 };
 
 TEST_F(CalendarWindowTest, opensAtTheRightEdgeOnTodaysNoteWithoutWritingAnything) {
@@ -54,28 +53,34 @@ TEST_F(CalendarWindowTest, opensAtTheRightEdgeOnTodaysNoteWithoutWritingAnything
     t.writeFile("20261224.dnf", record("Eve", "12/24/2026"));
     t.writeFile("20251224.dnf", record("A year ago", "12/24/2025"));
     t.writeFile("20261110.dnf", record("Damaged date", "11/31/2026"));
-    EXPECT_EQ(window().leftTwips(), t.fakes.screen.width - 4215);
+    EXPECT_EQ(window().x() + window().width(), 1920) << "flush with the right screen edge";
     EXPECT_EQ(window().y(), 398) << "centred: (16200 - 4275) / 2 twips";
     EXPECT_EQ(calendar().value(), (Date{2026, 12, 6}));
     EXPECT_EQ(note().noteText(), "Dentist at 3");
     EXPECT_EQ(window().alarmField().text(), "2:00:00 PM");
     EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
-    EXPECT_EQ(markedDays(), (std::vector<int>{6, 24}));
+    EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{6, 24}));
     EXPECT_EQ(t.fileNames().size(), 4u);
 }
 
+// Loading never writes: not the line breaks, not the straight quotes another program wrote.
 TEST_F(CalendarWindowTest, switchingDaysLeavesEveryFileByteForByte) {
-    const std::string multiLine = record("line one\r\nline, two", "12/05/2026");
+    const std::string multiLine = record("line one\r\nline, \"two\"", "12/05/2026");
     t.writeFile("20261205.dnf", multiLine);
     const auto before = std::filesystem::last_write_time(t.file("20261205.dnf"));
     select(Date{2026, 12, 5});
-    EXPECT_EQ(note().noteText(), "line one\nline, two");
+    EXPECT_EQ(note().noteText(), "line one\nline, \u201dtwo\u201d");
     select(Date{2026, 12, 7});
     EXPECT_TRUE(note().noteText().isEmpty());
     select(Date{2026, 12, 5});
     EXPECT_EQ(t.readFile("20261205.dnf"), multiLine);
     EXPECT_EQ(std::filesystem::last_write_time(t.file("20261205.dnf")), before);
     EXPECT_EQ(t.fileNames(), std::vector<std::string>{"20261205.dnf"});
+    note().moveCursor(QTextCursor::End);
+    type("!");
+    const auto saved = readNoteRecord(t.readFile("20261205.dnf"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->text, "line one\r\nline, \u201dtwo\u201d!") << "saved curly";
 }
 
 TEST_F(CalendarWindowTest, everyKeystrokeSavesAndEmptyingRemovesTheFile) {
@@ -83,8 +88,9 @@ TEST_F(CalendarWindowTest, everyKeystrokeSavesAndEmptyingRemovesTheFile) {
     EXPECT_EQ(t.readFile(kTodayFile), record("Hi", "12/06/2026"));
     QTest::keyClick(&note(), Qt::Key_Return);
     type("\"x\"");
+    QTest::keyClick(&note(), Qt::Key_Tab);
     EXPECT_EQ(note().noteText(), QString::fromUtf8("Hi\n\u201Dx\u201D"))
-        << "a typed double quote shows as the curly quote the file will hold";
+        << "a double quote shows as the curly quote the file will hold; Tab leaves the note";
     EXPECT_EQ(t.readFile(kTodayFile), record("Hi\r\n\x94x\x94", "12/06/2026"));
     for (int i = 0; i < 6; ++i) {
         QTest::keyClick(&note(), Qt::Key_Backspace);
@@ -97,6 +103,10 @@ TEST_F(CalendarWindowTest, noteTakesFiveHundredCharactersAndALongerOneOnlyShrink
     QTest::keyClick(&note(), Qt::Key_Return); // a line break counts as two
     type("bc");
     EXPECT_EQ(note().noteText(), QString(498, 'a') + "\n");
+    QTest::keyClick(&note(), Qt::Key_Backspace);
+    QApplication::clipboard()->setText(QString::fromUtf8("b\U0001F600"));
+    note().paste();
+    EXPECT_EQ(note().noteText(), QString(498, 'a') + "b") << "half a character is none";
     note().selectAll();
     QApplication::clipboard()->setText(QString(600, 'p'));
     note().paste();
@@ -110,18 +120,6 @@ TEST_F(CalendarWindowTest, noteTakesFiveHundredCharactersAndALongerOneOnlyShrink
     EXPECT_EQ(t.readFile("20261205.dnf"), record(std::string(599, 'L'), "12/05/2026"));
 }
 
-TEST_F(CalendarWindowTest, straightQuotesFromAnotherProgramAreKeptWholeAndSavedCurly) {
-    const std::string written = record("He said \"hi\" to me", "12/06/2026");
-    t.writeFile(kTodayFile, written);
-    EXPECT_EQ(note().noteText(), "He said \u201dhi\u201d to me");
-    EXPECT_EQ(t.readFile(kTodayFile), written) << "loading writes nothing";
-    note().moveCursor(QTextCursor::End);
-    type("!");
-    const auto saved = readNoteRecord(t.readFile(kTodayFile));
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->text, "He said \u201dhi\u201d to me!");
-}
-
 // Files the window cannot show whole are locked: typing changes nothing, and only the user's
 // delete removes them.
 TEST_F(CalendarWindowTest, filesThatCannotBeShownWholeAreNeverWrittenOver) {
@@ -131,14 +129,17 @@ TEST_F(CalendarWindowTest, filesThatCannotBeShownWholeAreNeverWrittenOver) {
         record(std::string(30000, 'x'), "12/06/2026"),
     };
     for (const std::string& bytes : files) {
-        TestProgram p;
+        testing::TestProgram p;
         p.writeFile(kTodayFile, bytes);
         CalendarWindow& w = p.program().calendarWindow();
         EXPECT_TRUE(w.noteIsLocked());
+        EXPECT_FALSE(w.alarmField().isEnabled());
         EXPECT_FALSE(w.noteBox().placeholderText().isEmpty()) << "the window says why";
         QTest::keyClicks(&w.noteBox(), "typed");
+        EXPECT_TRUE(w.noteBox().noteText().isEmpty());
         w.calendar().setValue(Date{2026, 12, 5});
         EXPECT_FALSE(w.noteIsLocked());
+        EXPECT_TRUE(w.alarmField().isEnabled());
         w.calendar().setValue(Date{2026, 12, 6});
         EXPECT_EQ(p.readFile(kTodayFile), bytes);
         activate(w);
@@ -163,29 +164,27 @@ TEST_F(CalendarWindowTest, alarmFieldTakesNoDroppedOrPastedText) {
     EXPECT_FALSE(t.exists(kTodayFile));
 }
 
-// Each month command as its hotspot runs it, and as its shortcut does.
+// Each month command as its hotspot runs it, and as the shortcut its tip offers does.
 TEST_F(CalendarWindowTest, monthCommandsStepAcrossYearsAndStayWithinFourDigitYears) {
-    struct Case {
+    const struct {
         Date from;
         const char* spot;
-        QKeyCombination keys;
         Date expected;
     } cases[] = {
-        {{2000, 1, 15}, "Back a month", Qt::CTRL | Qt::Key_PageUp, {1999, 12, 15}},
-        {{1999, 12, 15}, "Forward a month", Qt::CTRL | Qt::Key_PageDown, {2000, 1, 15}},
-        {{1000, 1, 20}, "Back a month", Qt::CTRL | Qt::Key_PageUp, {1000, 12, 20}},
-        {{2026, 3, 31}, "Back a month", Qt::CTRL | Qt::Key_PageUp, {2026, 2, 28}},
-        {{9999, 11, 2}, "Forward a month", Qt::CTRL | Qt::Key_PageDown, {9999, 12, 2}},
-        {{9999, 12, 2}, "Forward a month", Qt::CTRL | Qt::Key_PageDown, {9999, 12, 31}},
-        {{2001, 5, 5}, "Today", Qt::CTRL | Qt::Key_T, {2026, 12, 6}},
+        {{2000, 1, 15}, "Back a month", {1999, 12, 15}},
+        {{1999, 12, 15}, "Forward a month", {2000, 1, 15}},
+        {{1000, 1, 20}, "Back a month", {1000, 12, 20}},
+        {{2026, 3, 31}, "Back a month", {2026, 2, 28}},
+        {{9999, 11, 2}, "Forward a month", {9999, 12, 2}},
+        {{9999, 12, 2}, "Forward a month", {9999, 12, 31}},
+        {{2001, 5, 5}, "Today", {2026, 12, 6}},
     };
-    activate(window());
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         select(c.from);
         clickOn(window(), c.spot);
         EXPECT_EQ(calendar().value(), c.expected) << c.spot;
         select(c.from);
-        press(c.keys);
+        pressShortcutOf(c.spot);
         EXPECT_EQ(calendar().value(), c.expected) << c.spot;
     }
     calendar().setYear(998);
@@ -196,7 +195,23 @@ TEST_F(CalendarWindowTest, monthCommandsStepAcrossYearsAndStayWithinFourDigitYea
     EXPECT_EQ(t.fileNames(), std::vector<std::string>{"99991206.dnf"});
 }
 
-TEST_F(CalendarWindowTest, clearDeletesThisNoteOrSaysThereIsNone) {
+// A press that leaves the spot before it is released is no click, and ends the press.
+TEST_F(CalendarWindowTest, hotspotClicksOnlyWhenPressedAndReleasedOnIt) {
+    QWidget* quit = nullptr;
+    for (QWidget* child : window().findChildren<QWidget*>()) {
+        quit = child->accessibleName() == "Quit" ? child : quit;
+    }
+    ASSERT_NE(quit, nullptr);
+    QTest::mouseClick(quit, Qt::RightButton);
+    QTest::mousePress(quit, Qt::LeftButton);
+    QTest::mouseRelease(quit, Qt::LeftButton, {}, QPoint(-50, -50));
+    QTest::mouseRelease(quit, Qt::LeftButton);
+    EXPECT_TRUE(shown().empty());
+    QTest::mouseClick(quit, Qt::LeftButton);
+    EXPECT_EQ(shown().size(), 1u);
+}
+
+TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) {
     t.writeFile(kTodayFile, record("bye", "12/06/2026", "1:00:00 PM"));
     clickOn(window(), "Clear");
     EXPECT_FALSE(t.exists(kTodayFile));
@@ -212,22 +227,16 @@ TEST_F(CalendarWindowTest, clearDeletesThisNoteOrSaysThereIsNone) {
     EXPECT_EQ(shown()[0].text, "No Note Files Were Found To Delete!");
     EXPECT_EQ(shown()[0].style, msg::OkOnly);
     EXPECT_EQ(note().noteText(), "x") << "the fields keep their text";
-}
 
-TEST_F(CalendarWindowTest, clearWithAllAsksAndHonoursTheAnswer) {
     t.writeFile("20261201.dnf", record("a", "12/01/2026"));
-    t.writeFile(kTodayFile, record("b", "12/06/2026"));
     t.writeFile("options.cfg", "keep\r\n");
     window().allOption().click();
     t.fakes.messageBox.answers = {msg::Cancel, msg::Ok};
     clickOn(window(), "Clear");
-    ASSERT_EQ(shown().size(), 1u);
-    EXPECT_EQ(shown()[0].text, "Delete All Notes?");
-    EXPECT_EQ(shown()[0].title, "Delete?");
-    EXPECT_EQ(shown()[0].style, msg::OkCancel);
-    EXPECT_EQ(t.fileNames().size(), 3u);
-    EXPECT_EQ(note().noteText(), "b");
-
+    EXPECT_EQ(shown().back().text, "Delete All Notes?");
+    EXPECT_EQ(shown().back().title, "Delete?");
+    EXPECT_EQ(shown().back().style, msg::OkCancel);
+    EXPECT_EQ(t.fileNames().size(), 2u);
     clickOn(window(), "Clear");
     EXPECT_EQ(t.fileNames(), std::vector<std::string>{"options.cfg"});
     EXPECT_TRUE(note().noteText().isEmpty());
@@ -240,18 +249,24 @@ TEST_F(CalendarWindowTest, viewShowsThisNoteOrEveryNote) {
     clickOn(window(), "View");
     EXPECT_TRUE(shown().empty()) << "an empty note shows nothing";
     type("Buy milk");
-    clickOn(window(), "View");
-    ASSERT_EQ(shown().size(), 1u);
-    EXPECT_EQ(shown()[0].text, "Buy milk");
-
     t.writeFile("20261201.dnf", record("older", "12/01/2026"));
     activate(window());
     QTest::keyClick(&window(), Qt::Key_A, Qt::AltModifier);
-    EXPECT_TRUE(window().allNotesScope());
+    EXPECT_TRUE(window().allOption().isChecked());
     clickOn(window(), "View");
     EXPECT_TRUE(t.program().overviewWindow().isVisible());
     EXPECT_EQ(t.program().notes().list().size(), 2u) << "the list was brought up to date";
-    EXPECT_EQ(shown().size(), 1u);
+    EXPECT_TRUE(shown().empty());
+
+    for (const bool byKey : {false, true}) {
+        window().allOption().click();
+        byKey ? QTest::keyClick(&window(), Qt::Key_N, Qt::AltModifier)
+              : QTest::mouseClick(&window().thisNoteOption(), Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_TRUE(window().thisNoteOption().isChecked());
+        clickOn(window(), "View");
+        ASSERT_EQ(shown().size(), byKey ? 2u : 1u);
+        EXPECT_EQ(shown().back().text, "Buy milk");
+    }
 }
 
 TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
@@ -265,12 +280,12 @@ TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
     EXPECT_EQ(shown().back().text, "Quit Almanor 4?");
     EXPECT_EQ(shown().back().title, "Quit?");
     EXPECT_EQ(t.fakes.programEnd.endCalls, 0);
-    clickOn(window(), "Quit");
+    pressShortcutOf("Quit");
     EXPECT_EQ(t.fakes.programEnd.endCalls, 1);
 
     clickOn(window(), "About");
     EXPECT_TRUE(t.program().hasAboutWindow());
-    clickOn(window(), "Options");
+    pressShortcutOf("Options");
     EXPECT_TRUE(t.program().hasOptionsWindow());
 }
 
@@ -330,6 +345,17 @@ TEST_F(CalendarWindowTest, edgeStripOpensOnlyAParkedWindowWhenAllowed) {
     EXPECT_FALSE(w.isSlidingOut());
     t.fakes.tray.available = false; // no notification area: the strip is the only way back
     testing::moveOver(w, "Open");
+    EXPECT_TRUE(w.isSlidingOut());
+}
+
+// Another start of the program on the folder asks for the window.
+TEST_F(CalendarWindowTest, comingForwardShowsAHiddenWindowAndSlidesItOut) {
+    CalendarWindow& w = window();
+    w.setLeftTwips(t.fakes.screen.width - 30);
+    w.startSlideAway();
+    w.comeForward();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.isSlidingAway());
     EXPECT_TRUE(w.isSlidingOut());
 }
 

@@ -1,6 +1,7 @@
 #include "about/about_window.h"
 #include "calendar/calendar_window.h"
 #include "fakes/test_program.h"
+#include "fakes/user_input.h"
 #include "settings/options_window.h"
 
 #include <QApplication>
@@ -17,11 +18,6 @@
 namespace almanor {
 namespace {
 
-using testing::TestProgram;
-
-const char* const kDefaultsLine = "30,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
-                                  "#TRUE#,\"alarm.wav\",\"chime.wav\"\r\n";
-
 class OptionsWindowTest : public ::testing::Test {
 protected:
     OptionsWindow& options() {
@@ -29,24 +25,12 @@ protected:
         return t.program().optionsWindow();
     }
     Settings& settings() { return t.program().settings(); }
-    QString selectedSpeed() {
-        const QList<QListWidgetItem*> selected = options().speedList().selectedItems();
-        return selected.isEmpty() ? QString() : selected.front()->text();
-    }
-    void writeSettings(const std::string& line) { t.writeFile("options.cfg", line + "\r\n"); }
     void typeDays(const char* keys) {
-        QLineEdit& field = options().daysField();
-        field.setFocus();
-        field.end(false);
-        for (const char* key = keys; *key != '\0'; ++key) {
-            if (*key == '\b') {
-                QTest::keyClick(&field, Qt::Key_Backspace);
-            } else {
-                QTest::keyClicks(&field, QString(QLatin1Char(*key)));
-            }
-        }
+        options().daysField().setFocus();
+        options().daysField().end(false);
+        testing::typeKeys(options().daysField(), keys);
     }
-    TestProgram t;
+    testing::TestProgram t;
 };
 
 TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
@@ -74,7 +58,7 @@ TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line ? c.line : "no file");
-        TestProgram p;
+        testing::TestProgram p;
         if (c.line) {
             p.writeFile("options.cfg", std::string(c.line) + "\r\n");
         }
@@ -95,8 +79,28 @@ TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
     }
 }
 
+// A control that is not on show, or lies under another, cannot be used.
+TEST_F(OptionsWindowTest, everyControlIsOnShowAndNoneCoversAnother) {
+    OptionsWindow& w = options();
+    const QWidget* controls[] = {&w.topBox(),          &w.speedList(), &w.slideBox(),
+                                 &w.mouseBox(),        &w.alarmBox(),  &w.alarmSoundButton(),
+                                 &w.alarmPlayButton(), &w.chimeBox(),  &w.chimeSoundButton(),
+                                 &w.chimePlayButton(), &w.taskBox(),   &w.warnBox(),
+                                 &w.deleteBox(),       &w.daysField(), &w.applyButton(),
+                                 &w.aboutButton(),     &w.helpButton()};
+    for (const QWidget* a : controls) {
+        ASSERT_TRUE(a->isVisibleTo(&w)) << a->accessibleName().toStdString();
+        const QRect placed(a->mapTo(&w, QPoint(0, 0)), a->size());
+        EXPECT_TRUE(w.rect().contains(placed));
+        for (const QWidget* b : controls) {
+            EXPECT_TRUE(a == b || !placed.intersects(QRect(b->mapTo(&w, QPoint(0, 0)), b->size())))
+                << a->metaObject()->className() << " under " << b->metaObject()->className();
+        }
+    }
+}
+
 TEST_F(OptionsWindowTest, eachBoxStoresItsStateAndEnablesApply) {
-    struct Case {
+    const struct {
         QCheckBox& (OptionsWindow::*box)();
         SettingValue Settings::*setting;
     } cases[] = {
@@ -108,24 +112,23 @@ TEST_F(OptionsWindowTest, eachBoxStoresItsStateAndEnablesApply) {
         {&OptionsWindow::deleteBox, &Settings::udel},
         {&OptionsWindow::mouseBox, &Settings::umouse},
     };
-    for (const Case& c : cases) {
-        TestProgram p;
+    for (const auto& c : cases) {
+        testing::TestProgram p;
         p.program().showOptionsWindow();
         OptionsWindow& w = p.program().optionsWindow();
         QCheckBox& box = (w.*c.box)();
         SCOPED_TRACE(box.text().toStdString());
-        const Settings before = p.program().settings();
-        const bool wasChecked = box.isChecked();
+        Settings expected = p.program().settings();
+        expected.*c.setting = !box.isChecked();
         QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
-        Settings expected = before;
-        expected.*c.setting = !wasChecked;
         EXPECT_EQ(p.program().settings(), expected) << "this setting and no other";
         EXPECT_TRUE(w.applyButton().isEnabled());
     }
-    options().warnBox().click();
-    EXPECT_FALSE(settings().uwarn);
     options().speedList().setCurrentRow(6);
     EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("700")));
+    EXPECT_TRUE(options().applyButton().isEnabled());
+    options().warnBox().click();
+    EXPECT_FALSE(settings().uwarn);
     options().speedList().setCurrentRow(9);
     EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("1000")));
 }
@@ -144,7 +147,7 @@ TEST_F(OptionsWindowTest, mouseOpenerAndTrayIconAreCoupledBothWays) {
 }
 
 TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
-    struct Case {
+    const struct {
         const char* keys;
         const char* shown;
         int deleteDays;
@@ -152,57 +155,46 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
         {"\b\b3a", "", 3}, {"\b\b45", "45", 45}, {"\b7", "37", 37},     {"x", "3", 3},
         {"-", "3", 3},     {"\b\b9", "9", 9},    {"\b\b123", "12", 12},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
-        TestProgram p;
+        testing::TestProgram p;
         p.program().showOptionsWindow();
-        QLineEdit& field = p.program().optionsWindow().daysField();
-        field.end(false);
-        for (const char* key = c.keys; *key != '\0'; ++key) {
-            if (*key == '\b') {
-                QTest::keyClick(&field, Qt::Key_Backspace);
-            } else {
-                QTest::keyClicks(&field, QString(QLatin1Char(*key)));
-            }
-        }
-        EXPECT_EQ(field.text(), c.shown);
+        OptionsWindow& w = p.program().optionsWindow();
+        w.daysField().end(false);
+        testing::typeKeys(w.daysField(), c.keys);
+        EXPECT_EQ(w.daysField().text(), c.shown);
         EXPECT_EQ(p.program().settings().deleteDays, c.deleteDays);
+        EXPECT_TRUE(w.applyButton().isEnabled());
     }
-    QLineEdit& field = options().daysField();
-    field.selectAll();
+    options().daysField().selectAll();
     QApplication::clipboard()->setText("9x"); // pasted text that is no number keeps the days
-    field.paste();
+    options().daysField().paste();
     EXPECT_EQ(settings().deleteDays, 30);
 }
 
 TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemory) {
     OptionsWindow& w = options();
     w.alarmSoundButton().click(); // cancelled
-    ASSERT_EQ(t.fakes.fileDialog.asked.size(), 1u);
-    EXPECT_EQ(t.fakes.fileDialog.asked[0].title, "Open Wav");
-    EXPECT_EQ(t.fakes.fileDialog.asked[0].filter, "Audio Wav|*.wav");
+    EXPECT_EQ(t.fakes.fileDialog.asked, (QStringList{"Open Wav", "Audio Wav|*.wav"}));
     EXPECT_FALSE(w.applyButton().isEnabled());
     t.fakes.fileDialog.answer = QString("/sounds/bell.wav");
     w.chimeSoundButton().click();
-    EXPECT_EQ(settings().chimeSound,
-              SettingValue(QDir::toNativeSeparators("/sounds/bell.wav").toStdString()));
+    const QString bell = QDir::toNativeSeparators("/sounds/bell.wav");
+    EXPECT_EQ(settings().chimeSound, SettingValue(bell.toStdString()));
     EXPECT_TRUE(w.applyButton().isEnabled());
     w.alarmPlayButton().click();
     w.chimePlayButton().click();
+    const QDir folder(QString::fromStdString(t.program().appFolder()));
     EXPECT_EQ(t.fakes.sound.played,
-              (QStringList{
-                  QDir::toNativeSeparators(
-                      QDir(QString::fromStdString(t.program().appFolder())).filePath("alarm.wav")),
-                  QDir::toNativeSeparators("/sounds/bell.wav")}));
+              (QStringList{QDir::toNativeSeparators(folder.filePath("alarm.wav")), bell}));
     EXPECT_FALSE(t.exists("options.cfg"));
 }
 
 TEST_F(OptionsWindowTest, aboutAndHelpOpenTheirWindows) {
-    OptionsWindow& w = options();
-    w.aboutButton().click();
+    options().aboutButton().click();
     ASSERT_TRUE(t.program().hasAboutWindow());
     EXPECT_TRUE(t.program().aboutWindow().isVisible());
-    w.helpButton().click();
+    options().helpButton().click();
     ASSERT_EQ(t.fakes.help.shownPaths.size(), 1u);
     EXPECT_TRUE(t.fakes.help.shownPaths[0].endsWith("almanor.hlp"));
 }
@@ -212,7 +204,9 @@ TEST_F(OptionsWindowTest, applyWritesTheFileAndTheProgramFollows) {
     w.topBox().click();
     w.topBox().click();
     w.applyButton().click();
-    EXPECT_EQ(t.readFile("options.cfg"), kDefaultsLine);
+    EXPECT_EQ(t.readFile("options.cfg"),
+              "30,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+              "\"alarm.wav\",\"chime.wav\"\r\n");
     EXPECT_FALSE(w.applyButton().isEnabled());
     EXPECT_TRUE(t.program().calendarWindow().staysOnTop());
     EXPECT_TRUE(t.fakes.tray.shown);
@@ -222,7 +216,7 @@ TEST_F(OptionsWindowTest, applyWritesTheFileAndTheProgramFollows) {
     w.applyButton().click();
     EXPECT_FALSE(t.fakes.tray.shown);
     EXPECT_FALSE(t.program().calendarWindow().staysOnTop());
-    EXPECT_TRUE(t.fakes.messageBox.shown.empty());
+    EXPECT_TRUE(t.told().empty());
 }
 
 TEST_F(OptionsWindowTest, failedApplySaysWhyAndChangesNothing) {
@@ -231,18 +225,18 @@ TEST_F(OptionsWindowTest, failedApplySaysWhyAndChangesNothing) {
     std::filesystem::create_directories(t.file("options.cfg") / "blocked");
     w.taskBox().click();
     w.applyButton().click();
-    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
-    const QString told = t.fakes.messageBox.shown[0].text;
+    ASSERT_EQ(t.told().size(), 1u);
+    const QString told = t.told()[0].text;
     EXPECT_TRUE(told.startsWith("Couldn't create file options.cfg!\nSettings were not saved!\n"));
     EXPECT_TRUE(told.contains("options.cfg)")) << "the reason follows: " << told.toStdString();
-    EXPECT_EQ(t.fakes.messageBox.shown[0].style, msg::OkOnly);
+    EXPECT_EQ(t.told()[0].style, msg::OkOnly);
     EXPECT_TRUE(w.applyButton().isEnabled());
     EXPECT_EQ(settings().utask, SettingValue(false)) << "the change stays in memory";
     EXPECT_FALSE(t.program().hasCalendarWindow()) << "nothing was applied";
 
     std::filesystem::remove_all(t.file("options.cfg"));
     w.applyButton().click();
-    EXPECT_EQ(t.fakes.messageBox.shown.size(), 1u) << "a later Apply succeeds";
+    EXPECT_EQ(t.told().size(), 1u) << "a later Apply succeeds";
     EXPECT_FALSE(t.fakes.tray.shown);
 }
 
@@ -250,13 +244,13 @@ TEST_F(OptionsWindowTest, failedApplySaysWhyAndChangesNothing) {
 // "30" leaves 3 behind), and never purge by it.
 TEST_F(OptionsWindowTest, applyTakesOnlyTheNumberTheDaysFieldShows) {
     t.writeFile("20261101.dnf", testing::record("old", "11/01/2026"));
-    writeSettings("30,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
-                  "\"alarm.wav\",\"chime.wav\"");
+    t.writeFile("options.cfg", "30,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+                               "\"alarm.wav\",\"chime.wav\"\r\n");
     OptionsWindow& w = options();
     typeDays("\b\b");
     w.applyButton().click();
-    ASSERT_EQ(t.fakes.messageBox.shown.size(), 1u);
-    EXPECT_TRUE(t.fakes.messageBox.shown[0].text.startsWith("Enter how many days"));
+    ASSERT_EQ(t.told().size(), 1u);
+    EXPECT_TRUE(t.told()[0].text.startsWith("Enter how many days"));
     EXPECT_TRUE(t.exists("20261101.dnf")) << "nothing purged";
     EXPECT_TRUE(t.readFile("options.cfg").starts_with("30,#TRUE#")) << "nothing written";
     EXPECT_TRUE(w.daysField().text().isEmpty()) << "the user's text stays";
@@ -274,9 +268,8 @@ TEST_F(OptionsWindowTest, reopeningDiscardsChangesThatWereNeverApplied) {
     options().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(t.program().hasOptionsWindow());
-    OptionsWindow& again = options();
-    EXPECT_TRUE(again.topBox().isChecked());
-    EXPECT_EQ(again.daysField().text(), "30");
+    EXPECT_TRUE(options().topBox().isChecked());
+    EXPECT_EQ(options().daysField().text(), "30");
     EXPECT_EQ(settings(), Settings{});
 }
 

@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QStringList>
 #include <deque>
-#include <memory>
 #include <vector>
 
 namespace almanor::testing {
@@ -24,11 +23,10 @@ public:
         if (onShow) {
             onShow();
         }
-        if (answers.empty()) {
-            return msg::Ok;
+        const int answer = answers.empty() ? msg::Ok : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
         }
-        const int answer = answers.front();
-        answers.pop_front();
         return answer;
     }
     std::vector<ShownMessage> shown;
@@ -70,15 +68,11 @@ class FakeTray final : public TrayIcon {
 public:
     bool isAvailable() const override { return available; }
     void setHandlers(TrayHandlers h) override { handlers = std::move(h); }
-    void show() override {
-        shown = true;
-        ++showCalls;
-    }
+    void show() override { shown = true; }
     void hide() override { shown = false; }
     bool isShown() const override { return shown; }
     bool available = true;
     bool shown = false;
-    int showCalls = 0;
     TrayHandlers handlers;
 };
 
@@ -92,25 +86,22 @@ public:
     bool succeeds = true;
 };
 
+// Succeeds when the help file can be read.
 class FakeHelpViewer final : public HelpViewer {
 public:
     bool showContents(const QString& path) override;
     QStringList shownPaths;
 };
 
+// Records the title and "name|pattern" of each question and gives `answer`.
 class FakeFileDialog final : public FileDialog {
 public:
-    std::optional<QString> openExistingFile(QWidget*, const QString& title,
-                                            const QString& filterName,
+    std::optional<QString> openExistingFile(QWidget*, const QString& title, const QString& name,
                                             const QString& pattern) override {
-        asked.push_back({title, filterName + "|" + pattern});
+        asked << title << name + "|" + pattern;
         return answer;
     }
-    struct Asked {
-        QString title;
-        QString filter;
-    };
-    std::vector<Asked> asked;
+    QStringList asked;
     std::optional<QString> answer;
 };
 

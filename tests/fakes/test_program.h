@@ -24,7 +24,10 @@ public:
     Program& program();
     // The program as it starts: the start-up sequence has run.
     Program& started();
+    // The program as it ends: the windows are gone, the fakes stay to be looked at.
+    void end() { program_.reset(); }
     FakePlatform fakes;
+    std::vector<ShownMessage>& told() { return fakes.messageBox.shown; }
 
     std::filesystem::path folder() const;
     std::filesystem::path file(const std::string& name) const { return folder() / name; }

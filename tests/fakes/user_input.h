@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 
+class QAbstractItemView;
 class QObject;
 class QWidget;
 
-// What a user (and the event loop) does to the windows, for the window tests.
-namespace almanor::testing {
+// What a user (and the event loop) does to the windows, and what the user sees of them.
+namespace almanor {
+class MonthCalendar;
+namespace testing {
 
 // A left click in the middle of the child of `window` with this accessible name, as a user
 // gives it (hotspots and buttons alike).
@@ -18,4 +23,12 @@ void moveOver(QWidget& window, const QString& accessibleName);
 void tick(QObject& owner, const QString& timerName);
 // Makes the window the active one, so that its shortcuts and focus work as on a desktop.
 void activate(QWidget& window);
-} // namespace almanor::testing
+// Keys typed into the focused `widget`; '\b' is a backspace.
+void typeKeys(QWidget& widget, const char* keys);
+
+// The days of the shown month that are marked, in order.
+std::vector<int> markedDays(const MonthCalendar& calendar);
+// The text of each row of a list, top to bottom.
+QStringList rowsOf(const QAbstractItemView& view);
+} // namespace testing
+} // namespace almanor
