@@ -35,26 +35,19 @@ protected:
 
 TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
     const struct {
-        const char* line;          // nothing: no file
-        std::vector<bool> checked; // top, slide, mouse, alarm, chime, tray, warn, purge
-        bool trayEnabled;
+        const char* line;    // nothing: no file
+        const char* checked; // top, slide, mouse, alarm, chime, tray, warn, purge; "-": disabled
         const char* days;
         const char* speed;
     } cases[] = {
-        {nullptr, {1, 1, 1, 1, 1, 1, 1, 0}, true, "30", "3"},
+        {nullptr, "11111110", "30", "3"},
         {"7,#FALSE#,#FALSE#,#FALSE#,\"1000\",#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,\"a\",\"c\"",
-         {0, 0, 1, 0, 0, 0, 0, 0},
-         true,
-         "7",
-         "10"},
+         "00100000", "7", "10"},
         // The mouse opener off forces the tray icon on before the icon's own setting is read.
         {"365,#TRUE#,#TRUE#,#TRUE#,\"100\",#FALSE#,#TRUE#,#TRUE#,#FALSE#,#TRUE#,\"a\",\"c\"",
-         {1, 1, 0, 1, 1, 1, 1, 1},
-         false,
-         "365",
-         "1"},
+         "11011-11", "365", "1"},
         // Foreign values leave their boxes checked and are kept as read.
-        {"30,1,1,0,\"50\",1,1,1,1,#TRUE#,\"a\",\"c\"", {1, 1, 1, 1, 1, 1, 1, 1}, true, "30", ""},
+        {"30,1,1,0,\"50\",1,1,1,1,#TRUE#,\"a\",\"c\"", "11111111", "30", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line ? c.line : "no file");
@@ -64,13 +57,12 @@ TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
         }
         p.program().showOptionsWindow();
         OptionsWindow& w = p.program().optionsWindow();
-        std::vector<bool> checked;
+        QString checked;
         for (QCheckBox* box : {&w.topBox(), &w.slideBox(), &w.mouseBox(), &w.alarmBox(),
                                &w.chimeBox(), &w.taskBox(), &w.warnBox(), &w.deleteBox()}) {
-            checked.push_back(box->isChecked());
+            checked += !box->isEnabled() ? '-' : box->isChecked() ? '1' : '0';
         }
         EXPECT_EQ(checked, c.checked);
-        EXPECT_EQ(w.taskBox().isEnabled(), c.trayEnabled);
         EXPECT_EQ(w.daysField().text(), c.days);
         const QList<QListWidgetItem*> speed = w.speedList().selectedItems();
         EXPECT_EQ(speed.isEmpty() ? QString() : speed.front()->text(), c.speed);
@@ -89,7 +81,7 @@ TEST_F(OptionsWindowTest, everyControlIsOnShowAndNoneCoversAnother) {
                                  &w.deleteBox(),       &w.daysField(), &w.applyButton(),
                                  &w.aboutButton(),     &w.helpButton()};
     for (const QWidget* a : controls) {
-        ASSERT_TRUE(a->isVisibleTo(&w)) << a->accessibleName().toStdString();
+        ASSERT_TRUE(a->isVisibleTo(&w)) << a->metaObject()->className();
         const QRect placed(a->mapTo(&w, QPoint(0, 0)), a->size());
         EXPECT_TRUE(w.rect().contains(placed));
         for (const QWidget* b : controls) {
@@ -99,7 +91,7 @@ TEST_F(OptionsWindowTest, everyControlIsOnShowAndNoneCoversAnother) {
     }
 }
 
-TEST_F(OptionsWindowTest, eachBoxStoresItsStateAndEnablesApply) {
+TEST_F(OptionsWindowTest, eachControlStoresItsSettingAndEnablesApply) {
     const struct {
         QCheckBox& (OptionsWindow::*box)();
         SettingValue Settings::*setting;
@@ -117,20 +109,19 @@ TEST_F(OptionsWindowTest, eachBoxStoresItsStateAndEnablesApply) {
         p.program().showOptionsWindow();
         OptionsWindow& w = p.program().optionsWindow();
         QCheckBox& box = (w.*c.box)();
-        SCOPED_TRACE(box.text().toStdString());
         Settings expected = p.program().settings();
         expected.*c.setting = !box.isChecked();
         QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, box.height() / 2));
-        EXPECT_EQ(p.program().settings(), expected) << "this setting and no other";
+        EXPECT_EQ(p.program().settings(), expected) << box.text().toStdString();
         EXPECT_TRUE(w.applyButton().isEnabled());
     }
     options().speedList().setCurrentRow(6);
     EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("700")));
     EXPECT_TRUE(options().applyButton().isEnabled());
-    options().warnBox().click();
-    EXPECT_FALSE(settings().uwarn);
     options().speedList().setCurrentRow(9);
     EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("1000")));
+    options().warnBox().click();
+    EXPECT_FALSE(settings().uwarn);
 }
 
 TEST_F(OptionsWindowTest, mouseOpenerAndTrayIconAreCoupledBothWays) {
@@ -188,15 +179,11 @@ TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemory) {
     EXPECT_EQ(t.fakes.sound.played,
               (QStringList{QDir::toNativeSeparators(folder.filePath("alarm.wav")), bell}));
     EXPECT_FALSE(t.exists("options.cfg"));
-}
 
-TEST_F(OptionsWindowTest, aboutAndHelpOpenTheirWindows) {
-    options().aboutButton().click();
-    ASSERT_TRUE(t.program().hasAboutWindow());
-    EXPECT_TRUE(t.program().aboutWindow().isVisible());
-    options().helpButton().click();
-    ASSERT_EQ(t.fakes.help.shownPaths.size(), 1u);
-    EXPECT_TRUE(t.fakes.help.shownPaths[0].endsWith("almanor.hlp"));
+    w.aboutButton().click();
+    EXPECT_TRUE(t.program().hasAboutWindow() && t.program().aboutWindow().isVisible());
+    w.helpButton().click();
+    EXPECT_EQ(t.fakes.help.shownPaths, QStringList{folder.filePath("almanor.hlp")});
 }
 
 TEST_F(OptionsWindowTest, applyWritesTheFileAndTheProgramFollows) {
@@ -229,7 +216,6 @@ TEST_F(OptionsWindowTest, failedApplySaysWhyAndChangesNothing) {
     const QString told = t.told()[0].text;
     EXPECT_TRUE(told.startsWith("Couldn't create file options.cfg!\nSettings were not saved!\n"));
     EXPECT_TRUE(told.contains("options.cfg)")) << "the reason follows: " << told.toStdString();
-    EXPECT_EQ(t.told()[0].style, msg::OkOnly);
     EXPECT_TRUE(w.applyButton().isEnabled());
     EXPECT_EQ(settings().utask, SettingValue(false)) << "the change stays in memory";
     EXPECT_FALSE(t.program().hasCalendarWindow()) << "nothing was applied";

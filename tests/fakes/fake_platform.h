@@ -5,15 +5,19 @@
 #include <QDateTime>
 #include <QStringList>
 #include <deque>
+#include <ostream>
 #include <vector>
 
 namespace almanor::testing {
 
 struct ShownMessage {
     QString text;
-    int style = 0;
-    QString title;
+    int style = msg::OkOnly;
+    QString title = msg::AppTitle;
+    bool operator==(const ShownMessage&) const = default;
 };
+void PrintTo(const ShownMessage& message, std::ostream* out);
+using Told = std::vector<ShownMessage>;
 
 // Answers from a script (OK when the script is empty) and records what was asked.
 class FakeMessageBox final : public MessageBoxService {
