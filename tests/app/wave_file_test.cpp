@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -9,85 +10,56 @@ namespace almanor {
 namespace {
 
 QByteArray le32(quint32 value) {
-    QByteArray bytes;
-    for (int i = 0; i < 4; ++i) {
-        bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-    return bytes;
+    const quint32 stored = qToLittleEndian(value);
+    return QByteArray(reinterpret_cast<const char*>(&stored), 4);
 }
 
 QByteArray chunk(const char* id, const QByteArray& body) {
-    QByteArray bytes = QByteArray(id) + le32(static_cast<quint32>(body.size())) + body;
-    if (body.size() % 2 != 0) {
-        bytes.append('\0'); // chunks are padded to an even length
-    }
-    return bytes;
+    // Chunks are padded to an even length.
+    return id + le32(static_cast<quint32>(body.size())) + body + QByteArray(body.size() % 2, '\0');
 }
 
-// A "fmt " body for PCM: format 1, channels, sample rate, byte rate, block align, bits.
-QByteArray pcmFormat(quint32 byteRate) {
-    QByteArray body;
-    body.append("\x01\x00\x01\x00", 4);
-    body.append(le32(8000));
-    body.append(le32(byteRate));
-    body.append("\x01\x00\x08\x00", 4);
-    return body;
+// A "fmt " chunk for PCM: format 1, one channel, 8 kHz, the byte rate, block align 1, 8 bits.
+QByteArray format(quint32 byteRate, int cutTo = 16) {
+    return chunk("fmt ", (QByteArray("\1\0\1\0", 4) + le32(8000) + le32(byteRate) +
+                          QByteArray("\1\0\x08\0", 4))
+                             .left(cutTo));
 }
 
-QByteArray riff(const char* kind, const QByteArray& chunks) {
+QByteArray wave(const QByteArray& chunks, const char* kind = "WAVE") {
     return "RIFF" + le32(static_cast<quint32>(4 + chunks.size())) + kind + chunks;
 }
 
-QByteArray silence(qsizetype bytes) {
-    return QByteArray(bytes, '\x80');
+QByteArray sound(qsizetype bytes) {
+    return chunk("data", QByteArray(bytes, '\x80'));
 }
 
 TEST(WaveFile, durationComesFromTheDataTheFileHolds) {
-    // A data header that claims more than the file holds (a truncated download).
-    QByteArray truncated = chunk("data", silence(4000));
+    QByteArray truncated = sound(4000); // its header claims more than the file holds
     truncated.replace(4, 4, le32(0xFFFFFFF0u));
-
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        std::optional<qint64> ms;
-    } cases[] = {
-        {"one second of 8 kHz mono",
-         riff("WAVE", chunk("fmt ", pcmFormat(8000)) + chunk("data", silence(8000))), 1000},
-        {"CD quality, two and a half seconds",
-         riff("WAVE", chunk("fmt ", pcmFormat(176400)) + chunk("data", silence(441000))), 2500},
-        {"a long tag chunk before the data",
-         riff("WAVE", chunk("fmt ", pcmFormat(8000)) + chunk("LIST", silence(100000)) +
-                          chunk("data", silence(8000))),
-         1000},
-        {"an odd-sized chunk and its pad byte",
-         riff("WAVE",
-              chunk("fmt ", pcmFormat(8000)) + chunk("fact", "abc") + chunk("data", silence(4000))),
-         500},
-        {"data size beyond the end of the file",
-         riff("WAVE", chunk("fmt ", pcmFormat(8000)) + truncated), 500},
-        {"not a RIFF file", QByteArray("ID3\x03 some mp3 bytes........"), std::nullopt},
-        {"a RIFF file that is not a wave",
-         riff("AVI ", chunk("fmt ", pcmFormat(8000)) + chunk("data", silence(8000))), std::nullopt},
-        {"data before any format", riff("WAVE", chunk("data", silence(8000))), std::nullopt},
-        {"a byte rate of zero",
-         riff("WAVE", chunk("fmt ", pcmFormat(0)) + chunk("data", silence(8000))), std::nullopt},
-        {"a format chunk cut short",
-         riff("WAVE", chunk("fmt ", pcmFormat(8000).left(10)) + chunk("data", silence(8000))),
-         std::nullopt},
-        {"no sound data", riff("WAVE", chunk("fmt ", pcmFormat(8000))), std::nullopt},
-        {"an empty file", QByteArray(), std::nullopt},
+    const std::pair<QByteArray, std::optional<qint64>> cases[] = {
+        {wave(format(8000) + sound(8000)), 1000},     // 0: 8 kHz mono
+        {wave(format(176400) + sound(441000)), 2500}, // 1: CD quality
+        {wave(format(8000) + chunk("LIST", QByteArray(100000, 'x')) + sound(8000)),
+         1000},                                                         // 2: tags
+        {wave(format(8000) + chunk("fact", "abc") + sound(4000)), 500}, // 3: a pad byte
+        {wave(format(8000) + truncated), 500},                          // 4: a cut download
+        {QByteArray("ID3\x03 some mp3 bytes........"), std::nullopt},   // 5: no RIFF
+        {wave(format(8000) + sound(8000), "AVI "), std::nullopt},       // 6: no wave
+        {wave(sound(8000) + format(8000)), std::nullopt},               // 7: data first
+        {wave(format(0) + sound(8000)), std::nullopt},                  // 8: no byte rate
+        {wave(format(8000, 10) + sound(8000)), std::nullopt},           // 9: format cut short
+        {wave(format(8000)), std::nullopt},                             // 10: no sound data
+        {QByteArray(), std::nullopt},
     };
-
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    for (const auto& c : cases) {
-        const QString path = dir.filePath("sound.wav");
+    const QString path = dir.filePath("sound.wav");
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(c.bytes);
+        file.write(cases[i].first);
         file.close();
-        EXPECT_EQ(waveDurationMs(path), c.ms) << c.name;
+        EXPECT_EQ(waveDurationMs(path), cases[i].second) << "case " << i;
     }
     EXPECT_EQ(waveDurationMs(dir.filePath("missing.wav")), std::nullopt);
 }
