@@ -1,4 +1,3 @@
-#include "alarm/alarm_rules.h"
 #include "alarm/alarm_ticker.h"
 #include "alarm/time_dialog.h"
 #include "alarm/time_of_day.h"
@@ -7,6 +6,7 @@
 #include "fakes/test_program.h"
 #include "fakes/user_input.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,16 +19,11 @@ namespace almanor {
 namespace {
 
 using testing::record;
-using testing::TestProgram;
 using testing::Told;
 
 // The fake clock starts on 6 December 2026 at 9:30:00 AM.
 const Date kToday{2026, 12, 6};
-const Date kYesterday{2026, 12, 5};
 const Date kTomorrow{2026, 12, 7};
-const QString kInThePast = QStringLiteral("This date and time is in the past!\r\n"
-                                          "You can set the alarm time for an expired time\r\n"
-                                          "however the alarm will never be triggered.");
 
 class AlarmTest : public ::testing::Test {
 protected:
@@ -59,7 +54,7 @@ protected:
         QTest::keyClicks(&dialog.entry(), typed);
         dialog.okButton().click();
     }
-    TestProgram t;
+    testing::TestProgram t;
 };
 
 TEST_F(AlarmTest, alarmShowsTodaysNotePlaysThenTellsWithTheTimeAfterTheSound) {
@@ -88,11 +83,8 @@ TEST_F(AlarmTest, clockShowsTheNormalFormAndChimesOnTheFullHourOnlyOnceAnHour) {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the form is the same
     for (const auto& [time, clock, chimes] : {std::tuple{QTime(10, 59, 59), "10:59:59 AM", 0},
-                                              std::tuple{QTime(11, 0, 0), "11:00:00 AM", 1},
-                                              std::tuple{QTime(11, 0, 0), "11:00:00 AM", 0},
-                                              std::tuple{QTime(11, 0, 1), "11:00:01 AM", 0},
                                               std::tuple{QTime(12, 0, 0), "12:00:00 PM", 1},
-                                              std::tuple{QTime(13, 4, 59), "1:04:59 PM", 0},
+                                              std::tuple{QTime(12, 0, 0), "12:00:00 PM", 0},
                                               std::tuple{QTime(0, 0, 0), "12:00:00 AM", 1}}) {
         played().clear();
         tickAt(time);
@@ -100,14 +92,12 @@ TEST_F(AlarmTest, clockShowsTheNormalFormAndChimesOnTheFullHourOnlyOnceAnHour) {
         EXPECT_EQ(played().size(), chimes) << clock;
     }
     QLocale::setDefault(before);
-    played().clear();
     t.program().settings().chimeSound = std::string("/sounds/bell.wav");
     tickAt(QTime(13, 0, 0));
-    EXPECT_EQ(played(), QStringList{QDir::toNativeSeparators("/sounds/bell.wav")})
-        << "a name with its folder is used as it is";
+    EXPECT_EQ(played().back(), QDir::toNativeSeparators("/sounds/bell.wav")) << "used as it is";
     t.program().settings().uchime = false;
     tickAt(QTime(14, 0, 0));
-    EXPECT_EQ(played().size(), 1);
+    EXPECT_EQ(played().size(), 2);
 }
 
 TEST_F(AlarmTest, tickDuringTheAlarmsBoxOnlyShowsTheTime) {
@@ -150,7 +140,6 @@ TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
     EXPECT_EQ(dialog.entry().text(), "2:00:00 PM");
     QTest::keyClicks(&dialog.entry(), "6p");
     QTest::keyClick(&dialog.entry(), Qt::Key_Return);
-    EXPECT_EQ(alarmField().text(), "6:00:00 PM");
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "6:00:00 PM"));
     EXPECT_EQ(window().ticker().armedAlarm(), "6:00:00 PM");
     EXPECT_FALSE(dialog.isVisible());
@@ -163,6 +152,7 @@ TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
     EXPECT_EQ(window().ticker().armedAlarm(), "6:00:00 PM") << "another day's alarm arms nothing";
 }
 
+// The examples are the parser's own table, so the dialog never promises a reading it lacks.
 TEST_F(AlarmTest, everyExampleInTheDialogIsWholeAndReadsAsItSays) {
     TimeDialog& dialog = open();
     for (std::size_t i = 0; i < kAlarmEntryExamples.size(); ++i) {
@@ -178,52 +168,44 @@ TEST_F(AlarmTest, everyExampleInTheDialogIsWholeAndReadsAsItSays) {
     EXPECT_TRUE(t.told().empty());
 }
 
-TEST_F(AlarmTest, refusedEntryIsReportedEmptiedAndTheAlarmStays) {
+// A time that cannot be read is refused; a time gone by is set, with advice unless that is off.
+TEST_F(AlarmTest, dialogRefusesWhatItCannotReadAndWarnsOfATimeGoneBy) {
     t.writeFile("20261206.dnf", record("Dentist", "12/06/2026", "2:00:00 PM"));
-    for (const char* typed : {"25", "abc", "   "}) {
+    openAndConfirm(kToday, "25");
+    EXPECT_EQ(t.told(), (Told{{"'25' Isn't A Valid Time!", msg::Exclamation, "Oops!"}}));
+    EXPECT_TRUE(window().timeDialog()->entry().text().isEmpty());
+    EXPECT_TRUE(window().timeDialog()->isVisible());
+    EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "2:00:00 PM"));
+    for (const bool warn : {false, true}) {
         t.told().clear();
-        openAndConfirm(kToday, typed);
-        const QString told = QString("'%1' Isn't A Valid Time!").arg(typed);
-        EXPECT_EQ(t.told(), (Told{{told, msg::Exclamation, "Oops!"}}));
-        EXPECT_TRUE(window().timeDialog()->entry().text().isEmpty()) << typed;
-        EXPECT_TRUE(window().timeDialog()->isVisible()) << typed;
-        EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "2:00:00 PM"));
+        t.program().settings().uwarn = warn;
+        openAndConfirm(kToday, "9:29:59");
+        EXPECT_EQ(alarmField().text(), "9:29:59 AM");
+        EXPECT_EQ(t.told().size(), warn ? 1u : 0u);
     }
+    t.told().clear();
+    openAndConfirm(kToday, "9:30:00");
+    openAndConfirm(Date{2026, 12, 5}, "11:59:59 pm");
+    EXPECT_EQ(t.told(), (Told{{"This date and time is in the past!\r\nYou can set the alarm time "
+                               "for an expired time\r\nhowever the alarm will never be triggered.",
+                               msg::OkOnly, "Oops!"}}));
 }
 
 TEST_F(AlarmTest, dialogsClearEmptiesOnlyTheEntryUntilOk) {
     t.writeFile("20261206.dnf", record("Dentist", "12/06/2026", "8:00:00 AM"));
-    for (const bool leaveWithEscape : {true, false}) {
-        TimeDialog& dialog = open();
-        dialog.clearButton().click();
-        EXPECT_TRUE(dialog.entry().text().isEmpty());
-        EXPECT_EQ(alarmField().text(), "8:00:00 AM");
-        leaveWithEscape ? QTest::keyClick(&dialog, Qt::Key_Escape) : (void)dialog.close();
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(window().ticker().armedAlarm(), "8:00:00 AM");
-    }
     TimeDialog& dialog = open();
+    dialog.clearButton().click();
+    EXPECT_TRUE(dialog.entry().text().isEmpty());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(window().ticker().armedAlarm(), "8:00:00 AM");
+    open();
     dialog.clearButton().click();
     dialog.okButton().click();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(alarmField().text().isEmpty());
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026"));
     EXPECT_FALSE(window().ticker().armedAlarm().has_value());
     EXPECT_TRUE(t.told().empty()) << "an empty entry never warns, although 8 AM has gone by";
-}
-
-// Advice only: the time is set all the same. The last case has the warning switched off.
-TEST_F(AlarmTest, dialogWarnsOnlyWhenTheDayAndTimeHaveGoneBy) {
-    for (const auto& [day, typed, warns] :
-         {std::tuple{kYesterday, "11:59:59 pm", true}, std::tuple{kToday, "9:29:59", true},
-          std::tuple{kToday, "9:30:00", false}, std::tuple{kTomorrow, "1 am", false},
-          std::tuple{kYesterday, "1 am", false}}) {
-        t.program().settings().uwarn = warns || day != kYesterday;
-        t.told().clear();
-        openAndConfirm(day, typed);
-        EXPECT_EQ(t.told(), (warns ? Told{{kInThePast, msg::OkOnly, "Oops!"}} : Told{})) << typed;
-        EXPECT_EQ(alarmField().text().toStdString(), formatTimeOfDay(*parseAlarmEntry(typed)));
-    }
 }
 
 } // namespace

@@ -20,8 +20,7 @@ void PrintTo(const ShownMessage& message, std::ostream* out);
 using Told = std::vector<ShownMessage>;
 
 // Answers from a script (OK when the script is empty) and records what was asked.
-class FakeMessageBox final : public MessageBoxService {
-public:
+struct FakeMessageBox final : MessageBoxService {
     int show(const QString& text, int style, const QString& title) override {
         shown.push_back({text, style, title});
         if (onShow) {
@@ -38,38 +37,32 @@ public:
     std::function<void()> onShow; // e.g. to let time pass while the box is open
 };
 
-class FakeClock final : public Clock {
-public:
+struct FakeClock final : Clock {
     QDateTime now() const override { return current; }
     void advanceSeconds(qint64 seconds) { current = current.addSecs(seconds); }
     QDateTime current{QDate(2026, 12, 6), QTime(9, 30, 0)};
 };
 
 // Records what was played; playing can take time on the fake clock.
-class FakeSound final : public SoundPlayer {
-public:
-    explicit FakeSound(FakeClock& clock) : clock_(clock) {}
+struct FakeSound final : SoundPlayer {
+    explicit FakeSound(FakeClock& clockToAdvance) : clock(clockToAdvance) {}
     void playToEnd(const QString& path) override {
         played.push_back(path);
-        clock_.advanceSeconds(secondsPerSound);
+        clock.advanceSeconds(secondsPerSound);
     }
+    FakeClock& clock;
     QStringList played;
     qint64 secondsPerSound = 0;
-
-private:
-    FakeClock& clock_;
 };
 
-class FakeScreen final : public ScreenMetrics {
-public:
+struct FakeScreen final : ScreenMetrics {
     float widthTwips() const override { return width; }
     float heightTwips() const override { return height; }
     float width = 1920 * 15.0f;
     float height = 1080 * 15.0f;
 };
 
-class FakeTray final : public TrayIcon {
-public:
+struct FakeTray final : TrayIcon {
     bool isAvailable() const override { return available; }
     void setHandlers(TrayHandlers h) override { handlers = std::move(h); }
     void show() override { shown = true; }
@@ -80,8 +73,7 @@ public:
     TrayHandlers handlers;
 };
 
-class FakeBrowser final : public WebBrowser {
-public:
+struct FakeBrowser final : WebBrowser {
     bool open(const QUrl& url) override {
         opened.push_back(url);
         return succeeds;
@@ -91,15 +83,13 @@ public:
 };
 
 // Succeeds when the help file can be read.
-class FakeHelpViewer final : public HelpViewer {
-public:
+struct FakeHelpViewer final : HelpViewer {
     bool showContents(const QString& path) override;
     QStringList shownPaths;
 };
 
 // Records the title and "name|pattern" of each question and gives `answer`.
-class FakeFileDialog final : public FileDialog {
-public:
+struct FakeFileDialog final : FileDialog {
     std::optional<QString> openExistingFile(QWidget*, const QString& title, const QString& name,
                                             const QString& pattern) override {
         asked << title << name + "|" + pattern;
@@ -109,15 +99,13 @@ public:
     std::optional<QString> answer;
 };
 
-class FakeProgramEnd final : public ProgramEnd {
-public:
+struct FakeProgramEnd final : ProgramEnd {
     void endNow() override { ++endCalls; }
     int endCalls = 0;
 };
 
 // All fakes together, as the program sees them.
-class FakePlatform {
-public:
+struct FakePlatform {
     FakeMessageBox messageBox;
     FakeClock clock;
     FakeSound sound{clock};
