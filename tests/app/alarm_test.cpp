@@ -7,12 +7,13 @@
 #include "fakes/user_input.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCharFormat>
 #include <gtest/gtest.h>
 
 namespace almanor {
@@ -79,27 +80,6 @@ TEST_F(AlarmTest, alarmShowsTodaysNotePlaysThenTellsWithTheTimeAfterTheSound) {
     EXPECT_EQ(t.told().size(), 1u) << "at most once";
 }
 
-TEST_F(AlarmTest, clockShowsTheNormalFormAndChimesOnTheFullHourOnlyOnceAnHour) {
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // the form is the same
-    for (const auto& [time, clock, chimes] : {std::tuple{QTime(10, 59, 59), "10:59:59 AM", 0},
-                                              std::tuple{QTime(12, 0, 0), "12:00:00 PM", 1},
-                                              std::tuple{QTime(12, 0, 0), "12:00:00 PM", 0},
-                                              std::tuple{QTime(0, 0, 0), "12:00:00 AM", 1}}) {
-        played().clear();
-        tickAt(time);
-        EXPECT_EQ(window().clockLabel().text(), clock);
-        EXPECT_EQ(played().size(), chimes) << clock;
-    }
-    QLocale::setDefault(before);
-    t.program().settings().chimeSound = std::string("/sounds/bell.wav");
-    tickAt(QTime(13, 0, 0));
-    EXPECT_EQ(played().back(), QDir::toNativeSeparators("/sounds/bell.wav")) << "used as it is";
-    t.program().settings().uchime = false;
-    tickAt(QTime(14, 0, 0));
-    EXPECT_EQ(played().size(), 2);
-}
-
 TEST_F(AlarmTest, tickDuringTheAlarmsBoxOnlyShowsTheTime) {
     t.writeFile("20261206.dnf", record("Pills", "12/06/2026", "9:59:59 AM"));
     qsizetype playedWhileOpen = -1;
@@ -125,6 +105,8 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFile) {
     tickAt(QTime(0, 0, 0), QDate(2026, 12, 7));
     EXPECT_EQ(window().ticker().armedAlarm(), "7:00:00 AM");
     EXPECT_EQ(window().calendar().value(), kToday) << "the shown day stays until the alarm";
+    EXPECT_EQ(window().calendar().view()->dateTextFormat(QDate(2026, 12, 6)), QTextCharFormat())
+        << "the day before is today no more";
     tickAt(QTime(6, 59, 59), QDate(2026, 12, 7));
     tickAt(QTime(7, 0, 0), QDate(2026, 12, 7));
     EXPECT_EQ(t.told(), (Told{{"Train at 7", msg::Exclamation, "7:00:00 AM"}}));

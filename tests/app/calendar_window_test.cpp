@@ -3,7 +3,6 @@
 #include "calendar/note_edit.h"
 #include "fakes/test_program.h"
 #include "fakes/user_input.h"
-#include "notes/note_record.h"
 #include "overview/overview_window.h"
 
 #include <QApplication>
@@ -27,6 +26,10 @@ using testing::Told;
 // 6 December 2026 is "today" on the fake clock.
 const char* const kTodayFile = "20261206.dnf";
 
+QTextCharFormat formatOf(const MonthCalendar& calendar, int day) {
+    return calendar.view()->dateTextFormat(QDate(calendar.year(), calendar.month(), day));
+}
+
 class CalendarWindowTest : public ::testing::Test {
 protected:
     CalendarWindow& window() { return t.program().calendarWindow(); }
@@ -34,20 +37,13 @@ protected:
     NoteEdit& note() { return window().noteBox(); }
     void select(Date date) { calendar().setValue(date); }
     void type(const QString& keys) { QTest::keyClicks(&note(), keys); }
-    QWidget& spot(const QString& name) {
-        QWidget* found = &window();
-        for (QWidget* child : window().findChildren<QWidget*>()) {
-            found = child->accessibleName() == name ? child : found;
-        }
-        return *found;
-    }
     // The shortcut a hotspot's tip offers, pressed on the active window.
     void pressShortcutOf(const QString& name) {
-        const QString keys = spot(name).toolTip().section(QStringLiteral("Shortcut: "), 1);
-        ASSERT_FALSE(keys.isEmpty()) << name.toStdString();
-        const QKeyCombination combination = QKeySequence::fromString(keys)[0];
+        const QString tip = testing::childNamed(window(), name).toolTip();
+        ASSERT_TRUE(tip.contains("Shortcut: ")) << name.toStdString();
+        const QKeyCombination keys = QKeySequence::fromString(tip.section("Shortcut: ", 1))[0];
         activate(window());
-        QTest::keyClick(&window(), combination.key(), combination.keyboardModifiers());
+        QTest::keyClick(&window(), keys.key(), keys.keyboardModifiers());
     }
     testing::TestProgram t;
 };
@@ -61,9 +57,10 @@ TEST_F(CalendarWindowTest, opensAtTheRightEdgeOnTodaysNoteWithoutWritingAnything
     EXPECT_EQ(window().y(), 398) << "centred: (16200 - 4275) / 2 twips";
     EXPECT_EQ(calendar().value(), (Date{2026, 12, 6}));
     EXPECT_EQ(note().noteText(), "Dentist at 3");
-    EXPECT_EQ(window().alarmField().text(), "2:00:00 PM");
     EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
     EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{6, 24}));
+    EXPECT_NE(formatOf(calendar(), 6), formatOf(calendar(), 24)) << "today stands out";
+    EXPECT_TRUE(window().thisNoteOption().isChecked());
     EXPECT_EQ(t.fileNames().size(), 4u);
 }
 
@@ -76,7 +73,6 @@ TEST_F(CalendarWindowTest, loadingWritesNothingAndEveryKeystrokeSaves) {
     select(Date{2026, 12, 5});
     EXPECT_EQ(note().noteText(), "line one\nline, \u201dtwo\u201d");
     select(Date{2026, 12, 7});
-    EXPECT_TRUE(note().noteText().isEmpty());
     select(Date{2026, 12, 5});
     EXPECT_EQ(t.readFile("20261205.dnf"), written);
     EXPECT_EQ(std::filesystem::last_write_time(t.file("20261205.dnf")), before);
@@ -115,8 +111,8 @@ TEST_F(CalendarWindowTest, noteTakesFiveHundredCharactersAndALongerOneOnlyShrink
     EXPECT_EQ(t.readFile("20261205.dnf"), record(std::string(599, 'L'), "12/05/2026"));
 }
 
-// Files the window cannot show whole are locked: typing changes nothing, and only the user's
-// delete removes them.
+// Files the window cannot show whole are locked, and say why: typing changes nothing, and only
+// the user's delete removes them. Nor does the alarm field take typed or pasted text.
 TEST_F(CalendarWindowTest, filesThatCannotBeShownWholeAreNeverWrittenOver) {
     for (const std::string& bytes :
          {std::string("\"othermarker\",\"text\",\"12/06/2026\",\"\"\r\n"),
@@ -127,11 +123,10 @@ TEST_F(CalendarWindowTest, filesThatCannotBeShownWholeAreNeverWrittenOver) {
         CalendarWindow& w = p.program().calendarWindow();
         EXPECT_TRUE(w.noteIsLocked());
         EXPECT_FALSE(w.alarmField().isEnabled());
-        EXPECT_FALSE(w.noteBox().placeholderText().isEmpty()) << "the window says why";
+        EXPECT_FALSE(w.noteBox().placeholderText().isEmpty() || w.noteBox().toolTip().isEmpty());
         QTest::keyClicks(&w.noteBox(), "typed");
         EXPECT_TRUE(w.noteBox().noteText().isEmpty());
         w.calendar().setValue(Date{2026, 12, 5});
-        EXPECT_FALSE(w.noteIsLocked());
         EXPECT_TRUE(w.alarmField().isEnabled());
         w.calendar().setValue(Date{2026, 12, 6});
         EXPECT_EQ(p.readFile(kTodayFile), bytes);
@@ -140,39 +135,28 @@ TEST_F(CalendarWindowTest, filesThatCannotBeShownWholeAreNeverWrittenOver) {
         EXPECT_FALSE(p.exists(kTodayFile));
         EXPECT_FALSE(w.noteIsLocked());
     }
-}
-
-// Only the alarm time dialog sets the alarm: typed or pasted text could disarm it unchecked.
-TEST_F(CalendarWindowTest, alarmFieldTakesNoTypedOrPastedText) {
     QApplication::clipboard()->setText("junk");
     QTest::keyClicks(&window().alarmField(), "junk");
     QTest::keyClick(&window().alarmField(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(window().alarmField().text().isEmpty());
-    EXPECT_FALSE(t.exists(kTodayFile));
 }
 
 // Each month command as its hotspot runs it, and as the shortcut its tip offers does.
 TEST_F(CalendarWindowTest, monthCommandsStepAcrossYearsAndStayWithinFourDigitYears) {
-    const struct {
-        Date from;
-        const char* spot;
-        Date expected;
-    } cases[] = {
-        {{2000, 1, 15}, "Back a month", {1999, 12, 15}},
-        {{1999, 12, 15}, "Forward a month", {2000, 1, 15}},
-        {{1000, 1, 20}, "Back a month", {1000, 12, 20}},
-        {{2026, 3, 31}, "Back a month", {2026, 2, 28}},
-        {{9999, 11, 2}, "Forward a month", {9999, 12, 2}},
-        {{9999, 12, 2}, "Forward a month", {9999, 12, 31}},
-        {{2001, 5, 5}, "Today", {2026, 12, 6}},
-    };
-    for (const auto& c : cases) {
-        select(c.from);
-        clickOn(window(), c.spot);
-        EXPECT_EQ(calendar().value(), c.expected) << c.spot;
-        select(c.from);
-        pressShortcutOf(c.spot);
-        EXPECT_EQ(calendar().value(), c.expected) << c.spot;
+    for (const auto& [from, spot, expected] :
+         {std::tuple{Date{2000, 1, 15}, "Back a month", Date{1999, 12, 15}},
+          std::tuple{Date{1999, 12, 15}, "Forward a month", Date{2000, 1, 15}},
+          std::tuple{Date{1000, 1, 20}, "Back a month", Date{1000, 12, 20}},
+          std::tuple{Date{2026, 3, 31}, "Back a month", Date{2026, 2, 28}},
+          std::tuple{Date{9999, 11, 2}, "Forward a month", Date{9999, 12, 2}},
+          std::tuple{Date{9999, 12, 2}, "Forward a month", Date{9999, 12, 31}},
+          std::tuple{Date{2001, 5, 5}, "Today", Date{2026, 12, 6}}}) {
+        select(from);
+        clickOn(window(), spot);
+        EXPECT_EQ(calendar().value(), expected) << spot;
+        select(from);
+        pressShortcutOf(spot);
+        EXPECT_EQ(calendar().value(), expected) << spot;
     }
     calendar().setYear(998);
     EXPECT_EQ(calendar().year(), 1000);
@@ -180,17 +164,6 @@ TEST_F(CalendarWindowTest, monthCommandsStepAcrossYearsAndStayWithinFourDigitYea
     EXPECT_EQ(calendar().year(), 9999);
     type("x");
     EXPECT_EQ(t.fileNames(), std::vector<std::string>{"99991206.dnf"});
-}
-
-// A press that leaves the spot before it is released is no click, and ends the press.
-TEST_F(CalendarWindowTest, hotspotClicksOnlyWhenPressedAndReleasedOnIt) {
-    QTest::mouseClick(&spot("Quit"), Qt::RightButton);
-    QTest::mousePress(&spot("Quit"), Qt::LeftButton);
-    QTest::mouseRelease(&spot("Quit"), Qt::LeftButton, {}, QPoint(-50, -50));
-    QTest::mouseRelease(&spot("Quit"), Qt::LeftButton);
-    EXPECT_TRUE(t.told().empty());
-    QTest::mouseClick(&spot("Quit"), Qt::LeftButton);
-    EXPECT_EQ(t.told().size(), 1u);
 }
 
 TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) {
@@ -231,8 +204,6 @@ TEST_F(CalendarWindowTest, viewShowsThisNoteOrEveryNote) {
     EXPECT_TRUE(t.program().overviewWindow().isVisible());
     EXPECT_EQ(t.program().notes().list().size(), 2u) << "the list was brought up to date";
     EXPECT_TRUE(t.told().empty());
-
-    window().allOption().click();
     QTest::mouseClick(&window().thisNoteOption(), Qt::LeftButton, {}, QPoint(5, 5));
     clickOn(window(), "View");
     window().allOption().click();
@@ -242,19 +213,24 @@ TEST_F(CalendarWindowTest, viewShowsThisNoteOrEveryNote) {
     EXPECT_EQ(t.told(), (Told{{"Buy milk"}, {"Buy milk"}}));
 }
 
+// A click is a left press and release on the spot; one dragged off it is none, and ends.
 TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
     clickOn(window(), "Help");
-    ASSERT_EQ(t.fakes.help.shownPaths.size(), 1u);
-    EXPECT_TRUE(t.fakes.help.shownPaths[0].endsWith("almanor.hlp"));
+    EXPECT_EQ(t.fakes.help.shownPaths.size(), 1u);
+    EXPECT_TRUE(t.fakes.help.shownPaths.value(0).endsWith("almanor.hlp"));
     EXPECT_EQ(t.told().size(), 1u) << "the test folder has no help file";
-
+    QWidget& quit = testing::childNamed(window(), "Quit");
+    QTest::mouseClick(&quit, Qt::RightButton);
+    QTest::mousePress(&quit, Qt::LeftButton);
+    QTest::mouseRelease(&quit, Qt::LeftButton, {}, QPoint(-50, -50));
+    QTest::mouseRelease(&quit, Qt::LeftButton);
+    EXPECT_EQ(t.told().size(), 1u);
     t.fakes.messageBox.answers = {msg::Cancel, msg::Ok};
     clickOn(window(), "Quit");
     EXPECT_EQ(t.told().back(), (testing::ShownMessage{"Quit Almanor 4?", msg::OkCancel, "Quit?"}));
     EXPECT_EQ(t.fakes.programEnd.endCalls, 0);
     pressShortcutOf("Quit");
     EXPECT_EQ(t.fakes.programEnd.endCalls, 1);
-
     clickOn(window(), "About");
     EXPECT_TRUE(t.program().hasAboutWindow());
     pressShortcutOf("Options");
@@ -280,6 +256,7 @@ TEST_F(CalendarWindowTest, failedSaveIsToldOnceAndTheTextAndTheKeyboardStay) {
     EXPECT_EQ(t.told().size(), 2u) << "a new failure after a success is told";
 }
 
+// Each step can be seen: the timers tick about once a frame.
 TEST_F(CalendarWindowTest, slidesAwayAndOutOnItsTimersAndCloseOnlySlidesAway) {
     const float screen = t.fakes.screen.width;
     window().show();
@@ -291,15 +268,16 @@ TEST_F(CalendarWindowTest, slidesAwayAndOutOnItsTimersAndCloseOnlySlidesAway) {
     }
     EXPECT_EQ(ticks, 15) << "4215 twips at 300 a step, the last one off the screen";
     EXPECT_EQ(window().leftTwips(), screen - 30);
-
     t.program().settings().slideSpeed = std::string("900");
     testing::moveOver(window(), "Open"); // the edge strip
-    ticks = 0;
-    while (window().isSlidingOut() && ++ticks < 100) {
+    for (ticks = 0; window().isSlidingOut() && ++ticks < 100;) {
         testing::tick(window(), "slideOut");
     }
     EXPECT_EQ(ticks, 5);
     EXPECT_EQ(window().leftTwips(), screen - 4215);
+    for (const QTimer* timer : window().findChildren<QTimer*>(QRegularExpression("^slide"))) {
+        EXPECT_TRUE(timer->interval() > 0 && timer->interval() <= 40) << timer->interval();
+    }
 }
 
 // Another start of the program on the folder brings the window forward too.
@@ -339,6 +317,7 @@ TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWrite) {
     calendar.view()->setSelectedDate(QDate(2026, 4, 5)); // the user's pick
     calendar.view()->showNextMonth();                    // paging with the keyboard
     EXPECT_EQ(seen, (std::vector<Date>{{2026, 3, 31}, {2026, 4, 30}, {2026, 4, 5}, {2026, 5, 5}}));
+    EXPECT_EQ(calendar.view()->selectedDate(), QDate(2026, 5, 5));
 }
 
 TEST(MonthCalendar, marksTakeEffectAtRefreshForTheDaysTheMonthHas) {
@@ -351,13 +330,11 @@ TEST(MonthCalendar, marksTakeEffectAtRefreshForTheDaysTheMonthHas) {
     calendar.refreshMarks();
     EXPECT_EQ(testing::markedDays(calendar), (std::vector<int>{1, 14}));
     EXPECT_FALSE(calendar.dayMark(0) || calendar.dayMark(32));
-    const auto format = [&](int day) {
-        return calendar.view()->dateTextFormat(QDate(2026, 2, day));
-    };
-    EXPECT_NE(format(14), format(15));
+    EXPECT_EQ(formatOf(calendar, 15), QTextCharFormat());
+    EXPECT_NE(formatOf(calendar, 14), QTextCharFormat());
     calendar.setDayMark(14, false);
     calendar.refreshMarks();
-    EXPECT_EQ(format(14), format(15)) << "the old marks are forgotten";
+    EXPECT_EQ(formatOf(calendar, 14), QTextCharFormat()) << "the old marks are forgotten";
 }
 
 } // namespace

@@ -71,7 +71,7 @@ TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
     }
 }
 
-// A control that is not on show, or lies under another, cannot be used.
+// A control that is not on show, lies under another or has no name cannot be used.
 TEST_F(OptionsWindowTest, everyControlIsOnShowAndNoneCoversAnother) {
     OptionsWindow& w = options();
     const QWidget* controls[] = {&w.topBox(),          &w.speedList(), &w.slideBox(),
@@ -82,6 +82,8 @@ TEST_F(OptionsWindowTest, everyControlIsOnShowAndNoneCoversAnother) {
                                  &w.aboutButton(),     &w.helpButton()};
     for (const QWidget* a : controls) {
         ASSERT_TRUE(a->isVisibleTo(&w)) << a->metaObject()->className();
+        EXPECT_FALSE(a->accessibleName().isEmpty() && a->property("text").toString().isEmpty())
+            << "a screen reader can name it";
         const QRect placed(a->mapTo(&w, QPoint(0, 0)), a->size());
         EXPECT_TRUE(w.rect().contains(placed));
         for (const QWidget* b : controls) {
@@ -156,10 +158,15 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
         EXPECT_EQ(p.program().settings().deleteDays, c.deleteDays);
         EXPECT_TRUE(w.applyButton().isEnabled());
     }
+    t.writeFile("options.cfg",
+                "365,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+                "\"a\",\"c\"\r\n");
+    typeDays("\b\b45"); // a longer number from the file shrinks, then takes two digits again
+    EXPECT_EQ(options().daysField().text(), "34");
     options().daysField().selectAll();
     QApplication::clipboard()->setText("9x"); // pasted text that is no number keeps the days
     options().daysField().paste();
-    EXPECT_EQ(settings().deleteDays, 30);
+    EXPECT_EQ(settings().deleteDays, 34);
 }
 
 TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemory) {

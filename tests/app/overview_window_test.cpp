@@ -66,19 +66,25 @@ protected:
 TEST_F(OverviewWindowTest, listsEveryNoteNewestFirstOneRowEach) {
     t.writeFile("19990305.dnf", record("march", "03/05/1999"));
     t.writeFile("20261206.dnf", record("today", "12/06/2026", "2:00:00 PM"));
-    t.writeFile("20261203.dnf", record("first\r\nsecond", "12/03/2026"));
+    t.writeFile("20261203.dnf", record("first\r\nsecond\rthird", "12/03/2026"));
     t.started();
     EXPECT_FALSE(overview().isVisible());
-    EXPECT_EQ(rowsOf(list()),
-              (QStringList{"12/06/2026  -  2:00:00 PM  -  today",
-                           "12/03/2026  -  first" + NoteListModel::lineBreakMark() + "second",
-                           "03/05/1999  -  march"}));
+    EXPECT_EQ(rowsOf(list()), (QStringList{"12/06/2026  -  2:00:00 PM  -  today",
+                                           "12/03/2026  -  first" + NoteListModel::lineBreakMark() +
+                                               "second" + NoteListModel::lineBreakMark() + "third",
+                                           "03/05/1999  -  march"}));
     EXPECT_EQ(list().model()->index(1, 0).data(Qt::ToolTipRole).toString(),
-              "12/03/2026  -  first\nsecond");
+              "12/03/2026  -  first\nsecond\nthird");
     overview().copyButton().click();
     EXPECT_EQ(QApplication::clipboard()->text(),
               "Almanor Notes.\r\n12/06/2026  -  2:00:00 PM  -  today\r\n12/03/2026  -  first\r\n"
-              "second\r\n03/05/1999  -  march");
+              "second\rthird\r\n03/05/1999  -  march");
+    // A row shows no more than 2000 characters of a note another program wrote.
+    t.writeFile("20261202.dnf", record(std::string(1985, 'x'), "12/02/2026"));
+    t.writeFile("20261201.dnf", record(std::string(1986, 'y'), "12/01/2026"));
+    view();
+    EXPECT_EQ(rowsOf(list())[2].size(), 2000) << "shown whole";
+    EXPECT_EQ(rowsOf(list())[3], "12/01/2026  -  " + QString(1985, 'y') + QChar(0x2026));
 }
 
 TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDate) {
@@ -157,7 +163,7 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
         writeFiveDecemberNotes(p);
         p.program().calendarWindow();
         OverviewWindow& w = p.program().overviewWindow();
-        for (const int row : {0, 2, 4}) { // 5, 3 and 1 December
+        for (const int row : {0, 1, 2, 4}) { // 5, 4, 3 and 1 December
             w.list().selectionModel()->select(w.list().model()->index(row, 0),
                                               QItemSelectionModel::Select);
         }
@@ -175,7 +181,7 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
         EXPECT_EQ(p.fileNames().size(), fileStays ? 4u : 3u) << "5 December was not reached";
         EXPECT_EQ(rowsOf(w.list()).size(), fileStays ? 4 : 3);
         EXPECT_EQ(selectedRows(w.list()),
-                  (fileStays ? std::vector<int>{0, 2} : std::vector<int>{0}));
+                  (fileStays ? std::vector<int>{0, 1, 2} : std::vector<int>{0, 1}));
     }
 }
 

@@ -49,7 +49,8 @@ TEST(WaveFile, durationComesFromTheDataTheFileHolds) {
         {wave(sound(8000) + format(8000)), std::nullopt},               // 7: data first
         {wave(format(0) + sound(8000)), std::nullopt},                  // 8: no byte rate
         {wave(format(8000, 10) + sound(8000)), std::nullopt},           // 9: format cut short
-        {wave(format(8000)), std::nullopt},                             // 10: no sound data
+        {wave(format(8000)), std::nullopt},
+        {wave(format(8000) + sound(0)), 0}, // silence at the very end // 10: no sound data
         {QByteArray(), std::nullopt},
     };
     QTemporaryDir dir;

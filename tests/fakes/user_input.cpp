@@ -11,33 +11,27 @@
 
 namespace almanor::testing {
 
-namespace {
-
-QWidget* childCalled(QWidget& window, const QString& accessibleName) {
+QWidget& childNamed(QWidget& window, const QString& accessibleName) {
     for (QWidget* child : window.findChildren<QWidget*>()) {
         if (child->accessibleName() == accessibleName) {
-            return child;
+            return *child;
         }
     }
     ADD_FAILURE() << "nothing called " << accessibleName.toStdString();
-    return nullptr;
+    return window;
 }
 
-} // namespace
-
 void clickOn(QWidget& window, const QString& accessibleName) {
-    if (QWidget* child = childCalled(window, accessibleName)) {
-        QTest::mouseClick(child, Qt::LeftButton, Qt::NoModifier, child->rect().center());
-    }
+    QWidget& child = childNamed(window, accessibleName);
+    QTest::mouseClick(&child, Qt::LeftButton, Qt::NoModifier, child.rect().center());
 }
 
 void moveOver(QWidget& window, const QString& accessibleName) {
-    if (QWidget* child = childCalled(window, accessibleName)) {
-        const QPointF at = child->rect().center();
-        QMouseEvent move(QEvent::MouseMove, at, child->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(child, &move);
-    }
+    QWidget& child = childNamed(window, accessibleName);
+    const QPointF at = child.rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, child.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&child, &move);
 }
 
 void tick(QObject& owner, const QString& timerName) {

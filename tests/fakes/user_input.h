@@ -13,8 +13,9 @@ namespace almanor {
 class MonthCalendar;
 namespace testing {
 
-// A left click in the middle of the child of `window` with this accessible name, as a user
-// gives it (hotspots and buttons alike).
+// The child of `window` with this accessible name (hotspots and buttons alike).
+QWidget& childNamed(QWidget& window, const QString& accessibleName);
+// A left click in the middle of that child, as a user gives it.
 void clickOn(QWidget& window, const QString& accessibleName);
 // The mouse moving over that child without a button pressed.
 void moveOver(QWidget& window, const QString& accessibleName);
