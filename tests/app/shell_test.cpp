@@ -12,11 +12,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QWindow>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -48,30 +53,18 @@ protected:
             }
         }
     }
+    OptionsWindow& options() {
+        t.program().showOptionsWindow();
+        return t.program().optionsWindow();
+    }
+    Settings& settings() { return t.program().settings(); }
+    void typeDays(const char* keys) {
+        options().daysField().setFocus();
+        options().daysField().end(false);
+        testing::typeKeys(options().daysField(), keys);
+    }
     TestProgram t;
 };
-
-TEST_F(ShellTest, startUpFollowsTheSettingsFileOrTheDefaults) {
-    for (const char* settingsFile :
-         {"",
-          "30,#FALSE#,#FALSE#,#FALSE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#FALSE#,#TRUE#,\"a\",\"c\""}) {
-        const bool defaults = *settingsFile == '\0';
-        SCOPED_TRACE(defaults ? "defaults" : settingsFile);
-        TestProgram p;
-        if (!defaults) {
-            p.writeFile("options.cfg", settingsFile);
-        }
-        Program& program = p.started();
-        CalendarWindow& w = program.calendarWindow();
-        EXPECT_TRUE(w.isVisible());
-        EXPECT_EQ(w.staysOnTop(), defaults);
-        EXPECT_EQ(w.isSlidingAway(), defaults);
-        EXPECT_EQ(p.fakes.tray.shown, defaults);
-        EXPECT_EQ(w.calendar().value(), (Date{2026, 12, 6}));
-        EXPECT_FALSE(program.overviewWindow().isVisible());
-        EXPECT_EQ(p.exists("options.cfg"), !defaults) << "start-up never writes";
-    }
-}
 
 // When all old notes went, the calendar follows; when one could not go, the rest go at the
 // next start or Apply, and the day's note and the marks stay as they are until then.
@@ -109,7 +102,9 @@ TEST_F(ShellTest, purgeDeletesOldNotesAndStopsAtOneThatVanished) {
               (std::vector<std::string>{"20260101.dnf", "20261106.dnf", "options.cfg"}));
 }
 
-TEST_F(ShellTest, splashShowsTheAboutWindowForTwoSecondsOnItsTimer) {
+// The splash is the about window for two seconds on its timer, and About meanwhile is the
+// splash. The icon's menu shows the one options window, and Exit ends at once.
+TEST_F(ShellTest, splashAndTrayMenuShowTheirWindowsAndTheIconGoesWithTheProgram) {
     t.started();
     EXPECT_FALSE(t.program().hasAboutWindow()) << "not before the first tick";
     testing::tick(start(), "splash");
@@ -118,19 +113,15 @@ TEST_F(ShellTest, splashShowsTheAboutWindowForTwoSecondsOnItsTimer) {
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(start().findChild<QTimer*>("splash")->interval(), 2000);
     choose("About");
-    EXPECT_EQ(&t.program().aboutWindow(), splash) << "About during the splash is the splash";
+    EXPECT_EQ(&t.program().aboutWindow(), splash);
     testing::tick(start(), "splash");
     EXPECT_FALSE(start().findChild<QTimer*>("splash")->isActive());
     destroyClosedWindows();
     EXPECT_FALSE(t.program().hasAboutWindow());
-    choose("About");
-    EXPECT_TRUE(t.program().aboutWindow().isVisible()) << "after the splash About works as usual";
-}
-
-TEST_F(ShellTest, trayMenuOpensOptionsOnceAndExitEndsAtOnceAndTheIconGoesWithTheProgram) {
-    t.started();
     t.fakes.tray.handlers.rightPress(QPoint(40, 30));
     EXPECT_TRUE(start().trayMenu().isVisible());
+    choose("About");
+    EXPECT_TRUE(t.program().aboutWindow().isVisible()) << "after the splash About works as usual";
     choose("Options");
     OptionsWindow* first = &t.program().optionsWindow();
     first->hide();
@@ -139,20 +130,23 @@ TEST_F(ShellTest, trayMenuOpensOptionsOnceAndExitEndsAtOnceAndTheIconGoesWithThe
     EXPECT_TRUE(first->isVisible());
     choose("Exit");
     EXPECT_EQ(t.fakes.programEnd.endCalls, 1);
-    EXPECT_TRUE(t.told().empty());
     t.end();
     EXPECT_FALSE(t.fakes.tray.shown);
     EXPECT_FALSE(t.fakes.tray.handlers.leftPress) << "no event reaches a window that is gone";
 }
 
-// A window manager may still hide or minimise the window; the icon always brings it back.
-// A double click slides a parked window out, and a window anywhere else away.
-TEST_F(ShellTest, trayClickOrDoubleClickBringsTheWindowBack) {
+// The program starts with the defaults: on top, sliding away, with its icon, and writes
+// nothing. A window manager may still hide or minimise the window; the icon always brings it
+// back. A click brings it forward unmoved; a double click slides a parked window out, and a
+// window anywhere else away.
+TEST_F(ShellTest, startsOnTopAndTheTrayIconBringsTheWindowBack) {
     t.started();
     CalendarWindow& w = calendarWindow();
-    w.setLeftTwips(t.fakes.screen.width - 30); // parked: a click brings it forward, unmoved
+    EXPECT_EQ(std::tuple(w.isVisible(), w.staysOnTop(), w.isSlidingAway(), t.fakes.tray.shown),
+              std::tuple(true, true, true, true));
+    EXPECT_TRUE(t.fileNames().empty());
+    w.setLeftTwips(t.fakes.screen.width - 30);
     const QPoint parked = w.pos();
-    ASSERT_TRUE(w.staysOnTop());
     t.fakes.tray.handlers.leftPress();
     EXPECT_FALSE(w.staysOnTop()) << "in front, but not pinned there";
     EXPECT_EQ(w.pos(), parked);
@@ -176,7 +170,9 @@ TEST_F(ShellTest, trayClickOrDoubleClickBringsTheWindowBack) {
     }
 }
 
-TEST_F(ShellTest, aboutWindowShowsItsPictureAndALinkThatIsRedUnderTheMouse) {
+// The link is red under the mouse; a click on it is a left press and release there, and a
+// page that cannot be opened shows nothing.
+TEST_F(ShellTest, aboutWindowShowsItsPictureAndItsLinkOpensThePage) {
     t.program().showAboutWindow();
     AboutWindow& w = t.program().aboutWindow();
     const QImage shown = w.grab().toImage().copy(0, 0, AboutWindow::kWidth, kAboutPictureFreeTop);
@@ -187,22 +183,16 @@ TEST_F(ShellTest, aboutWindowShowsItsPictureAndALinkThatIsRedUnderTheMouse) {
         sendMouse(w, QEvent::MouseMove, Qt::NoButton);
         EXPECT_EQ(w.linkColour(), QColor(Qt::black));
     }
-}
-
-// A click is a left press and release on the link; the release elsewhere is none.
-TEST_F(ShellTest, aLeftClickOnTheLinkOpensThePageAndAFailureSaysNothing) {
-    t.program().showAboutWindow();
-    QLabel& link = t.program().aboutWindow().link();
     t.fakes.browser.succeeds = false;
     for (const auto& [button, releasedAt] :
          {std::pair{Qt::RightButton, QPoint(5, 5)}, std::pair{Qt::LeftButton, QPoint(5, -40)},
           std::pair{Qt::LeftButton, QPoint(5, 5)}}) {
-        sendMouse(link, QEvent::MouseButtonPress, button);
-        sendMouse(link, QEvent::MouseButtonRelease, button, releasedAt);
+        sendMouse(w.link(), QEvent::MouseButtonPress, button);
+        sendMouse(w.link(), QEvent::MouseButtonRelease, button, releasedAt);
     }
     EXPECT_EQ(t.fakes.browser.opened, std::vector<QUrl>{QUrl("https://www.example.com/")});
     EXPECT_TRUE(t.told().empty());
-    t.program().aboutWindow().close();
+    w.close();
     destroyClosedWindows();
     EXPECT_FALSE(t.program().hasAboutWindow()) << "closing destroys it";
 }
@@ -222,6 +212,205 @@ TEST(SingleInstance, aSecondStartOnTheFolderAsksTheFirstToShowAndEnds) {
     // A folder that cannot hold the lock cannot hold notes either; the program says so then.
     SingleInstance nowhere(folder.filePath("missing"));
     EXPECT_TRUE(nowhere.claim());
+}
+
+using OptionsWindowTest = ShellTest;
+
+TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
+    const struct {
+        const char* line;    // nothing: no file
+        const char* checked; // top, slide, mouse, alarm, chime, tray, warn, purge; "-": disabled
+        const char* days;
+        const char* speed;
+    } cases[] = {
+        {nullptr, "11111110", "30", "3"},
+        {"7,#FALSE#,#FALSE#,#FALSE#,\"1000\",#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,\"a\",\"c\"",
+         "00100000", "7", "10"},
+        // The mouse opener off forces the tray icon on before the icon's own setting is read.
+        {"365,#TRUE#,#TRUE#,#TRUE#,\"100\",#FALSE#,#TRUE#,#TRUE#,#FALSE#,#TRUE#,\"a\",\"c\"",
+         "11011-11", "365", "1"},
+        // Foreign values leave their boxes checked and are kept as read.
+        {"30,1,1,0,\"50\",1,1,1,1,#TRUE#,\"a\",\"c\"", "11111111", "30", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line ? c.line : "no file");
+        testing::TestProgram p;
+        if (c.line) {
+            p.writeFile("options.cfg", std::string(c.line) + "\r\n");
+        }
+        p.program().showOptionsWindow();
+        OptionsWindow& w = p.program().optionsWindow();
+        QString checked;
+        for (QCheckBox* box : {&w.topBox(), &w.slideBox(), &w.mouseBox(), &w.alarmBox(),
+                               &w.chimeBox(), &w.taskBox(), &w.warnBox(), &w.deleteBox()}) {
+            checked += !box->isEnabled() ? '-' : box->isChecked() ? '1' : '0';
+        }
+        EXPECT_EQ(checked, c.checked);
+        EXPECT_EQ(w.daysField().text(), c.days);
+        const QList<QListWidgetItem*> speed = w.speedList().selectedItems();
+        EXPECT_EQ(speed.isEmpty() ? QString() : speed.front()->text(), c.speed);
+        EXPECT_FALSE(w.applyButton().isEnabled());
+        EXPECT_EQ(p.exists("options.cfg"), c.line != nullptr) << "the set-up writes nothing";
+    }
+}
+
+// A control that is not on show, lies under another or has no name cannot be used.
+TEST_F(OptionsWindowTest, everyControlIsOnShowAndNoneCoversAnother) {
+    OptionsWindow& w = options();
+    const QWidget* controls[] = {&w.topBox(),          &w.speedList(), &w.slideBox(),
+                                 &w.mouseBox(),        &w.alarmBox(),  &w.alarmSoundButton(),
+                                 &w.alarmPlayButton(), &w.chimeBox(),  &w.chimeSoundButton(),
+                                 &w.chimePlayButton(), &w.taskBox(),   &w.warnBox(),
+                                 &w.deleteBox(),       &w.daysField(), &w.applyButton(),
+                                 &w.aboutButton(),     &w.helpButton()};
+    for (const QWidget* a : controls) {
+        ASSERT_TRUE(a->isVisibleTo(&w)) << a->metaObject()->className();
+        EXPECT_FALSE(a->accessibleName().isEmpty() && a->property("text").toString().isEmpty())
+            << "a screen reader can name it";
+        const QRect placed(a->mapTo(&w, QPoint(0, 0)), a->size());
+        EXPECT_TRUE(w.rect().contains(placed));
+        for (const QWidget* b : controls) {
+            EXPECT_TRUE(a == b || !placed.intersects(QRect(b->mapTo(&w, QPoint(0, 0)), b->size())))
+                << a->metaObject()->className() << " under " << b->metaObject()->className();
+        }
+    }
+}
+
+// Apply between the clicks shows that each of them enables it again.
+TEST_F(OptionsWindowTest, eachControlStoresItsSettingAndEnablesApply) {
+    OptionsWindow& w = options();
+    for (const auto& [box, setting] :
+         {std::pair{&w.topBox(), &Settings::utop}, std::pair{&w.slideBox(), &Settings::uslide},
+          std::pair{&w.alarmBox(), &Settings::ualarm}, std::pair{&w.chimeBox(), &Settings::uchime},
+          std::pair{&w.taskBox(), &Settings::utask}, std::pair{&w.deleteBox(), &Settings::udel}}) {
+        Settings expected = settings();
+        expected.*setting = !box->isChecked();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        EXPECT_EQ(settings(), expected) << box->text().toStdString();
+        EXPECT_TRUE(w.applyButton().isEnabled());
+        w.applyButton().click();
+    }
+    w.speedList().setCurrentRow(6);
+    EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("700")));
+    EXPECT_TRUE(w.applyButton().isEnabled());
+    w.speedList().setCurrentRow(9);
+    EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("1000")));
+    w.warnBox().click();
+    EXPECT_FALSE(settings().uwarn);
+    // Without the mouse opener the tray icon is the way back to a parked window: it is forced
+    // on, and its box keeps what it showed.
+    w.applyButton().click();
+    w.mouseBox().click();
+    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), settings().utask),
+              std::tuple(false, false, SettingValue(true)));
+    EXPECT_EQ(std::tuple(settings().umouse, w.applyButton().isEnabled()),
+              std::tuple(SettingValue(false), true));
+    w.mouseBox().click(); // on again
+    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), settings().utask),
+              std::tuple(true, true, SettingValue(true)));
+}
+
+TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
+    const struct {
+        const char* keys;
+        const char* shown;
+        int deleteDays;
+    } cases[] = {
+        {"\b\b3a", "", 3}, {"\b\b45", "45", 45}, {"\b7", "37", 37},     {"x", "3", 3},
+        {"-", "3", 3},     {"\b\b9", "9", 9},    {"\b\b123", "12", 12},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        testing::TestProgram p;
+        p.program().showOptionsWindow();
+        OptionsWindow& w = p.program().optionsWindow();
+        w.daysField().end(false);
+        testing::typeKeys(w.daysField(), c.keys);
+        EXPECT_EQ(w.daysField().text(), c.shown);
+        EXPECT_EQ(p.program().settings().deleteDays, c.deleteDays);
+        EXPECT_TRUE(w.applyButton().isEnabled());
+    }
+    // A longer number from the file shrinks, then takes two digits again. An emptied field
+    // is never applied (BackSpace twice on "30" leaves 3 behind), nor purged by.
+    t.writeFile("20261101.dnf", testing::record("old", "11/01/2026"));
+    t.writeFile("options.cfg",
+                "365,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+                "\"a\",\"c\"\r\n");
+    typeDays("\b\b45");
+    EXPECT_EQ(options().daysField().text(), "34");
+    options().daysField().selectAll();
+    QApplication::clipboard()->setText("9x"); // pasted text that is no number keeps the days
+    options().daysField().paste();
+    EXPECT_EQ(settings().deleteDays, 34);
+    options().daysField().selectAll();
+    QTest::keyClick(&options().daysField(), Qt::Key_Backspace);
+    options().applyButton().click();
+    EXPECT_TRUE(t.told().at(0).text.startsWith("Enter how many days"));
+    EXPECT_TRUE(t.exists("20261101.dnf") && t.readFile("options.cfg").starts_with("365,"));
+    options().deleteBox().click(); // purge off: the field shows the number that is written
+    options().applyButton().click();
+    EXPECT_EQ(options().daysField().text(), "34");
+    EXPECT_TRUE(t.readFile("options.cfg").starts_with("34,#FALSE#"));
+}
+
+TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHelpOpens) {
+    OptionsWindow& w = options();
+    w.alarmSoundButton().click(); // cancelled
+    EXPECT_EQ(t.fakes.fileDialog.asked, (QStringList{"Open Wav", "Audio Wav|*.wav"}));
+    t.fakes.fileDialog.answer = QString("/sounds/bell.wav");
+    w.chimeSoundButton().click();
+    const QString bell = QDir::toNativeSeparators("/sounds/bell.wav");
+    EXPECT_EQ(settings().chimeSound, SettingValue(bell.toStdString()));
+    EXPECT_TRUE(w.applyButton().isEnabled());
+    w.alarmPlayButton().click();
+    w.chimePlayButton().click();
+    const QDir folder(QString::fromStdString(t.program().appFolder()));
+    EXPECT_EQ(t.fakes.sound.played,
+              (QStringList{QDir::toNativeSeparators(folder.filePath("alarm.wav")), bell}));
+    w.helpButton().click();
+    w.aboutButton().click();
+    EXPECT_EQ(t.fakes.help.shownPaths, QStringList{folder.filePath("almanor.hlp")});
+    EXPECT_TRUE(t.program().hasAboutWindow());
+}
+
+TEST_F(OptionsWindowTest, applyWritesTheFileAndTheProgramFollows) {
+    OptionsWindow& w = options();
+    w.topBox().click();
+    w.topBox().click();
+    w.applyButton().click();
+    EXPECT_EQ(t.readFile("options.cfg"),
+              "30,#FALSE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+              "\"alarm.wav\",\"chime.wav\"\r\n");
+    EXPECT_FALSE(w.applyButton().isEnabled());
+    EXPECT_TRUE(t.program().calendarWindow().staysOnTop());
+    EXPECT_TRUE(t.fakes.tray.shown);
+
+    w.taskBox().click();
+    w.topBox().click();
+    w.applyButton().click();
+    EXPECT_FALSE(t.fakes.tray.shown);
+    EXPECT_FALSE(t.program().calendarWindow().staysOnTop());
+}
+
+// A folder in the settings file's place makes the write fail for every user, root included.
+// Changes never applied are gone when the window opens again.
+TEST_F(OptionsWindowTest, failedApplySaysWhyAndReopeningDiscardsWhatWasNotApplied) {
+    std::filesystem::create_directories(t.file("options.cfg") / "blocked");
+    options().taskBox().click();
+    options().applyButton().click();
+    ASSERT_EQ(t.told().size(), 1u);
+    EXPECT_TRUE(t.told()[0].text.startsWith("Couldn't create file options.cfg!\nSettings were "
+                                            "not saved!\n"));
+    EXPECT_TRUE(options().applyButton().isEnabled());
+    EXPECT_FALSE(t.program().hasCalendarWindow()) << "nothing was applied";
+    std::filesystem::remove_all(t.file("options.cfg"));
+    typeDays("\b5");
+    options().close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(t.program().hasOptionsWindow());
+    EXPECT_TRUE(options().taskBox().isChecked());
+    EXPECT_EQ(options().daysField().text(), "30");
+    EXPECT_EQ(settings(), Settings{});
 }
 
 } // namespace

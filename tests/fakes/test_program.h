@@ -18,9 +18,6 @@ std::string record(const std::string& text, const std::string& date, const std::
 // itself is made on demand, so a test can first put files into the folder.
 class TestProgram {
 public:
-    TestProgram();
-    ~TestProgram();
-
     Program& program();
     // The program as it starts: the start-up sequence has run.
     Program& started();
