@@ -44,7 +44,6 @@ protected:
     }
     OverviewWindow& overview() { return t.program().overviewWindow(); }
     CalendarWindow& calendarWindow() { return t.program().calendarWindow(); }
-    QString shownNote() { return calendarWindow().noteBox().noteText(); }
     QListView& list() { return overview().list(); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
         const QRect rect = list().visualRect(list().model()->index(row, 0));
@@ -77,24 +76,32 @@ TEST_F(OverviewWindowTest, listsEveryNoteNewestFirstOneRowEach) {
     EXPECT_EQ(rowsOf(list())[3], "12/01/2026  -  " + QString(1985, 'y') + QChar(0x2026));
 }
 
-TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDate) {
+TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDateAndCloseHides) {
     t.writeFile("19990305.dnf", record("Dentist", "03/05/1999", "9:00:00 AM"));
     writeFiveDecemberNotes(t);
     view();
     clickRow(5);
     overview().goToButton().click();
     EXPECT_EQ(calendarWindow().calendar().value(), (Date{1999, 3, 5}));
-    EXPECT_EQ(shownNote(), "Dentist");
+    EXPECT_EQ(calendarWindow().noteBox().noteText(), "Dentist");
     EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), std::vector<int>{5});
     EXPECT_TRUE(overview().isVisible()) << "the overview stays open";
     clickRow(2);
     QTest::keyClick(&list(), Qt::Key_Return);
-    EXPECT_EQ(shownNote(), "note 3");
+    EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 3");
     clickRow(4);
     const QRect row4 = list().visualRect(list().model()->index(4, 0));
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, row4.center());
-    EXPECT_EQ(shownNote(), "note 1");
+    EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 1");
     EXPECT_TRUE(t.told().empty());
+    overview().closeButton().click(); // Close, Escape and the close box only hide it
+    EXPECT_FALSE(overview().isVisible());
+    testing::clickOn(calendarWindow(), "View");
+    QTest::keyClick(&overview(), Qt::Key_Escape);
+    EXPECT_FALSE(overview().isVisible());
+    overview().show();
+    EXPECT_FALSE(overview().close());
+    EXPECT_FALSE(overview().isVisible());
 }
 
 // Activating the window gives the list the focus; that must not choose a note for the user.
@@ -133,7 +140,7 @@ TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesAndTheCalendarFollows) {
     EXPECT_EQ(t.fileNames(), (std::vector<std::string>{fileOf(1), fileOf(3), fileOf(5)}));
     EXPECT_EQ(rowsOf(list()), (QStringList{"12/05/2026  -  note 5", "12/03/2026  -  note 3",
                                            "12/01/2026  -  note 1"}));
-    EXPECT_TRUE(shownNote().isEmpty()) << "today's note was reloaded";
+    EXPECT_TRUE(calendarWindow().noteBox().noteText().isEmpty()) << "today's note was reloaded";
     EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), (std::vector<int>{1, 3, 5}));
 
     clickRow(1);
@@ -177,20 +184,6 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
         }
         EXPECT_EQ(selected, (fileStays ? std::vector<int>{0, 1, 2} : std::vector<int>{0, 1}));
     }
-}
-
-TEST_F(OverviewWindowTest, closeEscapeAndTheCloseBoxOnlyHide) {
-    writeFiveDecemberNotes(t);
-    view();
-    overview().closeButton().click();
-    EXPECT_FALSE(overview().isVisible());
-    testing::clickOn(calendarWindow(), "View");
-    EXPECT_TRUE(overview().isVisible());
-    QTest::keyClick(&overview(), Qt::Key_Escape);
-    EXPECT_FALSE(overview().isVisible());
-    overview().show();
-    EXPECT_FALSE(overview().close());
-    EXPECT_FALSE(overview().isVisible());
 }
 
 } // namespace
