@@ -123,7 +123,6 @@ void OverviewWindow::closeEvent(QCloseEvent* event) {
 // shown again.
 void OverviewWindow::showEvent(QShowEvent* event) {
     notes_.setListShown(true);
-    notes_.refresh();
     QWidget::showEvent(event);
 }
 

@@ -9,12 +9,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QListView>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -22,287 +20,188 @@ namespace almanor {
 namespace {
 
 using testing::record;
+using testing::rowsOf;
 using testing::TestProgram;
+
+std::string fileOf(int decemberDay) {
+    return "2026120" + std::to_string(decemberDay) + ".dnf";
+}
+
+// Notes of 5 December 2026 (row 0) back to 1 December (row 4); "today" is the 6th.
+void writeFiveDecemberNotes(const TestProgram& p) {
+    for (int day = 1; day <= 5; ++day) {
+        p.writeFile(fileOf(day),
+                    record("note " + std::to_string(day), "12/0" + std::to_string(day) + "/2026"));
+    }
+}
 
 class OverviewWindowTest : public ::testing::Test {
 protected:
-    // Notes of 5 December 2026 (row 0) back to 1 December (row 4); "today" is the 6th.
-    void writeFiveDecemberNotes() {
-        for (int day = 1; day <= 5; ++day) {
-            t.writeFile(fileOf(day), record("note " + std::to_string(day),
-                                            "12/0" + std::to_string(day) + "/2026"));
-        }
-    }
-    static std::string fileOf(int decemberDay) {
-        return "2026120" + std::to_string(decemberDay) + ".dnf";
-    }
     // View with "All", as the user asks for the overview.
     OverviewWindow& view() {
-        CalendarWindow& calendar = calendarWindow();
-        calendar.allOption().click();
-        testing::clickOn(calendar, "View");
+        calendarWindow().allOption().click();
+        testing::clickOn(calendarWindow(), "View");
         return overview();
     }
     OverviewWindow& overview() { return t.program().overviewWindow(); }
     CalendarWindow& calendarWindow() { return t.program().calendarWindow(); }
-    QString shownNote() { return calendarWindow().noteBox().noteText(); }
     QListView& list() { return overview().list(); }
-
-    QStringList shownRows() {
-        QStringList rows;
-        for (int row = 0; row < list().model()->rowCount(); ++row) {
-            rows << list().model()->index(row, 0).data().toString();
-        }
-        return rows;
-    }
-    std::vector<int> selectedRows() {
-        std::vector<int> rows;
-        for (const QModelIndex& index : list().selectionModel()->selectedRows()) {
-            rows.push_back(index.row());
-        }
-        std::sort(rows.begin(), rows.end());
-        return rows;
-    }
-    void select(std::initializer_list<int> rows) {
-        for (const int row : rows) {
-            list().selectionModel()->select(list().model()->index(row, 0),
-                                            QItemSelectionModel::Select);
-        }
-    }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
         const QRect rect = list().visualRect(list().model()->index(row, 0));
         QTest::mouseClick(list().viewport(), Qt::LeftButton, modifiers, rect.center());
     }
-    std::vector<int> markedDays() {
-        std::vector<int> days;
-        for (int day = 1; day <= 31; ++day) {
-            if (calendarWindow().calendar().isDayShownMarked(day)) {
-                days.push_back(day);
-            }
-        }
-        return days;
-    }
-    std::vector<testing::ShownMessage>& shown() { return t.fakes.messageBox.shown; }
     TestProgram t;
 };
 
 TEST_F(OverviewWindowTest, listsEveryNoteNewestFirstOneRowEach) {
     t.writeFile("19990305.dnf", record("march", "03/05/1999"));
     t.writeFile("20261206.dnf", record("today", "12/06/2026", "2:00:00 PM"));
-    t.writeFile("20261203.dnf", record("first\r\nsecond", "12/03/2026"));
+    t.writeFile("20261203.dnf", record("first\r\nsecond\rthird", "12/03/2026"));
+    t.started();
+    EXPECT_FALSE(overview().isVisible());
+    EXPECT_TRUE(t.program().notes().list().empty()) << "the start reads only the shown month";
     view();
-    const QString mark = NoteListModel::lineBreakMark();
-    EXPECT_EQ(shownRows(),
-              (QStringList{"12/06/2026  -  2:00:00 PM  -  today",
-                           "12/03/2026  -  first" + mark + "second", "03/05/1999  -  march"}));
+    EXPECT_EQ(rowsOf(list()), (QStringList{"12/06/2026  -  2:00:00 PM  -  today",
+                                           "12/03/2026  -  first" + NoteListModel::lineBreakMark() +
+                                               "second" + NoteListModel::lineBreakMark() + "third",
+                                           "03/05/1999  -  march"}));
     EXPECT_EQ(list().model()->index(1, 0).data(Qt::ToolTipRole).toString(),
-              "12/03/2026  -  first\nsecond");
+              "12/03/2026  -  first\nsecond\nthird");
+    overview().copyButton().click();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Almanor Notes.\r\n12/06/2026  -  2:00:00 PM  -  today\r\n12/03/2026  -  first\r\n"
+              "second\rthird\r\n03/05/1999  -  march");
+    // A row shows no more than 2000 characters of a note another program wrote.
+    t.writeFile("20261202.dnf", record(std::string(1985, 'x'), "12/02/2026"));
+    t.writeFile("20261201.dnf", record(std::string(1986, 'y'), "12/01/2026"));
+    view();
+    EXPECT_EQ(rowsOf(list())[2].size(), 2000) << "shown whole";
+    EXPECT_EQ(rowsOf(list())[3], "12/01/2026  -  " + QString(1985, 'y') + QChar(0x2026));
 }
 
-TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDate) {
+TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDateAndCloseHides) {
     t.writeFile("19990305.dnf", record("Dentist", "03/05/1999", "9:00:00 AM"));
-    writeFiveDecemberNotes();
+    writeFiveDecemberNotes(t);
     view();
     clickRow(5);
     overview().goToButton().click();
     EXPECT_EQ(calendarWindow().calendar().value(), (Date{1999, 3, 5}));
-    EXPECT_EQ(shownNote(), "Dentist");
-    EXPECT_EQ(markedDays(), std::vector<int>{5});
+    EXPECT_EQ(calendarWindow().noteBox().noteText(), "Dentist");
+    EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), std::vector<int>{5});
     EXPECT_TRUE(overview().isVisible()) << "the overview stays open";
-
     clickRow(2);
     QTest::keyClick(&list(), Qt::Key_Return);
-    EXPECT_EQ(shownNote(), "note 3");
+    EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 3");
+    clickRow(4);
     const QRect row4 = list().visualRect(list().model()->index(4, 0));
-    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, row4.center());
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, row4.center());
-    EXPECT_EQ(shownNote(), "note 1");
-    EXPECT_TRUE(shown().empty());
-}
-
-// Activating the window gives the list the focus; that must not choose a note for the user.
-TEST_F(OverviewWindowTest, goToWithoutAChosenLineSaysSoAndRebuildsTheList) {
-    const struct {
-        const char* name;
-        std::optional<std::string> dateField; // of the one note, if any
-        bool choose;
-    } cases[] = {
-        {"empty list", std::nullopt, false},
-        {"no line chosen", "12/03/2026", false},
-        {"a line whose date cannot be read", "13/45/2026", true},
-    };
-    for (const auto& c : cases) {
-        TestProgram p;
-        if (c.dateField) {
-            p.writeFile("20261203.dnf", record("note", *c.dateField));
-        }
-        p.program().calendarWindow();
-        p.program().showOverviewWindow();
-        OverviewWindow& w = p.program().overviewWindow();
-        for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::TabFocusReason}) {
-            QFocusEvent focusIn(QEvent::FocusIn, reason);
-            QApplication::sendEvent(&w.list(), &focusIn);
-        }
-        EXPECT_FALSE(w.list().currentIndex().isValid()) << c.name;
-        if (c.choose) {
-            QTest::keyClick(&w.list(), Qt::Key_Down);
-        }
-        p.writeFile("20261220.dnf", record("added meanwhile", "12/20/2026"));
-        w.goToButton().click();
-        ASSERT_EQ(p.fakes.messageBox.shown.size(), 1u) << c.name;
-        EXPECT_EQ(p.fakes.messageBox.shown[0].text, "A Note Was Not Selected!");
-        EXPECT_EQ(p.fakes.messageBox.shown[0].style, msg::Exclamation);
-        EXPECT_EQ(p.fakes.messageBox.shown[0].title, "Error!");
-        EXPECT_EQ(p.program().calendarWindow().calendar().value(), (Date{2026, 12, 6}));
-        EXPECT_EQ(w.list().model()->index(0, 0).data().toString(), "12/20/2026  -  added meanwhile")
-            << c.name << ": the list was rebuilt";
-    }
-}
-
-TEST_F(OverviewWindowTest, copyPutsTheHeadingAndEachLineAfterCrLfOnTheClipboard) {
-    const struct {
-        std::vector<std::pair<std::string, std::string>> files;
-        QByteArray expected;
-    } cases[] = {
-        {{}, "Almanor Notes."},
-        {{{"19990305.dnf", record("Dentist", "03/05/1999", "9:00:00 AM")},
-          {"20261203.dnf", record("a\r\nb\r\n", "12/03/2026")},
-          {"20261202.dnf", record("caf\xe9", "12/02/2026")}},
-         "Almanor Notes.\r\n12/03/2026  -  a\r\nb\r\n\r\n12/02/2026  -  caf\xc3\xa9\r\n"
-         "03/05/1999  -  9:00:00 AM  -  Dentist"},
-    };
-    for (const auto& c : cases) {
-        TestProgram p;
-        for (const auto& [name, bytes] : c.files) {
-            p.writeFile(name, bytes);
-        }
-        p.program().calendarWindow();
-        p.program().overviewWindow().copyButton().click();
-        EXPECT_EQ(QApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain")),
-                  c.expected);
-    }
-}
-
-TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesAndTheCalendarFollows) {
-    writeFiveDecemberNotes();
-    t.writeFile("20261206.dnf", record("today's", "12/06/2026"));
-    view();
-    overview().deleteButton().click(); // nothing selected: nothing goes, all is reloaded
-    EXPECT_EQ(t.fileNames().size(), 6u);
-    clickRow(0);
-    clickRow(2, Qt::ControlModifier);
-    clickRow(4, Qt::ControlModifier); // 6, 4 and 2 December
-    EXPECT_EQ(selectedRows(), (std::vector<int>{0, 2, 4}));
-    overview().deleteButton().click();
-    EXPECT_TRUE(shown().empty());
-    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{fileOf(1), fileOf(3), fileOf(5)}));
-    EXPECT_EQ(shownRows(), (QStringList{"12/05/2026  -  note 5", "12/03/2026  -  note 3",
-                                        "12/01/2026  -  note 1"}));
-    EXPECT_TRUE(shownNote().isEmpty()) << "today's note was reloaded";
-    EXPECT_EQ(markedDays(), (std::vector<int>{1, 3, 5}));
-}
-
-TEST_F(OverviewWindowTest, deleteKeyAsksFirstAndDeletesOnlyOnOk) {
-    writeFiveDecemberNotes();
-    view();
-    QTest::keyClick(&list(), Qt::Key_Delete);
-    EXPECT_TRUE(shown().empty()) << "nothing selected, nothing asked";
-    select({1});
-    t.fakes.messageBox.answers = {msg::Cancel, msg::Ok};
-    QTest::keyClick(&list(), Qt::Key_Delete);
-    ASSERT_EQ(shown().size(), 1u);
-    EXPECT_EQ(shown()[0].text, "Delete the selected notes?");
-    EXPECT_EQ(shown()[0].style, msg::OkCancel);
-    EXPECT_TRUE(t.exists(fileOf(4)));
-    QTest::keyClick(&list(), Qt::Key_Delete);
-    EXPECT_FALSE(t.exists(fileOf(4)));
-}
-
-TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
-    const struct {
-        const char* name;
-        bool fileStays; // a folder in its place cannot be deleted like a file
-        std::vector<std::string> files;
-        QStringList rows;
-        std::vector<int> stillSelected;
-    } cases[] = {
-        {"vanished",
-         false,
-         {fileOf(2), fileOf(4), fileOf(5)},
-         {"12/05/2026  -  note 5", "12/04/2026  -  note 4", "12/02/2026  -  note 2"},
-         {0}},
-        {"still there",
-         true,
-         {fileOf(2), fileOf(3), fileOf(4), fileOf(5)},
-         {"12/05/2026  -  note 5", "12/04/2026  -  note 4", "12/03/2026  -  note 3",
-          "12/02/2026  -  note 2"},
-         {0, 2}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TestProgram p;
-        for (int day = 1; day <= 5; ++day) {
-            p.writeFile(fileOf(day), record("note " + std::to_string(day),
-                                            "12/0" + std::to_string(day) + "/2026"));
-        }
-        p.program().calendarWindow();
-        p.program().showOverviewWindow();
-        OverviewWindow& w = p.program().overviewWindow();
-        for (const int row : {0, 2, 4}) { // 5, 3 and 1 December
-            w.list().selectionModel()->select(w.list().model()->index(row, 0),
-                                              QItemSelectionModel::Select);
-        }
-        std::filesystem::remove(p.file(fileOf(3)));
-        if (c.fileStays) {
-            std::filesystem::create_directories(p.file(fileOf(3)) / "inside");
-        }
-        w.deleteButton().click();
-        ASSERT_EQ(p.fakes.messageBox.shown.size(), 1u);
-        const QString told = p.fakes.messageBox.shown[0].text;
-        EXPECT_EQ(told.startsWith("The Note For 12/03/2026 Was Not Found!"), !c.fileStays);
-        EXPECT_EQ(told.startsWith("The Note For 12/03/2026 Could Not Be Deleted!"), c.fileStays);
-        EXPECT_EQ(p.fileNames(), c.files) << "1 December went; 5 December was not reached";
-        QStringList rows;
-        std::vector<int> selected;
-        for (int row = 0; row < w.list().model()->rowCount(); ++row) {
-            rows << w.list().model()->index(row, 0).data().toString();
-            if (w.list().selectionModel()->isRowSelected(row)) {
-                selected.push_back(row);
-            }
-        }
-        EXPECT_EQ(rows, c.rows);
-        EXPECT_EQ(selected, c.stillSelected);
-    }
-}
-
-TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
-    writeFiveDecemberNotes();
-    view();
-    t.writeFile("20261224.dnf", record("written elsewhere", "12/24/2026"));
-    std::filesystem::remove(t.file(fileOf(1)));
-    const QTimer* settled = t.program().notes().findChild<QTimer*>("folderSettled");
-    for (int round = 0; round < 100 && !settled->isActive(); ++round) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20); // the system's report
-    }
-    testing::tick(t.program().notes(), "folderSettled");
-    EXPECT_EQ(shownRows().first(), "12/24/2026  -  written elsewhere");
-    EXPECT_EQ(shownRows().size(), 5);
-}
-
-TEST_F(OverviewWindowTest, closeEscapeAndTheCloseBoxHideAndTheNextViewIsRebuilt) {
-    writeFiveDecemberNotes();
-    view();
-    overview().closeButton().click();
+    EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 1");
+    EXPECT_TRUE(t.told().empty());
+    overview().closeButton().click(); // Close, Escape and the close box only hide it
     EXPECT_FALSE(overview().isVisible());
-    t.writeFile("20261224.dnf", record("added while hidden", "12/24/2026"));
     testing::clickOn(calendarWindow(), "View");
-    EXPECT_TRUE(overview().isVisible());
-    EXPECT_EQ(shownRows().size(), 6);
     QTest::keyClick(&overview(), Qt::Key_Escape);
     EXPECT_FALSE(overview().isVisible());
     overview().show();
     EXPECT_FALSE(overview().close());
     EXPECT_FALSE(overview().isVisible());
+}
+
+// Activating the window gives the list the focus; that must not choose a note for the user.
+// A line whose date cannot be read (another program wrote it) is no choice either.
+TEST_F(OverviewWindowTest, goToWithoutAChosenLineSaysSoAndRebuildsTheList) {
+    t.writeFile("20261203.dnf", record("note", "13/45/2026"));
+    OverviewWindow& w = view();
+    EXPECT_FALSE(w.list().currentIndex().isValid()) << "activation chose nothing";
+    QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&w.list(), &tabbedIn);
+    EXPECT_FALSE(w.list().currentIndex().isValid());
+    t.writeFile("20261220.dnf", record("added meanwhile", "12/20/2026"));
+    w.goToButton().click();
+    EXPECT_EQ(rowsOf(w.list()).front(), "12/20/2026  -  added meanwhile") << "rebuilt";
+    std::filesystem::remove(t.file("20261220.dnf"));
+    w.goToButton().click();
+    QTest::keyClick(&w.list(), Qt::Key_Down); // the line whose date cannot be read
+    w.goToButton().click();
+    const testing::ShownMessage notSelected{"A Note Was Not Selected!", msg::Exclamation, "Error!"};
+    EXPECT_EQ(t.told(), (testing::Told{notSelected, notSelected, notSelected}));
+    EXPECT_EQ(calendarWindow().calendar().value(), (Date{2026, 12, 6}));
+}
+
+// The button deletes at once; the key, easily pressed by mistake, asks first.
+TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesAndTheCalendarFollows) {
+    writeFiveDecemberNotes(t);
+    t.writeFile("20261206.dnf", record("today's", "12/06/2026"));
+    view();
+    overview().deleteButton().click(); // nothing selected: nothing goes
+    QTest::keyClick(&list(), Qt::Key_Delete);
+    EXPECT_EQ(t.fileNames().size(), 6u);
+    clickRow(0);
+    clickRow(2, Qt::ControlModifier);
+    clickRow(4, Qt::ControlModifier); // 6, 4 and 2 December
+    overview().deleteButton().click();
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{fileOf(1), fileOf(3), fileOf(5)}));
+    EXPECT_EQ(rowsOf(list()), (QStringList{"12/05/2026  -  note 5", "12/03/2026  -  note 3",
+                                           "12/01/2026  -  note 1"}));
+    EXPECT_TRUE(calendarWindow().noteBox().noteText().isEmpty()) << "today's note was reloaded";
+    EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), (std::vector<int>{1, 3, 5}));
+
+    clickRow(1);
+    t.fakes.messageBox.answers = {msg::Cancel, msg::Ok};
+    QTest::keyClick(&list(), Qt::Key_Delete);
+    EXPECT_EQ(t.told(), (testing::Told{{"Delete the selected notes?", msg::OkCancel, "Delete?"}}));
+    EXPECT_TRUE(t.exists(fileOf(3)));
+    QTest::keyClick(&list(), Qt::Key_Delete);
+    EXPECT_FALSE(t.exists(fileOf(3)));
+}
+
+// Rows it did not reach stay selected, and so does a note whose file could not be deleted.
+TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
+    for (const bool fileStays : {false, true}) { // a folder in its place cannot be deleted
+        TestProgram p;
+        writeFiveDecemberNotes(p);
+        p.program().calendarWindow();
+        p.program().showOverviewWindow();
+        OverviewWindow& w = p.program().overviewWindow();
+        for (const int row : {0, 1, 2, 4}) { // 5, 4, 3 and 1 December
+            w.list().selectionModel()->select(w.list().model()->index(row, 0),
+                                              QItemSelectionModel::Select);
+        }
+        std::filesystem::remove(p.file(fileOf(3)));
+        if (fileStays) {
+            std::filesystem::create_directories(p.file(fileOf(3)) / "inside");
+        }
+        w.deleteButton().click();
+        ASSERT_EQ(p.told().size(), 1u);
+        EXPECT_TRUE(p.told()[0].text.startsWith(fileStays ? "The Note For 12/03/2026 Could Not "
+                                                            "Be Deleted!"
+                                                          : "The Note For 12/03/2026 Was Not "
+                                                            "Found!"));
+        EXPECT_FALSE(p.exists(fileOf(1)));
+        EXPECT_EQ(p.fileNames().size(), fileStays ? 4u : 3u) << "5 December was not reached";
+        EXPECT_EQ(rowsOf(w.list()).size(), fileStays ? 4 : 3);
+        std::vector<int> selected;
+        for (int row = 0; row < w.list().model()->rowCount(); ++row) {
+            if (w.list().selectionModel()->isRowSelected(row)) {
+                selected.push_back(row);
+            }
+        }
+        EXPECT_EQ(selected, (fileStays ? std::vector<int>{0, 1, 2} : std::vector<int>{0, 1}));
+    }
+}
+
+// While the overview is on screen it follows note files that come and go.
+TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
+    t.writeFile("20261205.dnf", record("five", "12/05/2026"));
+    view();
+    t.writeFile("20261224.dnf", record("written elsewhere", "12/24/2026"));
+    std::filesystem::remove(t.file("20261205.dnf"));
+    const QTimer* settled = t.program().notes().findChild<QTimer*>("folderSettled");
+    for (int round = 0; round < 100 && !settled->isActive(); ++round) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20); // the system's report
+    }
+    testing::tick(t.program().notes(), "folderSettled");
+    EXPECT_EQ(rowsOf(list()), QStringList{"12/24/2026  -  written elsewhere"});
 }
 
 } // namespace

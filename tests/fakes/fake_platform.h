@@ -5,30 +5,31 @@
 #include <QDateTime>
 #include <QStringList>
 #include <deque>
-#include <memory>
+#include <ostream>
 #include <vector>
 
 namespace almanor::testing {
 
 struct ShownMessage {
     QString text;
-    int style = 0;
-    QString title;
+    int style = msg::OkOnly;
+    QString title = msg::AppTitle;
+    bool operator==(const ShownMessage&) const = default;
 };
+void PrintTo(const ShownMessage& message, std::ostream* out);
+using Told = std::vector<ShownMessage>;
 
 // Answers from a script (OK when the script is empty) and records what was asked.
-class FakeMessageBox final : public MessageBoxService {
-public:
+struct FakeMessageBox final : MessageBoxService {
     int show(const QString& text, int style, const QString& title) override {
         shown.push_back({text, style, title});
         if (onShow) {
             onShow();
         }
-        if (answers.empty()) {
-            return msg::Ok;
+        const int answer = answers.empty() ? msg::Ok : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
         }
-        const int answer = answers.front();
-        answers.pop_front();
         return answer;
     }
     std::vector<ShownMessage> shown;
@@ -36,30 +37,25 @@ public:
     std::function<void()> onShow; // e.g. to let time pass while the box is open
 };
 
-class FakeClock final : public Clock {
-public:
+struct FakeClock final : Clock {
     QDateTime now() const override { return current; }
     void advanceSeconds(qint64 seconds) { current = current.addSecs(seconds); }
     QDateTime current{QDate(2026, 12, 6), QTime(9, 30, 0)};
 };
 
 // Records what was played; playing can take time on the fake clock.
-class FakeSound final : public SoundPlayer {
-public:
-    explicit FakeSound(FakeClock& clock) : clock_(clock) {}
+struct FakeSound final : SoundPlayer {
+    explicit FakeSound(FakeClock& clockToAdvance) : clock(clockToAdvance) {}
     void playToEnd(const QString& path) override {
         played.push_back(path);
-        clock_.advanceSeconds(secondsPerSound);
+        clock.advanceSeconds(secondsPerSound);
     }
+    FakeClock& clock;
     QStringList played;
     qint64 secondsPerSound = 0;
-
-private:
-    FakeClock& clock_;
 };
 
-class FakeScreen final : public ScreenMetrics {
-public:
+struct FakeScreen final : ScreenMetrics {
     float leftTwips() const override { return left; }
     float topTwips() const override { return top; }
     float widthTwips() const override { return width; }
@@ -72,26 +68,20 @@ public:
     std::function<void()> changed;
 };
 
-class FakeTray final : public TrayIcon {
-public:
+struct FakeTray final : TrayIcon {
     bool isAvailable() const override { return available; }
     bool reportsDoubleClicks() const override { return doubleClicks; }
     void setHandlers(TrayHandlers h) override { handlers = std::move(h); }
-    void show() override {
-        shown = true;
-        ++showCalls;
-    }
+    void show() override { shown = true; }
     void hide() override { shown = false; }
     bool isShown() const override { return shown; }
     bool available = true;
     bool doubleClicks = true;
     bool shown = false;
-    int showCalls = 0;
     TrayHandlers handlers;
 };
 
-class FakeBrowser final : public WebBrowser {
-public:
+struct FakeBrowser final : WebBrowser {
     bool open(const QUrl& url) override {
         opened.push_back(url);
         return succeeds;
@@ -100,37 +90,30 @@ public:
     bool succeeds = true;
 };
 
-class FakeHelpViewer final : public HelpViewer {
-public:
+// Succeeds when the help file can be read.
+struct FakeHelpViewer final : HelpViewer {
     bool showContents(const QString& path) override;
     QStringList shownPaths;
 };
 
-class FakeFileDialog final : public FileDialog {
-public:
-    std::optional<QString> openExistingFile(QWidget*, const QString& title,
-                                            const QString& filterName,
+// Records the title and "name|pattern" of each question and gives `answer`.
+struct FakeFileDialog final : FileDialog {
+    std::optional<QString> openExistingFile(QWidget*, const QString& title, const QString& name,
                                             const QString& pattern) override {
-        asked.push_back({title, filterName + "|" + pattern});
+        asked << title << name + "|" + pattern;
         return answer;
     }
-    struct Asked {
-        QString title;
-        QString filter;
-    };
-    std::vector<Asked> asked;
+    QStringList asked;
     std::optional<QString> answer;
 };
 
-class FakeProgramEnd final : public ProgramEnd {
-public:
+struct FakeProgramEnd final : ProgramEnd {
     void endNow() override { ++endCalls; }
     int endCalls = 0;
 };
 
 // All fakes together, as the program sees them.
-class FakePlatform {
-public:
+struct FakePlatform {
     FakeMessageBox messageBox;
     FakeClock clock;
     FakeSound sound{clock};

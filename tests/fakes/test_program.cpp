@@ -12,10 +12,6 @@ std::string record(const std::string& text, const std::string& date, const std::
     return "\"dailynotes\",\"" + text + "\",\"" + date + "\",\"" + alarm + "\"\r\n";
 }
 
-TestProgram::TestProgram() = default;
-
-TestProgram::~TestProgram() = default;
-
 Program& TestProgram::program() {
     if (!program_) {
         program_ = std::make_unique<Program>(fakes.platform, dir_.path().toStdString());

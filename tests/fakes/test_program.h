@@ -18,13 +18,13 @@ std::string record(const std::string& text, const std::string& date, const std::
 // itself is made on demand, so a test can first put files into the folder.
 class TestProgram {
 public:
-    TestProgram();
-    ~TestProgram();
-
     Program& program();
     // The program as it starts: the start-up sequence has run.
     Program& started();
+    // The program as it ends: the windows are gone, the fakes stay to be looked at.
+    void end() { program_.reset(); }
     FakePlatform fakes;
+    std::vector<ShownMessage>& told() { return fakes.messageBox.shown; }
 
     std::filesystem::path folder() const;
     std::filesystem::path file(const std::string& name) const { return folder() / name; }

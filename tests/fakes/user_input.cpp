@@ -1,41 +1,37 @@
 #include "fakes/user_input.h"
 
+#include "calendar/month_calendar.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace almanor::testing {
 
-namespace {
-
-QWidget* childCalled(QWidget& window, const QString& accessibleName) {
+QWidget& childNamed(QWidget& window, const QString& accessibleName) {
     for (QWidget* child : window.findChildren<QWidget*>()) {
         if (child->accessibleName() == accessibleName) {
-            return child;
+            return *child;
         }
     }
     ADD_FAILURE() << "nothing called " << accessibleName.toStdString();
-    return nullptr;
+    return window;
 }
 
-} // namespace
-
 void clickOn(QWidget& window, const QString& accessibleName) {
-    if (QWidget* child = childCalled(window, accessibleName)) {
-        QTest::mouseClick(child, Qt::LeftButton, Qt::NoModifier, child->rect().center());
-    }
+    QWidget& child = childNamed(window, accessibleName);
+    QTest::mouseClick(&child, Qt::LeftButton, Qt::NoModifier, child.rect().center());
 }
 
 void moveOver(QWidget& window, const QString& accessibleName) {
-    if (QWidget* child = childCalled(window, accessibleName)) {
-        const QPointF at = child->rect().center();
-        QMouseEvent move(QEvent::MouseMove, at, child->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(child, &move);
-    }
+    QWidget& child = childNamed(window, accessibleName);
+    const QPointF at = child.rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, child.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&child, &move);
 }
 
 void tick(QObject& owner, const QString& timerName) {
@@ -48,6 +44,34 @@ void tick(QObject& owner, const QString& timerName) {
 void activate(QWidget& window) {
     window.show();
     QApplication::setActiveWindow(&window);
+}
+
+void typeKeys(QWidget& widget, const char* keys) {
+    for (const char* key = keys; *key != '\0'; ++key) {
+        if (*key == '\b') {
+            QTest::keyClick(&widget, Qt::Key_Backspace);
+        } else {
+            QTest::keyClicks(&widget, QString(QLatin1Char(*key)));
+        }
+    }
+}
+
+std::vector<int> markedDays(const MonthCalendar& calendar) {
+    std::vector<int> days;
+    for (int day = 1; day <= 31; ++day) {
+        if (calendar.isDayShownMarked(day)) {
+            days.push_back(day);
+        }
+    }
+    return days;
+}
+
+QStringList rowsOf(const QAbstractItemView& view) {
+    QStringList rows;
+    for (int row = 0; row < view.model()->rowCount(); ++row) {
+        rows << view.model()->index(row, 0).data().toString();
+    }
+    return rows;
 }
 
 } // namespace almanor::testing

@@ -1,15 +1,21 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 
+class QAbstractItemView;
 class QObject;
 class QWidget;
 
-// What a user (and the event loop) does to the windows, for the window tests.
-namespace almanor::testing {
+// What a user (and the event loop) does to the windows, and what the user sees of them.
+namespace almanor {
+class MonthCalendar;
+namespace testing {
 
-// A left click in the middle of the child of `window` with this accessible name, as a user
-// gives it (hotspots and buttons alike).
+// The child of `window` with this accessible name (hotspots and buttons alike).
+QWidget& childNamed(QWidget& window, const QString& accessibleName);
+// A left click in the middle of that child, as a user gives it.
 void clickOn(QWidget& window, const QString& accessibleName);
 // The mouse moving over that child without a button pressed.
 void moveOver(QWidget& window, const QString& accessibleName);
@@ -18,4 +24,12 @@ void moveOver(QWidget& window, const QString& accessibleName);
 void tick(QObject& owner, const QString& timerName);
 // Makes the window the active one, so that its shortcuts and focus work as on a desktop.
 void activate(QWidget& window);
-} // namespace almanor::testing
+// Keys typed into the focused `widget`; '\b' is a backspace.
+void typeKeys(QWidget& widget, const char* keys);
+
+// The days of the shown month that are marked, in order.
+std::vector<int> markedDays(const MonthCalendar& calendar);
+// The text of each row of a list, top to bottom.
+QStringList rowsOf(const QAbstractItemView& view);
+} // namespace testing
+} // namespace almanor

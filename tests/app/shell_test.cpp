@@ -1,0 +1,440 @@
+#include "about/about_window.h"
+#include "calendar/calendar_window.h"
+#include "calendar/month_calendar.h"
+#include "calendar/note_edit.h"
+#include "fakes/test_program.h"
+#include "fakes/user_input.h"
+#include "overview/overview_window.h"
+#include "platform/artwork.h"
+#include "settings/options_window.h"
+#include "shell/single_instance.h"
+#include "shell/start_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTest>
+#include <QWindow>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace almanor {
+namespace {
+
+using testing::record;
+using testing::TestProgram;
+
+void sendMouse(QWidget& target, QEvent::Type type, Qt::MouseButton button, QPoint at = {5, 5}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
+    QMouseEvent event(type, at, target.mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&target, &event);
+}
+
+class ShellTest : public ::testing::Test {
+protected:
+    StartWindow& start() { return t.program().startWindow(); }
+    CalendarWindow& calendarWindow() { return t.program().calendarWindow(); }
+    void choose(const QString& item) {
+        for (QAction* action : start().trayMenu().actions()) {
+            if (action->text() == item) {
+                action->trigger();
+            }
+        }
+    }
+    OptionsWindow& options() {
+        t.program().showOptionsWindow();
+        return t.program().optionsWindow();
+    }
+    Settings& settings() { return t.program().settings(); }
+    void typeDays(const char* keys) {
+        options().daysField().setFocus();
+        options().daysField().end(false);
+        testing::typeKeys(options().daysField(), keys);
+    }
+    TestProgram t;
+};
+
+// The purge looks at the folder as it is, and the calendar follows: a note deleted by hand
+// meanwhile is simply gone. At start-up it waits until the window is on screen.
+TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
+    const auto write = [this](const std::string& name) {
+        t.writeFile(name, record("n", name.substr(4, 2) + "/" + name.substr(6, 2) + "/2026"));
+    };
+    write("20261105.dnf"); // 31 days old
+    write("20261106.dnf");
+    calendarWindow().showDay(Date{2026, 11, 5});
+    t.program().showOptionsWindow();
+    OptionsWindow& options = t.program().optionsWindow();
+    options.deleteBox().click();
+    options.applyButton().click();
+    EXPECT_TRUE(calendarWindow().noteBox().noteText().isEmpty()) << "the deleted note went";
+    EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), std::vector<int>{6});
+
+    for (const char* name : {"20261001.dnf", "20261015.dnf", "20261101.dnf"}) {
+        write(name);
+    }
+    calendarWindow().showDay(Date{2026, 10, 1});
+    std::filesystem::remove(t.file("20261015.dnf"));
+    options.deleteBox().click(); // off and on again, so that Apply can be pressed
+    options.deleteBox().click();
+    options.applyButton().click();
+    EXPECT_TRUE(t.told().empty());
+    EXPECT_TRUE(calendarWindow().noteBox().noteText().isEmpty()) << "reloaded";
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"20261106.dnf", "options.cfg"}));
+    write("20261002.dnf");
+    t.end();
+    t.started();
+    EXPECT_TRUE(t.exists("20261002.dnf")) << "not before the window is on screen";
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(t.exists("20261002.dnf"));
+}
+
+// The splash is the about window for two seconds on its timer, and About meanwhile is the
+// splash. The icon's menu shows the one options window, and Exit ends at once.
+TEST_F(ShellTest, splashAndTrayMenuShowTheirWindowsAndTheIconGoesWithTheProgram) {
+    t.started();
+    EXPECT_FALSE(t.program().hasAboutWindow()) << "not before the first tick";
+    testing::tick(start(), "splash");
+    ASSERT_TRUE(t.program().hasAboutWindow());
+    AboutWindow* splash = &t.program().aboutWindow();
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(start().findChild<QTimer*>("splash")->interval(), 2000);
+    choose("About");
+    EXPECT_EQ(&t.program().aboutWindow(), splash);
+    testing::tick(start(), "splash");
+    EXPECT_FALSE(start().findChild<QTimer*>("splash")->isActive());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(t.program().hasAboutWindow());
+    t.fakes.tray.handlers.rightPress(QPoint(40, 30));
+    EXPECT_TRUE(start().trayMenu().isVisible());
+    choose("About");
+    EXPECT_TRUE(t.program().aboutWindow().isVisible()) << "after the splash About works as usual";
+    choose("Options");
+    OptionsWindow* first = &t.program().optionsWindow();
+    first->hide();
+    choose("Options");
+    EXPECT_EQ(&t.program().optionsWindow(), first);
+    EXPECT_TRUE(first->isVisible());
+    choose("Exit");
+    EXPECT_EQ(t.fakes.programEnd.endCalls, 1);
+    t.end();
+    EXPECT_FALSE(t.fakes.tray.shown);
+    EXPECT_FALSE(t.fakes.tray.handlers.leftPress) << "no event reaches a window that is gone";
+}
+
+// The program starts with the defaults: on top, sliding away, with its icon, and writes
+// nothing. A window manager may still hide or minimise the window; the icon always brings it
+// back. A click brings it forward unmoved; a double click slides a parked window out, and a
+// window anywhere else away.
+TEST_F(ShellTest, startsOnTopAndTheTrayIconBringsTheWindowBack) {
+    t.started();
+    CalendarWindow& w = calendarWindow();
+    EXPECT_EQ(std::tuple(w.isVisible(), w.staysOnTop(), w.isSlidingAway(), t.fakes.tray.shown),
+              std::tuple(true, true, true, true));
+    EXPECT_TRUE(t.fileNames().empty());
+    w.setLeftTwips(t.fakes.screen.width - 30);
+    const QPoint parked = w.pos();
+    t.fakes.tray.handlers.leftPress();
+    EXPECT_FALSE(w.staysOnTop()) << "in front, but not pinned there";
+    EXPECT_EQ(w.pos(), parked);
+    for (const bool twice : {false, true}) {
+        const auto press =
+            twice ? t.fakes.tray.handlers.doubleClick : t.fakes.tray.handlers.leftPress;
+        w.hide();
+        press();
+        EXPECT_TRUE(w.isVisible());
+        w.showMinimized();
+        press();
+        EXPECT_FALSE(w.isMinimized());
+    }
+    for (const auto& [left, slidesOut] : {std::pair{30.0f, true}, std::pair{31.0f, false}}) {
+        TestProgram p;
+        p.program().startWindow();
+        p.program().calendarWindow().setLeftTwips(p.fakes.screen.width - left);
+        p.fakes.tray.handlers.doubleClick();
+        EXPECT_EQ(p.program().calendarWindow().isSlidingOut(), slidesOut) << left;
+        EXPECT_EQ(p.program().calendarWindow().isSlidingAway(), !slidesOut) << left;
+    }
+    // Where the tray reports no double clicks, a click is the way back to a parked window.
+    w.setLeftTwips(t.fakes.screen.width - 30);
+    t.fakes.tray.doubleClicks = false;
+    t.fakes.tray.handlers.leftPress();
+    EXPECT_TRUE(w.isSlidingOut());
+}
+
+// The link is red under the mouse; a click on it is a left press and release there, and a
+// page that cannot be opened shows nothing.
+TEST_F(ShellTest, aboutWindowShowsItsPictureAndItsLinkOpensThePage) {
+    t.program().showAboutWindow();
+    AboutWindow& w = t.program().aboutWindow();
+    const QImage shown = w.grab().toImage().copy(0, 0, AboutWindow::kWidth, kAboutPictureFreeTop);
+    EXPECT_EQ(shown, aboutPicture(w.devicePixelRatioF()).toImage().copy(shown.rect()));
+    for (int round = 0; round < 2; ++round) {
+        sendMouse(w.link(), QEvent::MouseMove, Qt::NoButton);
+        EXPECT_EQ(w.linkColour(), QColor(Qt::red));
+        sendMouse(w, QEvent::MouseMove, Qt::NoButton);
+        EXPECT_EQ(w.linkColour(), QColor(Qt::black));
+    }
+    t.fakes.browser.succeeds = false;
+    for (const auto& [button, releasedAt] :
+         {std::pair{Qt::RightButton, QPoint(5, 5)}, std::pair{Qt::LeftButton, QPoint(5, -40)},
+          std::pair{Qt::LeftButton, QPoint(5, 5)}}) {
+        sendMouse(w.link(), QEvent::MouseButtonPress, button);
+        sendMouse(w.link(), QEvent::MouseButtonRelease, button, releasedAt);
+    }
+    EXPECT_EQ(t.fakes.browser.opened, std::vector<QUrl>{QUrl("https://www.example.com/")});
+    testing::activate(w); // the keyboard reaches the link too, and shows where it is
+    w.link().setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.link().frameShape(), QFrame::Box);
+    QTest::keyClick(&w.link(), Qt::Key_Return);
+    QTest::keyClick(&w.link(), Qt::Key_Space);
+    EXPECT_EQ(t.fakes.browser.opened.size(), 3u);
+    EXPECT_TRUE(t.told().empty());
+    w.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(t.program().hasAboutWindow()) << "closing destroys it";
+}
+
+TEST(SingleInstance, aSecondStartOnTheFolderAsksTheFirstToShowAndEnds) {
+    QTemporaryDir folder;
+    SingleInstance first(folder.path());
+    ASSERT_TRUE(first.claim());
+    QSignalSpy shown(&first, &SingleInstance::showRequested);
+    SingleInstance second(folder.path());
+    EXPECT_FALSE(second.claim());
+    EXPECT_TRUE(shown.count() == 1 || shown.wait(2000));
+
+    QTemporaryDir otherFolder; // another folder is another planner
+    SingleInstance elsewhere(otherFolder.path());
+    EXPECT_TRUE(elsewhere.claim());
+    // A folder that cannot hold the lock cannot hold notes either; the program says so then.
+    SingleInstance nowhere(folder.filePath("missing"));
+    EXPECT_TRUE(nowhere.claim());
+
+    // A lock left behind by a program that crashed does not block the next start.
+    QTemporaryDir crashed;
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    ASSERT_TRUE(ended.waitForStarted(5000));
+    const qint64 deadPid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished(5000));
+    QFile lock(crashed.filePath(QStringLiteral("almanor.lock")));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(deadPid) + "\nalmanor\n" + QSysInfo::machineHostName().toUtf8() +
+               "\n");
+    lock.close();
+    SingleInstance next(crashed.path());
+    EXPECT_TRUE(next.claim());
+}
+
+using OptionsWindowTest = ShellTest;
+
+TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
+    const struct {
+        const char* line;    // nothing: no file
+        const char* checked; // top, slide, mouse, alarm, chime, tray, warn, purge; "-": disabled
+        const char* days;
+        const char* speed;
+    } cases[] = {
+        {nullptr, "11111110", "30", "3"},
+        {"7,#FALSE#,#FALSE#,#FALSE#,\"1000\",#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,\"a\",\"c\"",
+         "00100000", "7", "10"},
+        // The mouse opener off forces the tray icon on before the icon's own setting is read.
+        {"365,#TRUE#,#TRUE#,#TRUE#,\"100\",#FALSE#,#TRUE#,#TRUE#,#FALSE#,#TRUE#,\"a\",\"c\"",
+         "11011-11", "365", "1"},
+        // Foreign values leave their boxes checked and are kept as read.
+        {"30,1,1,0,\"50\",1,1,1,1,#TRUE#,\"a\",\"c\"", "11111111", "30", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line ? c.line : "no file");
+        testing::TestProgram p;
+        if (c.line) {
+            p.writeFile("options.cfg", std::string(c.line) + "\r\n");
+        }
+        p.program().showOptionsWindow();
+        OptionsWindow& w = p.program().optionsWindow();
+        QString checked;
+        for (QCheckBox* box : {&w.topBox(), &w.slideBox(), &w.mouseBox(), &w.alarmBox(),
+                               &w.chimeBox(), &w.taskBox(), &w.warnBox(), &w.deleteBox()}) {
+            checked += !box->isEnabled() ? '-' : box->isChecked() ? '1' : '0';
+        }
+        EXPECT_EQ(checked, c.checked);
+        EXPECT_EQ(w.daysField().text(), c.days);
+        const QList<QListWidgetItem*> speed = w.speedList().selectedItems();
+        EXPECT_EQ(speed.isEmpty() ? QString() : speed.front()->text(), c.speed);
+        EXPECT_FALSE(w.applyButton().isEnabled());
+        EXPECT_EQ(p.exists("options.cfg"), c.line != nullptr) << "the set-up writes nothing";
+    }
+}
+
+// A control that is not on show, lies under another or has no name cannot be used.
+TEST_F(OptionsWindowTest, everyControlIsOnShowAndNoneCoversAnother) {
+    OptionsWindow& w = options();
+    const QWidget* controls[] = {&w.topBox(),          &w.speedList(), &w.slideBox(),
+                                 &w.mouseBox(),        &w.alarmBox(),  &w.alarmSoundButton(),
+                                 &w.alarmPlayButton(), &w.chimeBox(),  &w.chimeSoundButton(),
+                                 &w.chimePlayButton(), &w.taskBox(),   &w.warnBox(),
+                                 &w.deleteBox(),       &w.daysField(), &w.applyButton(),
+                                 &w.aboutButton(),     &w.helpButton()};
+    for (const QWidget* a : controls) {
+        ASSERT_TRUE(a->isVisibleTo(&w)) << a->metaObject()->className();
+        EXPECT_FALSE(a->accessibleName().isEmpty() && a->property("text").toString().isEmpty())
+            << "a screen reader can name it";
+        const QRect placed(a->mapTo(&w, QPoint(0, 0)), a->size());
+        EXPECT_TRUE(w.rect().contains(placed));
+        for (const QWidget* b : controls) {
+            EXPECT_TRUE(a == b || !placed.intersects(QRect(b->mapTo(&w, QPoint(0, 0)), b->size())))
+                << a->metaObject()->className() << " under " << b->metaObject()->className();
+        }
+    }
+}
+
+// Apply between the clicks shows that each of them enables it again.
+TEST_F(OptionsWindowTest, eachControlStoresItsSettingAndEnablesApply) {
+    OptionsWindow& w = options();
+    for (const auto& [box, setting] :
+         {std::pair{&w.topBox(), &Settings::utop}, std::pair{&w.slideBox(), &Settings::uslide},
+          std::pair{&w.alarmBox(), &Settings::ualarm}, std::pair{&w.chimeBox(), &Settings::uchime},
+          std::pair{&w.taskBox(), &Settings::utask}, std::pair{&w.deleteBox(), &Settings::udel}}) {
+        Settings expected = settings();
+        expected.*setting = !box->isChecked();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        EXPECT_EQ(settings(), expected) << box->text().toStdString();
+        EXPECT_TRUE(w.applyButton().isEnabled());
+        w.applyButton().click();
+    }
+    w.speedList().setCurrentRow(6);
+    EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("700")));
+    EXPECT_TRUE(w.applyButton().isEnabled());
+    w.speedList().setCurrentRow(9);
+    EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("1000")));
+    w.warnBox().click();
+    EXPECT_FALSE(settings().uwarn);
+    // Without the mouse opener the tray icon is the way back to a parked window: it is forced
+    // on, and its box keeps what it showed.
+    w.applyButton().click();
+    w.mouseBox().click();
+    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), settings().utask),
+              std::tuple(false, false, SettingValue(true)));
+    EXPECT_EQ(std::tuple(settings().umouse, w.applyButton().isEnabled()),
+              std::tuple(SettingValue(false), true));
+    w.mouseBox().click(); // on again
+    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), settings().utask),
+              std::tuple(true, true, SettingValue(true)));
+}
+
+TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
+    const struct {
+        const char* keys;
+        const char* shown;
+        int deleteDays;
+    } cases[] = {
+        {"\b\b3a", "", 3}, {"\b\b45", "45", 45}, {"\b7", "37", 37},     {"x", "3", 3},
+        {"-", "3", 3},     {"\b\b9", "9", 9},    {"\b\b123", "12", 12},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        testing::TestProgram p;
+        p.program().showOptionsWindow();
+        OptionsWindow& w = p.program().optionsWindow();
+        w.daysField().end(false);
+        testing::typeKeys(w.daysField(), c.keys);
+        EXPECT_EQ(w.daysField().text(), c.shown);
+        EXPECT_EQ(p.program().settings().deleteDays, c.deleteDays);
+        EXPECT_TRUE(w.applyButton().isEnabled());
+    }
+    // A longer number from the file shrinks, then takes two digits again. An emptied field
+    // never applies, nor purges by, a number it showed on the way (BackSpace on "30" shows 3).
+    t.writeFile("20261101.dnf", testing::record("old", "11/01/2026"));
+    t.writeFile("options.cfg",
+                "365,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
+                "\"a\",\"c\"\r\n");
+    typeDays("\b\b45");
+    EXPECT_EQ(options().daysField().text(), "34");
+    options().daysField().selectAll();
+    QApplication::clipboard()->setText("9x"); // pasted text that is no number keeps the days
+    options().daysField().paste();
+    EXPECT_EQ(settings().deleteDays, 34);
+    options().daysField().selectAll();
+    QTest::keyClick(&options().daysField(), Qt::Key_Backspace);
+    options().applyButton().click();
+    EXPECT_TRUE(t.told().at(0).text.startsWith("Enter how many days"));
+    EXPECT_TRUE(t.exists("20261101.dnf") && t.readFile("options.cfg").starts_with("365,"));
+    options().deleteBox().click(); // purge off: the field shows the number that is written
+    options().applyButton().click();
+    EXPECT_EQ(options().daysField().text(), "34");
+    EXPECT_TRUE(t.readFile("options.cfg").starts_with("34,#FALSE#"));
+}
+
+TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHelpOpens) {
+    OptionsWindow& w = options();
+    w.alarmSoundButton().click(); // cancelled
+    EXPECT_EQ(t.fakes.fileDialog.asked, (QStringList{"Open Wav", "Audio Wav|*.wav"}));
+    t.fakes.fileDialog.answer = QString("/sounds/bell.wav");
+    w.chimeSoundButton().click();
+    const QString bell = QDir::toNativeSeparators("/sounds/bell.wav");
+    EXPECT_EQ(settings().chimeSound, SettingValue(bell.toStdString()));
+    EXPECT_TRUE(w.applyButton().isEnabled());
+    w.alarmPlayButton().click();
+    w.chimePlayButton().click();
+    const QDir folder(QString::fromStdString(t.program().appFolder()));
+    EXPECT_EQ(t.fakes.sound.played,
+              (QStringList{QDir::toNativeSeparators(folder.filePath("alarm.wav")), bell}));
+    w.helpButton().click();
+    w.aboutButton().click();
+    EXPECT_EQ(t.fakes.help.shownPaths, QStringList{folder.filePath("almanor.hlp")});
+    EXPECT_TRUE(t.program().hasAboutWindow());
+}
+
+TEST_F(OptionsWindowTest, applyWritesTheFileAndTheProgramFollows) {
+    OptionsWindow& w = options();
+    w.topBox().click();
+    w.topBox().click();
+    w.applyButton().click();
+    EXPECT_TRUE(t.readFile("options.cfg").starts_with("30,#FALSE#,#TRUE#,#TRUE#,\"300\","));
+    EXPECT_FALSE(w.applyButton().isEnabled());
+    EXPECT_TRUE(t.program().calendarWindow().staysOnTop());
+    EXPECT_TRUE(t.fakes.tray.shown);
+
+    w.taskBox().click();
+    w.topBox().click();
+    w.applyButton().click();
+    EXPECT_FALSE(t.fakes.tray.shown);
+    EXPECT_FALSE(t.program().calendarWindow().staysOnTop());
+}
+
+// A folder in the settings file's place makes the write fail for every user, root included.
+// Changes never applied are gone when the window opens again.
+TEST_F(OptionsWindowTest, failedApplySaysWhyAndReopeningDiscardsWhatWasNotApplied) {
+    std::filesystem::create_directories(t.file("options.cfg") / "blocked");
+    options().taskBox().click();
+    options().applyButton().click();
+    ASSERT_EQ(t.told().size(), 1u);
+    EXPECT_TRUE(t.told()[0].text.startsWith("Couldn't create file options.cfg!\nSettings were "
+                                            "not saved!\n"));
+    EXPECT_TRUE(options().applyButton().isEnabled());
+    EXPECT_FALSE(t.program().hasCalendarWindow()) << "nothing was applied";
+    std::filesystem::remove_all(t.file("options.cfg"));
+    typeDays("\b5");
+    options().close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(t.program().hasOptionsWindow());
+    EXPECT_TRUE(options().taskBox().isChecked());
+    EXPECT_EQ(options().daysField().text(), "30");
+    EXPECT_EQ(settings(), Settings{});
+}
+
+} // namespace
+} // namespace almanor
