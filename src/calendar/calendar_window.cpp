@@ -5,6 +5,7 @@
 #include "calendar/hotspot.h"
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
+#include "calendar/shown_note_file.h"
 #include "common/twips.h"
 #include "notes/note_book.h"
 #include "platform/artwork.h"
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTextCursor>
 #include <QWindow>
 
 namespace almanor {
@@ -50,6 +52,11 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
     buildControls();
     addShortcuts();
+    shownFile_ = new ShownNoteFile(
+        notes_, [this] { return WindowTexts{noteBox_->noteText(), alarmField_->text()}; }, this);
+    // Queued: the change may be found by a save inside the note field's own edit.
+    connect(shownFile_, &ShownNoteFile::changedOutside, this,
+            &CalendarWindow::showNoteChangedOutside, Qt::QueuedConnection);
     // Children with names, so that tests can find them and let them tick.
     slideAwayTimer_ = new QTimer(this);
     slideAwayTimer_->setObjectName(QStringLiteral("slideAway"));
@@ -253,7 +260,7 @@ void CalendarWindow::onDateChange() {
 }
 
 void CalendarWindow::loadNote() {
-    const ShownNote note = notes_.load(selectedDate());
+    const ShownNote note = shownFile_->load(selectedDate());
     switch (note.status) {
     case LoadResult::Status::Loaded:
         if (note.text.size() > NoteEdit::kLongestNoteShown) {
@@ -278,7 +285,17 @@ void CalendarWindow::saveNote() {
     if (noteIsLocked()) {
         return; // never write over a note file that could not be read
     }
-    reportSaveResult(notes_.save(selectedDate(), noteBox_->noteText(), alarmField_->text()));
+    reportSaveResult(shownFile_->save(noteBox_->noteText(), alarmField_->text()));
+}
+
+void CalendarWindow::showNoteChangedOutside(const QString& message) {
+    loadNote();
+    markDaysFromList();
+    if (!message.isEmpty()) {
+        platform_.messageBox.show(message, msg::Exclamation);
+        noteBox_->setFocus();
+        noteBox_->moveCursor(QTextCursor::End); // the user's own text comes last
+    }
 }
 
 void CalendarWindow::markDaysFromList() {
@@ -404,9 +421,8 @@ void CalendarWindow::deleteNotes() {
     }
     notes_.refreshIfShown();
     // The user chose to delete: an unreadable file is gone now, so the fields work again.
-    showLoadedNote(noteBox_->noteText(), alarmField_->text());
-    noteBox_->setNoteText(QString());
-    alarmField_->setText(QString());
+    loadNote();
+    markDaysFromList();
 }
 
 void CalendarWindow::view() {
@@ -561,6 +577,15 @@ void CalendarWindow::enterEvent(QEnterEvent* event) {
     // a wider strip than the edge strip's few pixels: all of it opens the parked window.
     edgeStripTouched();
     QWidget::enterEvent(event);
+}
+
+void CalendarWindow::changeEvent(QEvent* event) {
+    // Where the system's clock is not enough to notice another program's change (a sleeping
+    // computer, a slow network share), coming back to the window is.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        shownFile_->check();
+    }
+    QWidget::changeEvent(event);
 }
 
 void CalendarWindow::closeEvent(QCloseEvent* event) {

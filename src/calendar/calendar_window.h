@@ -22,6 +22,7 @@ class Hotspot;
 class MonthCalendar;
 class NoteBook;
 class NoteEdit;
+class ShownNoteFile;
 class TimeDialog;
 
 // The planner's main window: a frameless face against the right screen edge with the month
@@ -100,6 +101,7 @@ signals:
     void allNotesRequested();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -145,6 +147,8 @@ private:
     // nothing in them is ever saved over that file.
     void showUnreadableNote(const QString& reason);
     void reportSaveResult(const FileResult& result);
+    // Another program changed the shown day's note file.
+    void showNoteChangedOutside(const QString& message);
     // Arms today's alarm from the alarm field's text.
     void armFromAlarmField();
 
@@ -160,6 +164,7 @@ private:
     QRadioButton* thisNoteOption_ = nullptr;
     Hotspot* edgeStrip_ = nullptr;
     AlarmTicker* ticker_ = nullptr;
+    ShownNoteFile* shownFile_ = nullptr;
     TimeDialog* timeDialog_ = nullptr;
     QTimer* slideAwayTimer_ = nullptr;
     QTimer* slideOutTimer_ = nullptr;

@@ -57,11 +57,12 @@ void NoteBook::setListShown(bool shown) {
 ShownNote NoteBook::load(const Date& day) const {
     const LoadResult note = store_.load(day);
     return {note.status, toShownText(note.text), toShownText(note.alarm),
-            QString::fromStdString(note.reason)};
+            QString::fromStdString(note.reason), note.file};
 }
 
-FileResult NoteBook::save(const Date& day, const QString& text, const QString& alarm) {
-    return store_.save(day, toStoredText(text), toStoredText(alarm));
+FileResult NoteBook::save(const Date& day, const QString& text, const QString& alarm,
+                          NoteFileContent* written) {
+    return store_.save(day, toStoredText(text), toStoredText(alarm), written);
 }
 
 FileResult NoteBook::remove(const Date& day) {

@@ -23,6 +23,7 @@ struct ShownNote {
     QString text;
     QString alarm;
     QString reason; // why the file cannot be read, when Unreadable
+    NoteFileContent file; // what the file held as it was read
 };
 
 // The notes of the application folder, shared by the windows: each day's note file, and the
@@ -38,7 +39,10 @@ public:
     // Reads a day's note; never writes anything.
     ShownNote load(const Date& day) const;
     // Writes a day's note, or removes its file when both texts are empty.
-    FileResult save(const Date& day, const QString& text, const QString& alarm);
+    // `written`, when given, is set to what the file holds after a successful save.
+    FileResult save(const Date& day, const QString& text, const QString& alarm,
+                    NoteFileContent* written = nullptr);
+    NoteFileStamp stamp(const Date& day) const { return store_.stamp(day); }
     // The user's delete: a day's note file, or every note file of the folder.
     FileResult remove(const Date& day);
     FileResult removeAll();

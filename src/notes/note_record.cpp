@@ -34,10 +34,16 @@ std::string noteDateField(const Date& date) {
 }
 
 bool isNoteFileName(std::string_view name) {
-    if (name.size() < kNoteFileExtension.size()) {
+    constexpr std::size_t kDigits = 8;
+    if (name.size() != kDigits + kNoteFileExtension.size()) {
         return false;
     }
-    const std::string_view ending = name.substr(name.size() - kNoteFileExtension.size());
+    for (std::size_t i = 0; i < kDigits; ++i) {
+        if (name[i] < '0' || name[i] > '9') {
+            return false;
+        }
+    }
+    const std::string_view ending = name.substr(kDigits);
 #ifdef _WIN32
     for (std::size_t i = 0; i < ending.size(); ++i) {
         if (lowered(ending[i]) != kNoteFileExtension[i]) {

@@ -22,8 +22,10 @@ std::string noteFileName(const Date& date);
 // The date field of the record, "MM/DD/YYYY" (the year in decimal as in the file name).
 std::string noteDateField(const Date& date);
 
-// True for names ending in ".dnf" (any letter case on Windows, where the file system
-// ignores it; exactly ".dnf" elsewhere).
+// True for the names this program gives note files: eight digits and ".dnf" (any letter case
+// on Windows, where the file system ignores it; exactly ".dnf" elsewhere). Anything else, such
+// as a synchronising tool's conflict copy ("20261206 (conflicted copy).dnf"), is the user's to
+// keep: never listed, never deleted.
 bool isNoteFileName(std::string_view name);
 
 // The text with every straight double quote replaced by the closing curly quote U+201D and

@@ -13,10 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-LoadResult unreadable(const Date& date, const std::string& why) {
+LoadResult unreadable(const Date& date, const std::string& why, std::string bytes = {}) {
     LoadResult result;
     result.status = LoadResult::Status::Unreadable;
     result.reason = "The note file " + noteFileName(date) + " " + why + ".";
+    result.file = {true, std::move(bytes)};
     return result;
 }
 
@@ -47,37 +48,59 @@ LoadResult NoteStore::load(const Date& date) const {
     }
     std::optional<NoteRecord> record = readNoteRecord(bytes);
     if (!record) {
-        return unreadable(date, "is incomplete (it holds fewer than four fields)");
+        return unreadable(date, "is incomplete (it holds fewer than four fields)",
+                          std::move(bytes));
     }
     if (!record->isNote()) {
-        return unreadable(date, "is not a note (it does not begin with \"dailynotes\")");
+        return unreadable(date, "is not a note (it does not begin with \"dailynotes\")",
+                          std::move(bytes));
     }
     if (record->partial) {
-        return unreadable(date, "holds text outside its four fields, which saving would lose");
+        return unreadable(date, "holds text outside its four fields, which saving would lose",
+                          std::move(bytes));
     }
     LoadResult result;
     result.status = LoadResult::Status::Loaded;
     result.text = std::move(record->text);
     result.alarm = std::move(record->alarm);
+    result.file = {true, std::move(bytes)};
     return result;
 }
 
-FileResult NoteStore::save(const Date& date, std::string_view text, std::string_view alarm) {
+FileResult NoteStore::save(const Date& date, std::string_view text, std::string_view alarm,
+                           NoteFileContent* written) {
     const fs::path path = pathFromUtf8(notePath(date));
     if (text.empty() && alarm.empty()) {
         FileResult removed = removeFile(path, true);
         if (!removed) {
             removed.error = "The emptied note for " + noteDateField(date) +
                             " could not be removed (" + removed.error + ").";
+        } else if (written != nullptr) {
+            *written = {};
         }
         return removed;
     }
-    FileResult written = writeFileAtomically(path, encodeNoteRecord(date, text, alarm));
-    if (!written) {
-        written.error =
-            "The note for " + noteDateField(date) + " could not be saved: " + written.error + ".";
+    std::string bytes = encodeNoteRecord(date, text, alarm);
+    FileResult result = writeFileAtomically(path, bytes);
+    if (!result) {
+        result.error =
+            "The note for " + noteDateField(date) + " could not be saved: " + result.error + ".";
+    } else if (written != nullptr) {
+        *written = {true, std::move(bytes)};
     }
-    return written;
+    return result;
+}
+
+NoteFileStamp NoteStore::stamp(const Date& date) const {
+    const fs::path path = pathFromUtf8(notePath(date));
+    std::error_code error;
+    NoteFileStamp stamp;
+    stamp.exists = fs::exists(path, error);
+    if (stamp.exists) {
+        stamp.size = fs::file_size(path, error);
+        stamp.modified = fs::last_write_time(path, error);
+    }
+    return stamp;
 }
 
 FileResult NoteStore::removeNote(const Date& date) {

@@ -3,10 +3,31 @@
 #include "common/atomic_file.h"
 #include "common/date.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace almanor {
+
+// What a note file held when it was last read or written here, byte for byte: a change made
+// by another program since then shows as a difference.
+struct NoteFileContent {
+    bool exists = false;
+    std::string bytes;
+
+    friend bool operator==(const NoteFileContent&, const NoteFileContent&) = default;
+};
+
+// What the file system says of a note file without reading it: when this is unchanged, so is
+// the file, as far as anyone can tell cheaply.
+struct NoteFileStamp {
+    bool exists = false;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified{};
+
+    friend bool operator==(const NoteFileStamp&, const NoteFileStamp&) = default;
+};
 
 // What loading a day's note found. The window must tell a day without a note (show an empty
 // note) from a note file it cannot read (show an empty note, but never save over the file).
@@ -17,6 +38,7 @@ struct LoadResult {
     std::string text;   // UTF-8; filled only when Loaded
     std::string alarm;  // UTF-8; filled only when Loaded
     std::string reason; // why the file could not be read, for the user; only when Unreadable
+    NoteFileContent file; // what the file held as it was read
 };
 
 // The note files of one application folder: one file per day that has a note.
@@ -38,7 +60,11 @@ public:
 
     // Writes the day's note, replacing the file atomically; with both texts empty it removes
     // the file instead (a missing file is fine). Double quotes are stored as U+201D.
-    FileResult save(const Date& date, std::string_view text, std::string_view alarm);
+    // `written`, when given, is set to what the file now holds once the save succeeded.
+    FileResult save(const Date& date, std::string_view text, std::string_view alarm,
+                    NoteFileContent* written = nullptr);
+
+    NoteFileStamp stamp(const Date& date) const;
 
     // Deletes the day's note file. A missing file is a failure with kNothingToDelete.
     FileResult removeNote(const Date& date);

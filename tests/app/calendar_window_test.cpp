@@ -4,6 +4,7 @@
 #include "calendar/calendar_window.h"
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
+#include "notes/both_versions.h"
 #include "fakes/test_program.h"
 #include "fakes/user_input.h"
 #include "overview/overview_window.h"
@@ -295,20 +296,72 @@ TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
     EXPECT_TRUE(t.program().hasAboutWindow() && t.program().hasOptionsWindow());
 }
 
+// Another program (a synchronising tool, an editor) changes the shown day's file: the window
+// shows it at the next tick of its check, or when it is activated, and writes nothing.
+TEST_F(CalendarWindowTest, theShownNoteFollowsItsFileWithoutWritingIt) {
+    t.writeFile(kTodayFile, record("old", "12/06/2026"));
+    window();
+    const std::string theirs = record("from the laptop", "12/06/2026", "2:00:00 PM");
+    t.writeFile(kTodayFile, theirs);
+    testing::tick(window(), "noteFileCheck");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(note().noteText(), "from the laptop");
+    EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
+    EXPECT_EQ(t.readFile(kTodayFile), theirs);
+    std::filesystem::remove(t.file(kTodayFile));
+    activate(window()); // where the check cannot see (a network share), coming back to it does
+    QCoreApplication::processEvents();
+    EXPECT_EQ(note().noteText(), "");
+    EXPECT_EQ(window().ticker().armedAlarm(), std::nullopt);
+    EXPECT_TRUE(testing::markedDays(calendar()).empty());
+    EXPECT_FALSE(t.exists(kTodayFile));
+    EXPECT_TRUE(t.told().empty());
+}
+
+// Another program writes the note while the user is typing it: both versions stay, theirs
+// first, and the user is told where their text went.
+TEST_F(CalendarWindowTest, aChangeWhileTheUserWritesKeepsBothVersions) {
+    activate(window());
+    note().setFocus();
+    type("mine");
+    t.writeFile(kTodayFile, record("theirs", "12/06/2026"));
+    type("!"); // this save finds the change
+    QCoreApplication::processEvents();
+    const QString line = QString::fromLatin1(kYourVersionLine);
+    EXPECT_EQ(note().noteText(), "theirs\n\n" + line + "\nmine!");
+    EXPECT_EQ(t.readFile(kTodayFile),
+              record("theirs\r\n\r\n" + line.toStdString() + "\r\nmine!", "12/06/2026"));
+    ASSERT_EQ(t.told().size(), 1u);
+    EXPECT_TRUE(t.told()[0].text.contains("Both versions are kept"));
+    type("?");
+    t.writeFile(kTodayFile, record("again", "12/06/2026")); // after the last keystroke's save
+    testing::tick(window(), "noteFileCheck");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(note().noteText().startsWith("again\n\n" + line + "\ntheirs"));
+    EXPECT_TRUE(note().noteText().endsWith("mine!?"));
+    EXPECT_EQ(t.told().size(), 2u);
+    testing::tick(window(), "noteFileCheck"); // a quiet second: the user's writing is on disk
+    t.writeFile(kTodayFile, record("later", "12/06/2026"));
+    testing::tick(window(), "noteFileCheck");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(note().noteText(), "later") << "a change after the user stopped is simply shown";
+    EXPECT_EQ(t.told().size(), 2u);
+}
+
 TEST_F(CalendarWindowTest, failedSaveIsToldOnceAndTheTextAndTheKeyboardStay) {
     activate(window());
     note().setFocus();
-    // A folder in the note file's place makes every save fail, whatever the user's rights.
-    std::filesystem::create_directories(t.file(kTodayFile) / "blocked");
     t.fakes.messageBox.onShow = [this] { window().allOption().setFocus(); }; // a box takes it
-    type("abc");
+    {
+        const testing::DiskRefusesWrites full;
+        type("abc");
+    }
     ASSERT_EQ(t.told().size(), 1u) << "told once, not at every keystroke";
     EXPECT_EQ(t.told()[0].text.count("saved"), 2) << "one failure, one promise";
     EXPECT_TRUE(note().hasFocus()) << "typing goes on in the note";
-    std::filesystem::remove_all(t.file(kTodayFile));
     type("d");
-    std::filesystem::remove(t.file(kTodayFile));
-    std::filesystem::create_directories(t.file(kTodayFile) / "blocked");
+    EXPECT_EQ(t.readFile(kTodayFile), record("abcd", "12/06/2026"));
+    const testing::DiskRefusesWrites full;
     type("e");
     EXPECT_EQ(t.told().size(), 2u) << "a new failure after a success is told";
 }

@@ -206,19 +206,21 @@ TEST_F(NoteStoreTest, loadingTellsNoNoteFromANoteFromAFileThatIsNoNote) {
 
 TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
     for (const char* name :
-         {"20000101.dnf", "20000102.dnf", "hand made.dnf", "options.cfg", "20000101.dnf.bak"}) {
+         {"20000101.dnf", "20000102.dnf", "20000103.dnf", "hand made.dnf", "options.cfg",
+          "20000101.dnf.bak"}) {
         put(name, name);
     }
-    fs::create_directories(folder_ / "folder.dnf" / "inside");
+    fs::create_directories(folder_ / "20000104.dnf" / "inside");
     std::string error; // a folder that is not empty cannot be deleted as a file, by anyone
-    EXPECT_EQ(removeNoteFile(pathOf("folder.dnf"), error), NoteFileRemoval::Kept);
+    EXPECT_EQ(removeNoteFile(pathOf("20000104.dnf"), error), NoteFileRemoval::Kept);
     EXPECT_EQ(removeNoteFile(pathOf("20000102.dnf"), error), NoteFileRemoval::Removed);
     EXPECT_EQ(removeNoteFile(pathOf("20000102.dnf"), error), NoteFileRemoval::Missing);
     NoteStore store(appFolder());
     EXPECT_TRUE(store.removeNote(kNewYear));
     EXPECT_EQ(store.removeNote(kNewYear).error, NoteStore::kNothingToDelete);
     EXPECT_TRUE(store.removeAllNotes());
-    EXPECT_EQ(names(), (std::vector<std::string>{"20000101.dnf.bak", "folder.dnf", "options.cfg"}));
+    EXPECT_EQ(names(), (std::vector<std::string>{"20000101.dnf.bak", "20000104.dnf",
+                                                 "hand made.dnf", "options.cfg"}));
     EXPECT_EQ(store.removeAllNotes().error, NoteStore::kNothingToDelete);
     const FileResult unlisted = NoteStore(pathOf("gone")).removeAllNotes();
     EXPECT_FALSE(unlisted.ok || unlisted.error == NoteStore::kNothingToDelete) << unlisted.error;

@@ -1,4 +1,5 @@
 #include "common/app_folder.h"
+#include "notes/both_versions.h"
 #include "notes/day_marks.h"
 #include "notes/note_record.h"
 #include "notes/note_removal.h"
@@ -49,8 +50,11 @@ TEST(NoteRecord, savedNotesAreTheFixtureFilesNamedByDateAndReadBack) {
     EXPECT_EQ(readNoteRecord(fixture({2000, 1, 2})),
               (NoteRecord{"shoppinglist", "milk", "01/02/2000", ""}));
     EXPECT_EQ(readNoteRecord(fixture({2000, 1, 3})), std::nullopt); // three fields
-    EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName(".dnf"));
-    EXPECT_FALSE(isNoteFileName("dnf") || isNoteFileName("20000101.dnf.tmp"));
+    EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName("99999999.dnf"));
+    for (const char* other : {"dnf", ".dnf", "20000101.dnf.tmp", "2000010.dnf", "2000O101.dnf",
+                              "20000101 (conflicted copy).dnf", "20000101.sync-conflict-1.dnf"}) {
+        EXPECT_FALSE(isNoteFileName(other)) << other;
+    }
     EXPECT_EQ(isNoteFileName("20000101.DnF"), kPathSeparator == '\\'); // letter case: Windows
     EXPECT_EQ(readNoteRecord(encodeNoteRecord({2010, 7, 4}, "",
                                               "\"9\" is longer than all the rest of its record")),
@@ -200,6 +204,29 @@ TEST(Purge, deletesTheNotesMoreThanTheGivenDaysOld) {
         NoteList expected = notesAged(kept);
         expected.push_back({"02/31/2001  -  x", "damaged"});
         EXPECT_EQ(notes, expected) << deleteDays;
+    }
+}
+
+// Another program's version and the user's, written at the same time: the note keeps all of
+// both, theirs first.
+TEST(KeepBoth, neitherVersionLosesAWord) {
+    const std::string line = kYourVersionLine;
+    const std::string lineWithAlarm =
+        "----- Typed here while another program changed this note (your alarm: 9:00 AM) -----";
+    struct Case {
+        NoteTexts theirs, mine, kept;
+    };
+    const Case cases[] = {
+        {{"same", "8:00 AM"}, {"same", "8:00 AM"}, {"same", "8:00 AM"}},
+        {{"", ""}, {"mine", "9:00 AM"}, {"mine", "9:00 AM"}}, // theirs was deleted
+        {{"theirs", "8:00 AM"}, {"", ""}, {"theirs", "8:00 AM"}},
+        {{"theirs", "8:00 AM"}, {"mine", ""}, {"theirs\n\n" + line + "\nmine", "8:00 AM"}},
+        {{"theirs", ""}, {"mine", "9:00 AM"}, {"theirs\n\n" + line + "\nmine", "9:00 AM"}},
+        {{"same", "8:00 AM"}, {"same", "9:00 AM"}, {"same\n\n" + lineWithAlarm, "8:00 AM"}},
+        {{"", "8:00 AM"}, {"mine", "9:00 AM"}, {"mine\n\n" + lineWithAlarm, "8:00 AM"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(keepBoth(c.theirs, c.mine), c.kept) << c.theirs.text << " | " << c.mine.text;
     }
 }
 

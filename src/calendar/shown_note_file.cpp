@@ -1,0 +1,121 @@
+#include "calendar/shown_note_file.h"
+
+#include "notes/both_versions.h"
+#include "notes/note_record.h"
+
+#include <QTimer>
+
+namespace almanor {
+
+namespace {
+
+// A change by another program is shown within about this long.
+constexpr int kCheckIntervalMs = 1000;
+
+} // namespace
+
+ShownNoteFile::ShownNoteFile(NoteBook& notes, std::function<WindowTexts()> windowTexts,
+                             QObject* parent)
+    : QObject(parent), notes_(notes), windowTexts_(std::move(windowTexts)),
+      checkTimer_(new QTimer(this)) {
+    checkTimer_->setObjectName(QStringLiteral("noteFileCheck"));
+    checkTimer_->setInterval(kCheckIntervalMs);
+    connect(checkTimer_, &QTimer::timeout, this, &ShownNoteFile::check);
+}
+
+ShownNote ShownNoteFile::load(const Date& day) {
+    // The stamp before the read: a change in between then shows at the next check.
+    stamp_ = notes_.stamp(day);
+    ShownNote note = notes_.load(day);
+    day_ = day;
+    known_ = note.file;
+    writtenSinceCheck_ = false;
+    unsaved_ = false;
+    awaitingLoad_ = false;
+    checkTimer_->start();
+    return note;
+}
+
+FileResult ShownNoteFile::save(const QString& text, const QString& alarm) {
+    if (awaitingLoad_) {
+        return FileResult::success(); // the newer note replaces the window's text at once
+    }
+    const ShownNote current = notes_.load(day_);
+    if (current.file != known_) {
+        changed(current, true);
+        return FileResult::success();
+    }
+    NoteFileContent written;
+    const FileResult result = notes_.save(day_, text, alarm, &written);
+    unsaved_ = !result;
+    if (result) {
+        known_ = std::move(written);
+        stamp_ = notes_.stamp(day_);
+        writtenSinceCheck_ = true;
+    }
+    return result;
+}
+
+void ShownNoteFile::check() {
+    if (awaitingLoad_) {
+        return;
+    }
+    const NoteFileStamp stamp = notes_.stamp(day_);
+    if (stamp == stamp_) {
+        writtenSinceCheck_ = false;
+        return;
+    }
+    stamp_ = stamp;
+    const ShownNote current = notes_.load(day_);
+    if (current.file == known_) {
+        writtenSinceCheck_ = false;
+        return;
+    }
+    changed(current, writtenSinceCheck_ || unsaved_);
+}
+
+void ShownNoteFile::changed(const ShownNote& theirs, bool userWasWriting) {
+    known_ = theirs.file;
+    awaitingLoad_ = true;
+    emit changedOutside(userWasWriting ? keepBothVersions(theirs) : QString());
+}
+
+QString ShownNoteFile::keepBothVersions(const ShownNote& theirs) {
+    const WindowTexts mine = windowTexts_();
+    const QString day = QString::fromStdString(noteDateField(day_));
+    if (theirs.status == LoadResult::Status::Unreadable) {
+        return QStringLiteral("Another program changed the note file for %1 into one that "
+                              "cannot be read here, so your text was not saved over it. Your "
+                              "text:\n\n%2")
+            .arg(day, mine.text);
+    }
+    const NoteTexts kept = keepBoth({theirs.text.toStdString(), theirs.alarm.toStdString()},
+                                    {mine.text.toStdString(), mine.alarm.toStdString()});
+    const QString keptText = QString::fromStdString(kept.text);
+    const QString keptAlarm = QString::fromStdString(kept.alarm);
+    if (keptText == theirs.text && keptAlarm == theirs.alarm) {
+        return {}; // the user's version adds nothing to theirs
+    }
+    NoteFileContent written;
+    const FileResult result = notes_.save(day_, keptText, keptAlarm, &written);
+    if (!result) {
+        unsaved_ = true;
+        return QStringLiteral("Another program changed the note for %1 while you were writing "
+                              "it, and your text could not be kept beside its version: %2 Your "
+                              "text:\n\n%3")
+            .arg(day, QString::fromStdString(result.error), mine.text);
+    }
+    known_ = std::move(written);
+    stamp_ = notes_.stamp(day_);
+    if (theirs.status == LoadResult::Status::NoFile) {
+        return QStringLiteral("Another program deleted the note for %1 while you were writing "
+                              "it. Your text is kept as the note.")
+            .arg(day);
+    }
+    return QStringLiteral("Another program changed the note for %1 while you were writing it. "
+                          "Both versions are kept: the other program's first, then yours below "
+                          "the line \"%2\".")
+        .arg(day, QString::fromLatin1(kYourVersionLine));
+}
+
+} // namespace almanor

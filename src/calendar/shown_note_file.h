@@ -1,0 +1,66 @@
+#pragma once
+
+#include "common/atomic_file.h"
+#include "common/date.h"
+#include "notes/note_book.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QTimer;
+
+namespace almanor {
+
+// The note and alarm as the window holds them.
+struct WindowTexts {
+    QString text;
+    QString alarm;
+};
+
+// The note file of the day the window shows, followed while it is shown. People keep the
+// folder in a synchronising tool or edit a day's file with another program: the window learns
+// of such a change within a second (or when it is next activated, where the clock is not
+// enough), and a save never writes over a change it has not seen. When the other program's
+// change came while the user was writing, both versions are kept.
+class ShownNoteFile final : public QObject {
+    Q_OBJECT
+
+public:
+    ShownNoteFile(NoteBook& notes, std::function<WindowTexts()> windowTexts, QObject* parent);
+
+    // Reads the day's note, which becomes the followed one.
+    ShownNote load(const Date& day);
+    // Saves the followed day's note, unless its file changed since it was last read or
+    // written here: then both versions are kept and changedOutside says so.
+    FileResult save(const QString& text, const QString& alarm);
+    // Looks whether another program changed the file; the clock does this every second.
+    void check();
+
+signals:
+    // The followed day's file holds something other than the window: load it again.
+    // `message`, when not empty, tells the user what became of their own text.
+    void changedOutside(const QString& message);
+
+private:
+    // The file no longer holds what it last held here; `theirs` is what it holds now.
+    void changed(const ShownNote& theirs, bool userWasWriting);
+    QString keepBothVersions(const ShownNote& theirs);
+
+    NoteBook& notes_;
+    std::function<WindowTexts()> windowTexts_;
+    QTimer* checkTimer_;
+    Date day_;
+    NoteFileContent known_;
+    NoteFileStamp stamp_;
+    // Saved since the file was last found as it was left: a change found now may have been
+    // made while the user was writing.
+    bool writtenSinceCheck_ = false;
+    // The last save failed: the window holds text that no file has.
+    bool unsaved_ = false;
+    // A change was reported and the window has not loaded the note again yet: a save now
+    // would write the window's old text over it.
+    bool awaitingLoad_ = false;
+};
+
+} // namespace almanor
