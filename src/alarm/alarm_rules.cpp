@@ -55,10 +55,11 @@ AlarmTick AlarmClock::tick(const LocalDateTime& now, bool alarmOn) {
 }
 
 bool AlarmClock::takeChime(const LocalDateTime& now, bool chimeOn) {
-    if (!chimeOn || now.time.minute != 0 || now.time.second != 0) {
+    constexpr int kLatestChimeSecond = 2;
+    if (!chimeOn || now.time.minute != 0 || now.time.second > kLatestChimeSecond) {
         return false;
     }
-    const long long hour = now.serialSeconds();
+    const long long hour = LocalDateTime{now.date, {now.time.hour, 0, 0}}.serialSeconds();
     if (hour == lastChimedHour_) {
         return false;
     }

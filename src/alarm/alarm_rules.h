@@ -60,9 +60,11 @@ public:
     // One tick at the present moment `now`.
     AlarmTick tick(const LocalDateTime& now, bool alarmOn);
 
-    // Whether the hourly chime sounds at `now`, read afresh after the alarm of this tick has
-    // been played: only at minute 0, second 0, never caught up, and never twice for the same
-    // hour. A true answer counts as chimed.
+    // Whether the hourly chime sounds at `now` on the local wall clock, read afresh after the
+    // alarm of this tick has been played: in the first seconds of minute 0 (a one-second timer
+    // now and then skips a second), never caught up later, and once for each hour of the wall
+    // clock, so the hour that repeats when daylight saving time ends chimes once. A true answer
+    // counts as chimed.
     bool takeChime(const LocalDateTime& now, bool chimeOn);
 
 private:

@@ -494,6 +494,44 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFile) {
     EXPECT_EQ(window().calendar().value(), kTomorrow);
     tickAt(QTime(0, 0, 0), QDate(2026, 12, 8));
     EXPECT_FALSE(window().ticker().armedAlarm().has_value()) << "a day without a note";
+    t.writeFile("20261210.dnf", record("Wake up", "12/10/2026", "9:00:00 AM"));
+    tickAt(QTime(8, 15, 0), QDate(2026, 12, 10)); // the computer slept two days
+    EXPECT_EQ(window().ticker().armedAlarm(), "9:00:00 AM");
+    EXPECT_NE(formatOf(calendar(), 10), QTextCharFormat()) << "today is the 10th now";
+}
+
+// The chime follows the local wall clock at any offset from UTC and through the changes of
+// daylight saving time: each local full hour once, none skipped, none twice.
+TEST_F(AlarmTest, chimesAtEachLocalFullHourAtAnyOffsetAndClockChange) {
+    t.program().settings().uchime = true;
+    struct Night {
+        QDateTime startUtc;
+        int offsetBefore, offsetAfter; // seconds east of UTC
+        qint64 changeAfter;            // seconds from the start
+        QStringList chimedAt;          // local times
+    };
+    const int hour = 3600;
+    const Night nights[] = {
+        {QDateTime(QDate(2026, 12, 6), QTime(3, 0), Qt::UTC), 20700, 20700, 0,
+         {"09:00", "10:00", "11:00", "12:00"}}, // Nepal, +5:45
+        {QDateTime(QDate(2026, 10, 24), QTime(22, 30), Qt::UTC), 2 * hour, hour, 9000,
+         {"01:00", "02:00", "03:00"}}, // Central Europe: 3:00 summer time becomes 2:00
+        {QDateTime(QDate(2026, 3, 28), QTime(23, 30), Qt::UTC), hour, 2 * hour, 5400,
+         {"01:00", "03:00", "04:00", "05:00"}}, // and 2:00 becomes 3:00
+    };
+    for (const Night& night : nights) {
+        QStringList chimedAt;
+        for (qint64 second = 0; second < 4 * hour; ++second) {
+            const int offset = second < night.changeAfter ? night.offsetBefore : night.offsetAfter;
+            t.fakes.clock.current = night.startUtc.addSecs(second).toOffsetFromUtc(offset);
+            const qsizetype before = played().size();
+            testing::tick(window(), "clock");
+            if (played().size() > before) {
+                chimedAt << t.fakes.clock.current.toString("HH:mm");
+            }
+        }
+        EXPECT_EQ(chimedAt, night.chimedAt) << night.startUtc.toString().toStdString();
+    }
 }
 
 TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {

@@ -111,12 +111,17 @@ TEST_F(AlarmClockTest, firesOnceNeverRepeatedByAClockSetBackNorCaughtUpWhenSwitc
               std::vector{at(kMonday, 10, 0, 0)});
 }
 
-TEST_F(AlarmClockTest, chimesOnlyAtMinuteZeroSecondZeroOncePerHour) {
+// Once an hour of the wall clock, in the first seconds of it: a tick that skipped 18:00:00
+// still chimes; when daylight saving time ends, 1:00 to 1:59 come twice and chime once.
+TEST_F(AlarmClockTest, chimesOnceInTheFirstSecondsOfEachHourOfTheWallClock) {
     const std::tuple<LocalDateTime, bool, bool> steps[] = {
         {at(kTuesday, 14, 59, 59), true, false}, {at(kTuesday, 15, 0, 0), true, true},
         {at(kTuesday, 15, 0, 0), true, false},   {at(kTuesday, 15, 0, 1), true, false},
         {at(kTuesday, 15, 1, 0), true, false},   {at(kTuesday, 16, 0, 0), false, false},
         {at(kTuesday, 17, 0, 0), true, true},    {at(kWednesday, 17, 0, 0), true, true},
+        {at(kWednesday, 18, 0, 2), true, true},  {at(kWednesday, 19, 0, 3), true, false},
+        {at(kWednesday, 1, 0, 0), true, true},   {at(kWednesday, 1, 59, 59), true, false},
+        {at(kWednesday, 1, 0, 0), true, false},  {at(kWednesday, 2, 0, 0), true, true},
     };
     for (const auto& [now, chimeOn, chimes] : steps) {
         EXPECT_EQ(clock.takeChime(now, chimeOn), chimes) << formatTimeOfDay(now.time);
