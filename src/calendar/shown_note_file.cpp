@@ -29,8 +29,7 @@ ShownNote ShownNoteFile::load(const Date& day) {
     ShownNote note = notes_.load(day);
     day_ = day;
     known_ = note.file;
-    writtenSinceCheck_ = false;
-    unsaved_ = false;
+    edited_ = false;
     awaitingLoad_ = false;
     checkTimer_->start();
     return note;
@@ -41,17 +40,16 @@ FileResult ShownNoteFile::save(const QString& text, const QString& alarm) {
         return FileResult::success(); // the newer note replaces the window's text at once
     }
     const ShownNote current = notes_.load(day_);
+    edited_ = true;
     if (current.file != known_) {
-        changed(current, true);
+        changed(current);
         return FileResult::success();
     }
     NoteFileContent written;
     const FileResult result = notes_.save(day_, text, alarm, &written);
-    unsaved_ = !result;
     if (result) {
         known_ = std::move(written);
         stamp_ = notes_.stamp(day_);
-        writtenSinceCheck_ = true;
     }
     return result;
 }
@@ -62,22 +60,19 @@ void ShownNoteFile::check() {
     }
     const NoteFileStamp stamp = notes_.stamp(day_);
     if (stamp == stamp_) {
-        writtenSinceCheck_ = false;
         return;
     }
     stamp_ = stamp;
     const ShownNote current = notes_.load(day_);
-    if (current.file == known_) {
-        writtenSinceCheck_ = false;
-        return;
+    if (current.file != known_) {
+        changed(current);
     }
-    changed(current, writtenSinceCheck_ || unsaved_);
 }
 
-void ShownNoteFile::changed(const ShownNote& theirs, bool userWasWriting) {
+void ShownNoteFile::changed(const ShownNote& theirs) {
     known_ = theirs.file;
     awaitingLoad_ = true;
-    emit changedOutside(userWasWriting ? keepBothVersions(theirs) : QString());
+    emit changedOutside(edited_ ? keepBothVersions(theirs) : QString());
 }
 
 QString ShownNoteFile::keepBothVersions(const ShownNote& theirs) {
@@ -99,7 +94,6 @@ QString ShownNoteFile::keepBothVersions(const ShownNote& theirs) {
     NoteFileContent written;
     const FileResult result = notes_.save(day_, keptText, keptAlarm, &written);
     if (!result) {
-        unsaved_ = true;
         return QStringLiteral("Another program changed the note for %1 while you were writing "
                               "it, and your text could not be kept beside its version: %2 Your "
                               "text:\n\n%3")

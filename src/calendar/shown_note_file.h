@@ -21,8 +21,9 @@ struct WindowTexts {
 // The note file of the day the window shows, followed while it is shown. People keep the
 // folder in a synchronising tool or edit a day's file with another program: the window learns
 // of such a change within a second (or when it is next activated, where the clock is not
-// enough), and a save never writes over a change it has not seen. When the other program's
-// change came while the user was writing, both versions are kept.
+// enough), and a save never writes over a change it has not seen. When the user had changed
+// the note since it was shown and the other version does not hold their text, both versions
+// are kept.
 class ShownNoteFile final : public QObject {
     Q_OBJECT
 
@@ -44,7 +45,7 @@ signals:
 
 private:
     // The file no longer holds what it last held here; `theirs` is what it holds now.
-    void changed(const ShownNote& theirs, bool userWasWriting);
+    void changed(const ShownNote& theirs);
     QString keepBothVersions(const ShownNote& theirs);
 
     NoteBook& notes_;
@@ -53,11 +54,8 @@ private:
     Date day_;
     NoteFileContent known_;
     NoteFileStamp stamp_;
-    // Saved since the file was last found as it was left: a change found now may have been
-    // made while the user was writing.
-    bool writtenSinceCheck_ = false;
-    // The last save failed: the window holds text that no file has.
-    bool unsaved_ = false;
+    // The user changed the note since it was read: the window holds their own text.
+    bool edited_ = false;
     // A change was reported and the window has not loaded the note again yet: a save now
     // would write the window's old text over it.
     bool awaitingLoad_ = false;

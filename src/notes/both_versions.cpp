@@ -5,7 +5,7 @@ namespace almanor {
 NoteTexts keepBoth(const NoteTexts& theirs, const NoteTexts& mine) {
     NoteTexts kept{theirs.text.empty() ? mine.text : theirs.text,
                    theirs.alarm.empty() ? mine.alarm : theirs.alarm};
-    const bool textAdds = !mine.text.empty() && mine.text != kept.text;
+    const bool textAdds = kept.text.find(mine.text) == std::string::npos;
     const bool alarmAdds = !mine.alarm.empty() && mine.alarm != kept.alarm;
     if (!textAdds && !alarmAdds) {
         return kept;

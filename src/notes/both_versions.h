@@ -18,7 +18,8 @@ inline constexpr const char* kYourVersionLine =
 
 // The note to keep when another program changed a day's note file while the user was writing
 // the same note: nothing of either is lost. Their text comes first, as the newer file; the
-// user's follows below kYourVersionLine unless it adds nothing (empty, or the same text).
+// user's follows below kYourVersionLine unless it adds nothing (empty, or already in theirs, as
+// when the other version was made from the user's).
 // Their alarm stays; the user's alarm is kept when they have none, and named on the line when
 // it differs.
 NoteTexts keepBoth(const NoteTexts& theirs, const NoteTexts& mine);
