@@ -339,7 +339,9 @@ class EndToEnd(unittest.TestCase):
         # The limit as written, after a byte-order mark some editors add, and a first field
         # that is no number (the file counts as unreadable: defaults, no purge).
         for first_field, limit in ((b"30", 30), (b"\xef\xbb\xbf30", 30), (b"abc", None)):
-            kept = []
+            conflict_copy = note_name(today - datetime.timedelta(days=400))[:8] + " (copy).dnf"
+            self.folder.write(conflict_copy, record("a sync tool's copy", today))
+            kept = [conflict_copy]  # not a note file of this program: never deleted
             for age in (0, 1, 29, 30, 31, 400):
                 day = today - datetime.timedelta(days=age)
                 self.folder.write(note_name(day), record(f"{age} days old", day))
@@ -647,6 +649,43 @@ class EndToEnd(unittest.TestCase):
         program.read_note_box()
         wait_for(lambda: self.desktop.clipboard_bytes() == b"Today's note",
                  what="the calendar to stay on today")
+
+    # Beside synchronising tools and other editors -------------------------------------------
+    def test_a_note_another_program_changes_is_shown_and_not_written_over(self):
+        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+        today = datetime.date.today()
+        self.folder.write(note_name(today), record("Written here", today))
+        program = self.start()
+        program.wait_open()
+        theirs = record("Written on the laptop", today)
+        self.folder.write(note_name(today), theirs)
+        wait_for(lambda: program.read_note_box() or
+                 self.desktop.clipboard_bytes() == b"Written on the laptop", timeout=2.0,
+                 what="the other program's note within 2 s")
+        time.sleep(1.5)
+        self.assertEqual(self.folder.read(note_name(today)), theirs)
+
+    def test_a_note_another_program_changes_while_the_user_types_keeps_both_texts(self):
+        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+        today = datetime.date.today()
+        program = self.start()
+        program.wait_open()
+        program.click("note")
+        self.desktop.type_text("Mine")
+        wait_for(lambda: self.folder.exists(note_name(today)) and
+                 self.folder.read(note_name(today)) == record("Mine", today), what="the note")
+        self.folder.write(note_name(today), record("Theirs", today))
+        self.desktop.type_text("!")
+        wait_for(lambda: b"Theirs" in self.folder.read(note_name(today)) and
+                 b"Mine" in self.folder.read(note_name(today)), what="both texts in the file")
+        calendar = program.calendar_window()
+        box = wait_for(lambda: [w for w in self.desktop.windows_named("Almanor") if w != calendar],
+                       what="the message that both are kept")[0]
+        self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
+        self.desktop.key("Return")
+        program.read_note_box()
+        wait_for(lambda: re.match(rb"Theirs\n\n-+ .* -+\nMine", self.desktop.clipboard_bytes()),
+                 what="both texts in the window")
 
     def take_steps_then_quit(self, program, steps):
         """Takes each step, an action and the day it leads to, then quits with OK. Each step must
