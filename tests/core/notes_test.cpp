@@ -51,7 +51,7 @@ TEST(NoteRecord, savedNotesAreTheFixtureFilesNamedByDateAndReadBack) {
               (NoteRecord{"shoppinglist", "milk", "01/02/2000", ""}));
     EXPECT_EQ(readNoteRecord(fixture({2000, 1, 3})), std::nullopt); // three fields
     EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName("99999999.dnf"));
-    for (const char* other : {"dnf", ".dnf", "20000101.dnf.tmp", "2000010.dnf", "2000O101.dnf",
+    for (const char* other : {"dnf", ".dnf", "20000101.dnf.tmp", "2000010.dnf", "2000O101.dnf", "x0000101.dnf",
                               "20000101 (conflicted copy).dnf", "20000101.sync-conflict-1.dnf"}) {
         EXPECT_FALSE(isNoteFileName(other)) << other;
     }
