@@ -53,7 +53,11 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     buildControls();
     addShortcuts();
     shownFile_ = new ShownNoteFile(
-        notes_, [this] { return WindowTexts{noteBox_->noteText(), alarmField_->text()}; }, this);
+        notes_,
+        [this] {
+            return WindowTexts{noteBox_->noteText(), alarmField_->text()};
+        },
+        this);
     // Queued: the change may be found by a save inside the note field's own edit.
     connect(shownFile_, &ShownNoteFile::changedOutside, this,
             &CalendarWindow::showNoteChangedOutside, Qt::QueuedConnection);

@@ -22,7 +22,7 @@ struct ShownNote {
     LoadResult::Status status = LoadResult::Status::NoFile;
     QString text;
     QString alarm;
-    QString reason; // why the file cannot be read, when Unreadable
+    QString reason;       // why the file cannot be read, when Unreadable
     NoteFileContent file; // what the file held as it was read
 };
 

@@ -35,9 +35,9 @@ struct LoadResult {
     enum class Status { NoFile, Loaded, Unreadable };
 
     Status status = Status::NoFile;
-    std::string text;   // UTF-8; filled only when Loaded
-    std::string alarm;  // UTF-8; filled only when Loaded
-    std::string reason; // why the file could not be read, for the user; only when Unreadable
+    std::string text;     // UTF-8; filled only when Loaded
+    std::string alarm;    // UTF-8; filled only when Loaded
+    std::string reason;   // why the file could not be read, for the user; only when Unreadable
     NoteFileContent file; // what the file held as it was read
 };
 
