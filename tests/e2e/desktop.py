@@ -8,8 +8,39 @@ import subprocess
 import tempfile
 import time
 
+# The primary screen. With ALMANOR_E2E_SCREENS=2 another screen lies left of it, so that the
+# primary one begins at SCREEN_LEFT.
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800
+TWO_SCREENS = os.environ.get("ALMANOR_E2E_SCREENS") == "2"
+SCREEN_LEFT = 1024 if TWO_SCREENS else 0
+SCREEN_RIGHT = SCREEN_LEFT + SCREEN_WIDTH
+# Xvfb offers no way to split its screen into monitors that Qt sees; Xorg's dummy driver does.
+# Its one output covers both screens (the pointer cannot leave the outputs); the mode is what
+# `cvt 2304 800` gives.
+DUMMY_XORG_CONF = """Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 64000
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+    Modeline "both" 150.50 2304 2424 2664 3024 800 803 813 831 -hsync +vsync
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Modes "both"
+        Virtual 2304 800
+    EndSubSection
+EndSection
+"""
 TWIPS_PER_PIXEL = 15
 LOCK_FILE = "almanor.lock"  # held by the program that runs on the folder
 # The window manager of the session: openbox, or xfwm4 (Xfce's, which keeps its settings in
@@ -45,9 +76,16 @@ class Desktop:
     def start(self):
         # The server picks a free display number itself and writes it to the pipe.
         read_end, write_end = os.pipe()
+        if TWO_SCREENS:
+            self.scratch = tempfile.mkdtemp(prefix="almanor-xorg-")
+            with open(os.path.join(self.scratch, "xorg.conf"), "w") as conf:
+                conf.write(DUMMY_XORG_CONF)
+            server = ["Xorg", "-config", os.path.join(self.scratch, "xorg.conf"),
+                      "-logfile", os.path.join(self.scratch, "xorg.log"), "-noreset"]
+        else:
+            server = ["Xvfb", "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"]
         self.processes.append(subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
+            server + ["-displayfd", str(write_end), "-nolisten", "tcp"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -58,12 +96,21 @@ class Desktop:
         self.env["DISPLAY"] = self.display
         wait_for(lambda: self.run(["xdpyinfo"], check=False).returncode == 0,
                  what="the X server")
+        if TWO_SCREENS:
+            self.split_into_two_screens()
         self._spawn(WINDOW_MANAGERS[WINDOW_MANAGER])
         wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in self.output(["xprop", "-root"]),
                  what="the window manager")
         self._spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
                      "--height", "24", "--SetDockType", "true"])
         wait_for(lambda: self.windows_named("panel"), what="the notification area")
+
+    def split_into_two_screens(self):
+        """A screen left of the primary one, as two monitors of one X screen (RandR 1.5)."""
+        self.run(["xrandr", "--setmonitor", "LEFT",
+                  f"{SCREEN_LEFT}/271x{SCREEN_HEIGHT}/212+0+0", "none"])
+        self.run(["xrandr", "--setmonitor", "*PRIMARY",
+                  f"{SCREEN_WIDTH}/339x{SCREEN_HEIGHT}/212+{SCREEN_LEFT}+0", "DUMMY0"])
 
     def stop(self):
         for process in reversed(self.processes):
@@ -73,6 +120,8 @@ class Desktop:
                 process.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 process.kill()
+        if TWO_SCREENS:
+            shutil.rmtree(self.scratch, ignore_errors=True)
 
     def _spawn(self, command):
         process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,

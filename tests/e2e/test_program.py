@@ -10,14 +10,14 @@ import sys
 import time
 import unittest
 
-from desktop import (AppFolder, Desktop, SCREEN_HEIGHT, SCREEN_WIDTH, TWIPS_PER_PIXEL,
+from desktop import (AppFolder, Desktop, SCREEN_HEIGHT, SCREEN_RIGHT, TWIPS_PER_PIXEL,
                      wait_for)
 
 RUNNABLE = os.environ.get("ALMANOR_APP_DIR", "")
 ARTEFACTS = os.environ.get("ALMANOR_E2E_ARTEFACTS", "")
 WINDOW_WIDTH = 281
 WINDOW_HEIGHT = 285
-OPEN_X = SCREEN_WIDTH - WINDOW_WIDTH
+OPEN_X = SCREEN_RIGHT - WINDOW_WIDTH
 
 # Hotspots of the calendar window: (left, top, width, height) in twips.
 HOTSPOTS = {
@@ -125,7 +125,7 @@ class RunningProgram:
 
     def wait_parked(self):
         # Window managers may keep a slightly wider strip on screen than the two pixels asked for.
-        wait_for(lambda: self.window_x() >= SCREEN_WIDTH - 30, what="the window to be parked")
+        wait_for(lambda: self.window_x() >= SCREEN_RIGHT - 30, what="the window to be parked")
 
     # The notification area ----------------------------------------------------------------
     def tray_icon(self):
@@ -245,9 +245,9 @@ class EndToEnd(unittest.TestCase):
         window = program.calendar_window()
         # Slides away after it is shown, leaving the strip at the edge (window managers may
         # keep a slightly wider strip on screen than the two pixels asked for).
-        wait_for(lambda: program.window_x() >= SCREEN_WIDTH - 30, what="the slide away")
+        wait_for(lambda: program.window_x() >= SCREEN_RIGHT - 30, what="the slide away")
         time.sleep(0.5)
-        self.assertGreaterEqual(program.window_x(), SCREEN_WIDTH - 30)
+        self.assertGreaterEqual(program.window_x(), SCREEN_RIGHT - 30)
         x, y, _, _ = self.desktop.window_geometry(window)
         self.assertEqual(y, round((SCREEN_HEIGHT - WINDOW_HEIGHT) / 2))
         self.assertIn("_NET_WM_STATE_ABOVE", self.desktop.output(["xprop", "-id", str(window)]))
@@ -258,10 +258,10 @@ class EndToEnd(unittest.TestCase):
     def test_edge_strip_opens_the_parked_window(self):
         program = self.start()
         program.calendar_window()
-        wait_for(lambda: program.window_x() >= SCREEN_WIDTH - 30, what="the slide away")
+        wait_for(lambda: program.window_x() >= SCREEN_RIGHT - 30, what="the slide away")
         time.sleep(0.5)
         # Anywhere on the strip the window manager leaves on screen, not only its first pixels.
-        x = (program.window_x() + SCREEN_WIDTH) // 2
+        x = (program.window_x() + SCREEN_RIGHT) // 2
         self.desktop.move_mouse(x, SCREEN_HEIGHT // 2)
         self.desktop.move_mouse(x + 1, SCREEN_HEIGHT // 2 + 5)
         program.wait_open()
@@ -416,7 +416,7 @@ class EndToEnd(unittest.TestCase):
         window = program.calendar_window()
         program.wait_parked()
         parked_x = program.window_x()
-        other = self.open_window_on_top("In front of the calendar window", SCREEN_WIDTH - 150,
+        other = self.open_window_on_top("In front of the calendar window", SCREEN_RIGHT - 150,
                                         SCREEN_HEIGHT // 2)
         wait_for(lambda: self.is_above(other, window), what="the other window in front")
 
