@@ -23,8 +23,10 @@
 #include <QTest>
 #include <QTextCharFormat>
 #include <QtEndian>
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace almanor {
 namespace {
@@ -38,6 +40,18 @@ using testing::Told;
 const char* const kTodayFile = "20261206.dnf";
 const Date kToday{2026, 12, 6};
 const Date kTomorrow{2026, 12, 7};
+
+// While it lives, every file write fails as on a full disk; the files stay as they are.
+struct DiskRefusesWrites {
+    rlimit old{};
+    DiskRefusesWrites() {
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the tests
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit none{0, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~DiskRefusesWrites() { setrlimit(RLIMIT_FSIZE, &old); }
+};
 
 QTextCharFormat formatOf(const MonthCalendar& calendar, int day) {
     return calendar.view()->dateTextFormat(QDate(calendar.year(), calendar.month(), day));
@@ -357,7 +371,7 @@ TEST_F(CalendarWindowTest, failedSaveIsToldOnceAndTheTextAndTheKeyboardStay) {
     note().setFocus();
     t.fakes.messageBox.onShow = [this] { window().allOption().setFocus(); }; // a box takes it
     {
-        const testing::DiskRefusesWrites full;
+        const DiskRefusesWrites full;
         type("abc");
     }
     ASSERT_EQ(t.told().size(), 1u) << "told once, not at every keystroke";
@@ -365,7 +379,7 @@ TEST_F(CalendarWindowTest, failedSaveIsToldOnceAndTheTextAndTheKeyboardStay) {
     EXPECT_TRUE(note().hasFocus()) << "typing goes on in the note";
     type("d");
     EXPECT_EQ(t.readFile(kTodayFile), record("abcd", "12/06/2026"));
-    const testing::DiskRefusesWrites full;
+    const DiskRefusesWrites full;
     type("e");
     EXPECT_EQ(t.told().size(), 2u) << "a new failure after a success is told";
 }

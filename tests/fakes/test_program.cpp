@@ -3,7 +3,6 @@
 #include "shell/start_window.h"
 
 #include <algorithm>
-#include <csignal>
 #include <fstream>
 #include <iterator>
 
@@ -11,17 +10,6 @@ namespace almanor::testing {
 
 std::string record(const std::string& text, const std::string& date, const std::string& alarm) {
     return "\"dailynotes\",\"" + text + "\",\"" + date + "\",\"" + alarm + "\"\r\n";
-}
-
-DiskRefusesWrites::DiskRefusesWrites() {
-    std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the tests
-    getrlimit(RLIMIT_FSIZE, &old_);
-    const rlimit none{0, old_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &none);
-}
-
-DiskRefusesWrites::~DiskRefusesWrites() {
-    setrlimit(RLIMIT_FSIZE, &old_);
 }
 
 Program& TestProgram::program() {

@@ -4,7 +4,6 @@
 #include "shell/program.h"
 
 #include <QString>
-#include <sys/resource.h>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <memory>
@@ -14,19 +13,6 @@ namespace almanor::testing {
 
 // The note file record as another program (or this one, for ASCII text) writes it.
 std::string record(const std::string& text, const std::string& date, const std::string& alarm = "");
-
-// While it lives, every file write fails as on a full disk (the file size limit is 0), with
-// the file system left as it is.
-class DiskRefusesWrites {
-public:
-    DiskRefusesWrites();
-    ~DiskRefusesWrites();
-    DiskRefusesWrites(const DiskRefusesWrites&) = delete;
-    DiskRefusesWrites& operator=(const DiskRefusesWrites&) = delete;
-
-private:
-    rlimit old_{};
-};
 
 // A fresh program on fake services and an empty temporary application folder. The program
 // itself is made on demand, so a test can first put files into the folder.
