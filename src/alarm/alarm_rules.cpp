@@ -59,7 +59,7 @@ bool AlarmClock::takeChime(const LocalDateTime& now, bool chimeOn) {
     if (!chimeOn || now.time.minute != 0 || now.time.second > kLatestChimeSecond) {
         return false;
     }
-    const long long hour = now.date.serial() * 24 + now.time.hour;
+    const std::pair hour{now.date, now.time.hour};
     if (hour == lastChimedHour_) {
         return false;
     }

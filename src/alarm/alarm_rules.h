@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace almanor {
 
@@ -75,7 +76,7 @@ private:
     std::optional<TimeOfDay> armedTime_;
     std::optional<long long> examinedUpTo_;
     std::optional<long long> lastFired_;
-    std::optional<long long> lastChimedHour_;
+    std::optional<std::pair<Date, int>> lastChimedHour_;
 };
 
 } // namespace almanor

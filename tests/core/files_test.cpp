@@ -169,11 +169,14 @@ TEST_F(NoteStoreTest, savesLoadsAndRemovesTheNoteWhenBothFieldsAreEmptied) {
     for (const auto& [text, alarm] : {std::pair{"Party, 8 pm\r\nbring \"cake\"", "7:00:00 PM"},
                                       {"", "6:00:00 AM"},
                                       {"text only", ""}}) {
-        ASSERT_TRUE(store.save(kNewYear, text, alarm));
+        NoteFileContent written; // what a later look at the file must find unchanged
+        ASSERT_TRUE(store.save(kNewYear, text, alarm, &written));
         const LoadResult loaded = store.load(kNewYear);
         EXPECT_EQ(loaded.status, Status::Loaded);
         EXPECT_EQ(loaded.text, replaceDoubleQuotes(text));
         EXPECT_EQ(loaded.alarm, alarm);
+        EXPECT_TRUE(loaded.file.exists && loaded.file == written);
+        EXPECT_EQ(store.stamp(kNewYear).size, written.bytes.size());
     }
     EXPECT_TRUE(store.save(kNewYear, "", ""));
     EXPECT_TRUE(names().empty());
@@ -200,7 +203,9 @@ TEST_F(NoteStoreTest, loadingTellsNoNoteFromANoteFromAFileThatIsNoNote) {
         if (bytes) {
             put("20000101.dnf", bytes);
         }
-        EXPECT_EQ(NoteStore(appFolder()).load(kNewYear).status, status) << (bytes ? bytes : "");
+        const LoadResult loaded = NoteStore(appFolder()).load(kNewYear);
+        EXPECT_EQ(loaded.status, status) << (bytes ? bytes : "");
+        EXPECT_EQ(loaded.file, (NoteFileContent{bytes != nullptr, bytes ? bytes : ""}));
     }
 }
 
