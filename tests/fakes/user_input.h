@@ -19,8 +19,7 @@ QWidget& childNamed(QWidget& window, const QString& accessibleName);
 void clickOn(QWidget& window, const QString& accessibleName);
 // The mouse moving over that child without a button pressed.
 void moveOver(QWidget& window, const QString& accessibleName);
-// One tick of the running timer of this name among `owner`'s children, as the event loop
-// would deliver it: a timer that was never started, or whose connection is lost, fails.
+// One tick of the running timer of this name among `owner`'s children; one never started fails.
 void tick(QObject& owner, const QString& timerName);
 // Makes the window the active one, so that its shortcuts and focus work as on a desktop.
 void activate(QWidget& window);
