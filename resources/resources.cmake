@@ -42,4 +42,23 @@ if(UNIX AND NOT APPLE)
             file(COPY \"\${CMAKE_INSTALL_PREFIX}/almanor.desktop\" DESTINATION \"\${menu}\")
             message(STATUS \"Installing: \${menu}/almanor.desktop\")")
     endif()
+    # A tray planner is at hand from the login on, if the user wants that; the same entry in
+    # the autostart folder starts it. Also decided when installing:
+    # cmake -DALMANOR_INSTALL_AUTOSTART=ON -DCMAKE_INSTALL_PREFIX=... -P cmake_install.cmake
+    option(ALMANOR_INSTALL_AUTOSTART "Start Almanor at login (an entry in ~/.config/autostart)"
+           OFF)
+    install(CODE "
+        if(NOT DEFINED ALMANOR_INSTALL_AUTOSTART)
+            set(ALMANOR_INSTALL_AUTOSTART ${ALMANOR_INSTALL_AUTOSTART})
+        endif()
+        if(ALMANOR_INSTALL_AUTOSTART)
+            if(DEFINED ENV{XDG_CONFIG_HOME})
+                set(autostart \"\$ENV{XDG_CONFIG_HOME}/autostart\")
+            else()
+                set(autostart \"\$ENV{HOME}/.config/autostart\")
+            endif()
+            file(MAKE_DIRECTORY \"\${autostart}\")
+            file(COPY \"\${CMAKE_INSTALL_PREFIX}/almanor.desktop\" DESTINATION \"\${autostart}\")
+            message(STATUS \"Installing: \${autostart}/almanor.desktop\")
+        endif()")
 endif()

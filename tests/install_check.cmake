@@ -4,13 +4,22 @@
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(prefix "${WORK_DIR}/Almanor")
 set(home "${WORK_DIR}/home")
-execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env HOME=${home} --unset=XDG_DATA_HOME
-            ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}"
-    RESULT_VARIABLE result OUTPUT_QUIET)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed: ${result}")
-endif()
+set(autostart_entry "${home}/.config/autostart/almanor.desktop")
+foreach(autostart OFF ON)
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env HOME=${home} --unset=XDG_DATA_HOME --unset=XDG_CONFIG_HOME
+                ${CMAKE_COMMAND} -DCMAKE_INSTALL_PREFIX=${prefix}
+                -DALMANOR_INSTALL_AUTOSTART=${autostart} -P "${BUILD_DIR}/cmake_install.cmake"
+        RESULT_VARIABLE result OUTPUT_QUIET)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "installing failed: ${result}")
+    endif()
+    if(autostart AND NOT EXISTS "${autostart_entry}")
+        message(FATAL_ERROR "no autostart entry at ${autostart_entry}")
+    elseif(NOT autostart AND EXISTS "${autostart_entry}")
+        message(FATAL_ERROR "an autostart entry nobody asked for")
+    endif()
+endforeach()
 foreach(name almanor alarm.wav chime.wav almanor.hlp almanor.png almanor.desktop)
     if(NOT EXISTS "${prefix}/${name}")
         message(FATAL_ERROR "the installed folder lacks ${name}")

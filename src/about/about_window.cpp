@@ -2,6 +2,7 @@
 
 #include "platform/artwork.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,18 +34,19 @@ AboutWindow::AboutWindow(WebBrowser& browser)
     setMouseTracking(true);
 
     infoLabel_ = new QLabel(QStringLiteral("For more information visit -"), this);
-    infoLabel_->setObjectName(QStringLiteral("Label2"));
     infoLabel_->setFont(arialBold(9));
     infoLabel_->setGeometry(12, 62, kWidth - 24, 20);
 
     link_ = new QLabel(webAddress(), this);
-    link_->setObjectName(QStringLiteral("Label4"));
     link_->setFont(arialBold(14.25));
     link_->setAlignment(Qt::AlignCenter);
     link_->setGeometry(0, 88, kWidth, 32);
     link_->setToolTip(QStringLiteral("Click To Visit"));
     link_->setCursor(Qt::PointingHandCursor);
     link_->setMouseTracking(true);
+    // Reachable from the keyboard like every other command: Tab to it, Return or Space opens.
+    link_->setFocusPolicy(Qt::StrongFocus);
+    link_->setAccessibleName(QStringLiteral("Visit ") + webAddress());
     link_->installEventFilter(this);
     setLinkColour(Qt::black);
 }
@@ -91,6 +93,22 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
             setLinkColour(Qt::red);
             return true;
+        case QEvent::KeyPress:
+            switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+                openWebPage();
+                return true;
+            default:
+                break;
+            }
+            break;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            // A label draws no focus mark of its own.
+            link_->setFrameShape(link_->hasFocus() ? QFrame::Box : QFrame::NoFrame);
+            break;
         case QEvent::MouseButtonRelease: {
             // A click is a press and a release on the link; a press dragged off it is none.
             const auto* mouse = static_cast<QMouseEvent*>(event);

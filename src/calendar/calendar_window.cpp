@@ -31,6 +31,9 @@ constexpr int kSlideIntervalMs = 15;
 
 const QString kQuitPrompt = QStringLiteral("Quit Almanor 4?");
 
+// Captions are not shrunk below this; past it a caption is clipped rather than unreadable.
+constexpr int kSmallestCaptionPixels = 7;
+
 QString withShortcut(const QString& tip, const QKeySequence& keys) {
     return tip + QStringLiteral("\nShortcut: ") + keys.toString(QKeySequence::NativeText);
 }
@@ -60,11 +63,12 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     connect(&notes_, &NoteBook::notesRemoved, this, [this] {
         loadNote();
         markDaysFromList();
-        notes_.refresh();
     });
 }
 
-CalendarWindow::~CalendarWindow() = default;
+CalendarWindow::~CalendarWindow() {
+    platform_.screen.setChangeHandler({});
+}
 
 void CalendarWindow::buildControls() {
     calendar_ = new MonthCalendar(this);
@@ -99,14 +103,23 @@ void CalendarWindow::buildControls() {
     thisNoteOption_ = new QRadioButton(QStringLiteral("This Note"), this);
     allOption_->setGeometry(twipsRect(375, 915, 510, 270));
     thisNoteOption_->setGeometry(twipsRect(870, 915, 1020, 270));
-    // The two buttons share a narrow band; their captions must fit it whole.
-    const QFont optionFont = fittedFont(Lettering::Sans, QFont::Normal, 12,
-                                        QStringLiteral("This Note"), thisNoteOption_->width() - 18);
+    // The two buttons share a narrow band; their captions, after the style's round mark, must
+    // fit it whole, whatever the desktop's font.
+    QFont optionFont = fittedFont(Lettering::Sans, QFont::Normal, 12, QStringLiteral("This Note"),
+                                  thisNoteOption_->width());
     for (QRadioButton* option : {allOption_, thisNoteOption_}) {
-        option->setFont(optionFont);
         option->setStyleSheet(
             QStringLiteral("QRadioButton { color: white; background-color: rgb(128, 128, 128); }"));
     }
+    const auto captionsFit = [this] {
+        return allOption_->sizeHint().width() <= allOption_->width() &&
+               thisNoteOption_->sizeHint().width() <= thisNoteOption_->width();
+    };
+    do {
+        allOption_->setFont(optionFont);
+        thisNoteOption_->setFont(optionFont);
+        optionFont.setPixelSize(optionFont.pixelSize() - 1);
+    } while (!captionsFit() && optionFont.pixelSize() >= kSmallestCaptionPixels);
     thisNoteOption_->setChecked(true);
     connect(allOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(true); });
     connect(thisNoteOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(false); });
@@ -189,14 +202,11 @@ void CalendarWindow::formLoad() {
     allNotesScope_ = false;
     // Starts the one-second clock.
     ticker_ = new AlarmTicker(*this, notes_, settings_, platform_, appFolder_, this);
-    const ScreenMetrics& screen = platform_.screen;
-    setLeftTwips(screen.widthTwips() - kWidthTwips);
-    move(x(), twipsToPixels((screen.heightTwips() - kHeightTwips) / 2));
+    dockToScreen(false);
+    platform_.screen.setChangeHandler([this] { dockToScreen(isParkedAtTheOldEdge()); });
     noteBox_->setNoteText(QString());
     calendar_->setToday(today());
     calendar_->setValue(today());
-    markDaysFromList();
-    notes_.refresh();
 }
 
 Date CalendarWindow::today() const {
@@ -235,7 +245,9 @@ void CalendarWindow::onDateChange() {
     }
     // One rebuild of the list serves the marks too: nothing can change the folder between
     // it and a second one, and with decades of notes each rebuild costs a look at every file.
-    notes_.refresh();
+    // The shown month's files, not the whole folder: a date change costs the same with ten
+    // notes or decades of them.
+    notes_.refreshIfShown();
     markDaysFromList();
     loadNote();
 }
@@ -390,7 +402,7 @@ void CalendarWindow::deleteNotes() {
                  msg::OkOnly);
         return;
     }
-    notes_.refresh();
+    notes_.refreshIfShown();
     // The user chose to delete: an unreadable file is gone now, so the fields work again.
     showLoadedNote(noteBox_->noteText(), alarmField_->text());
     noteBox_->setNoteText(QString());
@@ -399,7 +411,6 @@ void CalendarWindow::deleteNotes() {
 
 void CalendarWindow::view() {
     if (allNotesScope_) {
-        notes_.refresh();
         emit allNotesRequested();
     } else if (!noteBox_->noteText().isEmpty()) {
         platform_.messageBox.show(noteBox_->noteText(), msg::OkOnly);
@@ -466,8 +477,23 @@ void CalendarWindow::setLeftTwips(float left) {
     move(twipsToPixels(left), y());
 }
 
+// The slide measures from the left edge of the desktop: the primary screen's right edge is its
+// "screen width".
 float CalendarWindow::screenWidth() const {
-    return platform_.screen.widthTwips();
+    return platform_.screen.leftTwips() + platform_.screen.widthTwips();
+}
+
+bool CalendarWindow::isParkedAtTheOldEdge() const {
+    return leftTwips_ > dockedRight_ - kWidthTwips;
+}
+
+void CalendarWindow::dockToScreen(bool parked) {
+    slideAwayTimer_->stop();
+    slideOutTimer_->stop();
+    const ScreenMetrics& screen = platform_.screen;
+    dockedRight_ = screenWidth();
+    setLeftTwips(dockedRight_ - (parked ? kParkedStripTwips : kWidthTwips));
+    move(x(), twipsToPixels(screen.topTwips() + (screen.heightTwips() - kHeightTwips) / 2));
 }
 
 float CalendarWindow::windowWidth() const {
@@ -528,6 +554,13 @@ void CalendarWindow::comeForward() {
     bringToFront();
     slideAwayTimer_->stop();
     startSlideOut();
+}
+
+void CalendarWindow::enterEvent(QEnterEvent* event) {
+    // Window managers that keep part of every window on screen (Openbox keeps a tenth) leave
+    // a wider strip than the edge strip's few pixels: all of it opens the parked window.
+    edgeStripTouched();
+    QWidget::enterEvent(event);
 }
 
 void CalendarWindow::closeEvent(QCloseEvent* event) {

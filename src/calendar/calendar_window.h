@@ -96,11 +96,12 @@ public:
 signals:
     void aboutRequested();
     void optionsRequested();
-    // View with "All": the list of all notes has just been brought up to date.
+    // View with "All".
     void allNotesRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -116,6 +117,10 @@ private:
     void setToday(const Date& today) override;
     QString shownNoteText() const override;
 
+    // Against the primary screen's right edge, open or parked, centred in its height.
+    void dockToScreen(bool parked);
+    // Not fully open at the edge the window was last docked to: parked, or on its way.
+    bool isParkedAtTheOldEdge() const;
     void slideAwayTick();
     void slideOutTick();
     void edgeStripTouched();
@@ -160,6 +165,7 @@ private:
     QTimer* slideOutTimer_ = nullptr;
     bool allNotesScope_ = false;
     float leftTwips_ = 0;
+    float dockedRight_ = 0;
     bool fillingFields_ = false;
     bool saveFailureShown_ = false;
     QString lastAlarmText_;

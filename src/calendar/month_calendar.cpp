@@ -3,8 +3,10 @@
 #include <QCalendarWidget>
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableView>
 #include <QTextCharFormat>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -37,6 +39,12 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QWidget(parent), view_(new QCale
             button->hide();
             button->setMaximumWidth(0);
         }
+    }
+    // The month's drop-down mark is drawn in the button's corner, over the month's last letter
+    // unless the caption keeps clear of it.
+    if (auto* month = view_->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"))) {
+        month->setStyleSheet(QStringLiteral("QToolButton { padding-right: %1px; }")
+                                 .arg(month->style()->pixelMetric(QStyle::PM_MenuButtonIndicator)));
     }
     view_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     view_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);

@@ -1,5 +1,7 @@
 #include "notes/note_book.h"
 
+#include "common/app_folder.h"
+#include "notes/month_marks.h"
 #include "notes/note_record.h"
 #include "notes/purge.h"
 
@@ -23,8 +25,34 @@ QString toShownText(const std::string& text) {
 
 } // namespace
 
+namespace {
+
+// Saves come at every keystroke and each one renames a file in the folder: the list follows
+// once the folder has been still for a moment, not at each of them.
+constexpr int kFolderSettleMs = 500;
+
+} // namespace
+
 NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
-    : QObject(parent), store_(appFolder), catalog_(appFolder) {}
+    : QObject(parent), store_(appFolder), catalog_(appFolder), folderSettled_(new QTimer(this)) {
+    folderSettled_->setObjectName(QStringLiteral("folderSettled"));
+    folderSettled_->setSingleShot(true);
+    folderSettled_->setInterval(kFolderSettleMs);
+    connect(&folderWatcher_, &QFileSystemWatcher::directoryChanged, folderSettled_,
+            qOverload<>(&QTimer::start));
+    connect(folderSettled_, &QTimer::timeout, this, &NoteBook::refreshIfShown);
+}
+
+void NoteBook::setListShown(bool shown) {
+    listShown_ = shown;
+    const QString folder = QString::fromStdString(store_.folder());
+    if (shown) {
+        folderWatcher_.addPath(folder);
+    } else {
+        folderWatcher_.removePath(folder);
+        folderSettled_->stop();
+    }
+}
 
 ShownNote NoteBook::load(const Date& day) const {
     const LoadResult note = store_.load(day);
@@ -47,11 +75,22 @@ FileResult NoteBook::removeAll() {
 void NoteBook::refresh() {
     emit listAboutToChange();
     list_ = catalog_.refresh();
+    listChangedWithin();
+}
+
+void NoteBook::refreshIfShown() {
+    if (listShown_) {
+        refresh();
+    }
+}
+
+void NoteBook::listChangedWithin() {
+    filedElsewhere_ = notesFiledUnderAnotherMonth(list_, joinPath(store_.folder(), "").size());
     emit listChanged();
 }
 
 DayMarks NoteBook::marks(int year, int month) const {
-    return markedDays(list_, year, month);
+    return monthFileMarks(store_.folder(), year, month) | markedDays(filedElsewhere_, year, month);
 }
 
 NoteRemovalOutcome NoteBook::removeListed(const std::vector<std::size_t>& rows) {
@@ -60,6 +99,7 @@ NoteRemovalOutcome NoteBook::removeListed(const std::vector<std::size_t>& rows) 
 }
 
 NoteRemovalOutcome NoteBook::purge(const Date& today, int deleteDays) {
+    refresh(); // the list may not have been needed whole since the start
     return changeList(
         [&](NoteList& list) { return purgeOldNotes(list, today, deleteDays, removeNoteFile); });
 }
@@ -68,7 +108,7 @@ NoteRemovalOutcome
 NoteBook::changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change) {
     emit listAboutToChange();
     const NoteRemovalOutcome outcome = change(list_);
-    emit listChanged();
+    listChangedWithin();
     if (outcome.completed) {
         emit notesRemoved();
     }

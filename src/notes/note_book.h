@@ -7,8 +7,10 @@
 #include "notes/note_removal.h"
 #include "notes/note_store.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -41,10 +43,18 @@ public:
     FileResult remove(const Date& day);
     FileResult removeAll();
 
-    // Brings the list of all notes up to date with the folder.
+    // Brings the list of all notes up to date with the folder. It is needed whole only by
+    // the overview, the purge and the commands that work on it; a date change reads the
+    // shown month alone.
     void refresh();
+    // The overview shows the list: while it does, every date change refreshes it, and so do
+    // files that come and go in the folder (where the system reports them; elsewhere the
+    // next showing or date change finds them).
+    void setListShown(bool shown);
+    void refreshIfShown();
     const NoteList& list() const { return list_; }
-    // The days of the month that have a line in the list.
+    // The days of the month that have a note, read from the month's own files (and the few
+    // notes filed under another month, as the last refresh found them).
     DayMarks marks(int year, int month) const;
 
     // Deletes the notes at these rows of the list; see removeListedNotes.
@@ -62,9 +72,15 @@ signals:
 private:
     NoteRemovalOutcome changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change);
 
+    void listChangedWithin();
+
     NoteStore store_;
     NoteCatalog catalog_;
     NoteList list_;
+    NoteList filedElsewhere_;
+    bool listShown_ = false;
+    QFileSystemWatcher folderWatcher_;
+    QTimer* folderSettled_;
 };
 
 } // namespace almanor

@@ -70,6 +70,7 @@ void OverviewWindow::buildControls() {
     list_ = new ChoiceList(this);
     list_->setGeometry(twipsRect(120, 120, 6135, 1620));
     list_->setModel(model_);
+    list_->setAccessibleName(QStringLiteral("Notes"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Every row is one line of text: the view need not measure ten thousand of them.
@@ -94,6 +95,10 @@ void OverviewWindow::buildControls() {
                              &OverviewWindow::closeWindow);
     deleteButton_ = addButton(ButtonPicture::Delete, QStringLiteral("Delete Selected Notes"), 4800,
                               &OverviewWindow::deleteSelectedNotes);
+    PictureButton* const row[] = {
+        static_cast<PictureButton*>(copyButton_), static_cast<PictureButton*>(goToButton_),
+        static_cast<PictureButton*>(closeButton_), static_cast<PictureButton*>(deleteButton_)};
+    PictureButton::shareFittingFont(row);
 
     // The path list lives beside the lines in the note list, not in a hidden control, so the
     // tab key only ever reaches what can be seen: the list, then the buttons left to right.
@@ -112,6 +117,18 @@ void OverviewWindow::closeEvent(QCloseEvent* event) {
     // The frame's close box hides the window as Close does; the window itself stays.
     event->ignore();
     hide();
+}
+
+// While the list is on screen it follows every date change; out of sight it waits until it is
+// shown again.
+void OverviewWindow::showEvent(QShowEvent* event) {
+    notes_.setListShown(true);
+    QWidget::showEvent(event);
+}
+
+void OverviewWindow::hideEvent(QHideEvent* event) {
+    notes_.setListShown(false);
+    QWidget::hideEvent(event);
 }
 
 void OverviewWindow::keyPressEvent(QKeyEvent* event) {
@@ -169,6 +186,7 @@ void OverviewWindow::goToCurrentNote() {
 
 void OverviewWindow::copyListToClipboard() {
     const BusyPointer busy;
+    notes_.refresh(); // what is on the disk now, also when the list was out of sight
     const QString text = QString::fromStdString(notesClipboardText(notes_.list()));
     QApplication::clipboard()->setText(text);
 }

@@ -22,6 +22,42 @@ PictureButton::PictureButton(const QIcon& picture, const QString& caption, QWidg
     setIconSize(QSize(kPictureSize, kPictureSize));
 }
 
+// The caption may use the whole face inside the bevel; the style's content margins are meant
+// for one line and would push a wrapped caption out of a small button.
+QRect PictureButton::face() const {
+    return rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
+}
+
+QRect PictureButton::captionBounds(const QFont& font) const {
+    return QFontMetrics(font).boundingRect(face(), kCaptionFlags, text());
+}
+
+int PictureButton::captionSpace() const {
+    return face().height() - iconSize().height() - kPictureToCaption;
+}
+
+QSize PictureButton::sizeHint() const {
+    return {width(), height() - captionSpace() + captionBounds(font()).height()};
+}
+
+void PictureButton::shareFittingFont(std::span<PictureButton* const> row) {
+    if (row.empty()) {
+        return;
+    }
+    QFont font = row.front()->font();
+    const auto allFit = [&] {
+        return std::all_of(row.begin(), row.end(), [&](const PictureButton* button) {
+            return button->captionBounds(font).height() <= button->captionSpace();
+        });
+    };
+    while (!allFit() && font.pointSizeF() > kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    for (PictureButton* button : row) {
+        button->setFont(font);
+    }
+}
+
 void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -33,21 +69,13 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     frame.icon = QIcon();
     painter.drawControl(QStyle::CE_PushButton, frame);
 
-    // The caption may use the whole face inside the bevel; the style's content margins are
-    // meant for one line and would push a wrapped caption out of a small button.
-    QRect area = rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
+    QRect area = face();
     if (isDown() || isChecked()) {
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     }
-    const int captionSpace = area.height() - iconSize().height() - kPictureToCaption;
-    // A caption that would not fit with the screen's font is drawn a little smaller.
-    QFont font = painter.font();
-    QRect caption = QFontMetrics(font).boundingRect(area, kCaptionFlags, option.text);
-    while (caption.height() > captionSpace && font.pointSizeF() > kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        caption = QFontMetrics(font).boundingRect(area, kCaptionFlags, option.text);
-    }
+    const QFont font = this->font();
+    const QRect caption = QFontMetrics(font).boundingRect(area, kCaptionFlags, option.text);
     painter.setFont(font);
     const int height = iconSize().height() + kPictureToCaption + caption.height();
     const int top = area.top() + std::max(0, (area.height() - height) / 2);

@@ -46,11 +46,16 @@ public:
     virtual QDateTime now() const = 0; // local date and time
 };
 
+// The primary screen's place on the desktop, which may begin right of or below another one.
 class ScreenMetrics {
 public:
     virtual ~ScreenMetrics() = default;
+    virtual float leftTwips() const = 0;
+    virtual float topTwips() const = 0;
     virtual float widthTwips() const = 0;
     virtual float heightTwips() const = 0;
+    // Called whenever screens come or go, or the primary one changes size or place.
+    virtual void setChangeHandler(std::function<void()> handler) = 0;
 };
 
 struct TrayHandlers {
@@ -63,6 +68,9 @@ class TrayIcon {
 public:
     virtual ~TrayIcon() = default;
     virtual bool isAvailable() const = 0; // the desktop has a notification area
+    // False for notification areas that only report single clicks (the StatusNotifierItem
+    // ones of KDE Plasma, GNOME's extension and many panels).
+    virtual bool reportsDoubleClicks() const = 0;
     virtual void setHandlers(TrayHandlers handlers) = 0;
     virtual void show() = 0;
     virtual void hide() = 0;

@@ -27,8 +27,19 @@ public:
 
 class QtScreenMetrics final : public ScreenMetrics {
 public:
+    QtScreenMetrics();
+    float leftTwips() const override;
+    float topTwips() const override;
     float widthTwips() const override;
     float heightTwips() const override;
+    void setChangeHandler(std::function<void()> handler) override;
+
+private:
+    void followPrimaryScreen();
+
+    std::function<void()> handler_;
+    QObject watcher_; // the screen connections' context
+    QMetaObject::Connection primaryMoved_;
 };
 
 class QtTrayIcon final : public TrayIcon {
@@ -36,6 +47,7 @@ public:
     QtTrayIcon();
     ~QtTrayIcon() override;
     bool isAvailable() const override;
+    bool reportsDoubleClicks() const override;
     void setHandlers(TrayHandlers handlers) override;
     void show() override;
     void hide() override;

@@ -18,6 +18,42 @@ static QRect primaryScreenGeometry() {
     return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
+QtScreenMetrics::QtScreenMetrics() {
+    const auto changed = [this] {
+        followPrimaryScreen();
+        if (handler_) {
+            handler_();
+        }
+    };
+    QObject::connect(qGuiApp, &QGuiApplication::primaryScreenChanged, &watcher_, changed);
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, &watcher_, changed);
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, &watcher_, changed);
+    followPrimaryScreen();
+}
+
+void QtScreenMetrics::followPrimaryScreen() {
+    QObject::disconnect(primaryMoved_);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        primaryMoved_ = QObject::connect(screen, &QScreen::geometryChanged, &watcher_, [this] {
+            if (handler_) {
+                handler_();
+            }
+        });
+    }
+}
+
+void QtScreenMetrics::setChangeHandler(std::function<void()> handler) {
+    handler_ = std::move(handler);
+}
+
+float QtScreenMetrics::leftTwips() const {
+    return pixelsToTwips(static_cast<float>(primaryScreenGeometry().x()));
+}
+
+float QtScreenMetrics::topTwips() const {
+    return pixelsToTwips(static_cast<float>(primaryScreenGeometry().y()));
+}
+
 float QtScreenMetrics::widthTwips() const {
     return pixelsToTwips(static_cast<float>(primaryScreenGeometry().width()));
 }

@@ -4,6 +4,10 @@
 #include <QCursor>
 #include <QIcon>
 #include <QSystemTrayIcon>
+#ifdef ALMANOR_WITH_DBUS
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#endif
 
 namespace almanor {
 
@@ -13,6 +17,18 @@ QtTrayIcon::~QtTrayIcon() = default;
 
 bool QtTrayIcon::isAvailable() const {
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool QtTrayIcon::reportsDoubleClicks() const {
+#ifdef ALMANOR_WITH_DBUS
+    // Qt speaks the StatusNotifierItem protocol wherever a watcher for it runs; the protocol
+    // has a primary action but no double click.
+    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus == nullptr ||
+           !bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher")).value();
+#else
+    return true;
+#endif
 }
 
 void QtTrayIcon::setHandlers(TrayHandlers handlers) {

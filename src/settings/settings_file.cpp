@@ -139,7 +139,10 @@ std::string formatValue(const SettingValue& value) {
     if (std::holds_alternative<double>(value)) {
         return textValue(value);
     }
-    return "\"" + encodeForFile(std::get<std::string>(value)) + "\"";
+    std::string quoted(1, '"');
+    quoted += encodeForFile(std::get<std::string>(value));
+    quoted += '"';
+    return quoted;
 }
 
 } // namespace

@@ -3,9 +3,29 @@
 #include "calendar/calendar_window.h"
 #include "shell/program.h"
 
+#include <QTimer>
+
 namespace almanor {
 
-void applySettings(Program& program) {
+namespace {
+
+void purgeOldNotes(Program& program) {
+    Platform& platform = program.platform();
+    // When all old notes went, the calendar window reloads its note and marks on the note
+    // book's word; otherwise the rest go at the next start or Apply, and the day's note and
+    // the marks stay as they are until then.
+    const QDate now = platform.clock.now().date();
+    const NoteRemovalOutcome outcome = program.notes().purge(
+        Date{now.year(), now.month(), now.day()}, program.settings().deleteDays);
+    if (!outcome.completed) {
+        platform.messageBox.show(QString::fromStdString(removalFailureMessage(outcome)),
+                                 msg::Exclamation);
+    }
+}
+
+} // namespace
+
+void applySettings(Program& program, PurgeTiming purgeTiming) {
     const Settings& settings = program.settings();
     Platform& platform = program.platform();
     CalendarWindow& window = program.calendarWindow();
@@ -21,15 +41,10 @@ void applySettings(Program& program) {
     if (!isOn(settings.udel)) {
         return;
     }
-    // When all old notes went, the calendar window reloads its note and marks on the note
-    // book's word; otherwise the rest go at the next start or Apply, and the day's note and
-    // the marks stay as they are until then.
-    const QDate now = platform.clock.now().date();
-    const NoteRemovalOutcome outcome =
-        program.notes().purge(Date{now.year(), now.month(), now.day()}, settings.deleteDays);
-    if (!outcome.completed) {
-        platform.messageBox.show(QString::fromStdString(removalFailureMessage(outcome)),
-                                 msg::Exclamation);
+    if (purgeTiming == PurgeTiming::Now) {
+        purgeOldNotes(program);
+    } else {
+        QTimer::singleShot(0, &window, [&program] { purgeOldNotes(program); });
     }
 }
 

@@ -102,6 +102,7 @@ void Program::showAboutWindow() {
 }
 
 void Program::showOverviewWindow() {
+    notes_.refresh(); // the list is read whole only when it is looked at
     OverviewWindow& window = overviewWindow();
     window.show();
     window.raise();

@@ -29,7 +29,7 @@ StartWindow::~StartWindow() {
 
 void StartWindow::formLoad() {
     program_.settings() = loadSettingsFile(program_.appFolder());
-    applySettings(program_); // creates the calendar window, which fills the list of all notes
+    applySettings(program_, PurgeTiming::AfterStartUp); // creates the calendar window
     ssplash_ = 2;
     // The first tick can only come once this sequence has returned to the event loop, so
     // the splash always lands on top of the calendar window.
@@ -67,7 +67,12 @@ void StartWindow::buildTrayMenu() {
 }
 
 void StartWindow::trayLeftPress() {
-    program_.calendarWindow().bringToFront();
+    CalendarWindow& window = program_.calendarWindow();
+    window.bringToFront();
+    // Where no double click ever comes, the click is the way back to a parked window.
+    if (!program_.platform().tray.reportsDoubleClicks() && window.isParked()) {
+        window.startSlideOut();
+    }
 }
 
 void StartWindow::trayDoubleClick() {

@@ -99,6 +99,41 @@ TEST_F(CalendarWindowTest, opensAtTheRightEdgeOnTodaysNoteWithoutWritingAnything
     EXPECT_TRUE(window().thisNoteOption().isChecked());
 }
 
+// A primary screen right of another one (or below it) begins where that one ends; the window
+// follows the screens as they change, open or parked as it was.
+TEST_F(CalendarWindowTest, docksAtThePrimaryScreensRightEdgeAndFollowsItsChanges) {
+    testing::FakeScreen& screen = t.fakes.screen;
+    screen.left = 1280 * 15;
+    screen.top = 150 * 15;
+    EXPECT_EQ(window().leftTwips(), (1280 + 1920) * 15 - 4215);
+    EXPECT_EQ(window().y(), 150 + 398);
+    for (const bool parked : {true, false}) {
+        window().setLeftTwips(screen.left + screen.width - (parked ? 30 : 4215));
+        screen.left = screen.left == 0 ? 1280 * 15 : 0;
+        screen.width = 1600 * 15;
+        screen.changed();
+        EXPECT_EQ(window().leftTwips(), screen.left + screen.width - (parked ? 30 : 4215));
+    }
+}
+
+// Another program adds, removes and edits notes of the shown month: the next date change shows
+// it without the whole folder being read, and so does the list when it is looked at.
+TEST_F(CalendarWindowTest, marksAndTheListFollowOtherProgramsChanges) {
+    t.writeFile("20261210.dnf", record("ten", "12/10/2026"));
+    t.writeFile("20261211.dnf", record("eleven", "12/11/2026"));
+    window();
+    t.writeFile("20261220.dnf", record("added", "12/20/2026"));
+    std::filesystem::remove(t.file("20261210.dnf"));
+    t.writeFile("20261211.dnf", record("moved", "11/11/2026"));
+    select(Date{2026, 12, 7});
+    EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{20}));
+    EXPECT_TRUE(t.program().notes().list().empty());
+    t.program().showOverviewWindow();
+    EXPECT_EQ(t.program().notes().list().size(), 2u);
+    select(Date{2026, 11, 7});
+    EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{11})) << "filed in December";
+}
+
 // Loading never writes, not even the straight quotes another program wrote; typing saves at
 // every keystroke, curly.
 TEST_F(CalendarWindowTest, loadingWritesNothingAndEveryKeystrokeSaves) {
@@ -322,6 +357,15 @@ TEST_F(CalendarWindowTest, edgeStripOrAnotherStartOpensOnlyAParkedWindowWhenAllo
     t.fakes.tray.available = false; // no notification area: the strip is the only way back
     testing::moveOver(w, "Open");
     EXPECT_TRUE(w.isSlidingOut());
+
+    // The mouse entering any part of a parked window that is on screen opens it as well: some
+    // window managers keep a wider strip than the edge strip's few pixels.
+    testing::TestProgram wide;
+    CalendarWindow& parked = wide.program().calendarWindow();
+    parked.setLeftTwips(wide.fakes.screen.width - 30);
+    QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
+    QApplication::sendEvent(&parked, &enter);
+    EXPECT_TRUE(parked.isSlidingOut());
 
     testing::TestProgram p;
     p.program().calendarWindow().startSlideAway();

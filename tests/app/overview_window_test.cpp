@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -58,6 +59,8 @@ TEST_F(OverviewWindowTest, listsEveryNoteNewestFirstOneRowEach) {
     t.writeFile("20261203.dnf", record("1\r\n2\r3\n4", "12/03/2026")); // all line breaks
     t.started();
     EXPECT_FALSE(overview().isVisible());
+    EXPECT_TRUE(t.program().notes().list().empty()) << "the start reads only the shown month";
+    view();
     const QString mark = NoteListModel::lineBreakMark();
     EXPECT_EQ(rowsOf(list()),
               (QStringList{"12/06/2026  -  2:00:00 PM  -  today",
@@ -158,6 +161,7 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
         TestProgram p;
         writeFiveDecemberNotes(p);
         p.program().calendarWindow();
+        p.program().showOverviewWindow();
         OverviewWindow& w = p.program().overviewWindow();
         for (const int row : {0, 1, 2, 4}) { // 5, 4, 3 and 1 December
             w.list().selectionModel()->select(w.list().model()->index(row, 0),
@@ -184,6 +188,20 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
         }
         EXPECT_EQ(selected, (fileStays ? std::vector<int>{0, 1, 2} : std::vector<int>{0, 1}));
     }
+}
+
+// While the overview is on screen it follows note files that come and go.
+TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
+    t.writeFile("20261205.dnf", record("five", "12/05/2026"));
+    view();
+    t.writeFile("20261224.dnf", record("written elsewhere", "12/24/2026"));
+    std::filesystem::remove(t.file("20261205.dnf"));
+    const QTimer* settled = t.program().notes().findChild<QTimer*>("folderSettled");
+    for (int round = 0; round < 100 && !settled->isActive(); ++round) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20); // the system's report
+    }
+    testing::tick(t.program().notes(), "folderSettled");
+    EXPECT_EQ(rowsOf(list()), QStringList{"12/24/2026  -  written elsewhere"});
 }
 
 } // namespace

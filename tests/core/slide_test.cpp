@@ -1,4 +1,5 @@
 #include "calendar/slide.h"
+#include "overview/overview_rules.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -8,118 +9,69 @@
 namespace almanor {
 namespace {
 
-constexpr float kScreen = 28800; // 1920 pixels
+constexpr float kScreen = 28800; // 1920 pixels; the window is 4215 twips wide
 constexpr float kOpen = kScreen - 4215;
 constexpr float kParked = kScreen - 30;
 
-// Records every position it is given. With `snap` it places itself on whole pixels of 15
-// twips, as a window system may.
 struct FakeWindow : SlideWindow {
-    explicit FakeWindow(float start, bool snap = false) : at(start), snapToPixels(snap) {}
-    float screenWidth() const override { return screen; }
+    explicit FakeWindow(float start) : at(start) {}
+    float screenWidth() const override { return kScreen; }
     float windowWidth() const override { return 4215; }
     float left() const override { return at; }
-    void setLeft(float to) override {
-        at = snapToPixels ? std::round(to / 15.0f) * 15.0f : to;
-        positions.push_back(to);
-    }
+    void setLeft(float to) override { positions.push_back(at = to); }
     float at;
-    bool snapToPixels;
-    float screen = kScreen;
     std::vector<float> positions;
 };
 
-// Ticks until the slide ends; returns the number of ticks, or -1 after `limit` ticks.
-int runSlide(FakeWindow& window, float step, bool (*tick)(SlideWindow&, float),
-             int limit = 100000) {
-    for (int ticks = 1; ticks <= limit; ++ticks) {
+std::vector<float> slide(FakeWindow& window, float step, bool (*tick)(SlideWindow&, float)) {
+    for (int ticks = 1; ticks <= 10000; ++ticks) {
         if (tick(window, step)) {
-            return ticks;
+            return {window.positions.end() - std::min<std::size_t>(2, window.positions.size()),
+                    window.positions.end()};
         }
     }
-    return -1;
+    return {};
 }
 
-std::vector<float> stepsFrom(float start, float step, int count, float end) {
-    std::vector<float> positions;
-    for (int k = 1; k <= count; ++k) {
-        positions.push_back(start + step * static_cast<float>(k));
-    }
-    positions.push_back(end);
-    return positions;
-}
-
-TEST(Slide, workedExamplesEndExactlyOpenOrParked) {
+TEST(Slide, stepsOutToTheOpenPositionAndAwayOffTheScreenOntoTheStrip) {
     const struct {
         float step;
-        int outTicks;
-        int awayTicks;
-    } cases[] = {{300, 14, 15}, {900, 5, 5}};
+        std::size_t outPositions;
+        std::size_t awayPositions;
+        float offScreen; // the last position before the window is set onto the strip
+    } cases[] = {{300, 15, 16, kScreen + 285}, {15, 281, 283, kScreen + 15}};
+    // Both steps pass the open position by 15 twips: 300 on its way, 15 after landing on it.
     for (const auto& c : cases) {
         FakeWindow out(kParked);
-        EXPECT_EQ(runSlide(out, c.step, slideOutTick), c.outTicks);
-        EXPECT_EQ(out.positions, stepsFrom(kParked, -c.step, c.outTicks, kOpen));
-        EXPECT_FALSE(isParked(out));
-
+        EXPECT_EQ(slide(out, c.step, slideOutTick), (std::vector<float>{kOpen - 15, kOpen}));
+        EXPECT_EQ(out.positions.size(), c.outPositions);
         FakeWindow away(kOpen);
-        EXPECT_EQ(runSlide(away, c.step, slideAwayTick), c.awayTicks);
-        EXPECT_EQ(away.positions, stepsFrom(kOpen, c.step, c.awayTicks, kParked));
-        EXPECT_EQ(away.positions[static_cast<std::size_t>(c.awayTicks) - 1], kScreen + 285);
+        EXPECT_EQ(slide(away, c.step, slideAwayTick), (std::vector<float>{c.offScreen, kParked}));
+        EXPECT_EQ(away.positions.size(), c.awayPositions);
         EXPECT_TRUE(isParked(away));
     }
+    FakeWindow leftOfOpen(kOpen - 1); // waits without moving
+    EXPECT_FALSE(slideAwayTick(leftOfOpen, 300));
+    EXPECT_TRUE(leftOfOpen.positions.empty());
+    EXPECT_FALSE(isParked(FakeWindow(kParked + 1)) || isParked(FakeWindow(kParked - 0.5f)));
 }
 
-TEST(Slide, startedAtItsOwnEndStepsOverAndBackInOneTick) {
-    FakeWindow open(kOpen);
-    EXPECT_TRUE(slideOutTick(open, 300));
-    EXPECT_EQ(open.positions, (std::vector<float>{kOpen - 300, kOpen}));
-
-    FakeWindow parked(kParked);
-    EXPECT_TRUE(slideAwayTick(parked, 300));
-    EXPECT_EQ(parked.positions, (std::vector<float>{kScreen + 270, kParked}));
-}
-
-TEST(Slide, awayLeftOfTheOpenPositionWaitsWithoutMoving) {
-    FakeWindow window(kOpen);
-    window.screen = kScreen + 3000;
-    EXPECT_FALSE(slideAwayTick(window, 300));
-    EXPECT_FALSE(slideAwayTick(window, 300));
-    EXPECT_TRUE(window.positions.empty());
-    window.screen = kScreen;
-    EXPECT_FALSE(slideAwayTick(window, 300));
-    EXPECT_EQ(window.positions, std::vector<float>{kOpen + 300});
-}
-
-TEST(Slide, parkedOnlyExactlyOnTheStrip) {
-    EXPECT_TRUE(isParked(FakeWindow(kParked)));
-    for (const float left : {kParked - 0.5f, kParked + 1, kOpen, kScreen}) {
-        EXPECT_FALSE(isParked(FakeWindow(left))) << left;
-    }
-}
-
-TEST(Slide, everyStepEndsBothWaysOnAWindowSystemThatSnapsToPixels) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const std::optional<double> speed :
-         {std::optional<double>(), std::optional(nan), std::optional(0.0), std::optional(-5.0),
-          std::optional(1e-30), std::optional(7.0), std::optional(22.0), std::optional(100.0),
-          std::optional(3e38)}) {
-        const float step = slideStepFor(speed);
-        FakeWindow window(kParked, true);
-        EXPECT_GT(runSlide(window, step, slideOutTick), 0) << step;
-        EXPECT_EQ(window.left(), kOpen) << step;
-        EXPECT_GT(runSlide(window, step, slideAwayTick), 0) << step;
-        EXPECT_TRUE(isParked(window)) << step;
-    }
-}
-
-TEST(SlideStep, unusableSettingGivesTheDefaultStep) {
+// A window system that places windows on whole pixels could round away a smaller step.
+TEST(Slide, aSettingThatIsNoUsableStepGivesTheDefault) {
     const double inf = std::numeric_limits<double>::infinity();
-    for (const double speed : {-100.0, 0.0, 14.9, inf, -inf, 1e300}) {
-        EXPECT_EQ(slideStepFor(speed), kDefaultSlideStep) << speed;
+    const float largest = std::numeric_limits<float>::max();
+    const std::pair<std::optional<double>, float> cases[] = {
+        {std::nullopt, 300}, {std::nan(""), 300}, {inf, 300}, {-inf, 300}, {1e300, 300},
+        {0.0, 300},          {14.9, 300},         {15, 15},   {22, 22},    {largest, largest}};
+    for (const auto& [speed, step] : cases) {
+        EXPECT_EQ(slideStepFor(speed), step) << speed.value_or(-1);
     }
-    EXPECT_EQ(slideStepFor(std::nullopt), kDefaultSlideStep);
-    EXPECT_EQ(slideStepFor(15), 15.0f);
-    EXPECT_EQ(slideStepFor(1000), 1000.0f);
+}
+
+TEST(NotesClipboardText, headingThenEachLineAfterCrLfAndNothingAfterTheLast) {
+    EXPECT_EQ(notesClipboardText({}), "Almanor Notes.");
+    EXPECT_EQ(notesClipboardText({{"03/05/1999  -  a\r\nb", "a"}, {"03/01/1999  -  c\nd", "b"}}),
+              "Almanor Notes.\r\n03/05/1999  -  a\r\nb\r\n03/01/1999  -  c\nd");
 }
 
 } // namespace

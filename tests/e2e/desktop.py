@@ -12,6 +12,11 @@ SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 800
 TWIPS_PER_PIXEL = 15
 LOCK_FILE = "almanor.lock"  # held by the program that runs on the folder
+# The window manager of the session: openbox, or xfwm4 (Xfce's, which keeps its settings in
+# xfconf and so wants a session bus).
+WINDOW_MANAGERS = {"openbox": ["openbox"],
+                   "xfwm4": ["dbus-launch", "--exit-with-session", "xfwm4", "--compositor=off"]}
+WINDOW_MANAGER = os.environ.get("ALMANOR_E2E_WM", "openbox")
 
 # One line of `xwininfo -tree`: id, name, class, size, position in the parent and on the screen.
 TREE_LINE = re.compile(r'(?P<id>0x[0-9a-fA-F]+) .*\("(?P<res_name>[^"]*)" "(?P<res_class>[^"]*)"\)'
@@ -53,7 +58,7 @@ class Desktop:
         self.env["DISPLAY"] = self.display
         wait_for(lambda: self.run(["xdpyinfo"], check=False).returncode == 0,
                  what="the X server")
-        self._spawn(["openbox"])
+        self._spawn(WINDOW_MANAGERS[WINDOW_MANAGER])
         wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in self.output(["xprop", "-root"]),
                  what="the window manager")
         self._spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
@@ -186,9 +191,6 @@ class Desktop:
 
     def key(self, *keys):
         self.run(["xdotool", "key", "--delay", "40", *keys])
-
-    def clipboard_text(self):
-        return self.output(["xclip", "-selection", "clipboard", "-o"])
 
     def clipboard_bytes(self):
         """The clipboard's text as UTF-8 bytes, line breaks exactly as the owner gave them."""

@@ -24,13 +24,10 @@ HOTSPOTS = {
     "back": (1680, 285, 195, 225),
     "today": (1680, 480, 210, 225),
     "forward": (1680, 660, 210, 270),
-    "clear": (390, 1215, 630, 285),
     "view": (1065, 1500, 615, 270),
-    "help": (3765, -15, 240, 270),
     "quit": (4005, -30, 255, 240),
     "about": (330, 3930, 1005, 300),
     "options": (1740, 3915, 1110, 345),
-    "close": (3270, 3885, 930, 555),
     "all": (375, 915, 510, 270),
     "note": (90, 2640, 4020, 1245),
     "alarm": (810, 2280, 990, 285),
@@ -263,8 +260,10 @@ class EndToEnd(unittest.TestCase):
         program.calendar_window()
         wait_for(lambda: program.window_x() >= SCREEN_WIDTH - 30, what="the slide away")
         time.sleep(0.5)
-        self.desktop.move_mouse(program.window_x() + 1, SCREEN_HEIGHT // 2)
-        self.desktop.move_mouse(program.window_x() + 2, SCREEN_HEIGHT // 2 + 5)
+        # Anywhere on the strip the window manager leaves on screen, not only its first pixels.
+        x = (program.window_x() + SCREEN_WIDTH) // 2
+        self.desktop.move_mouse(x, SCREEN_HEIGHT // 2)
+        self.desktop.move_mouse(x + 1, SCREEN_HEIGHT // 2 + 5)
         program.wait_open()
 
     def test_typing_a_note_writes_the_exact_record(self):
@@ -336,18 +335,25 @@ class EndToEnd(unittest.TestCase):
         self.assertGreaterEqual(fired.replace(microsecond=0), moment.time().replace(microsecond=0))
 
     def test_purge_at_start_up_removes_exactly_the_old_notes(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN.replace(b"30,#FALSE#", b"30,#TRUE#", 1))
         today = datetime.date.today()
-        kept, gone = [], []
-        for age in (0, 1, 29, 30, 31, 32, 400):
-            day = today - datetime.timedelta(days=age)
-            self.folder.write(note_name(day), record(f"{age} days old", day))
-            (gone if age > 30 else kept).append(note_name(day))
-        program = self.start()
-        program.wait_open()
-        wait_for(lambda: self.folder.note_files() == sorted(kept), what="the purge")
-        time.sleep(0.3)
-        self.assertEqual(self.folder.note_files(), sorted(kept))
+        # The limit as written, after a byte-order mark some editors add, and a first field
+        # that is no number (the file counts as unreadable: defaults, no purge).
+        for first_field, limit in ((b"30", 30), (b"\xef\xbb\xbf30", 30), (b"abc", None)):
+            kept = []
+            for age in (0, 1, 29, 30, 31, 400):
+                day = today - datetime.timedelta(days=age)
+                self.folder.write(note_name(day), record(f"{age} days old", day))
+                if limit is None or age <= limit:
+                    kept.append(note_name(day))
+            self.folder.write("options.cfg", first_field + SETTINGS_KEEP_OPEN.replace(
+                b"30,#FALSE#", b",#TRUE#", 1))
+            program = self.start()
+            program.calendar_window()
+            wait_for(lambda: self.folder.note_files() == sorted(kept),
+                     what=f"the purge by {first_field}")
+            time.sleep(0.3)
+            self.assertEqual(self.folder.note_files(), sorted(kept))
+            program.stop()
 
     def test_quit_answered_with_ok_ends_the_program_at_once(self):
         self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
@@ -517,8 +523,8 @@ class EndToEnd(unittest.TestCase):
 
         def date_field(offset):
             return day(offset).strftime("%m/%d/%Y").encode()
-        # A hostile file on each of the seven days before today, a huge note tomorrow, and
-        # files whose names are no dates.
+        # A hostile file on each of the seven days before today, huge notes on the next two
+        # days, and files whose names are no dates.
         hostile = {
             note_name(day(-7)): b"",
             note_name(day(-6)): b'"dailynotes","half a no',
@@ -531,6 +537,9 @@ class EndToEnd(unittest.TestCase):
             note_name(day(-2)): b'"dailynotes","no such day","02/31/2001","9:00:00 AM"\r\n',
             note_name(day(-1)): b'"dailynotes","\r\n\r\n"\r\n\r\n',
             note_name(day(1)): b'"dailynotes","' + HUGE_NOTE + b'","' + date_field(1) + b'",""\r\n',
+            # 10 MB in one run of characters, as encoded data pasted into a note would be.
+            note_name(day(2)): (b'"dailynotes","' + b"0123456789abcdef" * (10 * 1024 * 1024 // 16) +
+                                b'","' + date_field(2) + b'",""\r\n'),
             "2001.dnf": b'"dailynotes","short name","01/01/2001",""\r\n',
             "20011301.dnf": b'"dailynotes","month thirteen","13/01/2001","11:00:00 AM"\r\n',
             "20010231.dnf": b'"dailynotes","february 31","02/31/2001","11:00:00 AM"\r\n',
@@ -545,24 +554,8 @@ class EndToEnd(unittest.TestCase):
                  for offset in range(-1, -8, -1)]
         steps.append((lambda: program.click("today"), "today"))
         steps.append((lambda: self.desktop.key("Right"), day(1).isoformat()))
+        steps.append((lambda: self.desktop.key("Right"), day(2).isoformat()))
         stuck = self.take_steps_then_quit(program, steps)
-        self.assertEqual(fingerprints(self.folder), before)
-        if stuck:
-            self.fail(stuck)
-
-    def test_a_huge_note_without_blanks_does_not_freeze_the_window(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        tomorrow = datetime.date.today() + datetime.timedelta(days=1)
-        # 10 MB in one run of characters, as encoded data pasted into a note would be.
-        self.folder.write(note_name(tomorrow), b'"dailynotes","' +
-                          b"0123456789abcdef" * (10 * 1024 * 1024 // 16) + b'","' +
-                          tomorrow.strftime("%m/%d/%Y").encode() + b'",""\r\n')
-        before = fingerprints(self.folder)
-        program = self.start()
-        program.wait_open()
-        program.click("weekdays")
-        stuck = self.take_steps_then_quit(
-            program, [(lambda: self.desktop.key("Right"), tomorrow.isoformat())])
         self.assertEqual(fingerprints(self.folder), before)
         if stuck:
             self.fail(stuck)
@@ -589,22 +582,6 @@ class EndToEnd(unittest.TestCase):
         time.sleep(0.5)
         self.assertEqual(self.folder.note_files(), notes)
         self.assertEqual(self.folder.read("options.cfg"), settings)
-
-    def test_a_settings_file_only_purges_by_a_number_it_holds(self):
-        today = datetime.date.today()
-        for first_field, kept_ages in ((b"\xef\xbb\xbf30", (0, 10)), (b"abc", (0, 10, 40))):
-            for age in (0, 10, 40):
-                day = today - datetime.timedelta(days=age)
-                self.folder.write(note_name(day), record(f"{age} days old", day))
-            self.folder.write("options.cfg", first_field + SETTINGS_KEEP_OPEN.replace(
-                b"30,#FALSE#", b",#TRUE#", 1))
-            program = self.start()
-            program.calendar_window()
-            kept = sorted(note_name(today - datetime.timedelta(days=age)) for age in kept_ages)
-            wait_for(lambda: self.folder.note_files() == kept, what=f"the purge by {first_field}")
-            time.sleep(0.5)
-            self.assertEqual(self.folder.note_files(), kept)
-            program.stop()
 
     def test_a_note_with_straight_quotes_is_kept_whole(self):
         self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)

@@ -54,19 +54,27 @@ struct FakeSound final : SoundPlayer {
 };
 
 struct FakeScreen final : ScreenMetrics {
+    float leftTwips() const override { return left; }
+    float topTwips() const override { return top; }
     float widthTwips() const override { return width; }
     float heightTwips() const override { return height; }
+    void setChangeHandler(std::function<void()> handler) override { changed = std::move(handler); }
+    float left = 0;
+    float top = 0;
     float width = 1920 * 15.0f;
     float height = 1080 * 15.0f;
+    std::function<void()> changed;
 };
 
 struct FakeTray final : TrayIcon {
     bool isAvailable() const override { return available; }
+    bool reportsDoubleClicks() const override { return doubleClicks; }
     void setHandlers(TrayHandlers h) override { handlers = std::move(h); }
     void show() override { shown = true; }
     void hide() override { shown = false; }
     bool isShown() const override { return shown; }
     bool available = true;
+    bool doubleClicks = true;
     bool shown = false;
     TrayHandlers handlers;
 };

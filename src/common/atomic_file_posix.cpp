@@ -1,0 +1,116 @@
+// Atomic replacement with the POSIX calls: fsync for the data, rename for the swap, and an
+// fsync of the folder for the new directory entry.
+
+#include "common/atomic_file.h"
+#include "common/atomic_file_shared.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace almanor {
+
+namespace fs = std::filesystem;
+using namespace atomic_file_detail;
+
+namespace {
+
+std::string systemMessage(int code) {
+    return std::generic_category().message(code);
+}
+
+// Makes the rename durable: the new directory entry reaches the disk. Some file systems do
+// not support syncing a directory; the file's own data is safe by then either way, so a
+// failure here is not reported.
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+FileResult writeFileAtomically(const fs::path& target, std::string_view bytes,
+                               const WriteFaultHook& fault) {
+    const auto refused = [&](WriteStep step) { return fault && !fault(step); };
+    fs::path temp;
+    int fd = -1;
+    const auto fail = [&](WriteStep step, const std::string& reason) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        if (!temp.empty()) {
+            ::unlink(temp.c_str());
+        }
+        return saveFailure(target, step, reason);
+    };
+
+    if (refused(WriteStep::CreateTemp)) {
+        return fail(WriteStep::CreateTemp, kRefused);
+    }
+    int error = EEXIST;
+    for (int attempt = 0; attempt < kNameAttempts && error == EEXIST; ++attempt) {
+        const fs::path candidate = target.parent_path() / temporaryName();
+        fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            temp = candidate;
+            break;
+        }
+        error = errno;
+    }
+    if (fd < 0) {
+        return fail(WriteStep::CreateTemp, systemMessage(error));
+    }
+    // A file the user made private stays private after the replacement.
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) {
+        ::fchmod(fd, old.st_mode & 0777);
+    }
+
+    if (refused(WriteStep::Write)) {
+        return fail(WriteStep::Write, kRefused);
+    }
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return fail(WriteStep::Write, systemMessage(errno));
+        }
+        done += static_cast<std::size_t>(written);
+    }
+
+    if (refused(WriteStep::Flush)) {
+        return fail(WriteStep::Flush, kRefused);
+    }
+    if (::fsync(fd) != 0) {
+        return fail(WriteStep::Flush, systemMessage(errno));
+    }
+
+    if (refused(WriteStep::Close)) {
+        return fail(WriteStep::Close, kRefused);
+    }
+    // The descriptor is released even when close reports an error.
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0) {
+        return fail(WriteStep::Close, systemMessage(errno));
+    }
+
+    if (refused(WriteStep::Rename)) {
+        return fail(WriteStep::Rename, kRefused);
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        return fail(WriteStep::Rename, systemMessage(errno));
+    }
+    syncFolder(target.parent_path());
+    return FileResult::success();
+}
+
+} // namespace almanor

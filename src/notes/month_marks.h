@@ -1,0 +1,20 @@
+#pragma once
+
+#include "notes/day_marks.h"
+#include "notes/note_list.h"
+
+#include <string>
+
+namespace almanor {
+
+// The marks of one month read from that month's own note files, at most 31 of them, so that
+// a date change costs the same with ten notes in the folder or a hundred thousand. A file
+// named for a day of the month marks the day its date field gives, when that lies in the
+// month, as it would from the list of all notes. `appFolder` is UTF-8.
+DayMarks monthFileMarks(const std::string& appFolder, int year, int month);
+
+// Notes whose date field names another month than their file name: the only ones a month's
+// own files cannot account for. Taken from a list of all notes.
+NoteList notesFiledUnderAnotherMonth(const NoteList& notes, std::size_t folderPrefixLength);
+
+} // namespace almanor

@@ -1,0 +1,326 @@
+#include "common/app_folder.h"
+#include "common/atomic_file.h"
+#include "notes/note_catalog.h"
+#include "notes/note_record.h"
+#include "notes/note_removal.h"
+#include "notes/note_store.h"
+#include "settings/settings_file.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <regex>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#ifndef _WIN32
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+
+namespace almanor {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = std::filesystem::temp_directory_path() /
+                  (std::string("almanor-") + test->test_suite_name() + "-" + test->name());
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string appFolder() const { return pathToUtf8(folder_); }
+    std::string pathOf(const std::string& name) const { return joinPath(appFolder(), name); }
+    void put(const std::string& name, const std::string& bytes) const {
+        std::ofstream(folder_ / name, std::ios::binary) << bytes;
+    }
+    std::string contents(const std::string& name) const {
+        std::ifstream in(folder_ / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::vector<std::string> names() const {
+        std::vector<std::string> result;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+            result.push_back(pathToUtf8(entry.path().filename()));
+        }
+        std::sort(result.begin(), result.end());
+        return result;
+    }
+
+    std::filesystem::path folder_;
+};
+
+using Names = std::vector<std::string>;
+using AtomicFile = TempFolder;
+
+constexpr WriteStep kAllSteps[] = {WriteStep::CreateTemp, WriteStep::Write, WriteStep::Flush,
+                                   WriteStep::Close, WriteStep::Rename};
+
+long openDescriptors() {
+#ifdef __linux__
+    return std::distance(fs::directory_iterator("/proc/self/fd"), {});
+#else
+    return 0; // not counted where the system does not list them
+#endif
+}
+
+// Whatever step fails, the old file stays and no temporary file or descriptor is left, also
+// in a program started without standard input, whose first file gets descriptor 0.
+TEST_F(AtomicFile, failingAtAnyStepLeavesWhatWasThereAndNothingElse) {
+    const int input = ::dup(0);
+    for (const bool oldFile : {true, false}) {
+        if (!oldFile) {
+            ::close(0);
+        }
+        const long descriptors = openDescriptors();
+        for (const WriteStep failing : kAllSteps) {
+            if (oldFile) {
+                put("20000101.dnf", "old\r\n");
+            }
+            const FileResult result =
+                writeFileAtomically(folder_ / "20000101.dnf", std::string(5000, 'n'),
+                                    [&](WriteStep step) { return step != failing; });
+            EXPECT_FALSE(result.ok);
+            EXPECT_NE(result.error.find("20000101.dnf"), std::string::npos) << result.error;
+            EXPECT_EQ(names(), oldFile ? Names{"20000101.dnf"} : Names{});
+            EXPECT_EQ(contents("20000101.dnf"), oldFile ? "old\r\n" : "");
+            EXPECT_TRUE(writeFileAtomically(folder_ / "new.dnf", "x"));
+            fs::remove(folder_ / "20000101.dnf");
+            fs::remove(folder_ / "new.dnf");
+        }
+        EXPECT_EQ(openDescriptors(), descriptors) << "old file " << oldFile;
+    }
+    ::dup2(input, 0);
+    ::close(input);
+}
+
+TEST_F(AtomicFile, takesEveryStepInOrderThroughATemporaryFileThatIsNoNote) {
+    put("20000101.dnf", "old");
+    const std::string bytes = std::string("a\0b\r\n\x94\r", 7) + std::string(32762, 'z');
+    Names duringWrite;
+    ASSERT_TRUE(writeFileAtomically(folder_ / "20000101.dnf", bytes, [&](WriteStep step) {
+        duringWrite = step == WriteStep::Write ? names() : duringWrite;
+        return true;
+    }));
+    EXPECT_EQ(names(), Names{"20000101.dnf"});
+    // Two read buffers and a byte; a failed read leaves the buffer alone.
+    std::string read = "untouched";
+    EXPECT_FALSE(readWholeFile(folder_ / "missing", read));
+    EXPECT_FALSE(readWholeFile(folder_, read));
+    EXPECT_EQ(read, "untouched");
+    ASSERT_TRUE(readWholeFile(folder_ / "20000101.dnf", read));
+    EXPECT_EQ(read, bytes);
+    // The last extension is "tmp", so a Windows short name cannot end in ".DNF" either.
+    ASSERT_EQ(duringWrite.size(), 2u);
+    EXPECT_TRUE(std::regex_match(duringWrite[1], std::regex("~almanor-[0-9a-f]{16}\\.tmp")));
+}
+
+#ifndef _WIN32
+TEST_F(AtomicFile, newFilesFollowTheUmaskAndReplacedFilesKeepTheirPermissions) {
+    const auto permissions = [&] { return fs::status(folder_ / "new.dnf").permissions(); };
+    const mode_t userMask = ::umask(022);
+    EXPECT_TRUE(writeFileAtomically(folder_ / "new.dnf", "x"));
+    ::umask(userMask);
+    EXPECT_EQ(permissions(), fs::perms(0644));
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0444)}) {
+        fs::permissions(folder_ / "new.dnf", mode);
+        EXPECT_TRUE(writeFileAtomically(folder_ / "new.dnf", "y"));
+        EXPECT_EQ(permissions(), mode);
+    }
+}
+
+// The write loop ends on an error other than an interruption, and reports it.
+TEST_F(AtomicFile, aWriteTheSystemStopsHalfWayFailsAndKeepsTheOldFile) {
+    put("options.cfg", "old");
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    const auto signalHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileResult result = writeFileAtomically(folder_ / "options.cfg", std::string(10000, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, signalHandler);
+    EXPECT_NE(result.error.find("writing"), std::string::npos) << result.error;
+    EXPECT_EQ(contents("options.cfg"), "old");
+    EXPECT_EQ(names(), Names{"options.cfg"});
+}
+#endif
+
+using Status = LoadResult::Status;
+using NoteStoreTest = TempFolder;
+
+constexpr Date kNewYear{2000, 1, 1};
+
+TEST_F(NoteStoreTest, savesLoadsAndRemovesTheNoteWhenBothFieldsAreEmptied) {
+    NoteStore store(withTrailingSeparator(appFolder()));
+    for (const auto& [text, alarm] : {std::pair{"Party, 8 pm\r\nbring \"cake\"", "7:00:00 PM"},
+                                      {"", "6:00:00 AM"},
+                                      {"text only", ""}}) {
+        ASSERT_TRUE(store.save(kNewYear, text, alarm));
+        const LoadResult loaded = store.load(kNewYear);
+        EXPECT_EQ(loaded.status, Status::Loaded);
+        EXPECT_EQ(loaded.text, replaceDoubleQuotes(text));
+        EXPECT_EQ(loaded.alarm, alarm);
+    }
+    EXPECT_TRUE(store.save(kNewYear, "", ""));
+    EXPECT_TRUE(names().empty());
+    EXPECT_TRUE(store.save(kNewYear, "", "")) << "no file to remove is no error";
+    // A folder in the note's place can be neither replaced nor removed; the failure names the day.
+    fs::create_directories(folder_ / "20000101.dnf" / "keep");
+    for (const char* text : {"x", ""}) {
+        EXPECT_NE(store.save(kNewYear, text, "").error.find("01/01/2000"), std::string::npos);
+    }
+    EXPECT_TRUE(fs::is_directory(folder_ / "20000101.dnf" / "keep"));
+}
+
+// Loading tells a day without a note from a note from a file it must never save over.
+TEST_F(NoteStoreTest, loadingTellsNoNoteFromANoteFromAFileThatIsNoNote) {
+    const std::pair<const char*, Status> cases[] = {
+        {nullptr, Status::NoFile}, // no file
+        {"\"dailynotes\",\"t\",\"01/01/2000\",\"\"\r\n", Status::Loaded},
+        {"\"shopping\",\"t\",\"01/01/2000\",\"\"\r\n", Status::Unreadable},
+        {"\"dailynotes\",\"t\",\"01/01/2000\"\r\n", Status::Unreadable},
+        {"\"dailynotes\",\"t\"x,\"01/01/2000\",\"\"", Status::Unreadable},
+    };
+    for (const auto& [bytes, status] : cases) {
+        fs::remove(folder_ / "20000101.dnf");
+        if (bytes) {
+            put("20000101.dnf", bytes);
+        }
+        EXPECT_EQ(NoteStore(appFolder()).load(kNewYear).status, status) << (bytes ? bytes : "");
+    }
+}
+
+TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
+    for (const char* name :
+         {"20000101.dnf", "20000102.dnf", "hand made.dnf", "options.cfg", "20000101.dnf.bak"}) {
+        put(name, name);
+    }
+    fs::create_directories(folder_ / "folder.dnf" / "inside");
+    std::string error; // a folder that is not empty cannot be deleted as a file, by anyone
+    EXPECT_EQ(removeNoteFile(pathOf("folder.dnf"), error), NoteFileRemoval::Kept);
+    EXPECT_EQ(removeNoteFile(pathOf("20000102.dnf"), error), NoteFileRemoval::Removed);
+    EXPECT_EQ(removeNoteFile(pathOf("20000102.dnf"), error), NoteFileRemoval::Missing);
+    NoteStore store(appFolder());
+    EXPECT_TRUE(store.removeNote(kNewYear));
+    EXPECT_EQ(store.removeNote(kNewYear).error, NoteStore::kNothingToDelete);
+    EXPECT_TRUE(store.removeAllNotes());
+    EXPECT_EQ(names(), (std::vector<std::string>{"20000101.dnf.bak", "folder.dnf", "options.cfg"}));
+    EXPECT_EQ(store.removeAllNotes().error, NoteStore::kNothingToDelete);
+    const FileResult unlisted = NoteStore(pathOf("gone")).removeAllNotes();
+    EXPECT_FALSE(unlisted.ok || unlisted.error == NoteStore::kNothingToDelete) << unlisted.error;
+}
+
+TEST_F(TempFolder, settingsAreReadBackAsWrittenOrAreTheDefaults) {
+    Settings changed;
+    changed.uchime = false;
+    EXPECT_EQ(loadSettingsFile(appFolder()), Settings{});
+    ASSERT_TRUE(writeSettingsFile(appFolder(), changed));
+    EXPECT_EQ(loadSettingsFile(appFolder()), changed);
+}
+
+class NoteCatalogTest : public TempFolder {
+protected:
+    void putNote(const Date& date, const std::string& text, const std::string& alarm = "") {
+        put(noteFileName(date), encodeNoteRecord(date, text, alarm));
+    }
+    void ageAll() const {
+        for (const std::string& name : names()) {
+            fs::last_write_time(folder_ / name, fs::file_time_type::clock::now() - 48h);
+        }
+    }
+};
+
+TEST_F(NoteCatalogTest, listsNotesNewestFirstAndFollowsEveryChangeReadingOnlyChangedFiles) {
+    EXPECT_TRUE(NoteCatalog(pathOf("gone")).refresh().empty());
+    putNote({2024, 2, 29}, "Leap day \u00e9\U0001F600, the one day more");
+    putNote({1998, 12, 5}, "", "an alarm text from another program");
+    put("20000101.dnf", "\"dailynotes\",\"moved\",\"12/31/1999\",\"\"\r\n");
+    put("20000102.dnf", "\"shopping\",\"milk\",\"01/02/2000\",\"\"\r\n");
+    put("20000103.dnf", "\"dailynotes\",\"cut\",\"01/03/2000\"\r\n");
+    put("20000104.dnf", "");
+    put("~almanor-0123456789abcdef.tmp", "\"dailynotes\",\"temp\",\"01/01/2000\",\"\"\r\n");
+    ageAll();
+    fs::create_directory(folder_ / "20000105.dnf"); // after the ageing: Windows refuses it
+    NoteCatalog catalog(withTrailingSeparator(appFolder()));
+    EXPECT_EQ(
+        catalog.refresh(),
+        (NoteList{
+            {"02/29/2024  -  Leap day \u00e9\U0001F600, the one day more", pathOf("20240229.dnf")},
+            {"12/31/1999  -  moved", pathOf("20000101.dnf")}, // the date as written
+            {"12/05/1998  -  an alarm text from another program  -  ", pathOf("19981205.dnf")}}));
+    EXPECT_EQ(catalog.filesReadByLastRefresh(), 6u);
+
+    // Against a fresh catalog, which reads every file.
+    const auto check = [&](const char* what, std::size_t filesRead) {
+        EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh()) << what;
+        EXPECT_EQ(catalog.filesReadByLastRefresh(), filesRead) << what;
+    };
+    check("unchanged", 0);
+    put("20000101.dnf", "\"dailynotes\",\"MOVED\",\"12/31/1999\",\"\"\r\n");
+    fs::last_write_time(folder_ / "20000101.dnf", fs::file_time_type::clock::now() - 24h);
+    check("edited in place", 1);
+    putNote({2000, 1, 7}, "added");
+    check("added", 1);
+    fs::remove(folder_ / "19981205.dnf");
+    check("deleted", 1); // the note added just before is read again until it has settled
+    put("20000101.dnf", "\"memo\",\"moved\",\"12/31/1999\",\"\"\r\n");
+    put("20000102.dnf", "\"dailynotes\",\"milk\",\"01/02/2000\",\"\"\r\n");
+    check("one no longer a note, one now a note", 3);
+}
+
+// Past a number of changes the list is built afresh instead of edited in place.
+TEST_F(NoteCatalogTest, followsManyChangesAtOnce) {
+    for (int day = 1; day <= 28; day += 3) {
+        putNote({2000, 2, day}, "february " + std::to_string(day));
+    }
+    ageAll();
+    NoteCatalog catalog(appFolder());
+    catalog.refresh();
+    for (int day = 1; day <= 31; ++day) {
+        putNote({2000, 1, day}, "january " + std::to_string(day));
+        putNote({2000, 3, day}, "march " + std::to_string(day), "1:00:00 PM");
+    }
+    fs::remove(folder_ / "20000204.dnf");
+    putNote({2000, 2, 7}, "changed");
+    EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
+    EXPECT_EQ(catalog.notes().size(), 71u);
+}
+
+#ifndef _WIN32
+// Making a file readable need not change its modification time. Here the system refuses to
+// open the file for want of a descriptor: the folder listing takes the last one.
+TEST_F(NoteCatalogTest, aFileThatCouldNotBeReadIsTriedAgain) {
+    putNote({2000, 1, 1}, "old");
+    ageAll();
+    NoteCatalog catalog(appFolder());
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    const int lowestFree = ::open("/dev/null", O_RDONLY);
+    ::close(lowestFree);
+    rlimit tight = saved;
+    tight.rlim_cur = static_cast<rlim_t>(lowestFree) + 1;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+    const bool listedWithoutADescriptor = !catalog.refresh().empty();
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    ASSERT_FALSE(listedWithoutADescriptor);
+    EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
+    EXPECT_EQ(catalog.notes().size(), 1u);
+}
+#endif
+
+} // namespace
+} // namespace almanor

@@ -1,0 +1,207 @@
+#include "common/app_folder.h"
+#include "notes/day_marks.h"
+#include "notes/note_record.h"
+#include "notes/note_removal.h"
+#include "notes/purge.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace almanor {
+namespace {
+
+std::string fixture(const Date& date) {
+    std::ifstream in(std::filesystem::path(ALMANOR_FIXTURES_DIR) / "notes" / noteFileName(date),
+                     std::ios::binary);
+    EXPECT_TRUE(in) << noteFileName(date);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+NoteRecord note(const std::string& text, const std::string& date, const std::string& alarm = "",
+                bool partial = false) {
+    return NoteRecord{"dailynotes", text, date, alarm, partial};
+}
+
+// Saving these notes writes the fixture files named after their dates, byte for byte.
+TEST(NoteRecord, savedNotesAreTheFixtureFilesNamedByDateAndReadBack) {
+    const struct {
+        Date date;
+        const char* text;
+        const char* alarm;
+    } cases[] = {
+        {{2000, 1, 1}, "New year", ""},
+        {{1998, 12, 5}, "Caf\u00e9 \u2013 \u201cZo\u00eb\u201d costs 5\u20ac", "2:00:00 PM"},
+        {{2012, 3, 5}, "Buy milk, eggs\r\nCall Anna, then Ben\r\n\r\nDone", "9:30:00 AM"},
+        {{2024, 2, 29}, "Zo\u00eb \U0001F600 \u65e5\u672c", ""},
+        {{2010, 7, 4}, "She said \"hi\"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(encodeNoteRecord(c.date, c.text, c.alarm), fixture(c.date));
+        EXPECT_EQ(readNoteRecord(fixture(c.date)),
+                  note(replaceDoubleQuotes(c.text), formatDateText(c.date), c.alarm));
+    }
+    EXPECT_EQ(readNoteRecord(fixture({2000, 1, 2})),
+              (NoteRecord{"shoppinglist", "milk", "01/02/2000", ""}));
+    EXPECT_EQ(readNoteRecord(fixture({2000, 1, 3})), std::nullopt); // three fields
+    EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName(".dnf"));
+    EXPECT_FALSE(isNoteFileName("dnf") || isNoteFileName("20000101.dnf.tmp"));
+    EXPECT_EQ(isNoteFileName("20000101.DnF"), kPathSeparator == '\\'); // letter case: Windows
+    EXPECT_EQ(readNoteRecord(encodeNoteRecord({2010, 7, 4}, "",
+                                              "\"9\" is longer than all the rest of its record")),
+              note("", "07/04/2010", "\u201d9\u201d is longer than all the rest of its record"));
+}
+
+TEST(NoteRecord, readsTheFirstFourFieldsOfWhatOtherProgramsWrote) {
+    const struct {
+        std::string text;
+        std::optional<NoteRecord> read;
+    } cases[] = {
+        {"\"dailynotes\",\"a,\r\nb\",\"01/01/2000\",\"\"\r\n", note("a,\r\nb", "01/01/2000")},
+        {"dailynotes,text,01/01/2000,2:00:00 PM\r\n", note("text", "01/01/2000", "2:00:00 PM")},
+        {"\"dailynotes\",\"t\",\"01/01/2000\",\"x\"", note("t", "01/01/2000", "x")},
+        {"\"dailynotes\",\"He said \"hi\"\",\"12/06/2026\",\"\"\r\n",
+         note("He said \"hi\"", "12/06/2026")},
+        {"\"dailynotes\",\"a\",\"b \"x\"\",\"01/01/2000\",\"1:00:00 PM\"\n\n",
+         note("a\",\"b \"x\"", "01/01/2000", "1:00:00 PM")},
+        {"\"\",\"\",\"\",\"\"", NoteRecord{}},
+        {"\"dailynotes\",\"a\"b\",\"\",\"\"", note("a\"b", "")},
+        {"\r\n\"dailynotes\",\"t\",\"01/01/2000\"",
+         NoteRecord{"", "dailynotes", "t", "01/01/2000"}},
+        {"\"\",\"", std::nullopt},
+        {"\"dailynotes\",\"t\",\"01/01/2000\",\"x\",\"more\"\r\ngarbage",
+         note("t", "01/01/2000", "x", true)},
+        {"\"dailynotes\" ,\"t\"zz,\"01/01/2000\",\"x\"", note("t", "01/01/2000", "x", true)},
+        {"\"dailynotes\"\r\n\"t\"\n\"01/01/2000\"\r\"x\"\r\n", note("t", "01/01/2000", "x")},
+        {"\"dailynotes\",\"t\",\"01/01/2000\",", note("t", "01/01/2000")},
+        {"\"dailynotes\",\"t\",\"01/01/2000\",\"2:00", note("t", "01/01/2000", "2:00")},
+        {"\"shopping\",\"t\",\"01/01/2000\",\"\"", NoteRecord{"shopping", "t", "01/01/2000", ""}},
+        {"\"dailynotes\",\"t\",\"01/01/2000\"\r\n", std::nullopt},
+        {"\"dailynotes\",\"t,\"01/01/2000\",\"\"\r\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(parseNoteRecord(c.text), c.read) << c.text;
+    }
+}
+
+// Whatever another program wrote between the marker and the date, loading the note and saving
+// it unchanged loses nothing but the straight quotes' form.
+TEST(NoteRecord, textWithStraightQuotesSurvivesLoadAndSave) {
+    const std::string pieces[] = {"a", "\"", ",", "\r\n", "\u00e9", "\",\"", "\n", "\u65e5"};
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 12); n > 0; --n) {
+            text += pieces[random() % std::size(pieces)];
+        }
+        const auto read = readNoteRecord("\"dailynotes\",\"" + text + "\",\"12/06/2026\",\"\"\r\n");
+        ASSERT_EQ(read, note(text, "12/06/2026"));
+        const auto saved = readNoteRecord(encodeNoteRecord({2026, 12, 6}, read->text, ""));
+        ASSERT_EQ(saved, note(replaceDoubleQuotes(text), "12/06/2026"));
+    }
+}
+
+TEST(DayMarks, marksTheShownMonthsDaysReadFromTheFirstTenCharactersOfEachLine) {
+    EXPECT_EQ(noteListLineDate("12/05/1998  -  text"), (Date{1998, 12, 5}));
+    EXPECT_EQ(noteListLineDate("02/29/2024"), (Date{2024, 2, 29}));
+    EXPECT_EQ(noteListLineDate("12/5/19988"), (Date{9988, 12, 5})); // the year: the last four
+    for (const char* line :
+         {"3/5/2000xx  -  unpadded", "1/5/ 2000  -  x", "02/29/2023", "06/31/2000", "13/01/2000",
+          "00/10/2000", "03/00/2000", "ab/cd/efgh", "0:/05/2000", "03-05-2000", "03/05-2000",
+          "12//1998  -", "/12/1998  -", "12/05/199", ""}) {
+        EXPECT_EQ(noteListLineDate(line), std::nullopt) << line;
+    }
+    const NoteList notes{{"04/05/2000  -  april", ""}, {"03/31/2000  -  last", ""},
+                         {"03/10/2000  -  mid", ""},   {"03/01/2000  -  ", ""},
+                         {"03/05/1999  -  x", ""},     {"short", ""},
+                         {"02/30/2000  -  x", ""}};
+    EXPECT_EQ(markedDays(notes, 2000, 3), DayMarks().set(1).set(10).set(31));
+    EXPECT_EQ(markedDays(notes, 2000, 4), DayMarks().set(5));
+    EXPECT_EQ(markedDays(notes, 1999, 3), DayMarks().set(5));
+    EXPECT_EQ(markedDays(notes, 2000, 2), DayMarks());
+}
+
+// Records the paths it is asked to delete; the one named `failing` vanished or is kept.
+struct FakeRemover {
+    std::string failing;
+    NoteFileRemoval failure = NoteFileRemoval::Removed;
+    std::vector<std::string> calls;
+    NoteFileRemoval operator()(const std::string& path, std::string& error) {
+        calls.push_back(path);
+        error = path == failing ? "in use" : "";
+        return path == failing ? failure : NoteFileRemoval::Removed;
+    }
+};
+
+// Notes of days of March 1999, one per digit, each with the digit as its path.
+NoteList marchNotes(const std::string& days) {
+    NoteList notes;
+    for (const char day : days) {
+        notes.push_back({std::string("03/0") + day + "/1999  -  x", std::string(1, day)});
+    }
+    return notes;
+}
+
+TEST(RemoveListedNotes, deletesTheGivenNotesLastFirstAndStopsAtOneThatCannotGo) {
+    using enum NoteFileRemoval;
+    const struct {
+        std::vector<std::size_t> positions;
+        NoteFileRemoval failure; // of the note of day 3
+        std::string calls;
+        std::string left;
+        std::string message; // empty: it completed
+    } cases[] = {
+        {{}, Removed, "", "54321", ""},
+        // In the order a list view may report them, with a row twice and one past the end.
+        {{3, 0, 1, 3, 5}, Removed, "245", "31", ""},
+        // A vanished file's line goes; one still on the disk keeps its line.
+        {{0, 2, 3}, Missing, "23", "541", "The Note For 03/03/1999 Was Not Found!"},
+        {{0, 2, 3}, Kept, "23", "5431", "The Note For 03/03/1999 Could Not Be Deleted!\n\nin use"},
+    };
+    for (const auto& c : cases) {
+        NoteList notes = marchNotes("54321");
+        FakeRemover remover{"3", c.failure, {}};
+        const NoteRemovalOutcome outcome = removeListedNotes(notes, c.positions, std::ref(remover));
+        EXPECT_EQ(std::accumulate(remover.calls.begin(), remover.calls.end(), std::string()),
+                  c.calls);
+        EXPECT_EQ(notes, marchNotes(c.left));
+        EXPECT_EQ(outcome.deleted, c.calls.size() - (c.message.empty() ? 0 : 1));
+        EXPECT_EQ(outcome.completed, c.message.empty());
+        EXPECT_EQ(outcome.completed ? "" : removalFailureMessage(outcome), c.message);
+    }
+}
+
+constexpr Date kToday{2024, 3, 5};
+
+// Notes of the given ages in days, each with its age as its path.
+NoteList notesAged(const std::vector<int>& ages) {
+    NoteList notes;
+    for (const int age : ages) {
+        notes.push_back({formatDateText(kToday.addDays(-age)) + "  -  x", std::to_string(age)});
+    }
+    return notes;
+}
+
+// A negative limit is taken as 0; a line without a valid date (a damaged file) is never purged.
+TEST(Purge, deletesTheNotesMoreThanTheGivenDaysOld) {
+    const std::pair<int, std::vector<int>> cases[] = {
+        {30, {-2, 0, 1, 30}}, {0, {-2, 0}}, {-5, {-2, 0}}, {400, {400, -2, 0, 1, 30, 31}}};
+    for (const auto& [deleteDays, kept] : cases) {
+        NoteList notes = notesAged({400, -2, 0, 1, 30, 31}); // in any order
+        notes.push_back({"02/31/2001  -  x", "damaged"});
+        FakeRemover remover;
+        EXPECT_TRUE(purgeOldNotes(notes, kToday, deleteDays, std::ref(remover)).completed);
+        NoteList expected = notesAged(kept);
+        expected.push_back({"02/31/2001  -  x", "damaged"});
+        EXPECT_EQ(notes, expected) << deleteDays;
+    }
+}
+
+} // namespace
+} // namespace almanor
