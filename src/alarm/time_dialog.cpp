@@ -80,7 +80,8 @@ void TimeDialog::buildControls() {
                            twipsToPixels(2505) - twipsToPixels(15));
 
     auto* heading = new QLabel(QStringLiteral("Example:"), this);
-    heading->setGeometry(twipsRect(kExamplesLeftTwips, -30, 3480, 300));
+    heading->setGeometry(
+        twipsRect(kExamplesLeftTwips, -30, kClientWidthTwips - kExamplesLeftTwips, 300));
     heading->setFont(headingFont());
 
     // The examples are the parser's own table, so the dialog never promises a
