@@ -26,7 +26,7 @@ void activate(QWidget& window);
 // Keys typed into the focused `widget`; '\b' is a backspace.
 void typeKeys(QWidget& widget, const char* keys);
 
-// The days of the shown month that are marked, in order.
+// The days of the shown month drawn as marked (with a background of their own), in order.
 std::vector<int> markedDays(const MonthCalendar& calendar);
 // The text of each row of a list, top to bottom.
 QStringList rowsOf(const QAbstractItemView& view);
