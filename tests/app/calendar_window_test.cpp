@@ -74,12 +74,12 @@ protected:
         EXPECT_NE(window().timeDialog(), nullptr);
         return *window().timeDialog();
     }
-    // Types over the entry (it opens with its text selected) and confirms with Ok.
+    // Types over the entry (it opens with the keyboard and its text selected), confirms with Ok.
     void openAndConfirm(Date day, const QString& typed) {
         select(day);
         TimeDialog& dialog = open();
-        QTest::keyClick(&dialog.entry(), Qt::Key_Backspace);
-        QTest::keyClicks(&dialog.entry(), typed);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Backspace);
+        QTest::keyClicks(dialog.focusWidget(), typed);
         dialog.okButton().click();
     }
     testing::TestProgram t;
@@ -491,7 +491,8 @@ TEST_F(AlarmTest, dialogRefusesWhatItCannotReadClearsAndWarnsOfATimeGoneBy) {
     t.writeFile("20261206.dnf", record("Dentist", "12/06/2026", "2:00:00 PM"));
     openAndConfirm(kToday, "25");
     EXPECT_EQ(t.told(), (Told{{"'25' Isn't A Valid Time!", msg::Exclamation, "Oops!"}}));
-    EXPECT_TRUE(window().timeDialog()->entry().text().isEmpty());
+    QTest::keyClicks(window().timeDialog()->focusWidget(), "1"); // the entry keeps the keyboard
+    EXPECT_EQ(window().timeDialog()->entry().text(), "1");
     EXPECT_TRUE(window().timeDialog()->isVisible());
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "2:00:00 PM"));
     TimeDialog& dialog = *window().timeDialog();
