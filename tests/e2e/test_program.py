@@ -583,22 +583,6 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(self.folder.note_files(), notes)
         self.assertEqual(self.folder.read("options.cfg"), settings)
 
-    def test_a_note_with_straight_quotes_is_kept_whole(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        today = datetime.date.today()
-        written = record('He said "hi" to me', today)
-        self.folder.write(note_name(today), written)
-        program = self.start()
-        program.wait_open()
-        program.read_note_box()
-        wait_for(lambda: self.desktop.clipboard_bytes() == "He said \u201dhi\u201d to me".encode(),
-                 what="the whole note")
-        self.assertEqual(self.folder.read(note_name(today)), written)
-        self.desktop.key("ctrl+End")
-        self.desktop.type_text("!")
-        wait_for(lambda: self.folder.read(note_name(today)) == record(
-            "He said \u201dhi\u201d to me!", today), what="the note saved whole")
-
     def test_a_second_start_on_the_folder_shows_the_running_program_and_ends(self):
         # A lock left behind by a program that crashed does not stop the first start.
         ended = subprocess.Popen(["true"])
@@ -626,27 +610,6 @@ class EndToEnd(unittest.TestCase):
         self.assertTrue(program.running())
         program.click_tray(repeat=2)
         program.wait_open()
-
-    def test_go_to_without_choosing_a_line_says_so(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        today = datetime.date.today()
-        tomorrow = today + datetime.timedelta(days=1)
-        self.folder.write(note_name(today), record("Today's note", today))
-        self.folder.write(note_name(tomorrow), record("Newest note", tomorrow))
-        program = self.start()
-        program.wait_open()
-        program.click("all")
-        program.click("view")
-        overview = wait_for(lambda: self.desktop.windows_named("View All Notes"),
-                            what="the notes overview window")[0]
-        wait_for(lambda: self.desktop.active_window() == overview, what="the overview active")
-        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["goto"]))
-        box = wait_for(lambda: self.desktop.windows_named("Error!"), what="the message")[0]
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
-        self.desktop.key("Return")
-        program.read_note_box()
-        wait_for(lambda: self.desktop.clipboard_bytes() == b"Today's note",
-                 what="the calendar to stay on today")
 
     def take_steps_then_quit(self, program, steps):
         """Takes each step, an action and the day it leads to, then quits with OK. Each step must
