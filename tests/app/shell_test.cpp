@@ -189,7 +189,7 @@ TEST_F(ShellTest, aboutWindowShowsItsPictureAndItsLinkOpensThePage) {
     t.fakes.browser.succeeds = false;
     for (const auto& [button, releasedAt] :
          {std::pair{Qt::RightButton, QPoint(5, 5)}, std::pair{Qt::LeftButton, QPoint(5, -40)},
-          std::pair{Qt::LeftButton, QPoint(5, 5)}}) {
+          std::pair{Qt::MiddleButton, QPoint(5, 5)}, std::pair{Qt::LeftButton, QPoint(5, 5)}}) {
         sendMouse(w.link(), QEvent::MouseButtonPress, button);
         sendMouse(w.link(), QEvent::MouseButtonRelease, button, releasedAt);
     }
