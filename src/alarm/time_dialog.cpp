@@ -98,9 +98,7 @@ void TimeDialog::buildControls() {
                                        kClientWidthTwips - kExamplesLeftTwips, 255));
     }
 
-    // The entry comes first in the tab order, then Ok, then Clear (creation order).
-    setTabOrder(entry_, okButton_);
-    setTabOrder(okButton_, clearButton_);
+    // The entry comes first in the tab order, then Ok, then Clear: the order they are made in.
     connect(entry_, &QLineEdit::returnPressed, this, &TimeDialog::confirm);
     connect(okButton_, &QPushButton::clicked, this, &TimeDialog::confirm);
     connect(clearButton_, &QPushButton::clicked, this, &TimeDialog::clearEntry);

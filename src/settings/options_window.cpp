@@ -36,8 +36,8 @@ class DaysField final : public QLineEdit {
 public:
     static constexpr int kDigits = 2;
 
+    // The window's set-up shows the first number, and with it sets the length.
     explicit DaysField(QWidget* parent = nullptr) : QLineEdit(parent) {
-        setMaxLength(kDigits);
         connect(this, &QLineEdit::textEdited, this, [this] {
             if (text().size() <= kDigits) {
                 setMaxLength(kDigits);
@@ -65,7 +65,6 @@ protected:
         QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier,
                             QStringLiteral("\b"));
         QLineEdit::keyPressEvent(&backspace);
-        event->accept();
     }
 };
 
