@@ -100,6 +100,8 @@ TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDateAndCloseHides
     overview().closeButton().click(); // Close, Escape and the close box only hide it
     EXPECT_FALSE(overview().isVisible());
     testing::clickOn(calendarWindow(), "View");
+    QTest::keyClick(&overview(), Qt::Key_A); // of the keys, only Escape closes
+    EXPECT_TRUE(overview().isVisible());
     QTest::keyClick(&overview(), Qt::Key_Escape);
     EXPECT_FALSE(overview().isVisible());
     overview().show();
@@ -116,6 +118,9 @@ TEST_F(OverviewWindowTest, goToWithoutAChosenLineSaysSoAndRebuildsTheList) {
     QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(&w.list(), &tabbedIn);
     EXPECT_FALSE(w.list().currentIndex().isValid());
+    t.writeFile("20261101.dnf", record("copied", "11/01/2026"));
+    w.copyButton().click();
+    EXPECT_TRUE(QApplication::clipboard()->text().endsWith("copied")) << "read anew";
     t.writeFile("20261220.dnf", record("added meanwhile", "12/20/2026"));
     w.goToButton().click();
     EXPECT_EQ(rowsOf(w.list()).front(), "12/20/2026  -  added meanwhile") << "rebuilt";
