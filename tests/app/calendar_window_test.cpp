@@ -71,6 +71,7 @@ protected:
     TimeDialog& open() {
         QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
         QApplication::sendEvent(&alarmField(), &focusIn);
+        EXPECT_EQ(window().focusWidget(), &note()) << "the keyboard stays with the note";
         EXPECT_NE(window().timeDialog(), nullptr);
         return *window().timeDialog();
     }
@@ -109,10 +110,14 @@ TEST_F(CalendarWindowTest, docksAtThePrimaryScreensRightEdgeAndFollowsItsChanges
     EXPECT_EQ(window().y(), 150 + 398);
     for (const bool parked : {true, false}) {
         window().setLeftTwips(screen.left + screen.width - (parked ? 30 : 4215));
+        if (parked) {
+            window().startSlideOut(); // stopped where the change leaves it
+        }
         screen.left = screen.left == 0 ? 1280 * 15 : 0;
         screen.width = 1600 * 15;
         screen.changed();
         EXPECT_EQ(window().leftTwips(), screen.left + screen.width - (parked ? 30 : 4215));
+        EXPECT_FALSE(window().isSlidingOut());
     }
 }
 
@@ -130,7 +135,9 @@ TEST_F(CalendarWindowTest, marksAndTheListFollowOtherProgramsChanges) {
     EXPECT_TRUE(t.program().notes().list().empty());
     t.program().showOverviewWindow();
     EXPECT_EQ(t.program().notes().list().size(), 2u);
+    t.writeFile("20261225.dnf", record("while the list is on show", "12/25/2026"));
     select(Date{2026, 11, 7});
+    EXPECT_EQ(t.program().notes().list().size(), 3u) << "it follows the date changes";
     EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{11})) << "filed in December";
 }
 
