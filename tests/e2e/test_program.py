@@ -282,26 +282,6 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: not self.folder.exists(note_name(today)),
                  what="the emptied note's file to go")
 
-    def test_switching_days_leaves_every_file_untouched(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        today = datetime.date.today()
-        for offset in (-1, 0, 1):
-            day = today + datetime.timedelta(days=offset)
-            self.folder.write(note_name(day), record(f"note {offset}\r\nsecond line", day,
-                                                     "7:00:00 AM" if offset else ""))
-        time.sleep(0.05)
-        before = self.folder.snapshot()
-        program = self.start()
-        program.wait_open()
-        program.click("calendar")
-        for key in ("Left", "Left", "Right", "Right", "Right", "Left"):
-            self.desktop.key(key)
-            time.sleep(0.15)
-        program.click("forward")
-        program.click("back")
-        time.sleep(0.5)
-        self.assertEqual(self.folder.snapshot(), before)
-
     def test_alarm_set_a_few_seconds_ahead_fires_its_message(self):
         self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
         program = self.start()
@@ -559,29 +539,6 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(fingerprints(self.folder), before)
         if stuck:
             self.fail(stuck)
-
-    # Nothing the user wrote is lost ----------------------------------------------------------
-    def test_an_emptied_days_field_is_refused_and_purges_nothing(self):
-        settings = SETTINGS_KEEP_OPEN.replace(b"30,#FALSE#", b"30,#TRUE#", 1)
-        self.folder.write("options.cfg", settings)
-        today = datetime.date.today()
-        for age in (5, 20):
-            day = today - datetime.timedelta(days=age)
-            self.folder.write(note_name(day), record(f"{age} days old", day))
-        program = self.start()
-        program.wait_open()
-        notes = self.folder.note_files()
-        program.click("options")
-        options = program.options_window()
-        program.focus(options)
-        self.desktop.key(*["Tab"] * 13)  # from "Always On Top" to the days field
-        self.desktop.key("End", "BackSpace", "BackSpace")  # "30", "3", nothing
-        _, _, width, height = self.desktop.client_rect(options)
-        self.desktop.click_in(options, width - 25, height - 20)  # Apply
-        wait_for(lambda: len(self.desktop.windows_named("Almanor")) == 3, what="the refusal")
-        time.sleep(0.5)
-        self.assertEqual(self.folder.note_files(), notes)
-        self.assertEqual(self.folder.read("options.cfg"), settings)
 
     def test_a_second_start_on_the_folder_shows_the_running_program_and_ends(self):
         # A lock left behind by a program that crashed does not stop the first start.
