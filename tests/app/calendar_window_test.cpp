@@ -261,9 +261,10 @@ TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) 
     EXPECT_EQ(t.told().back(),
               (testing::ShownMessage{"Delete All Notes?", msg::OkCancel, "Delete?"}));
     EXPECT_EQ(t.fileNames().size(), 1u);
+    t.program().showOverviewWindow();
     testing::clickOn(window(), "Clear");
     EXPECT_TRUE(t.fileNames().empty());
-    EXPECT_TRUE(t.program().notes().list().empty());
+    EXPECT_TRUE(t.program().notes().list().empty()) << "the list on show follows";
 }
 
 TEST_F(CalendarWindowTest, viewShowsThisNoteOrEveryNote) {
