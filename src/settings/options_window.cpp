@@ -115,7 +115,6 @@ void OptionsWindow::buildControls() {
     auto* speedColumn = new QVBoxLayout;
     auto* speedLabel = new QLabel(QStringLiteral("Sliding Speed"));
     speedList_ = new QListWidget;
-    speedList_->setSelectionMode(QAbstractItemView::SingleSelection);
     speedList_->setAccessibleName(speedLabel->text());
     speedLabel->setBuddy(speedList_);
     speedColumn->addWidget(speedLabel);
