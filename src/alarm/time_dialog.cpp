@@ -80,7 +80,8 @@ void TimeDialog::buildControls() {
                            twipsToPixels(2505) - twipsToPixels(15));
 
     auto* heading = new QLabel(QStringLiteral("Example:"), this);
-    heading->setGeometry(twipsRect(kExamplesLeftTwips, -30, 3480, 300));
+    heading->setGeometry(
+        twipsRect(kExamplesLeftTwips, -30, kClientWidthTwips - kExamplesLeftTwips, 300));
     heading->setFont(headingFont());
 
     // The examples are the parser's own table, so the dialog never promises a
@@ -97,9 +98,7 @@ void TimeDialog::buildControls() {
                                        kClientWidthTwips - kExamplesLeftTwips, 255));
     }
 
-    // The entry comes first in the tab order, then Ok, then Clear (creation order).
-    setTabOrder(entry_, okButton_);
-    setTabOrder(okButton_, clearButton_);
+    // The entry comes first in the tab order, then Ok, then Clear: the order they are made in.
     connect(entry_, &QLineEdit::returnPressed, this, &TimeDialog::confirm);
     connect(okButton_, &QPushButton::clicked, this, &TimeDialog::confirm);
     connect(clearButton_, &QPushButton::clicked, this, &TimeDialog::clearEntry);

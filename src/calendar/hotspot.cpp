@@ -22,7 +22,6 @@ void Hotspot::mouseReleaseEvent(QMouseEvent* event) {
     // A click counts only when the button comes up over the same spot, as with any button.
     if (event->button() == Qt::LeftButton && pressed_ &&
         rect().contains(event->position().toPoint())) {
-        pressed_ = false;
         emit clicked();
     }
     pressed_ = false;

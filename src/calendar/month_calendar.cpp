@@ -126,10 +126,6 @@ void MonthCalendar::refreshMarks() {
     applyFormats();
 }
 
-bool MonthCalendar::isDayShownMarked(int day) const {
-    return day >= 1 && day <= 31 && shownMarks_[static_cast<std::size_t>(day)];
-}
-
 void MonthCalendar::setToday(const Date& today) {
     if (today != today_) {
         today_ = today;

@@ -31,8 +31,6 @@ public:
     void setDayMark(int day, bool marked);
     bool dayMark(int day) const;
     void refreshMarks();
-    // The marks as drawn since the last refreshMarks.
-    bool isDayShownMarked(int day) const;
 
     // Today is drawn distinctly; the window tells the control which day that is.
     void setToday(const Date& today);

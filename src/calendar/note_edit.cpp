@@ -77,7 +77,6 @@ void NoteEdit::keyPressEvent(QKeyEvent* event) {
                                          !(event->modifiers() & Qt::ControlModifier));
     if (printable) {
         insertLimited(typed);
-        event->accept();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);

@@ -101,11 +101,8 @@ void OverviewWindow::buildControls() {
     PictureButton::shareFittingFont(row);
 
     // The path list lives beside the lines in the note list, not in a hidden control, so the
-    // tab key only ever reaches what can be seen: the list, then the buttons left to right.
-    setTabOrder(list_, copyButton_);
-    setTabOrder(copyButton_, goToButton_);
-    setTabOrder(goToButton_, closeButton_);
-    setTabOrder(closeButton_, deleteButton_);
+    // tab key only ever reaches what can be seen: the list, then the buttons left to right,
+    // the order they are made in.
     list_->setFocus();
 }
 

@@ -36,8 +36,8 @@ class DaysField final : public QLineEdit {
 public:
     static constexpr int kDigits = 2;
 
+    // The window's set-up shows the first number, and with it sets the length.
     explicit DaysField(QWidget* parent = nullptr) : QLineEdit(parent) {
-        setMaxLength(kDigits);
         connect(this, &QLineEdit::textEdited, this, [this] {
             if (text().size() <= kDigits) {
                 setMaxLength(kDigits);
@@ -65,7 +65,6 @@ protected:
         QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier,
                             QStringLiteral("\b"));
         QLineEdit::keyPressEvent(&backspace);
-        event->accept();
     }
 };
 
@@ -116,7 +115,6 @@ void OptionsWindow::buildControls() {
     auto* speedColumn = new QVBoxLayout;
     auto* speedLabel = new QLabel(QStringLiteral("Sliding Speed"));
     speedList_ = new QListWidget;
-    speedList_->setSelectionMode(QAbstractItemView::SingleSelection);
     speedList_->setAccessibleName(speedLabel->text());
     speedLabel->setBuddy(speedList_);
     speedColumn->addWidget(speedLabel);
@@ -207,9 +205,9 @@ void OptionsWindow::formLoad() {
     settings_ = loadSettingsFile(appFolder_);
     const Settings& settings = settings_;
 
-    // All boxes start checked; a setting that is off unchecks its box through the box's own
-    // click handling, so unchecking "Open By Moving Mouse" has already forced the tray icon
-    // on by the time that setting is looked at. Only a Boolean false unchecks: a foreign
+    // All boxes start checked; a setting that is off unchecks its box, the mouse box through
+    // its own click handling, so unchecking "Open By Moving Mouse" has already forced the tray
+    // icon on by the time that setting is looked at. Only a Boolean false unchecks: a foreign
     // value such as a bare 1 leaves its box checked.
     const auto isFalse = [](const SettingValue& value) {
         return std::holds_alternative<bool>(value) && !std::get<bool>(value);
@@ -220,7 +218,6 @@ void OptionsWindow::formLoad() {
     const auto uncheckIfOff = [&](const FlagBox& flag) {
         if (isFalse(settings.*flag.setting)) {
             flag.box->setChecked(false);
-            storeFlag(*flag.box, settings_.*flag.setting);
         }
     };
     const std::array<FlagBox, 6> flags = flagBoxes();
@@ -235,7 +232,6 @@ void OptionsWindow::formLoad() {
     }
     if (!settings.uwarn) {
         uwarn_->setChecked(false);
-        uwarnClick();
     }
     uncheckIfOff(flags[5]); // purge
 

@@ -56,21 +56,22 @@ protected:
 TEST_F(OverviewWindowTest, listsEveryNoteNewestFirstOneRowEach) {
     t.writeFile("19990305.dnf", record("march", "03/05/1999"));
     t.writeFile("20261206.dnf", record("today", "12/06/2026", "2:00:00 PM"));
-    t.writeFile("20261203.dnf", record("first\r\nsecond\rthird", "12/03/2026"));
+    t.writeFile("20261203.dnf", record("1\r\n2\r3\n4", "12/03/2026")); // all line breaks
     t.started();
     EXPECT_FALSE(overview().isVisible());
     EXPECT_TRUE(t.program().notes().list().empty()) << "the start reads only the shown month";
     view();
-    EXPECT_EQ(rowsOf(list()), (QStringList{"12/06/2026  -  2:00:00 PM  -  today",
-                                           "12/03/2026  -  first" + NoteListModel::lineBreakMark() +
-                                               "second" + NoteListModel::lineBreakMark() + "third",
-                                           "03/05/1999  -  march"}));
+    const QString mark = NoteListModel::lineBreakMark();
+    EXPECT_EQ(rowsOf(list()),
+              (QStringList{"12/06/2026  -  2:00:00 PM  -  today",
+                           "12/03/2026  -  1" + mark + "2" + mark + "3" + mark + "4",
+                           "03/05/1999  -  march"}));
     EXPECT_EQ(list().model()->index(1, 0).data(Qt::ToolTipRole).toString(),
-              "12/03/2026  -  first\nsecond\nthird");
+              "12/03/2026  -  1\n2\n3\n4");
     overview().copyButton().click();
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              "Almanor Notes.\r\n12/06/2026  -  2:00:00 PM  -  today\r\n12/03/2026  -  first\r\n"
-              "second\rthird\r\n03/05/1999  -  march");
+    EXPECT_EQ(QApplication::clipboard()->text(), "Almanor Notes.\r\n12/06/2026  -  2:00:00 PM  -  "
+                                                 "today\r\n12/03/2026  -  1\r\n2\r3\n4\r\n"
+                                                 "03/05/1999  -  march");
     // A row shows no more than 2000 characters of a note another program wrote.
     t.writeFile("20261202.dnf", record(std::string(1985, 'x'), "12/02/2026"));
     t.writeFile("20261201.dnf", record(std::string(1986, 'y'), "12/01/2026"));
@@ -88,7 +89,6 @@ TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDateAndCloseHides
     EXPECT_EQ(calendarWindow().calendar().value(), (Date{1999, 3, 5}));
     EXPECT_EQ(calendarWindow().noteBox().noteText(), "Dentist");
     EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), std::vector<int>{5});
-    EXPECT_TRUE(overview().isVisible()) << "the overview stays open";
     clickRow(2);
     QTest::keyClick(&list(), Qt::Key_Return);
     EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 3");
@@ -100,6 +100,8 @@ TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDateAndCloseHides
     overview().closeButton().click(); // Close, Escape and the close box only hide it
     EXPECT_FALSE(overview().isVisible());
     testing::clickOn(calendarWindow(), "View");
+    QTest::keyClick(&overview(), Qt::Key_A); // of the keys, only Escape closes
+    EXPECT_TRUE(overview().isVisible());
     QTest::keyClick(&overview(), Qt::Key_Escape);
     EXPECT_FALSE(overview().isVisible());
     overview().show();
@@ -116,6 +118,9 @@ TEST_F(OverviewWindowTest, goToWithoutAChosenLineSaysSoAndRebuildsTheList) {
     QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(&w.list(), &tabbedIn);
     EXPECT_FALSE(w.list().currentIndex().isValid());
+    t.writeFile("20261101.dnf", record("copied", "11/01/2026"));
+    w.copyButton().click();
+    EXPECT_TRUE(QApplication::clipboard()->text().endsWith("copied")) << "read anew";
     t.writeFile("20261220.dnf", record("added meanwhile", "12/20/2026"));
     w.goToButton().click();
     EXPECT_EQ(rowsOf(w.list()).front(), "12/20/2026  -  added meanwhile") << "rebuilt";

@@ -282,26 +282,6 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: not self.folder.exists(note_name(today)),
                  what="the emptied note's file to go")
 
-    def test_switching_days_leaves_every_file_untouched(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        today = datetime.date.today()
-        for offset in (-1, 0, 1):
-            day = today + datetime.timedelta(days=offset)
-            self.folder.write(note_name(day), record(f"note {offset}\r\nsecond line", day,
-                                                     "7:00:00 AM" if offset else ""))
-        time.sleep(0.05)
-        before = self.folder.snapshot()
-        program = self.start()
-        program.wait_open()
-        program.click("calendar")
-        for key in ("Left", "Left", "Right", "Right", "Right", "Left"):
-            self.desktop.key(key)
-            time.sleep(0.15)
-        program.click("forward")
-        program.click("back")
-        time.sleep(0.5)
-        self.assertEqual(self.folder.snapshot(), before)
-
     def test_alarm_set_a_few_seconds_ahead_fires_its_message(self):
         self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
         program = self.start()
@@ -562,45 +542,6 @@ class EndToEnd(unittest.TestCase):
         if stuck:
             self.fail(stuck)
 
-    # Nothing the user wrote is lost ----------------------------------------------------------
-    def test_an_emptied_days_field_is_refused_and_purges_nothing(self):
-        settings = SETTINGS_KEEP_OPEN.replace(b"30,#FALSE#", b"30,#TRUE#", 1)
-        self.folder.write("options.cfg", settings)
-        today = datetime.date.today()
-        for age in (5, 20):
-            day = today - datetime.timedelta(days=age)
-            self.folder.write(note_name(day), record(f"{age} days old", day))
-        program = self.start()
-        program.wait_open()
-        notes = self.folder.note_files()
-        program.click("options")
-        options = program.options_window()
-        program.focus(options)
-        self.desktop.key(*["Tab"] * 13)  # from "Always On Top" to the days field
-        self.desktop.key("End", "BackSpace", "BackSpace")  # "30", "3", nothing
-        _, _, width, height = self.desktop.client_rect(options)
-        self.desktop.click_in(options, width - 25, height - 20)  # Apply
-        wait_for(lambda: len(self.desktop.windows_named("Almanor")) == 3, what="the refusal")
-        time.sleep(0.5)
-        self.assertEqual(self.folder.note_files(), notes)
-        self.assertEqual(self.folder.read("options.cfg"), settings)
-
-    def test_a_note_with_straight_quotes_is_kept_whole(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        today = datetime.date.today()
-        written = record('He said "hi" to me', today)
-        self.folder.write(note_name(today), written)
-        program = self.start()
-        program.wait_open()
-        program.read_note_box()
-        wait_for(lambda: self.desktop.clipboard_bytes() == "He said \u201dhi\u201d to me".encode(),
-                 what="the whole note")
-        self.assertEqual(self.folder.read(note_name(today)), written)
-        self.desktop.key("ctrl+End")
-        self.desktop.type_text("!")
-        wait_for(lambda: self.folder.read(note_name(today)) == record(
-            "He said \u201dhi\u201d to me!", today), what="the note saved whole")
-
     def test_a_second_start_on_the_folder_shows_the_running_program_and_ends(self):
         # A lock left behind by a program that crashed does not stop the first start.
         ended = subprocess.Popen(["true"])
@@ -628,27 +569,6 @@ class EndToEnd(unittest.TestCase):
         self.assertTrue(program.running())
         program.click_tray(repeat=2)
         program.wait_open()
-
-    def test_go_to_without_choosing_a_line_says_so(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        today = datetime.date.today()
-        tomorrow = today + datetime.timedelta(days=1)
-        self.folder.write(note_name(today), record("Today's note", today))
-        self.folder.write(note_name(tomorrow), record("Newest note", tomorrow))
-        program = self.start()
-        program.wait_open()
-        program.click("all")
-        program.click("view")
-        overview = wait_for(lambda: self.desktop.windows_named("View All Notes"),
-                            what="the notes overview window")[0]
-        wait_for(lambda: self.desktop.active_window() == overview, what="the overview active")
-        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["goto"]))
-        box = wait_for(lambda: self.desktop.windows_named("Error!"), what="the message")[0]
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
-        self.desktop.key("Return")
-        program.read_note_box()
-        wait_for(lambda: self.desktop.clipboard_bytes() == b"Today's note",
-                 what="the calendar to stay on today")
 
     # Beside synchronising tools and other editors -------------------------------------------
     def test_a_note_another_program_changes_is_shown_and_not_written_over(self):

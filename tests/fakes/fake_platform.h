@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QStringList>
 #include <deque>
-#include <ostream>
 #include <vector>
 
 namespace almanor::testing {
@@ -16,7 +15,6 @@ struct ShownMessage {
     QString title = msg::AppTitle;
     bool operator==(const ShownMessage&) const = default;
 };
-void PrintTo(const ShownMessage& message, std::ostream* out);
 using Told = std::vector<ShownMessage>;
 
 // Answers from a script (OK when the script is empty) and records what was asked.

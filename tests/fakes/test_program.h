@@ -31,8 +31,7 @@ public:
     void writeFile(const std::string& name, const std::string& bytes) const;
     std::string readFile(const std::string& name) const;
     bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
-    // Names of the folder's files, sorted.
-    std::vector<std::string> fileNames() const;
+    std::vector<std::string> fileNames() const; // sorted
 
 private:
     QTemporaryDir dir_;

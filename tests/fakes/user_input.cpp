@@ -3,9 +3,11 @@
 #include "calendar/month_calendar.h"
 
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTextCharFormat>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -59,7 +61,8 @@ void typeKeys(QWidget& widget, const char* keys) {
 std::vector<int> markedDays(const MonthCalendar& calendar) {
     std::vector<int> days;
     for (int day = 1; day <= 31; ++day) {
-        if (calendar.isDayShownMarked(day)) {
+        const QDate date(calendar.year(), calendar.month(), day);
+        if (date.isValid() && calendar.view()->dateTextFormat(date).background() != QBrush()) {
             days.push_back(day);
         }
     }

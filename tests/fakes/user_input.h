@@ -19,15 +19,14 @@ QWidget& childNamed(QWidget& window, const QString& accessibleName);
 void clickOn(QWidget& window, const QString& accessibleName);
 // The mouse moving over that child without a button pressed.
 void moveOver(QWidget& window, const QString& accessibleName);
-// One tick of the running timer of this name among `owner`'s children, as the event loop
-// would deliver it: a timer that was never started, or whose connection is lost, fails.
+// One tick of the running timer of this name among `owner`'s children; one never started fails.
 void tick(QObject& owner, const QString& timerName);
 // Makes the window the active one, so that its shortcuts and focus work as on a desktop.
 void activate(QWidget& window);
 // Keys typed into the focused `widget`; '\b' is a backspace.
 void typeKeys(QWidget& widget, const char* keys);
 
-// The days of the shown month that are marked, in order.
+// The days of the shown month drawn as marked (with a background of their own), in order.
 std::vector<int> markedDays(const MonthCalendar& calendar);
 // The text of each row of a list, top to bottom.
 QStringList rowsOf(const QAbstractItemView& view);
