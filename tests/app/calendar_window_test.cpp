@@ -72,6 +72,11 @@ protected:
         QTest::keyClick(&window(), keys.key(), keys.keyboardModifiers());
     }
     QLineEdit& alarmField() { return window().alarmField(); }
+    // The once-a-second look at the shown day's file, and the window loading what it found.
+    void checkTheFile() {
+        testing::tick(window(), "noteFileCheck");
+        QCoreApplication::processEvents();
+    }
     // Sets the fake clock to a time of today (or of another day); the clock timer ticks.
     void tickAt(QTime time, QDate day = QDate(2026, 12, 6)) {
         t.fakes.clock.current = QDateTime(day, time);
@@ -331,14 +336,13 @@ TEST_F(CalendarWindowTest, theShownNoteFollowsItsFileWithoutWritingIt) {
     window();
     const std::string theirs = record("from the laptop", "12/06/2026", "2:00:00 PM");
     t.writeFile(kTodayFile, theirs);
-    testing::tick(window(), "noteFileCheck");
-    QCoreApplication::processEvents();
+    checkTheFile();
     EXPECT_EQ(note().noteText(), "from the laptop");
     EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
     EXPECT_EQ(t.readFile(kTodayFile), theirs);
     std::filesystem::remove(t.file(kTodayFile));
     testing::activate(window()); // where the check cannot see (a network share), coming back to it does
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the window loads the note once the check is done
     EXPECT_EQ(note().noteText(), "");
     EXPECT_EQ(window().ticker().armedAlarm(), std::nullopt);
     EXPECT_TRUE(testing::markedDays(calendar()).empty());
@@ -354,7 +358,7 @@ TEST_F(CalendarWindowTest, aChangeAfterTheUserWroteKeepsBothVersions) {
     type("mine");
     t.writeFile(kTodayFile, record("theirs", "12/06/2026"));
     type("!"); // this save finds the change
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the window loads the note once the save is done
     const QString line = QString::fromLatin1(kYourVersionLine);
     EXPECT_EQ(note().noteText(), "theirs\n\n" + line + "\nmine!");
     EXPECT_EQ(t.readFile(kTodayFile),
@@ -363,19 +367,16 @@ TEST_F(CalendarWindowTest, aChangeAfterTheUserWroteKeepsBothVersions) {
     EXPECT_TRUE(t.told()[0].text.contains("Both versions are kept"));
     type("?");
     t.writeFile(kTodayFile, record("again", "12/06/2026"));
-    testing::tick(window(), "noteFileCheck");
-    QCoreApplication::processEvents();
+    checkTheFile();
     EXPECT_TRUE(note().noteText().startsWith("again\n\n" + line + "\ntheirs"));
     EXPECT_TRUE(note().noteText().endsWith("mine!?"));
     EXPECT_EQ(t.told().size(), 2u);
     t.writeFile(kTodayFile, record("later", "12/06/2026")); // nothing typed since it was shown
-    testing::tick(window(), "noteFileCheck");
-    QCoreApplication::processEvents();
+    checkTheFile();
     EXPECT_EQ(note().noteText(), "later");
     type("x");
     t.writeFile(kTodayFile, record("xlater, and more", "12/06/2026")); // made from the user's
-    testing::tick(window(), "noteFileCheck");
-    QCoreApplication::processEvents();
+    checkTheFile();
     EXPECT_EQ(note().noteText(), "xlater, and more");
     EXPECT_EQ(t.told().size(), 2u);
 }
@@ -536,14 +537,9 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFile) {
 // daylight saving time: each local full hour once, none skipped, none twice.
 TEST_F(AlarmTest, chimesAtEachLocalFullHourAtAnyOffsetAndClockChange) {
     t.program().settings().uchime = true;
-    struct Night {
-        QDateTime startUtc;
-        int offsetBefore, offsetAfter; // seconds east of UTC
-        qint64 changeAfter;            // seconds from the start
-        QStringList chimedAt;          // local times
-    };
     const int hour = 3600;
-    const Night nights[] = {
+    // From a moment in UTC, four hours of ticks; the offset east of UTC changes after `change`.
+    const std::tuple<QDateTime, int, int, int, QStringList> nights[] = {
         {QDateTime(QDate(2026, 12, 6), QTime(3, 0), Qt::UTC), 20700, 20700, 0,
          {"09:00", "10:00", "11:00", "12:00"}}, // Nepal, +5:45
         {QDateTime(QDate(2026, 10, 24), QTime(22, 30), Qt::UTC), 2 * hour, hour, 9000,
@@ -551,18 +547,18 @@ TEST_F(AlarmTest, chimesAtEachLocalFullHourAtAnyOffsetAndClockChange) {
         {QDateTime(QDate(2026, 3, 28), QTime(23, 30), Qt::UTC), hour, 2 * hour, 5400,
          {"01:00", "03:00", "04:00", "05:00"}}, // and 2:00 becomes 3:00
     };
-    for (const Night& night : nights) {
+    for (const auto& [start, before, after, change, expected] : nights) {
         QStringList chimedAt;
-        for (qint64 second = 0; second < 4 * hour; ++second) {
-            const int offset = second < night.changeAfter ? night.offsetBefore : night.offsetAfter;
-            t.fakes.clock.current = night.startUtc.addSecs(second).toOffsetFromUtc(offset);
-            const qsizetype before = played().size();
+        for (int second = 0; second < 4 * hour; ++second) {
+            t.fakes.clock.current = start.addSecs(second).toOffsetFromUtc(
+                second < change ? before : after);
+            const qsizetype played = this->played().size();
             testing::tick(window(), "clock");
-            if (played().size() > before) {
+            if (this->played().size() > played) {
                 chimedAt << t.fakes.clock.current.toString("HH:mm");
             }
         }
-        EXPECT_EQ(chimedAt, night.chimedAt) << night.startUtc.toString().toStdString();
+        EXPECT_EQ(chimedAt, expected) << start.toString().toStdString();
     }
 }
 

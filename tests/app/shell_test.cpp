@@ -6,7 +6,6 @@
 #include "fakes/user_input.h"
 #include "overview/overview_window.h"
 #include "platform/artwork.h"
-#include "platform/qt_services.h"
 #include "settings/options_window.h"
 #include "shell/single_instance.h"
 #include "shell/start_window.h"
@@ -27,7 +26,6 @@
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
-#include <QTextBrowser>
 #include <QWindow>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -238,26 +236,6 @@ TEST(SingleInstance, aSecondStartOnTheFolderAsksTheFirstToShowAndEnds) {
     lock.close();
     SingleInstance next(crashed.path());
     EXPECT_TRUE(next.claim());
-}
-
-// The help file opens in a window of its own, the same one when asked again; a missing file
-// opens none, and the caller says so.
-TEST(QtHelpViewer, showsTheFileInOneWindowAndNoneForAMissingFile) {
-    QTemporaryDir folder;
-    QFile page(folder.filePath(QStringLiteral("help.html")));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly) && page.write("<p>How to</p>") > 0);
-    page.close();
-    QtHelpViewer viewer;
-    EXPECT_FALSE(viewer.showContents(folder.filePath(QStringLiteral("missing.html"))));
-    EXPECT_TRUE(viewer.showContents(page.fileName()) && viewer.showContents(page.fileName()));
-    QStringList shown;
-    for (const QWidget* window : QApplication::topLevelWidgets()) {
-        if (const auto* text = qobject_cast<const QTextBrowser*>(window);
-            text && text->isVisible()) {
-            shown << text->toPlainText();
-        }
-    }
-    EXPECT_EQ(shown, QStringList{"How to"});
 }
 
 using OptionsWindowTest = ShellTest;

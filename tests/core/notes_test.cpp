@@ -217,9 +217,7 @@ TEST(KeepBoth, neitherVersionLosesAWord) {
         NoteTexts theirs, mine, kept;
     };
     const Case cases[] = {
-        {{"same", "8:00 AM"}, {"same", "8:00 AM"}, {"same", "8:00 AM"}},
         {{"", ""}, {"mine", "9:00 AM"}, {"mine", "9:00 AM"}}, // theirs was deleted
-        {{"theirs", "8:00 AM"}, {"", ""}, {"theirs", "8:00 AM"}},
         {{"mine, and theirs", ""}, {"mine", ""}, {"mine, and theirs", ""}}, // made from mine
         {{"theirs", "8:00 AM"}, {"mine", ""}, {"theirs\n\n" + line + "\nmine", "8:00 AM"}},
         {{"theirs", ""}, {"mine", "9:00 AM"}, {"theirs\n\n" + line + "\nmine", "9:00 AM"}},

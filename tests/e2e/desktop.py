@@ -21,7 +21,6 @@ SCREEN_RIGHT = SCREEN_LEFT + SCREEN_WIDTH
 DUMMY_XORG_CONF = """Section "Device"
     Identifier "dummy"
     Driver "dummy"
-    VideoRam 64000
 EndSection
 Section "Monitor"
     Identifier "monitor"
@@ -33,9 +32,7 @@ Section "Screen"
     Identifier "screen"
     Device "dummy"
     Monitor "monitor"
-    DefaultDepth 24
     SubSection "Display"
-        Depth 24
         Modes "both"
         Virtual 2304 800
     EndSubSection
@@ -234,6 +231,11 @@ class Desktop:
         """Clicks at a position relative to a window's client area."""
         self.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y), "click",
                   "--repeat", str(repeat), "--delay", "80", str(button)])
+
+    def answer(self, window, *keys):
+        """Makes the window (a message box, a dialog) the active one and presses keys in it."""
+        self.run(["xdotool", "windowactivate", "--sync", str(window)], check=False)
+        self.key(*keys)
 
     def type_text(self, text):
         self.run(["xdotool", "type", "--delay", "40", text])

@@ -218,6 +218,12 @@ class EndToEnd(unittest.TestCase):
         self.programs.append(self.program)
         return self.program
 
+    def start_open(self, settings=SETTINGS_KEEP_OPEN):
+        """Starts the program with these settings and waits for its window to be open."""
+        self.folder.write("options.cfg", settings)
+        self.start().wait_open()
+        return self.program
+
     def shoot(self, name, window=None, frame=False):
         """Saves a screenshot of the screen or of one window as a test artefact."""
         if ARTEFACTS:
@@ -251,7 +257,6 @@ class EndToEnd(unittest.TestCase):
         x, y, _, _ = self.desktop.window_geometry(window)
         self.assertEqual(y, round((SCREEN_HEIGHT - WINDOW_HEIGHT) / 2))
         self.assertIn("_NET_WM_STATE_ABOVE", self.desktop.output(["xprop", "-id", str(window)]))
-        self.assertTrue(self.desktop.output(["xdotool", "search", "--class", "almanor"]))
         self.assertEqual(self.folder.note_files(), [])
         self.assertFalse(self.folder.exists("options.cfg"))
 
@@ -267,9 +272,7 @@ class EndToEnd(unittest.TestCase):
         program.wait_open()
 
     def test_typing_a_note_writes_the_exact_record(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        program = self.start()
-        program.wait_open()
+        program = self.start_open()
         program.click("note")
         self.desktop.type_text('Call Ann, 5pm "today"')
         today = datetime.date.today()
@@ -283,9 +286,7 @@ class EndToEnd(unittest.TestCase):
                  what="the emptied note's file to go")
 
     def test_alarm_set_a_few_seconds_ahead_fires_its_message(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        program = self.start()
-        program.wait_open()
+        program = self.start_open()
         program.click("note")
         self.desktop.type_text("Stretch")
         program.click("alarm")
@@ -336,17 +337,6 @@ class EndToEnd(unittest.TestCase):
             time.sleep(0.3)
             self.assertEqual(self.folder.note_files(), sorted(kept))
             program.stop()
-
-    def test_quit_answered_with_ok_ends_the_program_at_once(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        program = self.start()
-        program.wait_open()
-        program.click("quit")
-        box = wait_for(lambda: self.desktop.windows_named("Quit\\?"), what="the quit question")[0]
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
-        self.shoot("quit-question", box, frame=True)
-        self.desktop.key("Return")
-        wait_for(lambda: not program.running(), timeout=5, what="the program to end")
 
     def test_tray_options_turn_off_on_top_and_sliding_and_a_restart_honours_them(self):
         program = self.start()
@@ -459,43 +449,6 @@ class EndToEnd(unittest.TestCase):
                  what="the same overview window again")
         self.assertEqual(self.folder.snapshot(), before)
 
-    def test_splash_at_start_and_the_about_window_on_request(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        program = self.start()
-        seen = {}
-
-        def both_seen():
-            now = time.monotonic()
-            if "calendar" not in seen and any(
-                    self.desktop.window_geometry(w)[2:] == (WINDOW_WIDTH, WINDOW_HEIGHT)
-                    for w in self.desktop.windows_named("Almanor")):
-                seen["calendar"] = now
-            if "splash" not in seen and self.desktop.windows_named("About"):
-                seen["splash"] = now
-            return len(seen) == 2
-        wait_for(both_seen, interval=0.02, what="the calendar window and the splash")
-        self.assertLess(seen["splash"] - seen["calendar"], 1.0)
-        splash = self.desktop.windows_named("About")[0]
-        self.assertEqual(self.desktop.client_rect(splash)[2:], (288, 144))
-        wait_for(lambda: not self.desktop.windows_named("About"), timeout=5, interval=0.02,
-                 what="the splash to go")
-        shown_for = time.monotonic() - seen["splash"]
-        self.assertGreater(shown_for, 1.5)
-        self.assertLess(shown_for, 3.0)
-
-        program.wait_open()
-        program.click("about")
-        about = wait_for(lambda: self.desktop.windows_named("About"),
-                         what="the about window")[0]
-        self.assertEqual(self.desktop.client_rect(about)[2:], (288, 144))
-        self.shoot("about-window", about, frame=True)
-        time.sleep(2.5)  # longer than the splash stays: this one stays until it is closed
-        self.assertEqual(self.desktop.windows_named("About"), [about])
-        program.focus(about)
-        self.desktop.key("alt+F4")
-        wait_for(lambda: not self.desktop.windows_named("About"), what="the about window to close")
-        self.assertTrue(program.running())
-
     def test_hostile_note_files_are_left_as_they_are(self):
         self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
         today = datetime.date.today()
@@ -559,12 +512,9 @@ class EndToEnd(unittest.TestCase):
                               (WINDOW_WIDTH, WINDOW_HEIGHT)]), 1)
 
     def test_closing_the_window_through_the_window_manager_parks_it(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        program = self.start()
-        program.wait_open()
+        program = self.start_open()
         window = program.calendar_window()
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(window)], check=False)
-        self.desktop.key("alt+F4")
+        self.desktop.answer(window, "alt+F4")
         program.wait_parked()
         self.assertTrue(program.running())
         program.click_tray(repeat=2)
@@ -572,11 +522,9 @@ class EndToEnd(unittest.TestCase):
 
     # Beside synchronising tools and other editors -------------------------------------------
     def test_a_note_another_program_changes_is_shown_and_not_written_over(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
         today = datetime.date.today()
         self.folder.write(note_name(today), record("Written here", today))
-        program = self.start()
-        program.wait_open()
+        program = self.start_open()
         theirs = record("Written on the laptop", today)
         self.folder.write(note_name(today), theirs)
         wait_for(lambda: program.read_note_box() or
@@ -586,10 +534,8 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(self.folder.read(note_name(today)), theirs)
 
     def test_a_note_another_program_changes_while_the_user_types_keeps_both_texts(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
         today = datetime.date.today()
-        program = self.start()
-        program.wait_open()
+        program = self.start_open()
         program.click("note")
         self.desktop.type_text("Mine")
         wait_for(lambda: self.folder.exists(note_name(today)) and
@@ -601,8 +547,7 @@ class EndToEnd(unittest.TestCase):
         calendar = program.calendar_window()
         box = wait_for(lambda: [w for w in self.desktop.windows_named("Almanor") if w != calendar],
                        what="the message that both are kept")[0]
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
-        self.desktop.key("Return")
+        self.desktop.answer(box, "Return")
         program.read_note_box()
         wait_for(lambda: re.match(rb"Theirs\n\n-+ .* -+\nMine", self.desktop.clipboard_bytes()),
                  what="both texts in the window")
@@ -621,8 +566,7 @@ class EndToEnd(unittest.TestCase):
             program.click("quit")
             box = wait_for(lambda: self.desktop.windows_named("Quit\\?"),
                            what="the quit question")[0]
-            self.desktop.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
-            self.desktop.key("Return")
+            self.desktop.answer(box, "Return")
             wait_for(lambda: not program.running(), timeout=5, what="the program to end")
         except AssertionError as failure:
             program.stop()
