@@ -21,6 +21,7 @@ SCREEN_RIGHT = SCREEN_LEFT + SCREEN_WIDTH
 DUMMY_XORG_CONF = """Section "Device"
     Identifier "dummy"
     Driver "dummy"
+    VideoRam 16000
 EndSection
 Section "Monitor"
     Identifier "monitor"
