@@ -20,8 +20,8 @@ struct WindowTexts {
 
 // The note file of the day the window shows, followed while it is shown. People keep the
 // folder in a synchronising tool or edit a day's file with another program: the window learns
-// of such a change within a second (or when it is next activated, where the clock is not
-// enough), and a save never writes over a change it has not seen. When the user had changed
+// of such a change within a second (or when it is next activated, where a file's time stamp
+// cannot be trusted to move), and a save never writes over a change it has not seen. When the user had changed
 // the note since it was shown and the other version does not hold their text, both versions
 // are kept.
 class ShownNoteFile final : public QObject {
@@ -35,7 +35,7 @@ public:
     // Saves the followed day's note, unless its file changed since it was last read or
     // written here: then both versions are kept and changedOutside says so.
     FileResult save(const QString& text, const QString& alarm);
-    // Looks whether another program changed the file; the clock does this every second.
+    // Looks whether another program changed the file; its timer does this every second.
     void check();
 
 signals:
