@@ -79,11 +79,12 @@ class Desktop:
             with open(os.path.join(self.scratch, "xorg.conf"), "w") as conf:
                 conf.write(DUMMY_XORG_CONF)
             server = ["Xorg", "-config", os.path.join(self.scratch, "xorg.conf"),
-                      "-logfile", os.path.join(self.scratch, "xorg.log"), "-noreset"]
+                      "-logfile", os.path.join(self.scratch, "xorg.log")]
         else:
             server = ["Xvfb", "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"]
+        # -noreset: a server that starts afresh as its last client leaves drops the next to join.
         self.processes.append(subprocess.Popen(
-            server + ["-displayfd", str(write_end), "-nolisten", "tcp"],
+            server + ["-displayfd", str(write_end), "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -92,8 +93,7 @@ class Desktop:
             raise RuntimeError("the X server did not start")
         self.display = ":" + number
         self.env["DISPLAY"] = self.display
-        wait_for(lambda: self.run(["xdpyinfo"], check=False).returncode == 0,
-                 what="the X server")
+        wait_for(lambda: self.run(["xdpyinfo"], check=False).returncode == 0, what="the X server")
         if TWO_SCREENS:
             self.split_into_two_screens()
         self._spawn(WINDOW_MANAGERS[WINDOW_MANAGER])
