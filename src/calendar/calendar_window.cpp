@@ -71,10 +71,7 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     connect(slideAwayTimer_, &QTimer::timeout, this, &CalendarWindow::slideAwayTick);
     connect(slideOutTimer_, &QTimer::timeout, this, &CalendarWindow::slideOutTick);
     // The overview's delete or the purge may have taken the shown day's note.
-    connect(&notes_, &NoteBook::notesRemoved, this, [this] {
-        loadNote();
-        markDaysFromList();
-    });
+    connect(&notes_, &NoteBook::notesRemoved, this, &CalendarWindow::reloadDay);
 }
 
 CalendarWindow::~CalendarWindow() {
@@ -259,6 +256,10 @@ void CalendarWindow::onDateChange() {
     // The shown month's files, not the whole folder: a date change costs the same with ten
     // notes or decades of them.
     notes_.refreshIfShown();
+    reloadDay();
+}
+
+void CalendarWindow::reloadDay() {
     markDaysFromList();
     loadNote();
 }
@@ -293,8 +294,7 @@ void CalendarWindow::saveNote() {
 }
 
 void CalendarWindow::showNoteChangedOutside(const QString& message) {
-    loadNote();
-    markDaysFromList();
+    reloadDay();
     if (!message.isEmpty()) {
         platform_.messageBox.show(message, msg::Exclamation);
         noteBox_->setFocus();
@@ -425,8 +425,7 @@ void CalendarWindow::deleteNotes() {
     }
     notes_.refreshIfShown();
     // The user chose to delete: an unreadable file is gone now, so the fields work again.
-    loadNote();
-    markDaysFromList();
+    reloadDay();
 }
 
 void CalendarWindow::view() {

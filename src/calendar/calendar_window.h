@@ -136,6 +136,8 @@ private:
     float slideStep() const;
     Date today() const;
 
+    // The shown month's marks and the selected day's note, read again from the files.
+    void reloadDay();
     // The day's note file into the fields, and the fields into the file.
     void loadNote();
     void saveNote();

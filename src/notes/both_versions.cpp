@@ -12,7 +12,7 @@ NoteTexts keepBoth(const NoteTexts& theirs, const NoteTexts& mine) {
     }
     std::string line = kYourVersionLine;
     if (alarmAdds) {
-        line.insert(line.size() - 6, " (your alarm: " + mine.alarm + ")");
+        line.insert(line.rfind(" -"), " (your alarm: " + mine.alarm + ")");
     }
     if (!kept.text.empty()) {
         kept.text += "\n\n";
