@@ -31,16 +31,38 @@ namespace {
 // once the folder has been still for a moment, not at each of them.
 constexpr int kFolderSettleMs = 500;
 
+// Each step of the reading in steps stays well below what a user notices as a stall, also
+// where a file takes long to come from the disk.
+constexpr qint64 kListStepMs = 10;
+
 } // namespace
 
 NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
-    : QObject(parent), store_(appFolder), catalog_(appFolder), folderSettled_(new QTimer(this)) {
+    : QObject(parent), store_(appFolder), catalog_(appFolder), folderSettled_(new QTimer(this)),
+      listReading_(new QTimer(this)) {
     folderSettled_->setObjectName(QStringLiteral("folderSettled"));
     folderSettled_->setSingleShot(true);
     folderSettled_->setInterval(kFolderSettleMs);
     connect(&folderWatcher_, &QFileSystemWatcher::directoryChanged, folderSettled_,
             qOverload<>(&QTimer::start));
     connect(folderSettled_, &QTimer::timeout, this, &NoteBook::refreshIfShown);
+    listReading_->setObjectName(QStringLiteral("listReading"));
+    connect(listReading_, &QTimer::timeout, this, &NoteBook::readListStep);
+}
+
+void NoteBook::readListInSteps() {
+    listReading_->start(0);
+}
+
+void NoteBook::readListStep() {
+    QElapsedTimer spent;
+    spent.start();
+    while (!catalog_.refreshStep(1)) {
+        if (spent.elapsed() >= kListStepMs) {
+            return;
+        }
+    }
+    refresh(); // every file was looked at: the list takes in what was read
 }
 
 void NoteBook::setListShown(bool shown) {
@@ -74,8 +96,9 @@ FileResult NoteBook::removeAll() {
 }
 
 void NoteBook::refresh() {
+    listReading_->stop();
     emit listAboutToChange();
-    list_ = catalog_.refresh();
+    catalog_.refresh();
     listChangedWithin();
 }
 
@@ -86,7 +109,7 @@ void NoteBook::refreshIfShown() {
 }
 
 void NoteBook::listChangedWithin() {
-    filedElsewhere_ = notesFiledUnderAnotherMonth(list_, joinPath(store_.folder(), "").size());
+    filedElsewhere_ = notesFiledUnderAnotherMonth(list(), joinPath(store_.folder(), "").size());
     emit listChanged();
 }
 
@@ -108,7 +131,7 @@ NoteRemovalOutcome NoteBook::purge(const Date& today, int deleteDays) {
 NoteRemovalOutcome
 NoteBook::changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change) {
     emit listAboutToChange();
-    const NoteRemovalOutcome outcome = change(list_);
+    const NoteRemovalOutcome outcome = change(catalog_.notes());
     listChangedWithin();
     if (outcome.completed) {
         emit notesRemoved();

@@ -7,6 +7,7 @@
 #include "notes/note_removal.h"
 #include "notes/note_store.h"
 
+#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
@@ -56,7 +57,11 @@ public:
     // next showing or date change finds them).
     void setListShown(bool shown);
     void refreshIfShown();
-    const NoteList& list() const { return list_; }
+    // Reads the list a few files at a time whenever the program waits for the user, so that
+    // the overview and the purge find it read even in a folder of decades of notes; a refresh
+    // meanwhile finishes the reading at once. Both end in listChanged.
+    void readListInSteps();
+    const NoteList& list() const { return catalog_.notes(); }
     // The days of the month that have a note, read from the month's own files (and the few
     // notes filed under another month, as the last refresh found them).
     DayMarks marks(int year, int month) const;
@@ -77,14 +82,15 @@ private:
     NoteRemovalOutcome changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change);
 
     void listChangedWithin();
+    void readListStep();
 
     NoteStore store_;
     NoteCatalog catalog_;
-    NoteList list_;
     NoteList filedElsewhere_;
     bool listShown_ = false;
     QFileSystemWatcher folderWatcher_;
     QTimer* folderSettled_;
+    QTimer* listReading_;
 };
 
 } // namespace almanor

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -23,7 +24,15 @@ constexpr std::string_view kLineSeparator = "  -  ";
 // the next one, because a second change could have kept its modification time.
 constexpr auto kSettleTime = std::chrono::seconds(5);
 
-constexpr std::size_t kMostEditsInPlace = 32;
+// A note file's name is its date as eight digits.
+std::uint32_t nameNumber(std::string_view name) {
+    constexpr std::size_t kDigits = 8;
+    std::uint32_t number = 0;
+    for (const char digit : name.substr(0, kDigits)) {
+        number = number * 10 + static_cast<std::uint32_t>(digit - '0');
+    }
+    return number;
+}
 
 } // namespace
 
@@ -45,134 +54,139 @@ NoteCatalog::NoteCatalog(std::string appFolder)
     : folder_(std::move(appFolder)), folderPath_(pathFromUtf8(folder_)),
       pathPrefixLength_(joinPath(folder_, "").size()) {}
 
-bool NoteCatalog::readFile(const std::string& name, CachedFile& file) const {
-    file.entry.path = joinPath(folder_, name);
+bool NoteCatalog::readLine(std::string_view name, std::optional<std::string>& line) const {
     std::string bytes;
-    if (!readWholeFile(pathFromUtf8(file.entry.path), bytes)) {
+    if (!readWholeFile(pathFromUtf8(joinPath(folder_, std::string(name))), bytes)) {
         return false;
     }
     const std::optional<NoteRecord> record = readNoteRecord(bytes);
-    file.listed = record && record->isNote();
-    file.entry.line =
-        file.listed ? noteListLine(record->date, record->alarm, record->text) : std::string();
+    if (record && record->isNote()) {
+        line = noteListLine(record->date, record->alarm, record->text);
+    }
     return true;
 }
 
 const NoteList& NoteCatalog::refresh() {
-    ++scan_;
-    filesRead_ = 0;
-    const fs::file_time_type settledBefore = fs::file_time_type::clock::now() - kSettleTime;
-    // Names whose line appeared, changed or went away.
-    std::vector<std::string> edited;
-    std::size_t seen = 0;
-
-    std::error_code error;
-    for (fs::directory_iterator it(folderPath_, error), end; !error && it != end;
-         it.increment(error)) {
-#ifdef _WIN32
-        const std::string nameText = pathToUtf8(it->path().filename());
-        const std::string_view name = nameText;
-#else
-        // The name is in the listing's own path string, UTF-8 as the file system holds it.
-        const std::string& native = it->path().native();
-        const std::string_view name = std::string_view(native).substr(native.rfind('/') + 1);
-#endif
-        if (!isNoteFileName(name)) {
-            continue;
-        }
-        // A file that vanishes between the listing and these questions is simply not there.
-        std::error_code fileError;
-        if (!it->is_regular_file(fileError)) {
-            continue;
-        }
-        const fs::file_time_type modified = it->last_write_time(fileError);
-        if (fileError) {
-            continue;
-        }
-        auto slot = cache_.find(name);
-        const bool added = slot == cache_.end();
-        if (added) {
-            slot = cache_.emplace(std::string(name), CachedFile{}).first;
-        }
-        CachedFile& cached = slot->second;
-        cached.seenInScan = scan_;
-        ++seen;
-        if (!added && cached.settled && cached.modified == modified) {
-            continue;
-        }
-
-        ++filesRead_;
-        CachedFile fresh;
-        fresh.seenInScan = scan_;
-        fresh.modified = modified;
-        // A file that could not be read (locked, no permission) stays unsettled, so that it is
-        // tried again: making it readable need not change its modification time.
-        fresh.settled = readFile(slot->first, fresh) && modified < settledBefore;
-        if (fresh.listed != cached.listed ||
-            (fresh.listed && fresh.entry.line != cached.entry.line)) {
-            edited.push_back(slot->first);
-        }
-        cached = std::move(fresh);
-    }
-
-    if (seen < cache_.size()) {
-        std::erase_if(cache_, [&](const auto& item) {
-            const bool vanished = item.second.seenInScan != scan_;
-            if (vanished && item.second.listed) {
-                edited.push_back(item.first);
-            }
-            return vanished;
-        });
-    }
-    // Each edit in place moves the entries behind it; past a few, sorting afresh is cheaper.
-    if (edited.size() > kMostEditsInPlace) {
-        rebuildList();
-    } else {
-        for (const std::string& name : edited) {
-            updateListEntry(name);
-        }
+    // A refresh in steps that is still under way may have passed files that changed since:
+    // it is finished, and then the folder is looked at whole once more.
+    const bool underWay = scan_ && !scan_->lookedAtAll;
+    for (int scans = underWay ? 2 : 1; scans > 0; --scans) {
+        refreshStep(std::numeric_limits<std::size_t>::max());
+        endScan();
     }
     return list_;
 }
 
-std::string_view NoteCatalog::nameOf(const NoteListEntry& entry) const {
-    return std::string_view(entry.path).substr(pathPrefixLength_);
-}
-
-void NoteCatalog::updateListEntry(std::string_view name) {
-    // The list is in descending name order.
-    const auto place = std::lower_bound(list_.begin(), list_.end(), name,
-                                        [&](const NoteListEntry& entry, std::string_view wanted) {
-                                            return nameOf(entry) > wanted;
-                                        });
-    const bool inList = place != list_.end() && nameOf(*place) == name;
-    const auto cached = cache_.find(name);
-    const bool listed = cached != cache_.end() && cached->second.listed;
-    if (listed && inList) {
-        place->line = cached->second.entry.line;
-    } else if (listed) {
-        list_.insert(place, cached->second.entry);
-    } else if (inList) {
-        list_.erase(place);
+bool NoteCatalog::refreshStep(std::size_t files) {
+    if (!scan_) {
+        ++scansBegun_;
+        scan_.emplace(folderPath_);
+        scan_->settledBefore = fs::file_time_type::clock::now() - kSettleTime;
     }
-}
-
-void NoteCatalog::rebuildList() {
-    std::vector<std::pair<std::string_view, const NoteListEntry*>> listed;
-    listed.reserve(cache_.size());
-    for (const auto& [name, cached] : cache_) {
-        if (cached.listed) {
-            listed.emplace_back(name, &cached.entry);
+    Scan& scan = *scan_;
+    for (std::size_t looked = 0; looked < files && !scan.lookedAtAll; ++looked) {
+        scan.lookedAtAll = !scan.listing.next();
+        if (!scan.lookedAtAll) {
+            scanFile(scan);
         }
     }
-    // File names are dates, so descending names put the newest note first.
-    std::sort(listed.begin(), listed.end(),
-              [](const auto& a, const auto& b) { return a.first > b.first; });
-    list_.clear();
-    list_.reserve(listed.size());
-    for (const auto& item : listed) {
-        list_.push_back(*item.second);
+    return scan.lookedAtAll;
+}
+
+void NoteCatalog::scanFile(Scan& scan) {
+    const std::string_view name = scan.listing.name();
+    if (!isNoteFileName(name)) {
+        return;
     }
+    // A file that vanishes between the listing and this question is simply not there.
+    const std::optional<fs::file_time_type> modified = scan.listing.fileModified();
+    if (!modified) {
+        return;
+    }
+    const std::uint32_t number = nameNumber(name);
+    const auto place = std::lower_bound(
+        cache_.begin(), cache_.end(), number,
+        [](const CachedFile& file, std::uint32_t wanted) { return file.number < wanted; });
+    const bool known = place != cache_.end() && place->number == number;
+    CachedFile& cached = known ? *place : scan.added.emplace_back(CachedFile{number});
+    cached.seenInScan = scansBegun_;
+    if (known && cached.settled && cached.modified == *modified) {
+        return;
+    }
+    ++scan.filesRead;
+    std::optional<std::string> line;
+    cached.modified = *modified;
+    // A file that could not be read (locked, no permission) stays unsettled, so that it is
+    // tried again: making it readable need not change its modification time.
+    cached.settled = readLine(name, line) && *modified < scan.settledBefore;
+    const NoteListEntry* entry = listed(number);
+    if (line ? entry == nullptr || entry->line != *line : entry != nullptr) {
+        scan.edits.push_back({number, std::string(name), std::move(line)});
+    }
+}
+
+void NoteCatalog::endScan() {
+    Scan& scan = *scan_;
+    filesRead_ = scan.filesRead;
+    std::erase_if(cache_, [&](const CachedFile& file) {
+        const bool vanished = file.seenInScan != scansBegun_;
+        if (vanished) {
+            scan.edits.push_back({file.number, {}, std::nullopt});
+        }
+        return vanished;
+    });
+    const auto byNumber = [](const CachedFile& a, const CachedFile& b) {
+        return a.number < b.number;
+    };
+    std::sort(scan.added.begin(), scan.added.end(), byNumber);
+    const auto firstAdded = cache_.insert(cache_.end(), scan.added.begin(), scan.added.end());
+    std::inplace_merge(cache_.begin(), firstAdded, cache_.end(), byNumber);
+    if (!scan.edits.empty()) {
+        applyEdits(scan.edits);
+    }
+    scan_.reset();
+}
+
+std::uint32_t NoteCatalog::numberOf(const NoteListEntry& entry) const {
+    return nameNumber(std::string_view(entry.path).substr(pathPrefixLength_));
+}
+
+const NoteListEntry* NoteCatalog::listed(std::uint32_t number) const {
+    // The list is in descending name order, which for eight digits is the numbers' order.
+    const auto place = std::lower_bound(
+        list_.begin(), list_.end(), number,
+        [&](const NoteListEntry& entry, std::uint32_t wanted) { return numberOf(entry) > wanted; });
+    return place != list_.end() && numberOf(*place) == number ? &*place : nullptr;
+}
+
+void NoteCatalog::applyEdits(std::vector<Edit>& edits) {
+    std::sort(edits.begin(), edits.end(),
+              [](const Edit& a, const Edit& b) { return a.number > b.number; });
+    // One pass merges the edits into the list, moving every line rather than copying it.
+    NoteList merged;
+    merged.reserve(list_.size() + edits.size());
+    auto edit = edits.begin();
+    const auto takeEdit = [&] {
+        if (edit->line) {
+            merged.push_back({std::move(*edit->line), joinPath(folder_, edit->name)});
+        }
+        ++edit;
+    };
+    for (NoteListEntry& entry : list_) {
+        const std::uint32_t number = numberOf(entry);
+        while (edit != edits.end() && edit->number > number) {
+            takeEdit();
+        }
+        if (edit != edits.end() && edit->number == number) {
+            takeEdit();
+        } else {
+            merged.push_back(std::move(entry));
+        }
+    }
+    while (edit != edits.end()) {
+        takeEdit();
+    }
+    list_ = std::move(merged);
 }
 
 } // namespace almanor

@@ -3,8 +3,6 @@
 #include "calendar/calendar_window.h"
 #include "shell/program.h"
 
-#include <QTimer>
-
 namespace almanor {
 
 namespace {
@@ -44,7 +42,9 @@ void applySettings(Program& program, PurgeTiming purgeTiming) {
     if (purgeTiming == PurgeTiming::Now) {
         purgeOldNotes(program);
     } else {
-        QTimer::singleShot(0, &window, [&program] { purgeOldNotes(program); });
+        QObject::connect(
+            &program.notes(), &NoteBook::listChanged, &window,
+            [&program] { purgeOldNotes(program); }, Qt::SingleShotConnection);
     }
 }
 

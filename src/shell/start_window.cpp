@@ -41,6 +41,7 @@ void StartWindow::formLoad() {
     const QDate today = program_.platform().clock.now().date();
     calendarWindow.showDay(Date{today.year(), today.month(), today.day()});
     program_.overviewWindow();
+    program_.notes().readListInSteps();
 }
 
 void StartWindow::splashTick() {

@@ -244,9 +244,9 @@ protected:
     void putNote(const Date& date, const std::string& text, const std::string& alarm = "") {
         put(noteFileName(date), encodeNoteRecord(date, text, alarm));
     }
-    void ageAll() const {
+    void ageAll(std::chrono::hours age = 48h) const {
         for (const std::string& name : names()) {
-            fs::last_write_time(folder_ / name, fs::file_time_type::clock::now() - 48h);
+            fs::last_write_time(folder_ / name, fs::file_time_type::clock::now() - age);
         }
     }
 };
@@ -305,6 +305,33 @@ TEST_F(NoteCatalogTest, followsManyChangesAtOnce) {
     putNote({2000, 2, 7}, "changed");
     EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
     EXPECT_EQ(catalog.notes().size(), 71u);
+}
+
+// Read in steps, the list changes only at the end, as a refresh's. A refresh meanwhile
+// finishes the reading and still sees the files changed behind it.
+TEST_F(NoteCatalogTest, readingInStepsGivesTheSameListAndMissesNoChangeBehindIt) {
+    const auto putAll = [this](const std::string& text) {
+        for (int day = 1; day <= 9; ++day) {
+            putNote({2001, 1, day}, text + std::to_string(day));
+        }
+    };
+    putAll("day ");
+    ageAll();
+    NoteCatalog catalog(appFolder());
+    int steps = 1;
+    while (!catalog.refreshStep(2)) {
+        ++steps;
+    }
+    EXPECT_EQ(steps, 5);
+    EXPECT_TRUE(catalog.notes().empty());
+    EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
+    EXPECT_EQ(catalog.filesReadByLastRefresh(), 9u);
+
+    EXPECT_FALSE(catalog.refreshStep(3));
+    putAll("changed ");
+    ageAll(24h);
+    EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
+    EXPECT_EQ(catalog.notes()[0].line, "01/09/2001  -  changed 9");
 }
 
 #ifndef _WIN32
