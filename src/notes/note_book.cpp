@@ -32,8 +32,10 @@ namespace {
 constexpr int kFolderSettleMs = 500;
 
 // Each step of the reading in steps stays well below what a user notices as a stall, also
-// where a file takes long to come from the disk.
+// where a file takes long to come from the disk. The first waits until the window that
+// started it has had time to come up: steps between its first events would delay it.
 constexpr qint64 kListStepMs = 10;
+constexpr int kFirstListStepMs = 1000;
 
 } // namespace
 
@@ -51,10 +53,11 @@ NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
 }
 
 void NoteBook::readListInSteps() {
-    listReading_->start(0);
+    listReading_->start(kFirstListStepMs);
 }
 
 void NoteBook::readListStep() {
+    listReading_->setInterval(0);
     QElapsedTimer spent;
     spent.start();
     while (!catalog_.refreshStep(1)) {
