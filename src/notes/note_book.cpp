@@ -5,6 +5,8 @@
 #include "notes/note_record.h"
 #include "notes/purge.h"
 
+#include <QElapsedTimer>
+
 namespace almanor {
 
 namespace {

@@ -7,7 +7,6 @@
 #include "notes/note_removal.h"
 #include "notes/note_store.h"
 
-#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
