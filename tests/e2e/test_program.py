@@ -320,9 +320,17 @@ class EndToEnd(unittest.TestCase):
         # The limit as written, after a byte-order mark some editors add, and a first field
         # that is no number (the file counts as unreadable: defaults, no purge).
         for first_field, limit in ((b"30", 30), (b"\xef\xbb\xbf30", 30), (b"abc", None)):
-            conflict_copy = note_name(today - datetime.timedelta(days=400))[:8] + " (copy).dnf"
+            ago = [today - datetime.timedelta(days=n) for n in range(403)]
+            conflict_copy = note_name(ago[400])[:8] + " (copy).dnf"
             self.folder.write(conflict_copy, record("a sync tool's copy", today))
             kept = [conflict_copy]  # not a note file of this program: never deleted
+            # The date a record holds decides, not its name; a file that is no note stays.
+            for name, content in ((note_name(ago[2]), record("dated old", ago[400])),
+                                  (note_name(ago[401]), record("dated new", today)),
+                                  (note_name(ago[402]), b"no record")):
+                self.folder.write(name, content)
+                if limit is None or name != note_name(ago[2]):
+                    kept.append(name)
             for age in (0, 1, 29, 30, 31, 400):
                 day = today - datetime.timedelta(days=age)
                 self.folder.write(note_name(day), record(f"{age} days old", day))
