@@ -317,6 +317,7 @@ TEST_F(NoteCatalogTest, readingInStepsGivesTheSameListAndMissesNoChangeBehindIt)
     };
     putAll("day ");
     ageAll();
+    const long descriptors = openDescriptors();
     NoteCatalog catalog(appFolder());
     int steps = 1;
     while (!catalog.refreshStep(2)) {
@@ -332,6 +333,7 @@ TEST_F(NoteCatalogTest, readingInStepsGivesTheSameListAndMissesNoChangeBehindIt)
     ageAll(24h);
     EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
     EXPECT_EQ(catalog.notes()[0].line, "01/09/2001  -  changed 9");
+    EXPECT_EQ(openDescriptors(), descriptors) << "every listing is closed";
 }
 
 #ifndef _WIN32
