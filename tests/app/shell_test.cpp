@@ -101,6 +101,8 @@ TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
         testing::tick(t.program().notes(), "listReading"); // a busy machine may need more
     }
     EXPECT_FALSE(t.exists("20261002.dnf"));
+    EXPECT_FALSE(t.program().notes().findChild<QTimer*>("listReading")->isActive())
+        << "read once, not over and over";
 }
 
 // The splash is the about window for two seconds on its timer, and About meanwhile is the
