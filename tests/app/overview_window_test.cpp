@@ -207,6 +207,11 @@ TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
     }
     testing::tick(t.program().notes(), "folderSettled");
     EXPECT_EQ(rowsOf(list()), QStringList{"12/24/2026  -  written elsewhere"});
+    // Out of sight the list waits: a date change must not read a large folder for nothing.
+    overview().closeButton().click();
+    t.writeFile("20261225.dnf", record("unseen", "12/25/2026"));
+    calendarWindow().showDay(Date{2026, 12, 25});
+    EXPECT_EQ(t.program().notes().list().size(), 1u);
 }
 
 } // namespace
