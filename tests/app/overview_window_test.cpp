@@ -92,6 +92,9 @@ TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDateAndCloseHides
     clickRow(2);
     QTest::keyClick(&list(), Qt::Key_Return);
     EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 3");
+    clickRow(3);
+    QTest::keyClick(&list(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 2");
     clickRow(4);
     const QRect row4 = list().visualRect(list().model()->index(4, 0));
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, row4.center());
