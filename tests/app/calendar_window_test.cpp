@@ -470,6 +470,10 @@ TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWrite) {
     calendar.view()->showNextMonth();                    // paging with the keyboard
     EXPECT_EQ(seen, (std::vector<Date>{{2026, 3, 31}, {2026, 4, 30}, {2026, 4, 5}, {2026, 5, 5}}));
     EXPECT_EQ(calendar.view()->selectedDate(), QDate(2026, 5, 5));
+    for (const Date& edge : {Date{100, 1, 1}, Date{9999, 12, 31}}) { // the view shows them too
+        calendar.setValue(edge);
+        EXPECT_EQ(calendar.view()->selectedDate(), QDate(edge.year, edge.month, edge.day));
+    }
 }
 
 TEST(MonthCalendar, marksTakeEffectAtRefreshForTheDaysTheMonthHas) {
@@ -481,7 +485,10 @@ TEST(MonthCalendar, marksTakeEffectAtRefreshForTheDaysTheMonthHas) {
     EXPECT_TRUE(testing::markedDays(calendar).empty());
     calendar.refreshMarks();
     EXPECT_EQ(testing::markedDays(calendar), (std::vector<int>{1, 14}));
-    EXPECT_FALSE(calendar.dayMark(0) || calendar.dayMark(32));
+    EXPECT_FALSE(calendar.dayMark(0) || calendar.dayMark(32) || !calendar.dayMark(1));
+    calendar.setMonth(3); // the shown marks move with the date, 30 and 31 stay unknown
+    EXPECT_EQ(testing::markedDays(calendar), (std::vector<int>{1, 14}));
+    calendar.setMonth(2);
     EXPECT_EQ(formatOf(calendar, 15), QTextCharFormat());
     EXPECT_NE(formatOf(calendar, 14), QTextCharFormat());
     calendar.setDayMark(14, false);
@@ -608,7 +615,8 @@ TEST_F(AlarmTest, dialogRefusesWhatItCannotReadClearsAndWarnsOfATimeGoneBy) {
     EXPECT_TRUE(window().timeDialog()->isVisible());
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "2:00:00 PM"));
     TimeDialog& dialog = *window().timeDialog();
-    dialog.clearButton().click(); // Clear empties only the entry until Ok
+    QTest::mouseClick(&dialog.clearButton(), Qt::LeftButton); // empties only the entry until Ok
+    EXPECT_EQ(dialog.focusWidget(), &dialog.entry()) << "typing goes on in the entry";
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
