@@ -1,68 +1,76 @@
 #include "calendar/calendar_face.h"
 #include "calendar/calendar_window.h"
 #include "calendar/hotspot.h"
+#include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
 #include "fakes/test_program.h"
+#include "fakes/user_input.h"
+#include "overview/picture_button.h"
 #include "platform/artwork.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QRadioButton>
 #include <gtest/gtest.h>
 
 namespace almanor {
 namespace {
 
-int distance(QRgb a, QRgb b) {
+bool differ(QRgb a, QRgb b) {
     return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-           std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+               std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b)) >
+           96;
 }
 
-// The box around what stands out clearly from the most common colour of its row (the face's
-// shades run from top to bottom), leaving out lines from edge to edge of the area.
-QRect inkBox(const QImage& image, const QRect& area) {
-    std::vector<std::vector<bool>> ink;
+// The box around the pixels of `area` that `ink` picks, and how many it picks.
+template <typename Ink> std::pair<QRect, int> boxOf(const QRect& area, Ink ink) {
+    std::pair<QRect, int> found;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        QHash<QRgb, int> counts;
         for (int x = area.left(); x <= area.right(); ++x) {
-            ++counts[image.pixel(x, y)];
-        }
-        const QRgb common = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
-                                             [](auto a, auto b) { return a.second < b.second; })
-                                ->first;
-        ink.emplace_back();
-        for (int x = area.left(); x <= area.right(); ++x) {
-            ink.back().push_back(distance(image.pixel(x, y), common) > 96);
+            found.first |= ink(x, y) ? QRect(x, y, 1, 1) : QRect();
+            found.second += ink(x, y);
         }
     }
-    QRect box;
-    for (int x = 0; x < area.width(); ++x) {
-        const auto column = std::count_if(ink.begin(), ink.end(), [x](auto& row) { return row[x]; });
-        for (int y = 0; column * 10 < area.height() * 9 && y < area.height(); ++y) {
-            box |= ink[y][x] ? QRect(area.left() + x, area.top() + y, 1, 1) : QRect();
-        }
-    }
-    return box;
+    return found;
 }
 
-// How many pixels of two pictures of one size differ clearly.
 int differingPixels(const QImage& a, const QImage& b) {
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            count += distance(a.pixel(x, y), b.pixel(x, y)) > 96;
-        }
-    }
-    return count;
+    return boxOf(a.rect(), [&](int x, int y) { return differ(a.pixel(x, y), b.pixel(x, y)); })
+        .second;
 }
 
-QImage transparentImage(QSize size) {
+QImage blank(QSize size) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     return image;
 }
 
+// What stands out from the commonest colour of its row (the face's shades run from top to
+// bottom), but for lines from the top of the area to its bottom.
+QRect inkBox(const QImage& image, const QRect& area) {
+    std::map<int, QRgb> common;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QHash<QRgb, int> counts;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+        common[y] =
+            std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                return a.second < b.second;
+            })->first;
+    }
+    const auto ink = [&](int x, int y) { return differ(image.pixel(x, y), common[y]); };
+    return boxOf(area,
+                 [&](int x, int y) {
+                     const int column = boxOf(QRect(x, area.top(), 1, area.height()), ink).second;
+                     return ink(x, y) && column * 10 < area.height() * 9;
+                 })
+        .first;
+}
+
 QImage faceAt(const QRect& rect, QSize canvas) {
-    QImage image = transparentImage(canvas);
+    QImage image = blank(canvas);
     QPainter painter(&image);
     paintCalendarFace(painter, rect);
     return image;
@@ -76,53 +84,55 @@ TEST(CalendarFace, drawsEachCommandUnderItsSpotAndFramesTheControls) {
     const QImage face = faceAt(window.rect(), window.size());
     const QRect note = window.noteBox().geometry();
     for (const Hotspot* spot : window.findChildren<Hotspot*>()) {
-        if (spot->accessibleName() == "Open") {
-            continue; // the edge strip is an area, not a command
-        }
         QRect area = spot->geometry() & window.rect();
         if (area.intersects(note.adjusted(-3, -3, 3, 3))) { // "close" reaches over the note's rim
             area.setTop(note.bottom() + 4);
         }
         const QRect ink = inkBox(face, area);
         SCOPED_TRACE(spot->accessibleName().toStdString());
-        EXPECT_GT(ink.width() * ink.height(), area.width() * area.height() / 8);
-        EXPECT_LE(std::abs(ink.center().x() - area.center().x()), 3);
-        EXPECT_LE(std::abs(ink.center().y() - area.center().y()), 3);
+        EXPECT_TRUE(spot->accessibleName() == "Open" || // the edge strip is no command
+                    (ink.width() * ink.height() * 8 > area.width() * area.height() &&
+                     (ink.center() - area.center()).manhattanLength() <= 4));
+    }
+    // Beside the controls: the title left of the month arrows, the caption before the alarm.
+    const QRect back = testing::childNamed(window, "Back a month").geometry();
+    const QRect alarm = window.alarmField().geometry();
+    for (const QRect& area :
+         {QRect(QPoint(1, window.calendar().y()), QPoint(back.left(), window.allOption().y())),
+          QRect(QPoint(1, alarm.top()), QPoint(alarm.left() - 1, alarm.bottom()))}) {
+        EXPECT_GT(inkBox(face, area).width() * 3, area.width() * 2) << area.x() << "," << area.y();
     }
     // The clock writes white across its whole width: the face is dark under all of it.
     const QRect clock = window.clockLabel().geometry();
-    for (int x = clock.left(); x <= clock.right(); ++x) {
-        EXPECT_LT(qGray(face.pixel(x, clock.center().y())), 96) << x;
-    }
+    EXPECT_EQ(boxOf(QRect(clock.left(), clock.center().y(), clock.width(), 1),
+                    [&](int x, int y) { return qGray(face.pixel(x, y)) < 96; })
+                  .second,
+              clock.width());
     // The note box has a rim of its own colour on every side, unlike the face around it.
-    const QPoint c = note.center();
-    const std::pair<QPoint, QPoint> sides[] = {{{note.left(), c.y()}, {-1, 0}},
-                                               {{note.right(), c.y()}, {1, 0}},
-                                               {{c.x(), note.top()}, {0, -1}},
-                                               {{c.x(), note.bottom()}, {0, 1}}};
-    const QRgb rim = face.pixel(sides[0].first + sides[0].second);
-    for (const auto& [edge, out] : sides) {
-        EXPECT_EQ(face.pixel(edge + out), rim) << edge.x() << "," << edge.y();
-        EXPECT_EQ(face.pixel(edge + 2 * out), rim) << edge.x() << "," << edge.y();
-        EXPECT_NE(face.pixel(edge + 3 * out), rim) << edge.x() << "," << edge.y();
-        EXPECT_NE(face.pixel(edge), rim) << edge.x() << "," << edge.y();
+    const QRgb rim = face.pixel(note.left() - 1, note.center().y());
+    for (const auto& [edge, out] :
+         {std::pair{QPoint(note.left(), note.center().y()), QPoint(-1, 0)},
+          {QPoint(note.right(), note.center().y()), QPoint(1, 0)},
+          {QPoint(note.center().x(), note.top()), QPoint(0, -1)},
+          {QPoint(note.center().x(), note.bottom()), QPoint(0, 1)}}) {
+        EXPECT_EQ(std::tuple(face.pixel(edge) == rim, face.pixel(edge + out),
+                             face.pixel(edge + 2 * out), face.pixel(edge + 3 * out) == rim),
+                  std::tuple(false, rim, rim, false));
     }
     // A frame along the top, the left and the bottom edge; the right one meets the screen's.
-    const QRgb frame = face.pixel(0, 0);
-    for (int x = 0; x < face.width(); ++x) {
-        EXPECT_EQ(std::tuple(face.pixel(x, 1), face.pixel(x, face.height() - 1)),
-                  std::tuple(frame, frame)) << x;
-    }
-    int frameOnRight = 0;
-    for (int y = 0; y < face.height(); ++y) {
-        EXPECT_EQ(face.pixel(0, y), frame) << y;
-        frameOnRight += face.pixel(face.width() - 1, y) == frame;
-    }
-    EXPECT_LT(frameOnRight, 4);
+    const auto framed = [&](const QRect& line) {
+        return boxOf(line, [&](int x, int y) { return face.pixel(x, y) == face.pixel(0, 0); })
+            .second;
+    };
+    const QRect all = face.rect();
+    EXPECT_EQ(std::tuple(framed(QRect(0, 1, all.width(), 1)), framed(QRect(0, 0, 1, all.height())),
+                         framed(QRect(0, all.bottom(), all.width(), 1))),
+              std::tuple(all.width(), all.height(), all.width()));
+    EXPECT_LT(framed(QRect(all.right(), 0, 1, all.height())), 4);
     // Drawn into any rectangle, at any scale, it is the same face covering just that rectangle.
     const QRect twice(QPoint(7, 5), 2 * face.size());
     const QImage large = faceAt(twice, twice.size() + QSize(14, 10));
-    EXPECT_EQ(differingPixels(large, transparentImage(large.size())), twice.width() * twice.height());
+    EXPECT_EQ(differingPixels(large, blank(large.size())), twice.width() * twice.height());
     EXPECT_LE(differingPixels(large.copy(twice).scaled(face.size(), Qt::IgnoreAspectRatio,
                                                        Qt::SmoothTransformation),
                               face),
@@ -143,20 +153,19 @@ TEST(Artwork, buttonPicturesAreDrawnAlikeAtBothResolutionsAndDistinct) {
     std::vector<QImage> drawn;
     for (const auto& [picture, size, acrossX, acrossY] : pictures) {
         SCOPED_TRACE(static_cast<int>(picture));
-        const QIcon icon = buttonPicture(picture);
-        const QImage base = icon.pixmap(QSize(size, size), 1.0).toImage();
-        const QImage sharp = icon.pixmap(QSize(size, size), 2.0).toImage();
-        ASSERT_EQ(std::pair(base.size(), sharp.size()),
-                  std::pair(QSize(size, size), QSize(2 * size, 2 * size)));
-        EXPECT_LE(differingPixels(sharp.scaled(base.size(), Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation),
-                                  base),
-                  size * size / 16);
-        const int opaque = size * size - differingPixels(base, transparentImage(base.size()));
+        const QImage base = buttonPicture(picture).pixmap(QSize(size, size), 1.0).toImage();
+        const QImage sharp = buttonPicture(picture).pixmap(QSize(size, size), 2.0).toImage();
+        ASSERT_EQ(sharp.size(), 2 * base.size());
+        ASSERT_EQ(base.size(), QSize(size, size));
+        EXPECT_LE(
+            differingPixels(
+                sharp.scaled(base.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), base),
+            size * size / 16);
+        const int opaque = differingPixels(base, blank(base.size()));
         EXPECT_TRUE(opaque > size * size / 8 && opaque < size * size) << opaque;
-        if (acrossX || acrossY) {
-            EXPECT_LE(differingPixels(sharp.mirrored(acrossX, acrossY), sharp), 2) << "lopsided";
-        }
+        EXPECT_LE(differingPixels(sharp.mirrored(acrossX, acrossY), sharp),
+                  acrossX || acrossY ? 2 : size * size * 4)
+            << "lopsided";
         for (const QImage& other : drawn) {
             EXPECT_GT(differingPixels(other.scaled(base.size()), base), size);
         }
@@ -168,24 +177,50 @@ TEST(Artwork, buttonPicturesAreDrawnAlikeAtBothResolutionsAndDistinct) {
 // between them; the about picture keeps the ground under its labels plain.
 TEST(Artwork, emblemIsSymmetricAndTheAboutPictureLeavesTheLabelsGroundPlain) {
     for (const qreal side : {16.0, 24.0, 30.0, 32.0, 42.0, 48.0, 64.0, 30.5}) {
-        QImage emblem = transparentImage(QSize(66, 66));
+        QImage emblem = blank(QSize(66, 66));
         QPainter painter(&emblem);
         paintEmblem(painter, QRectF(33 - side / 2, 33 - side / 2, side, side));
         painter.end();
         emblem = emblem.convertToFormat(QImage::Format_Alpha8);
-        const int opaque = differingPixels(emblem, transparentImage(emblem.size()));
+        const int opaque = differingPixels(emblem, blank(emblem.size()));
         EXPECT_TRUE(opaque > side * side / 2 && opaque < side * side) << side;
-        EXPECT_LE(differingPixels(emblem, emblem.mirrored(true, false)), 0) << side;
+        EXPECT_EQ(differingPixels(emblem, emblem.mirrored(true, false)), 0) << side;
     }
     for (const int ratio : {1, 2}) {
         const QImage picture = aboutPicture(ratio).toImage();
         ASSERT_EQ(picture.size(), QSize(kAboutPictureWidth, kAboutPictureHeight) * ratio);
-        const QImage ground = picture.copy(0, kAboutPictureFreeTop * ratio, picture.width(),
-                                           (kAboutPictureFreeBottom - kAboutPictureFreeTop) * ratio);
-        QImage plain = ground;
-        plain.fill(ground.pixel(0, 0));
-        EXPECT_EQ(ground, plain) << ratio;
+        QImage ground = picture.copy(0, kAboutPictureFreeTop * ratio, picture.width(),
+                                     (kAboutPictureFreeBottom - kAboutPictureFreeTop) * ratio);
+        const QImage shown = ground;
+        ground.fill(shown.pixel(0, 0));
+        EXPECT_EQ(shown, ground) << ratio;
     }
+}
+
+// The picture at its own size and the wrapped caption under it, centred together on the face;
+// a disabled button greys its picture.
+TEST(PictureButton, centresItsWholePictureAndWrappedCaptionTogether) {
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    PictureButton button(QIcon(red), "Goto Date Of Selected Note");
+    button.resize(97, 60);
+    const auto box = [&button](auto wanted) {
+        const QImage shot = button.grab().toImage();
+        return boxOf(shot.rect().adjusted(3, 3, -3, -3),
+                     [&](int x, int y) { return wanted(shot.pixel(x, y)); })
+            .first;
+    };
+    const auto isRed = [](QRgb c) { return c == qRgb(255, 0, 0); };
+    const QRect picture = box(isRed);
+    const QRect caption = box([](QRgb c) { return qGray(c) < 100 && qRed(c) < 100; });
+    EXPECT_EQ(picture.size(), QSize(16, 16));
+    EXPECT_GT(caption.top(), picture.bottom());
+    EXPECT_GT(caption.height(), QFontMetrics(button.font()).height()) << "two lines";
+    EXPECT_LE(std::abs(picture.center().x() - button.rect().center().x()), 1);
+    EXPECT_LE(std::abs(caption.center().x() - button.rect().center().x()), 2);
+    EXPECT_LE(std::abs(picture.top() - (button.height() - 1 - caption.bottom())), 3);
+    button.setEnabled(false);
+    EXPECT_TRUE(box(isRed).isEmpty());
 }
 
 } // namespace

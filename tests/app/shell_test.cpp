@@ -61,7 +61,7 @@ protected:
     void typeDays(const char* keys) {
         options().daysField().setFocus();
         options().daysField().end(false);
-        testing::typeKeys(options().daysField(), keys);
+        QTest::keyClicks(&options().daysField(), keys); // '\b' is a backspace
     }
     TestProgram t;
 };
@@ -346,7 +346,7 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
         p.program().showOptionsWindow();
         OptionsWindow& w = p.program().optionsWindow();
         w.daysField().end(false);
-        testing::typeKeys(w.daysField(), c.keys);
+        QTest::keyClicks(&w.daysField(), c.keys);
         EXPECT_EQ(w.daysField().text(), c.shown);
         EXPECT_EQ(p.program().settings().deleteDays, c.deleteDays);
         EXPECT_TRUE(w.applyButton().isEnabled());

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QStringList>
 #include <deque>
 #include <vector>
@@ -90,7 +91,10 @@ struct FakeBrowser final : WebBrowser {
 
 // Succeeds when the help file can be read.
 struct FakeHelpViewer final : HelpViewer {
-    bool showContents(const QString& path) override;
+    bool showContents(const QString& path) override {
+        shownPaths.push_back(path);
+        return QFileInfo(path).isReadable();
+    }
     QStringList shownPaths;
 };
 
