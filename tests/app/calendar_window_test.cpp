@@ -499,25 +499,8 @@ TEST(MonthCalendar, marksTakeEffectAtRefreshForTheDaysTheMonthHas) {
 // The alarm, its time dialog and its sound, in the same window.
 using AlarmTest = CalendarWindowTest;
 
-TEST_F(AlarmTest, alarmShowsTodaysNotePlaysThenTellsWithTheTimeAfterTheSound) {
-    t.writeFile("20261206.dnf", record("Dentist at 3", "12/06/2026", "9:31:00 AM"));
-    window().showDay(Date{2026, 12, 2});
-    t.fakes.sound.secondsPerSound = 3;
-    Date shownWhileBoxOpen;
-    qsizetype playedBeforeBox = -1;
-    t.fakes.messageBox.onShow = [&] {
-        shownWhileBoxOpen = window().calendar().value();
-        playedBeforeBox = played().size();
-    };
-    tickAt(QTime(9, 30, 59));
-    tickAt(QTime(9, 31, 0));
-    EXPECT_EQ(played(), QStringList{sound("alarm.wav")});
-    EXPECT_EQ(playedBeforeBox, 1) << "the sound ends before the message shows";
-    EXPECT_EQ(t.told(), (Told{{"Dentist at 3", msg::Exclamation, "9:31:03 AM"}}));
-    EXPECT_EQ(shownWhileBoxOpen, kToday);
-}
-
-TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFile) {
+// The alarm shows its day's note and plays its sound, then tells with the time after the sound.
+TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNote) {
     t.writeFile("20261207.dnf", record("Train at 7", "12/07/2026", "7:00:00 AM"));
     EXPECT_FALSE(window().ticker().armedAlarm().has_value());
     tickAt(QTime(23, 59, 59));
@@ -529,44 +512,19 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFile) {
     EXPECT_EQ(window().calendar().view()->dateTextFormat(QDate(2026, 12, 6)), QTextCharFormat())
         << "the day before is today no more";
     tickAt(QTime(6, 59, 59), QDate(2026, 12, 7));
+    t.fakes.sound.secondsPerSound = 3;
+    t.fakes.messageBox.onShow = [&] {
+        EXPECT_EQ(played().back(), sound("alarm.wav")) << "the sound ends before the message";
+        EXPECT_EQ(window().calendar().value(), kTomorrow);
+    };
     tickAt(QTime(7, 0, 0), QDate(2026, 12, 7));
-    EXPECT_EQ(t.told(), (Told{{"Train at 7", msg::Exclamation, "7:00:00 AM"}}));
-    EXPECT_EQ(window().calendar().value(), kTomorrow);
+    EXPECT_EQ(t.told(), (Told{{"Train at 7", msg::Exclamation, "7:00:03 AM"}}));
     tickAt(QTime(0, 0, 0), QDate(2026, 12, 8));
     EXPECT_FALSE(window().ticker().armedAlarm().has_value()) << "a day without a note";
     t.writeFile("20261210.dnf", record("Wake up", "12/10/2026", "9:00:00 AM"));
     tickAt(QTime(8, 15, 0), QDate(2026, 12, 10)); // the computer slept two days
     EXPECT_EQ(window().ticker().armedAlarm(), "9:00:00 AM");
     EXPECT_NE(formatOf(calendar(), 10), QTextCharFormat()) << "today is the 10th now";
-}
-
-// The chime follows the local wall clock at any offset from UTC and through the changes of
-// daylight saving time: each local full hour once, none skipped, none twice.
-TEST_F(AlarmTest, chimesAtEachLocalFullHourAtAnyOffsetAndClockChange) {
-    t.program().settings().uchime = true;
-    const int hour = 3600;
-    // From a moment in UTC, four hours of ticks; the offset east of UTC changes after `change`.
-    const std::tuple<QDateTime, int, int, int, QStringList> nights[] = {
-        {QDateTime(QDate(2026, 12, 6), QTime(3, 0), Qt::UTC), 20700, 20700, 0,
-         {"09:00", "10:00", "11:00", "12:00"}}, // Nepal, +5:45
-        {QDateTime(QDate(2026, 10, 24), QTime(22, 30), Qt::UTC), 2 * hour, hour, 9000,
-         {"01:00", "02:00", "03:00"}}, // Central Europe: 3:00 summer time becomes 2:00
-        {QDateTime(QDate(2026, 3, 28), QTime(23, 30), Qt::UTC), hour, 2 * hour, 5400,
-         {"01:00", "03:00", "04:00", "05:00"}}, // and 2:00 becomes 3:00
-    };
-    for (const auto& [start, before, after, change, expected] : nights) {
-        QStringList chimedAt;
-        for (int second = 0; second < 4 * hour; ++second) {
-            t.fakes.clock.current = start.addSecs(second).toOffsetFromUtc(
-                second < change ? before : after);
-            const qsizetype played = this->played().size();
-            testing::tick(window(), "clock");
-            if (this->played().size() > played) {
-                chimedAt << t.fakes.clock.current.toString("HH:mm");
-            }
-        }
-        EXPECT_EQ(chimedAt, expected) << start.toString().toStdString();
-    }
 }
 
 TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
