@@ -14,13 +14,11 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextCharFormat>
 #include <QtEndian>
@@ -106,28 +104,24 @@ protected:
     testing::TestProgram t;
 };
 
-TEST_F(CalendarWindowTest, opensAtTheRightEdgeOnTodaysNoteWithoutWritingAnything) {
+// It opens on today's note against the primary screen's right edge; a primary screen right of
+// another one (or below it) begins where that one ends. The window follows the screens as they
+// change, open or parked as it was.
+TEST_F(CalendarWindowTest, opensOnTodaysNoteAtThePrimaryScreensRightEdgeAndFollowsItsChanges) {
     t.writeFile(kTodayFile, record("Dentist at 3", "12/06/2026", "2:00:00 PM"));
     t.writeFile("20261224.dnf", record("Eve", "12/24/2026"));
     t.writeFile("20251224.dnf", record("A year ago", "12/24/2025"));
     t.writeFile("20261231.dnf", record("Eve", "12/31/2026"));
-    EXPECT_EQ(window().x() + window().width(), 1920) << "flush with the right screen edge";
-    EXPECT_EQ(window().y(), 398) << "centred: (16200 - 4275) / 2 twips";
+    testing::FakeScreen& screen = t.fakes.screen;
+    screen.left = 1280 * 15;
+    screen.top = 150 * 15;
+    EXPECT_EQ(window().leftTwips(), (1280 + 1920) * 15 - 4215) << "flush with the right edge";
+    EXPECT_EQ(window().y(), 150 + 398) << "centred: (16200 - 4275) / 2 twips";
     EXPECT_EQ(note().noteText(), "Dentist at 3");
     EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
     EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{6, 24, 31}));
     EXPECT_NE(formatOf(calendar(), 6), formatOf(calendar(), 24)) << "today stands out";
     EXPECT_TRUE(window().thisNoteOption().isChecked());
-}
-
-// A primary screen right of another one (or below it) begins where that one ends; the window
-// follows the screens as they change, open or parked as it was.
-TEST_F(CalendarWindowTest, docksAtThePrimaryScreensRightEdgeAndFollowsItsChanges) {
-    testing::FakeScreen& screen = t.fakes.screen;
-    screen.left = 1280 * 15;
-    screen.top = 150 * 15;
-    EXPECT_EQ(window().leftTwips(), (1280 + 1920) * 15 - 4215);
-    EXPECT_EQ(window().y(), 150 + 398);
     for (const bool parked : {true, false}) {
         window().setLeftTwips(screen.left + screen.width - (parked ? 30 : 4215));
         if (parked) {
@@ -456,7 +450,7 @@ TEST_F(CalendarWindowTest, edgeStripOrAnotherStartOpensOnlyAParkedWindowWhenAllo
 
 // The control on its own: the window relies on a change signal for every real change, raised
 // before the write returns, whoever made it.
-TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWrite) {
+TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWriteAndMarksAtTheRefresh) {
     MonthCalendar calendar;
     std::vector<Date> seen;
     QObject::connect(&calendar, &MonthCalendar::dateChange,
@@ -474,11 +468,7 @@ TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWrite) {
         calendar.setValue(edge);
         EXPECT_EQ(calendar.view()->selectedDate(), QDate(edge.year, edge.month, edge.day));
     }
-}
-
-TEST(MonthCalendar, marksTakeEffectAtRefreshForTheDaysTheMonthHas) {
-    MonthCalendar calendar;
-    calendar.setValue(Date{2026, 2, 10});
+    calendar.setValue(Date{2026, 2, 10}); // marks show from the refresh, for the month's days
     for (int day : {0, 1, 14, 30, 31, 32}) {
         calendar.setDayMark(day, true);
     }
@@ -641,16 +631,13 @@ TEST(WaveFile, durationComesFromTheDataTheFileHolds) {
         {wave(format(8000) + sound(0)), 0},                             // 10: silence at the end
         {QByteArray(), std::nullopt},                                   // 11: an empty file
     };
-    QTemporaryDir dir;
-    const QString path = dir.filePath("sound.wav");
+    const testing::TestProgram folder;
+    const QString path = QString::fromStdString(folder.file("sound.wav").string());
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(cases[i].first);
-        file.close();
+        folder.writeFile("sound.wav", cases[i].first.toStdString());
         EXPECT_EQ(waveDurationMs(path), cases[i].second) << "case " << i;
     }
-    EXPECT_EQ(waveDurationMs(dir.filePath("missing.wav")), std::nullopt);
+    EXPECT_EQ(waveDurationMs(path + ".missing"), std::nullopt);
 }
 
 } // namespace

@@ -38,7 +38,6 @@ struct FakeMessageBox final : MessageBoxService {
 
 struct FakeClock final : Clock {
     QDateTime now() const override { return current; }
-    void advanceSeconds(qint64 seconds) { current = current.addSecs(seconds); }
     QDateTime current{QDate(2026, 12, 6), QTime(9, 30, 0)};
 };
 
@@ -47,7 +46,7 @@ struct FakeSound final : SoundPlayer {
     explicit FakeSound(FakeClock& clockToAdvance) : clock(clockToAdvance) {}
     void playToEnd(const QString& path) override {
         played.push_back(path);
-        clock.advanceSeconds(secondsPerSound);
+        clock.current = clock.current.addSecs(secondsPerSound);
     }
     FakeClock& clock;
     QStringList played;
