@@ -478,7 +478,6 @@ TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWriteAndMarksAtTheRefresh) {
     EXPECT_FALSE(calendar.dayMark(0) || calendar.dayMark(32) || !calendar.dayMark(1));
     calendar.setMonth(3); // the shown marks move with the date, 30 and 31 stay unknown
     EXPECT_EQ(testing::markedDays(calendar), (std::vector<int>{1, 14}));
-    calendar.setMonth(2);
     EXPECT_EQ(formatOf(calendar, 15), QTextCharFormat());
     EXPECT_NE(formatOf(calendar, 14), QTextCharFormat());
     calendar.setDayMark(14, false);

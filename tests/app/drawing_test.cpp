@@ -22,6 +22,7 @@ TEST(Artwork, symmetricPicturesAreDrawnSymmetric) {
                                            {ButtonPicture::Delete, true},
                                            {ButtonPicture::Play, false}}) {
         const QImage sharp = buttonPicture(picture).pixmap(QSize(16, 16), 2).toImage();
+        ASSERT_FALSE(sharp.isNull()) << "a missing picture is no symmetric one";
         EXPECT_LE(lopsidedness(sharp, acrossX, !acrossX), 2) << static_cast<int>(picture);
     }
     for (const qreal side : {16.0, 24.0, 30.0, 42.0, 64.0, 30.5}) {
