@@ -99,7 +99,7 @@ protected:
         TimeDialog& dialog = open();
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Backspace);
         QTest::keyClicks(dialog.focusWidget(), typed);
-        dialog.okButton().click();
+        QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
     }
     testing::TestProgram t;
 };
@@ -479,7 +479,6 @@ TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWriteAndMarksAtTheRefresh) {
     calendar.setMonth(3); // the shown marks move with the date, 30 and 31 stay unknown
     EXPECT_EQ(testing::markedDays(calendar), (std::vector<int>{1, 14}));
     EXPECT_EQ(formatOf(calendar, 15), QTextCharFormat());
-    EXPECT_NE(formatOf(calendar, 14), QTextCharFormat());
     calendar.setDayMark(14, false);
     calendar.refreshMarks();
     EXPECT_EQ(formatOf(calendar, 14), QTextCharFormat()) << "the old marks are forgotten";
