@@ -48,6 +48,7 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
       appFolder_(std::move(appFolder)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Almanor"));
+    setWindowIcon(appIcon()); // the taskbar and the window switcher show it
     setAccessibleName(QStringLiteral("Almanor"));
     setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
     buildControls();

@@ -61,7 +61,7 @@ protected:
     void typeDays(const char* keys) {
         options().daysField().setFocus();
         options().daysField().end(false);
-        testing::typeKeys(options().daysField(), keys);
+        QTest::keyClicks(&options().daysField(), keys); // '\b' is a backspace
     }
     TestProgram t;
 };
@@ -245,12 +245,9 @@ TEST(SingleInstance, aSecondStartOnTheFolderAsksTheFirstToShowAndEnds) {
 using OptionsWindowTest = ShellTest;
 
 TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
-    const struct {
-        const char* line;    // nothing: no file
-        const char* checked; // top, slide, mouse, alarm, chime, tray, warn, purge; "-": disabled
-        const char* days;
-        const char* speed;
-    } cases[] = {
+    // The file's line (nothing: no file); the boxes top, slide, mouse, alarm, chime, tray, warn
+    // and purge ("-": disabled); the days; the speed.
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {nullptr, "11111110", "30", "3"},
         {"7,#FALSE#,#FALSE#,#FALSE#,\"1000\",#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,\"a\",\"c\"",
          "00100000", "7", "10"},
@@ -260,11 +257,11 @@ TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
         // Foreign values leave their boxes checked and are kept as read.
         {"30,1,1,0,\"50\",1,1,1,1,#TRUE#,\"a\",\"c\"", "11111111", "30", ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line ? c.line : "no file");
+    for (const auto& [line, expectedChecks, days, speed] : cases) {
+        SCOPED_TRACE(line ? line : "no file");
         testing::TestProgram p;
-        if (c.line) {
-            p.writeFile("options.cfg", std::string(c.line) + "\r\n");
+        if (line) {
+            p.writeFile("options.cfg", std::string(line) + "\r\n");
         }
         p.program().showOptionsWindow();
         OptionsWindow& w = p.program().optionsWindow();
@@ -273,13 +270,13 @@ TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
                                &w.chimeBox(), &w.taskBox(), &w.warnBox(), &w.deleteBox()}) {
             checked += !box->isEnabled() ? '-' : box->isChecked() ? '1' : '0';
         }
-        EXPECT_EQ(checked, c.checked);
-        EXPECT_EQ(w.daysField().text(), c.days);
+        EXPECT_EQ(checked, expectedChecks);
+        EXPECT_EQ(w.daysField().text(), days);
         EXPECT_EQ(w.speedList().count(), 10);
-        const QList<QListWidgetItem*> speed = w.speedList().selectedItems();
-        EXPECT_EQ(speed.isEmpty() ? QString() : speed.front()->text(), c.speed);
+        const QList<QListWidgetItem*> chosen = w.speedList().selectedItems();
+        EXPECT_EQ(chosen.isEmpty() ? QString() : chosen.front()->text(), speed);
         EXPECT_FALSE(w.applyButton().isEnabled());
-        EXPECT_EQ(p.exists("options.cfg"), c.line != nullptr) << "the set-up writes nothing";
+        EXPECT_EQ(p.exists("options.cfg"), line != nullptr) << "the set-up writes nothing";
     }
 }
 
@@ -336,23 +333,20 @@ TEST_F(OptionsWindowTest, eachControlStoresItsSettingAndEnablesApply) {
 }
 
 TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
-    const struct {
-        const char* keys;
-        const char* shown;
-        int deleteDays;
-    } cases[] = {
+    // Keys typed at the end of the field, what it shows then, the days set.
+    const std::tuple<const char*, const char*, int> cases[] = {
         {"\b\b3a", "", 3}, {"\b\b45", "45", 45}, {"\b7", "37", 37},     {"x", "3", 3},
         {"-", "3", 3},     {"\b\b9", "9", 9},    {"\b\b123", "12", 12},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.keys);
+    for (const auto& [keys, shown, deleteDays] : cases) {
+        SCOPED_TRACE(keys);
         testing::TestProgram p;
         p.program().showOptionsWindow();
         OptionsWindow& w = p.program().optionsWindow();
         w.daysField().end(false);
-        testing::typeKeys(w.daysField(), c.keys);
-        EXPECT_EQ(w.daysField().text(), c.shown);
-        EXPECT_EQ(p.program().settings().deleteDays, c.deleteDays);
+        QTest::keyClicks(&w.daysField(), keys);
+        EXPECT_EQ(w.daysField().text(), shown);
+        EXPECT_EQ(p.program().settings().deleteDays, deleteDays);
         EXPECT_TRUE(w.applyButton().isEnabled());
     }
     // A longer number from the file shrinks, then takes two digits again. An emptied field

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QStringList>
 #include <deque>
 #include <vector>
@@ -37,7 +38,6 @@ struct FakeMessageBox final : MessageBoxService {
 
 struct FakeClock final : Clock {
     QDateTime now() const override { return current; }
-    void advanceSeconds(qint64 seconds) { current = current.addSecs(seconds); }
     QDateTime current{QDate(2026, 12, 6), QTime(9, 30, 0)};
 };
 
@@ -46,7 +46,7 @@ struct FakeSound final : SoundPlayer {
     explicit FakeSound(FakeClock& clockToAdvance) : clock(clockToAdvance) {}
     void playToEnd(const QString& path) override {
         played.push_back(path);
-        clock.advanceSeconds(secondsPerSound);
+        clock.current = clock.current.addSecs(secondsPerSound);
     }
     FakeClock& clock;
     QStringList played;
@@ -90,7 +90,10 @@ struct FakeBrowser final : WebBrowser {
 
 // Succeeds when the help file can be read.
 struct FakeHelpViewer final : HelpViewer {
-    bool showContents(const QString& path) override;
+    bool showContents(const QString& path) override {
+        shownPaths.push_back(path);
+        return QFileInfo(path).isReadable();
+    }
     QStringList shownPaths;
 };
 

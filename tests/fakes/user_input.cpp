@@ -48,16 +48,6 @@ void activate(QWidget& window) {
     QApplication::setActiveWindow(&window);
 }
 
-void typeKeys(QWidget& widget, const char* keys) {
-    for (const char* key = keys; *key != '\0'; ++key) {
-        if (*key == '\b') {
-            QTest::keyClick(&widget, Qt::Key_Backspace);
-        } else {
-            QTest::keyClicks(&widget, QString(QLatin1Char(*key)));
-        }
-    }
-}
-
 std::vector<int> markedDays(const MonthCalendar& calendar) {
     std::vector<int> days;
     for (int day = 1; day <= 31; ++day) {

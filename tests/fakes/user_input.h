@@ -23,8 +23,6 @@ void moveOver(QWidget& window, const QString& accessibleName);
 void tick(QObject& owner, const QString& timerName);
 // Makes the window the active one, so that its shortcuts and focus work as on a desktop.
 void activate(QWidget& window);
-// Keys typed into the focused `widget`; '\b' is a backspace.
-void typeKeys(QWidget& widget, const char* keys);
 
 // The days of the shown month drawn as marked (with a background of their own), in order.
 std::vector<int> markedDays(const MonthCalendar& calendar);
