@@ -39,10 +39,11 @@ FileResult ShownNoteFile::save(const QString& text, const QString& alarm) {
     if (awaitingLoad_) {
         return FileResult::success(); // the newer note replaces the window's text at once
     }
-    const ShownNote current = notes_.load(day_);
     edited_ = true;
-    if (current.file != known_) {
-        changed(current);
+    // Every keystroke saves: the file's bytes tell whether it changed, and only a changed one
+    // is made sense of.
+    if (notes_.content(day_) != known_) {
+        changed(notes_.load(day_));
         return FileResult::success();
     }
     NoteFileContent written;
@@ -63,9 +64,8 @@ void ShownNoteFile::check() {
         return;
     }
     stamp_ = stamp;
-    const ShownNote current = notes_.load(day_);
-    if (current.file != known_) {
-        changed(current);
+    if (notes_.content(day_) != known_) {
+        changed(notes_.load(day_));
     }
 }
 

@@ -43,6 +43,7 @@ public:
     FileResult save(const Date& day, const QString& text, const QString& alarm,
                     NoteFileContent* written = nullptr);
     NoteFileStamp stamp(const Date& day) const { return store_.stamp(day); }
+    NoteFileContent content(const Date& day) const { return store_.content(day); }
     // The user's delete: a day's note file, or every note file of the folder.
     FileResult remove(const Date& day);
     FileResult removeAll();

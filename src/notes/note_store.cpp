@@ -29,23 +29,38 @@ std::string NoteStore::notePath(const Date& date) const {
     return joinPath(folder_, noteFileName(date));
 }
 
-LoadResult NoteStore::load(const Date& date) const {
+NoteStore::RawFile NoteStore::readRaw(const Date& date) const {
     const fs::path path = pathFromUtf8(notePath(date));
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (status.type() == fs::file_type::not_found) {
         return {};
     }
+    RawFile raw{{true, {}}, {}};
     if (error) {
-        return unreadable(date, "cannot be opened (" + error.message() + ")");
+        raw.unreadableBecause = "cannot be opened (" + error.message() + ")";
+    } else if (!fs::is_regular_file(status)) {
+        raw.unreadableBecause = "is not a file";
+    } else if (!readWholeFile(path, raw.file.bytes)) {
+        raw.unreadableBecause = "cannot be read";
+        raw.file.bytes.clear(); // what a failed read got is no content to compare
     }
-    if (!fs::is_regular_file(status)) {
-        return unreadable(date, "is not a file");
+    return raw;
+}
+
+NoteFileContent NoteStore::content(const Date& date) const {
+    return readRaw(date).file;
+}
+
+LoadResult NoteStore::load(const Date& date) const {
+    RawFile raw = readRaw(date);
+    if (!raw.file.exists) {
+        return {};
     }
-    std::string bytes;
-    if (!readWholeFile(path, bytes)) {
-        return unreadable(date, "cannot be read");
+    if (!raw.unreadableBecause.empty()) {
+        return unreadable(date, raw.unreadableBecause);
     }
+    std::string& bytes = raw.file.bytes;
     std::optional<NoteRecord> record = readNoteRecord(bytes);
     if (!record) {
         return unreadable(date, "is incomplete (it holds fewer than four fields)",

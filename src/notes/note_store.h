@@ -65,6 +65,8 @@ public:
                     NoteFileContent* written = nullptr);
 
     NoteFileStamp stamp(const Date& date) const;
+    // What the day's file holds, without making sense of it: enough to tell whether it changed.
+    NoteFileContent content(const Date& date) const;
 
     // Deletes the day's note file. A missing file is a failure with kNothingToDelete.
     FileResult removeNote(const Date& date);
@@ -74,6 +76,12 @@ public:
     FileResult removeAllNotes();
 
 private:
+    struct RawFile {
+        NoteFileContent file;
+        std::string unreadableBecause; // empty when the bytes were read
+    };
+    RawFile readRaw(const Date& date) const;
+
     std::string folder_;
 };
 
