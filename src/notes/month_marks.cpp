@@ -27,26 +27,13 @@ DayMarks monthFileMarks(const std::string& appFolder, int year, int month) {
     return marks;
 }
 
-namespace {
-
-// The month a note file's name files it under, as the number yyyymm: the name's first six
-// digits. Asked of every note whenever the list changes, so no text is built for it.
-int filedMonth(std::string_view name) {
-    int month = 0;
-    for (const char digit : name.substr(0, 6)) {
-        month = month * 10 + (digit - '0');
-    }
-    return month;
-}
-
-} // namespace
-
 NoteList notesFiledUnderAnotherMonth(const NoteList& notes, std::size_t folderPrefixLength) {
     NoteList foreign;
     for (const NoteListEntry& note : notes) {
         const auto date = noteListLineDate(note.line);
         const std::string_view name = std::string_view(note.path).substr(folderPrefixLength);
-        if (date && filedMonth(name) != date->year * 100 + date->month) {
+        // Compared as numbers: this runs over every note whenever the list changes.
+        if (date && noteFileNumber(name) / 100 != date->year * 100LL + date->month) {
             foreign.push_back(note);
         }
     }

@@ -24,16 +24,6 @@ constexpr std::string_view kLineSeparator = "  -  ";
 // the next one, because a second change could have kept its modification time.
 constexpr auto kSettleTime = std::chrono::seconds(5);
 
-// A note file's name is its date as eight digits.
-std::uint32_t nameNumber(std::string_view name) {
-    constexpr std::size_t kDigits = 8;
-    std::uint32_t number = 0;
-    for (const char digit : name.substr(0, kDigits)) {
-        number = number * 10 + static_cast<std::uint32_t>(digit - '0');
-    }
-    return number;
-}
-
 } // namespace
 
 std::string noteListLine(std::string_view dateField, std::string_view alarm,
@@ -103,7 +93,7 @@ void NoteCatalog::scanFile(Scan& scan) {
     if (!modified) {
         return;
     }
-    const std::uint32_t number = nameNumber(name);
+    const std::uint32_t number = noteFileNumber(name);
     const auto place = std::lower_bound(
         cache_.begin(), cache_.end(), number,
         [](const CachedFile& file, std::uint32_t wanted) { return file.number < wanted; });
@@ -148,7 +138,7 @@ void NoteCatalog::endScan() {
 }
 
 std::uint32_t NoteCatalog::numberOf(const NoteListEntry& entry) const {
-    return nameNumber(std::string_view(entry.path).substr(pathPrefixLength_));
+    return noteFileNumber(std::string_view(entry.path).substr(pathPrefixLength_));
 }
 
 const NoteListEntry* NoteCatalog::listed(std::uint32_t number) const {

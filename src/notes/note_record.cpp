@@ -56,6 +56,15 @@ bool isNoteFileName(std::string_view name) {
 #endif
 }
 
+std::uint32_t noteFileNumber(std::string_view name) {
+    constexpr std::size_t kDigits = 8;
+    std::uint32_t number = 0;
+    for (const char digit : name.substr(0, kDigits)) {
+        number = number * 10 + static_cast<std::uint32_t>(digit - '0');
+    }
+    return number;
+}
+
 std::string replaceDoubleQuotes(std::string_view text) {
     std::string result;
     result.reserve(text.size());

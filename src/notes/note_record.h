@@ -2,6 +2,7 @@
 
 #include "common/date.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ std::string noteDateField(const Date& date);
 // as a synchronising tool's conflict copy ("20261206 (conflicted copy).dnf"), is the user's to
 // keep: never listed, never deleted.
 bool isNoteFileName(std::string_view name);
+// The date a note file's name gives, as the number yyyymmdd (for a name isNoteFileName takes):
+// the names' order is the numbers' order.
+std::uint32_t noteFileNumber(std::string_view name);
 
 // The text with every straight double quote replaced by the closing curly quote U+201D and
 // nothing else changed. A saved note holds its quotes in this form; the calendar window shows
