@@ -82,9 +82,9 @@ void NoteBook::setListShown(bool shown) {
 }
 
 ShownNote NoteBook::load(const Date& day) const {
-    const LoadResult note = store_.load(day);
+    LoadResult note = store_.load(day);
     return {note.status, toShownText(note.text), toShownText(note.alarm),
-            QString::fromStdString(note.reason), note.file};
+            QString::fromStdString(note.reason), std::move(note.file)};
 }
 
 FileResult NoteBook::save(const Date& day, const QString& text, const QString& alarm,
