@@ -32,6 +32,16 @@ QFont headingFont() {
     return font;
 }
 
+// The widths were laid out for Arial. Where a wider face stands in for it (DejaVu Sans on many
+// Linux desktops), a slightly smaller size keeps every word of the label in view.
+void shrinkToFit(QLabel* label) {
+    QFont font = label->font();
+    while (label->sizeHint().width() > label->width() && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label->setFont(font);
+    }
+}
+
 } // namespace
 
 TimeDialog::TimeDialog(QWidget* owner, const Settings& settings, Platform& platform,
@@ -57,6 +67,7 @@ void TimeDialog::buildControls() {
     auto* prompt = new QLabel(QStringLiteral("Enter A Time"), this);
     prompt->setGeometry(twipsRect(30, 945, 1365, 240));
     prompt->setFont(headingFont());
+    shrinkToFit(prompt);
 
     entry_ = new QLineEdit(this);
     entry_->setGeometry(twipsRect(30, 1245, 1275, 300));
@@ -83,6 +94,7 @@ void TimeDialog::buildControls() {
     heading->setGeometry(
         twipsRect(kExamplesLeftTwips, -30, kClientWidthTwips - kExamplesLeftTwips, 300));
     heading->setFont(headingFont());
+    shrinkToFit(heading);
 
     // The examples are the parser's own table, so the dialog never promises a
     // reading the parser does not give.
@@ -96,6 +108,7 @@ void TimeDialog::buildControls() {
         example->setFont(exampleFont);
         example->setGeometry(twipsRect(kExamplesLeftTwips, kExampleTopsTwips[i],
                                        kClientWidthTwips - kExamplesLeftTwips, 255));
+        shrinkToFit(example);
     }
 
     // The entry comes first in the tab order, then Ok, then Clear: the order they are made in.
