@@ -1,15 +1,23 @@
 #include "calendar/calendar_face.h"
 #include "calendar/calendar_window.h"
 #include "calendar/hotspot.h"
+#include "about/about_window.h"
 #include "calendar/note_edit.h"
+#include "alarm/time_dialog.h"
+#include "overview/overview_window.h"
+#include "settings/options_window.h"
 #include "fakes/test_program.h"
 #include "platform/artwork.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QHash>
 #include <QPainter>
 #include <gtest/gtest.h>
 #include <map>
-#include <numeric>
+#include <vector>
 
 namespace almanor {
 namespace {
@@ -83,33 +91,112 @@ TEST(CalendarFace, drawsEachCommandUnderItsSpot) {
     }
 }
 
-// How many colour channels of a picture's pixels differ clearly from those of its mirror image.
-int lopsidedness(const QImage& image, bool acrossX, bool acrossY) {
-    const QImage a = image.convertToFormat(QImage::Format_ARGB32);
-    return std::inner_product(a.constBits(), a.constBits() + a.sizeInBytes(),
-                              a.mirrored(acrossX, acrossY).constBits(), 0, std::plus<>(),
-                              [](uchar x, uchar y) { return std::abs(x - y) > 64; });
+// Pictures side by side, pixel for pixel, in one image.
+QImage sideBySide(std::vector<QImage> pictures) {
+    int width = 0, height = 0;
+    for (QImage& picture : pictures) {
+        picture.setDevicePixelRatio(1);
+        width += picture.width() + 2;
+        height = std::max(height, picture.height());
+    }
+    QImage strip(width, height, QImage::Format_ARGB32);
+    strip.fill(Qt::transparent);
+    QPainter painter(&strip);
+    for (int x = 0; const QImage& picture : pictures) {
+        painter.drawImage(x, 0, picture);
+        x += picture.width() + 2;
+    }
+    return strip;
 }
 
-// The bin and the closing page are symmetric left to right, the play button top to bottom, the
-// emblem at any size but for the colour of its marked day: a slip in a coordinate shows.
-TEST(Artwork, symmetricPicturesAreDrawnSymmetric) {
-    for (const auto& [picture, acrossX] : {std::pair{ButtonPicture::Close, true},
-                                           {ButtonPicture::Delete, true},
-                                           {ButtonPicture::Play, false}}) {
-        const QImage sharp = buttonPicture(picture).pixmap(QSize(16, 16), 2).toImage();
-        ASSERT_FALSE(sharp.isNull()) << "a missing picture is no symmetric one";
-        EXPECT_LE(lopsidedness(sharp, acrossX, !acrossX), 2) << static_cast<int>(picture);
+QImage buttonPictures(qreal ratio) {
+    std::vector<QImage> pictures;
+    for (const ButtonPicture picture :
+         {ButtonPicture::Copy, ButtonPicture::GoTo, ButtonPicture::Close, ButtonPicture::Delete,
+          ButtonPicture::Apply, ButtonPicture::Play, ButtonPicture::Alarm}) {
+        const QSize size = picture == ButtonPicture::Alarm ? QSize(32, 32) : QSize(16, 16);
+        pictures.push_back(buttonPicture(picture).pixmap(size, ratio).toImage());
     }
-    for (const qreal side : {16.0, 24.0, 30.0, 42.0, 64.0, 30.5}) {
-        QImage emblem(66, 66, QImage::Format_Alpha8);
-        emblem.fill(0);
-        QPainter painter(&emblem);
-        paintEmblem(painter, QRectF(33 - side / 2, 33 - side / 2, side, side));
-        painter.end();
-        EXPECT_EQ(lopsidedness(emblem, true, false), 0) << side;
-        EXPECT_GT(lopsidedness(emblem, false, true), side) << "drawn, rings on top";
+    return sideBySide(pictures);
+}
+
+QImage emblems() {
+    std::vector<QImage> pictures;
+    for (const int size : {16, 32, 48, 64}) {
+        pictures.push_back(appIcon().pixmap(size, size).toImage());
     }
+    QImage odd(66, 66, QImage::Format_ARGB32);
+    odd.fill(Qt::transparent);
+    QPainter painter(&odd);
+    paintEmblem(painter, QRectF(2.25, 2.25, 61.5, 61.5)); // off the pixel grid
+    painter.end();
+    pictures.push_back(odd);
+    return sideBySide(pictures);
+}
+
+// How many pixels differ by more than a rounding step in any colour channel.
+qsizetype pixelsApart(const QImage& drawn, const QImage& approved) {
+    const QImage a = drawn.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = approved.convertToFormat(QImage::Format_ARGB32);
+    if (a.size() != b.size()) {
+        return std::max(a.sizeInBytes(), b.sizeInBytes()) / 4;
+    }
+    qsizetype apart = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            apart += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                               std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))}) > 2;
+        }
+    }
+    return apart;
+}
+
+// Drawings are compared with how they looked when last approved. After a deliberate change,
+// run the app tests with ALMANOR_APPROVE_LOOKS=1, look at the pictures written to
+// tests/fixtures/looks and commit them.
+void expectApprovedLooks(const std::vector<std::pair<QString, QImage>>& looks) {
+    for (const auto& [name, drawn] : looks) {
+        const QString approved = QStringLiteral(ALMANOR_LOOKS_DIR "/%1.png").arg(name);
+        if (qEnvironmentVariableIsSet("ALMANOR_APPROVE_LOOKS")) {
+            EXPECT_TRUE(drawn.save(approved, "PNG", 0)) << approved.toStdString();
+            continue;
+        }
+        const QString seen = QDir::temp().filePath(QStringLiteral("almanor-%1.png").arg(name));
+        EXPECT_EQ(pixelsApart(drawn, QImage(approved)), 0)
+            << name.toStdString() << " differs from its approved look; drawn now: "
+            << (drawn.save(seen) ? seen.toStdString() : "(not saved)");
+    }
+}
+
+TEST(Looks, picturesAndFaceLookAsApproved) {
+    testing::TestProgram t;
+    expectApprovedLooks({{"face", faceAt(t.program().calendarWindow().rect())},
+                         {"about", sideBySide({aboutPicture(1).toImage(),
+                                               aboutPicture(2).toImage()})},
+                         {"buttons", buttonPictures(1)},
+                         {"buttons@2x", buttonPictures(2)},
+                         {"emblems", emblems()}});
+}
+
+// Every window with notes in the shown month, an alarm and the time dialog open.
+TEST(Looks, windowsLookAsApproved) {
+    testing::TestProgram t;
+    t.writeFile("20261206.dnf", testing::record("Dentist at four\r\nbring the card", "12/06/2026",
+                                                "3:30:00 PM"));
+    t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
+    Program& program = t.started();
+    CalendarWindow& calendar = program.calendarWindow();
+    QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(&calendar.alarmField(), &openDialog);
+    program.showOverviewWindow();
+    program.showOptionsWindow();
+    program.showAboutWindow();
+    expectApprovedLooks({{"calendar-window", calendar.grab().toImage()},
+                         {"time-dialog", calendar.timeDialog()->grab().toImage()},
+                         {"overview-window", program.overviewWindow().grab().toImage()},
+                         {"options-window", program.optionsWindow().grab().toImage()},
+                         {"about-window", program.aboutWindow().grab().toImage()}});
 }
 
 } // namespace
