@@ -57,6 +57,7 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QWidget(parent), view_(new QCale
     font.setPixelSize(10);
     view_->setFont(font);
     if (auto* table = view_->findChild<QTableView*>()) {
+        table->setAccessibleName(QStringLiteral("Days of the month")); // it holds the keyboard
         table->horizontalHeader()->setMinimumSectionSize(1);
         table->verticalHeader()->setMinimumSectionSize(1);
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
