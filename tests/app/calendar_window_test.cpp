@@ -4,9 +4,9 @@
 #include "calendar/calendar_window.h"
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
-#include "notes/both_versions.h"
 #include "fakes/test_program.h"
 #include "fakes/user_input.h"
+#include "notes/both_versions.h"
 #include "overview/overview_window.h"
 #include "platform/wave_file.h"
 
@@ -335,7 +335,8 @@ TEST_F(CalendarWindowTest, theShownNoteFollowsItsFileWithoutWritingIt) {
     EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
     EXPECT_EQ(t.readFile(kTodayFile), theirs);
     std::filesystem::remove(t.file(kTodayFile));
-    testing::activate(window()); // where the check cannot see (a network share), coming back to it does
+    // Where the check cannot see (a network share), coming back to the window does.
+    testing::activate(window());
     QCoreApplication::processEvents(); // the window loads the note once the check is done
     EXPECT_EQ(note().noteText(), "");
     EXPECT_EQ(window().ticker().armedAlarm(), std::nullopt);
@@ -351,8 +352,8 @@ TEST_F(CalendarWindowTest, aChangeAfterTheUserWroteKeepsBothVersions) {
     note().setFocus();
     type("mine");
     t.writeFile(kTodayFile, record("theirs", "12/06/2026"));
-    type("!"); // this save finds the change
-    QCoreApplication::processEvents(); // the window loads the note once the save is done
+    type("!"); // this save finds the change; the window loads the note once it is done
+    QCoreApplication::processEvents();
     const QString line = QString::fromLatin1(kYourVersionLine);
     EXPECT_EQ(note().noteText(), "theirs\n\n" + line + "\nmine!");
     EXPECT_EQ(t.readFile(kTodayFile),
@@ -566,8 +567,8 @@ TEST_F(AlarmTest, dialogRefusesWhatItCannotReadClearsAndWarnsOfATimeGoneBy) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
     open();
-    dialog.clearButton().click();
-    dialog.okButton().click();
+    QTest::keyClick(&dialog.clearButton(), Qt::Key_Return); // a focused button takes Enter
+    QTest::keyClick(&dialog.okButton(), Qt::Key_Enter);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026"));
     EXPECT_FALSE(window().ticker().armedAlarm().has_value());

@@ -1,19 +1,19 @@
+#include "about/about_window.h"
+#include "alarm/time_dialog.h"
 #include "calendar/calendar_face.h"
 #include "calendar/calendar_window.h"
 #include "calendar/hotspot.h"
-#include "about/about_window.h"
 #include "calendar/note_edit.h"
-#include "alarm/time_dialog.h"
-#include "overview/overview_window.h"
-#include "settings/options_window.h"
 #include "fakes/test_program.h"
+#include "overview/overview_window.h"
 #include "platform/artwork.h"
+#include "settings/options_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFocusEvent>
-#include <QLineEdit>
 #include <QHash>
+#include <QLineEdit>
 #include <QPainter>
 #include <gtest/gtest.h>
 #include <map>
@@ -171,19 +171,19 @@ void expectApprovedLooks(const std::vector<std::pair<QString, QImage>>& looks) {
 
 TEST(Looks, picturesAndFaceLookAsApproved) {
     testing::TestProgram t;
-    expectApprovedLooks({{"face", faceAt(t.program().calendarWindow().rect())},
-                         {"about", sideBySide({aboutPicture(1).toImage(),
-                                               aboutPicture(2).toImage()})},
-                         {"buttons", buttonPictures(1)},
-                         {"buttons@2x", buttonPictures(2)},
-                         {"emblems", emblems()}});
+    expectApprovedLooks(
+        {{"face", faceAt(t.program().calendarWindow().rect())},
+         {"about", sideBySide({aboutPicture(1).toImage(), aboutPicture(2).toImage()})},
+         {"buttons", buttonPictures(1)},
+         {"buttons@2x", buttonPictures(2)},
+         {"emblems", emblems()}});
 }
 
 // Every window with notes in the shown month, an alarm and the time dialog open.
 TEST(Looks, windowsLookAsApproved) {
     testing::TestProgram t;
-    t.writeFile("20261206.dnf", testing::record("Dentist at four\r\nbring the card", "12/06/2026",
-                                                "3:30:00 PM"));
+    t.writeFile("20261206.dnf",
+                testing::record("Dentist at four\r\nbring the card", "12/06/2026", "3:30:00 PM"));
     t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
     Program& program = t.started();
     CalendarWindow& calendar = program.calendarWindow();
