@@ -3,7 +3,6 @@
 #include "calendar/calendar_face.h"
 #include "calendar/calendar_window.h"
 #include "calendar/hotspot.h"
-#include "calendar/note_edit.h"
 #include "fakes/test_program.h"
 #include "overview/overview_window.h"
 #include "platform/artwork.h"
@@ -12,83 +11,26 @@
 #include <QApplication>
 #include <QDir>
 #include <QFocusEvent>
-#include <QHash>
 #include <QLineEdit>
 #include <QPainter>
 #include <gtest/gtest.h>
-#include <map>
 #include <vector>
 
 namespace almanor {
 namespace {
 
-bool differ(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-               std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b)) >
-           96;
-}
-
-// The box around the pixels of `area` that `ink` picks, and how many it picks.
-template <typename Ink> std::pair<QRect, int> boxOf(const QRect& area, Ink ink) {
-    std::pair<QRect, int> found;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            found.first |= ink(x, y) ? QRect(x, y, 1, 1) : QRect();
-            found.second += ink(x, y);
-        }
-    }
-    return found;
-}
-
-// What stands out from the commonest colour of its row (the face's shades run from top to
-// bottom), but for lines from the top of the area to its bottom.
-QRect inkBox(const QImage& image, const QRect& area) {
-    std::map<int, QRgb> common;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        QHash<QRgb, int> counts;
-        for (int x = area.left(); x <= area.right(); ++x) {
-            ++counts[image.pixel(x, y)];
-        }
-        common[y] =
-            std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
-                return a.second < b.second;
-            })->first;
-    }
-    const auto ink = [&](int x, int y) { return differ(image.pixel(x, y), common[y]); };
-    return boxOf(area,
-                 [&](int x, int y) {
-                     const int column = boxOf(QRect(x, area.top(), 1, area.height()), ink).second;
-                     return ink(x, y) && column * 10 < area.height() * 9;
-                 })
-        .first;
-}
-
-QImage faceAt(const QRect& rect) {
-    QImage image(rect.size(), QImage::Format_ARGB32);
+// The face lies behind the window's controls, and what it draws for a command must be where
+// a click runs that command: each spot is outlined on it.
+QImage faceWithSpots(CalendarWindow& window) {
+    QImage image(window.size(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    paintCalendarFace(painter, rect);
-    return image;
-}
-
-// The face lies behind the window's controls: what it draws for a command must be where a
-// click runs that command.
-TEST(CalendarFace, drawsEachCommandUnderItsSpot) {
-    testing::TestProgram t;
-    CalendarWindow& window = t.program().calendarWindow();
-    const QImage face = faceAt(window.rect());
-    const QRect note = window.noteBox().geometry();
+    paintCalendarFace(painter, window.rect());
+    painter.setPen(Qt::magenta);
     for (const Hotspot* spot : window.findChildren<Hotspot*>()) {
-        QRect area = spot->geometry() & window.rect();
-        if (area.intersects(note.adjusted(-3, -3, 3, 3))) { // "close" reaches over the note's rim
-            area.setTop(note.bottom() + 4);
-        }
-        const QRect ink = inkBox(face, area);
-        SCOPED_TRACE(spot->accessibleName().toStdString());
-        EXPECT_TRUE(spot->accessibleName() == "Open" || // the edge strip is no command
-                    (ink.width() * ink.height() * 8 > area.width() * area.height() &&
-                     (ink.center() - area.center()).manhattanLength() <= 4));
+        painter.drawRect(spot->geometry().adjusted(0, 0, -1, -1));
     }
+    return image;
 }
 
 // Pictures side by side, pixel for pixel, in one image.
@@ -172,7 +114,7 @@ void expectApprovedLooks(const std::vector<std::pair<QString, QImage>>& looks) {
 TEST(Looks, picturesAndFaceLookAsApproved) {
     testing::TestProgram t;
     expectApprovedLooks(
-        {{"face", faceAt(t.program().calendarWindow().rect())},
+        {{"face", faceWithSpots(t.program().calendarWindow())},
          {"about", sideBySide({aboutPicture(1).toImage(), aboutPicture(2).toImage()})},
          {"buttons", buttonPictures(1)},
          {"buttons@2x", buttonPictures(2)},
