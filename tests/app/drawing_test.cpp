@@ -8,9 +8,11 @@
 #include "platform/artwork.h"
 #include "settings/options_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -121,11 +123,48 @@ TEST(Looks, picturesAndFaceLookAsApproved) {
          {"emblems", emblems()}});
 }
 
-// Every window with notes in the shown month, an alarm and the time dialog open.
-TEST(Looks, windowsLookAsApproved) {
+// Every control lies inside its window or group, covers no other and shows its whole caption,
+// or else a picture, and one that takes the keyboard has a name a screen reader can say: a
+// later change of fonts, texts or layouts must not hide one unnoticed. The windows laid out in
+// twips leave neighbours touching by a pixel or two; the hotspots reach past the frameless
+// window's edges and meet where two commands' words sit close.
+void expectEveryControlWhole(QWidget& window) {
+    EXPECT_FALSE(window.windowIcon().pixmap(16).toImage().allGray()) << "the program's icon";
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&window) || control->isWindow()) {
+            continue;
+        }
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        const auto* label = qobject_cast<QLabel*>(control);
+        const QString caption = button ? button->text() : label ? label->text() : QString();
+        const std::string name = control->metaObject()->className() + caption.toStdString();
+        const bool spot = qobject_cast<Hotspot*>(control) != nullptr;
+        const QWidget& parent = *control->parentWidget();
+        EXPECT_TRUE(spot || parent.rect().adjusted(-3, -3, 3, 3).contains(control->geometry()))
+            << name;
+        for (const QWidget* other : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect both = control->geometry() & other->geometry();
+            EXPECT_TRUE(other == control || !other->isVisibleTo(&window) || other->isWindow() ||
+                        (spot && qobject_cast<const Hotspot*>(other)) ||
+                        std::min(both.width(), both.height()) <= 3)
+                << name << " covers " << other->metaObject()->className();
+        }
+        EXPECT_FALSE(caption.isEmpty() && control->accessibleName().isEmpty() &&
+                     control->focusPolicy() != Qt::NoFocus)
+            << name << ": a screen reader has no name to say";
+        if (caption.isEmpty() && !(label && !label->pixmap().isNull())) {
+            continue;
+        }
+        EXPECT_GE(control->width(), control->sizeHint().width()) << name;
+        EXPECT_GE(control->height(), control->sizeHint().height() - 4) << name;
+    }
+}
+
+// Every window, with notes in the shown month, the widest alarm time and the time dialog open.
+TEST(Looks, windowsLookAsApprovedAndShowEveryControlWhole) {
     testing::TestProgram t;
     t.writeFile("20261206.dnf",
-                testing::record("Dentist at four\r\nbring the card", "12/06/2026", "3:30:00 PM"));
+                testing::record("Dentist at four\r\nbring the card", "12/06/2026", "12:59:59 PM"));
     t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
     Program& program = t.started();
     CalendarWindow& calendar = program.calendarWindow();
@@ -134,11 +173,17 @@ TEST(Looks, windowsLookAsApproved) {
     program.showOverviewWindow();
     program.showOptionsWindow();
     program.showAboutWindow();
-    expectApprovedLooks({{"calendar-window", calendar.grab().toImage()},
-                         {"time-dialog", calendar.timeDialog()->grab().toImage()},
-                         {"overview-window", program.overviewWindow().grab().toImage()},
-                         {"options-window", program.optionsWindow().grab().toImage()},
-                         {"about-window", program.aboutWindow().grab().toImage()}});
+    std::vector<std::pair<QString, QImage>> looks;
+    for (const auto& [name, window] : std::initializer_list<std::pair<QString, QWidget*>>{
+             {"calendar-window", &calendar},
+             {"time-dialog", calendar.timeDialog()},
+             {"overview-window", &program.overviewWindow()},
+             {"options-window", &program.optionsWindow()},
+             {"about-window", &program.aboutWindow()}}) {
+        expectEveryControlWhole(*window);
+        looks.emplace_back(name, window->grab().toImage());
+    }
+    expectApprovedLooks(looks);
 }
 
 } // namespace
