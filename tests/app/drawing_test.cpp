@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -160,7 +161,8 @@ void expectEveryControlWhole(QWidget& window) {
     }
 }
 
-// Every window, with notes in the shown month, the widest alarm time and the time dialog open.
+// Every window, with notes in the shown month, the widest alarm time, the time dialog open and
+// a button held down.
 TEST(Looks, windowsLookAsApprovedAndShowEveryControlWhole) {
     testing::TestProgram t;
     t.writeFile("20261206.dnf",
@@ -173,6 +175,7 @@ TEST(Looks, windowsLookAsApprovedAndShowEveryControlWhole) {
     program.showOverviewWindow();
     program.showOptionsWindow();
     program.showAboutWindow();
+    program.overviewWindow().copyButton().setDown(true); // as while the mouse holds it
     std::vector<std::pair<QString, QImage>> looks;
     for (const auto& [name, window] : std::initializer_list<std::pair<QString, QWidget*>>{
              {"calendar-window", &calendar},
