@@ -102,7 +102,7 @@ qsizetype pixelsApart(const QImage& drawn, const QImage& approved) {
 // tests/fixtures/looks and commit them.
 void expectApprovedLooks(const std::vector<std::pair<QString, QImage>>& looks) {
     for (const auto& [name, drawn] : looks) {
-        const QString approved = QStringLiteral(ALMANOR_LOOKS_DIR "/%1.png").arg(name);
+        const QString approved = QStringLiteral(ALMANOR_FIXTURES_DIR "/looks/%1.png").arg(name);
         if (qEnvironmentVariableIsSet("ALMANOR_APPROVE_LOOKS")) {
             EXPECT_TRUE(drawn.save(approved, "PNG", 0)) << approved.toStdString();
             continue;

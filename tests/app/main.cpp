@@ -5,7 +5,7 @@
 // fonts so that drawn words look alike on every machine.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("FONTCONFIG_FILE", ALMANOR_TEST_FONTS_CONF);
+    qputenv("FONTCONFIG_FILE", ALMANOR_FIXTURES_DIR "/fonts.conf");
     QApplication app(argc, argv);
     QApplication::setCursorFlashTime(0); // a steady cursor draws alike every time
     ::testing::InitGoogleTest(&argc, argv);
