@@ -124,14 +124,12 @@ TEST_F(CalendarWindowTest, opensOnTodaysNoteAtThePrimaryScreensRightEdgeAndFollo
     EXPECT_TRUE(window().thisNoteOption().isChecked());
     for (const bool parked : {true, false}) {
         window().setLeftTwips(screen.left + screen.width - (parked ? 30 : 4215));
-        if (parked) {
-            window().startSlideOut(); // stopped where the change leaves it
-        }
+        parked ? window().startSlideOut() : window().startSlideAway(); // stopped by the change
         screen.left = screen.left == 0 ? 1280 * 15 : 0;
         screen.width = 1600 * 15;
         screen.changed();
         EXPECT_EQ(window().leftTwips(), screen.left + screen.width - (parked ? 30 : 4215));
-        EXPECT_FALSE(window().isSlidingOut());
+        EXPECT_FALSE(window().isSlidingOut() || window().isSlidingAway());
     }
 }
 
