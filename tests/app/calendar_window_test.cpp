@@ -344,7 +344,7 @@ TEST_F(CalendarWindowTest, aChangeAfterTheUserWroteKeepsBothVersions) {
     note().setFocus();
     type("mine");
     t.writeFile(kTodayFile, record("theirs", "12/06/2026"));
-    type("!"); // this save finds the change; the window loads the note once it is done
+    type("!?"); // "!" finds the change; the window loads the note once that is done
     QCoreApplication::processEvents();
     const QString line = QString::fromLatin1(kYourVersionLine);
     EXPECT_EQ(note().noteText(), "theirs\n\n" + line + "\nmine!");
