@@ -18,8 +18,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QFocusEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QTextBrowser>
@@ -30,7 +30,6 @@ namespace {
 
 using almanor::testing::record;
 using almanor::testing::TestProgram;
-
 
 bool save(const QPixmap& pixmap, const QDir& folder, const QString& name, const QString& suffix) {
     const QString path = folder.filePath(name + suffix + QStringLiteral(".png"));
@@ -60,12 +59,9 @@ QPixmap artworkSheet(qreal ratio) {
         p.drawPixmap(x, 12 + 64 - side, almanor::appIcon().pixmap(QSize(side, side), ratio));
         x += side + 12;
     }
-    using almanor::ButtonPicture;
     x = 12;
-    for (const ButtonPicture picture :
-         {ButtonPicture::Copy, ButtonPicture::GoTo, ButtonPicture::Close, ButtonPicture::Delete,
-          ButtonPicture::Apply, ButtonPicture::Play, ButtonPicture::Alarm}) {
-        const int side = picture == ButtonPicture::Alarm ? 32 : 16;
+    for (const almanor::ButtonPicture picture : almanor::kButtonPictures) {
+        const int side = almanor::buttonPictureSide(picture);
         p.drawPixmap(x, 100 + 32 - side,
                      almanor::buttonPicture(picture).pixmap(QSize(side, side), ratio));
         x += side + 12;

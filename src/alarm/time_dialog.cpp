@@ -61,8 +61,9 @@ void TimeDialog::buildControls() {
     auto* picture = new QLabel(this);
     picture->setGeometry(twipsRect(225, 30, 870, 885));
     picture->setAlignment(Qt::AlignCenter);
+    const int side = buttonPictureSide(ButtonPicture::Alarm);
     picture->setPixmap(
-        buttonPicture(ButtonPicture::Alarm).pixmap(QSize(32, 32), devicePixelRatioF()));
+        buttonPicture(ButtonPicture::Alarm).pixmap(QSize(side, side), devicePixelRatioF()));
 
     auto* prompt = new QLabel(QStringLiteral("Enter A Time"), this);
     prompt->setGeometry(twipsRect(30, 945, 1365, 240));

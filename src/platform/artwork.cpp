@@ -339,7 +339,7 @@ QPixmap aboutPicture(qreal devicePixelRatio) {
 }
 
 QIcon buttonPicture(ButtonPicture picture) {
-    const int size = picture == ButtonPicture::Alarm ? 32 : 16;
+    const int size = buttonPictureSide(picture);
     QIcon icon;
     for (const qreal ratio : {1.0, 2.0}) {
         QPixmap pixmap = transparentPixmap(size, ratio);

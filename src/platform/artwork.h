@@ -49,8 +49,14 @@ inline constexpr int kAboutPictureFreeBottom = 136;
 QPixmap aboutPicture(qreal devicePixelRatio);
 
 enum class ButtonPicture { Copy, GoTo, Close, Delete, Apply, Play, Alarm };
+inline constexpr ButtonPicture kButtonPictures[] = {
+    ButtonPicture::Copy,  ButtonPicture::GoTo, ButtonPicture::Close, ButtonPicture::Delete,
+    ButtonPicture::Apply, ButtonPicture::Play, ButtonPicture::Alarm};
 // A small picture for a button, 16 x 16 logical pixels (Alarm: 32 x 32, for the alarm dialog),
 // with a double-resolution version for high-DPI screens.
+constexpr int buttonPictureSide(ButtonPicture picture) {
+    return picture == ButtonPicture::Alarm ? 32 : 16;
+}
 QIcon buttonPicture(ButtonPicture picture);
 
 } // namespace almanor

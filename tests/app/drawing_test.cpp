@@ -56,11 +56,9 @@ QImage sideBySide(std::vector<QImage> pictures) {
 
 QImage buttonPictures(qreal ratio) {
     std::vector<QImage> pictures;
-    for (const ButtonPicture picture :
-         {ButtonPicture::Copy, ButtonPicture::GoTo, ButtonPicture::Close, ButtonPicture::Delete,
-          ButtonPicture::Apply, ButtonPicture::Play, ButtonPicture::Alarm}) {
-        const QSize size = picture == ButtonPicture::Alarm ? QSize(32, 32) : QSize(16, 16);
-        pictures.push_back(buttonPicture(picture).pixmap(size, ratio).toImage());
+    for (const ButtonPicture picture : kButtonPictures) {
+        const int side = buttonPictureSide(picture);
+        pictures.push_back(buttonPicture(picture).pixmap(QSize(side, side), ratio).toImage());
     }
     return sideBySide(pictures);
 }
