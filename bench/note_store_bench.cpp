@@ -137,7 +137,7 @@ Folder buildFolder(const fs::path& base, std::size_t count, const Date& today) {
     return folder;
 }
 
-// The list as the original program builds it: every note file read afresh, newest first.
+// The list as a plain reader builds it: every note file read afresh, newest first.
 NoteList plainRead(const std::string& appFolder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(pathFromUtf8(appFolder))) {
@@ -150,11 +150,11 @@ NoteList plainRead(const std::string& appFolder) {
     NoteList notes;
     for (auto name = names.rbegin(); name != names.rend(); ++name) {
         const std::string path = joinPath(appFolder, *name);
-        std::string bytes;
-        if (!readWholeFile(pathFromUtf8(path), bytes)) {
+        const ReadResult file = readRegularFile(pathFromUtf8(path), kLargestNoteFile);
+        if (!file.read()) {
             continue;
         }
-        const auto record = readNoteRecord(bytes);
+        const auto record = readNoteRecord(file.bytes);
         if (record && record->isNote()) {
             notes.push_back({noteListLine(record->date, record->alarm, record->text), path});
         }

@@ -1,7 +1,7 @@
-// What both replacements share, and reading and removing, for which the standard library
-// suffices. The replacement itself is in atomic_file_posix.cpp and atomic_file_windows.cpp:
-// the standard library can neither flush a file to the disk nor promise that a rename
-// replaces the target atomically.
+// What both replacements share, and removing, for which the standard library suffices. The
+// replacement and reading are in atomic_file_posix.cpp and atomic_file_windows.cpp: the
+// standard library can neither flush a file to the disk, nor promise that a rename replaces
+// the target atomically, nor open a file without blocking on a pipe.
 
 #include "common/atomic_file.h"
 
@@ -11,7 +11,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <fstream>
 #include <random>
 #include <system_error>
 
@@ -62,25 +61,6 @@ fs::path temporaryName() {
 }
 
 } // namespace atomic_file_detail
-
-bool readWholeFile(const fs::path& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    std::string data;
-    char buffer[16384];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        data.append(buffer, static_cast<std::size_t>(in.gcount()));
-    }
-    // A read error (a folder, a device that fails) sets badbit; a normal end sets only
-    // eofbit and failbit.
-    if (in.bad()) {
-        return false;
-    }
-    bytes = std::move(data);
-    return true;
-}
 
 FileResult removeFile(const fs::path& path, bool missingIsOk) {
     std::error_code error;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -33,8 +34,33 @@ using WriteFaultHook = std::function<bool(WriteStep)>;
 FileResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                const WriteFaultHook& fault = {});
 
-// Reads a whole file. Returns false when it cannot be opened or read.
-bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
+// What reading a file found. Only a regular file is read (a link is followed to one): a pipe
+// would block the program for good and a device such as /dev/zero would never end.
+struct ReadResult {
+    enum class Status {
+        Read,       // `bytes` holds the file, or its first `limit` bytes when a prefix was asked
+        Missing,    // nothing of that name
+        NotRegular, // a folder, a pipe, a device, a socket, or a link to one
+        TooLarge,   // more than `limit` bytes, and the whole file was wanted
+        Failed,     // it could not be opened or read; `error` says why
+    };
+
+    Status status = Status::Missing;
+    std::string bytes;
+    std::uintmax_t size = 0; // the file's size as the system gave it when it was opened
+    std::string error;
+
+    bool read() const { return status == Status::Read; }
+};
+
+// Whether a file larger than the limit is refused or read as far as the limit.
+enum class Oversize { Refuse, ReadPrefix };
+
+// Reads a regular file of at most `limit` bytes without ever blocking: it is opened so that a
+// pipe cannot hold the program up, checked to be a regular file once open, and never read past
+// `limit` (a file that grows while it is read is cut there, or refused).
+ReadResult readRegularFile(const std::filesystem::path& path, std::size_t limit,
+                           Oversize oversize = Oversize::Refuse);
 
 // Removes a file. A file that does not exist counts as removed when `missingIsOk`.
 FileResult removeFile(const std::filesystem::path& path, bool missingIsOk);

@@ -1,9 +1,11 @@
 // Atomic replacement with the POSIX calls: fsync for the data, rename for the swap, and an
-// fsync of the folder for the new directory entry.
+// fsync of the folder for the new directory entry. Reading with open's O_NONBLOCK, which
+// keeps a pipe from holding the program up, and fstat on what was opened.
 
 #include "common/atomic_file.h"
 #include "common/atomic_file_shared.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -111,6 +113,64 @@ FileResult writeFileAtomically(const fs::path& target, std::string_view bytes,
     }
     syncFolder(target.parent_path());
     return FileResult::success();
+}
+
+ReadResult readRegularFile(const fs::path& path, std::size_t limit, Oversize oversize) {
+    ReadResult result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return result;
+        }
+        result.status = ReadResult::Status::Failed;
+        result.error = systemMessage(errno);
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        result.status = ReadResult::Status::Failed;
+        result.error = systemMessage(errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        result.status = ReadResult::Status::NotRegular;
+    } else if (static_cast<std::uintmax_t>(info.st_size) > limit &&
+               oversize == Oversize::Refuse) {
+        result.status = ReadResult::Status::TooLarge;
+        result.size = static_cast<std::uintmax_t>(info.st_size);
+    } else {
+        result.size = static_cast<std::uintmax_t>(info.st_size);
+        result.status = ReadResult::Status::Read;
+        // One byte past the limit tells a file that grew since fstat from one that did not.
+        const std::size_t wanted = oversize == Oversize::Refuse ? limit + 1 : limit;
+        result.bytes.resize(std::min<std::uintmax_t>(result.size, wanted));
+        std::size_t done = 0;
+        while (done < wanted) {
+            if (done == result.bytes.size()) {
+                result.bytes.resize(std::min(wanted, done + 16384));
+            }
+            const ssize_t got = ::read(fd, result.bytes.data() + done, result.bytes.size() - done);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                result.status = ReadResult::Status::Failed;
+                result.error = systemMessage(errno);
+                break;
+            }
+            if (got == 0) {
+                break;
+            }
+            done += static_cast<std::size_t>(got);
+        }
+        result.bytes.resize(done);
+        if (result.read() && done > limit) {
+            result.status = ReadResult::Status::TooLarge;
+        }
+        if (!result.read()) {
+            result.bytes.clear();
+        }
+    }
+    ::close(fd);
+    return result;
 }
 
 } // namespace almanor

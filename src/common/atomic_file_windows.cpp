@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <system_error>
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -117,6 +118,71 @@ FileResult writeFileAtomically(const fs::path& target, std::string_view bytes,
         return fail(WriteStep::Rename, systemMessage(GetLastError()));
     }
     return FileResult::success();
+}
+
+ReadResult readRegularFile(const fs::path& path, std::size_t limit, Oversize oversize) {
+    ReadResult result;
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        std::error_code ignored;
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            return result;
+        }
+        if (fs::is_directory(path, ignored)) {
+            result.status = ReadResult::Status::NotRegular;
+            return result;
+        }
+        result.status = ReadResult::Status::Failed;
+        result.error = systemMessage(error);
+        return result;
+    }
+    LARGE_INTEGER size{};
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        result.status = ReadResult::Status::NotRegular; // a device or a named pipe
+    } else if (!GetFileSizeEx(file, &size)) {
+        result.status = ReadResult::Status::Failed;
+        result.error = systemMessage(GetLastError());
+    } else {
+        result.size = static_cast<std::uintmax_t>(size.QuadPart);
+        if (result.size > limit && oversize == Oversize::Refuse) {
+            result.status = ReadResult::Status::TooLarge;
+        } else {
+            result.status = ReadResult::Status::Read;
+            const std::size_t wanted = oversize == Oversize::Refuse ? limit + 1 : limit;
+            result.bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(result.size, wanted)));
+            std::size_t done = 0;
+            while (done < wanted) {
+                if (done == result.bytes.size()) {
+                    result.bytes.resize(std::min(wanted, done + 16384));
+                }
+                DWORD got = 0;
+                if (!ReadFile(file, result.bytes.data() + done,
+                              static_cast<DWORD>(std::min<std::size_t>(result.bytes.size() - done,
+                                                                       1u << 20)),
+                              &got, nullptr)) {
+                    result.status = ReadResult::Status::Failed;
+                    result.error = systemMessage(GetLastError());
+                    break;
+                }
+                if (got == 0) {
+                    break;
+                }
+                done += got;
+            }
+            result.bytes.resize(done);
+            if (result.read() && done > limit) {
+                result.status = ReadResult::Status::TooLarge;
+            }
+            if (!result.read()) {
+                result.bytes.clear();
+            }
+        }
+    }
+    CloseHandle(file);
+    return result;
 }
 
 } // namespace almanor

@@ -10,12 +10,12 @@ namespace almanor {
 DayMarks monthFileMarks(const std::string& appFolder, int year, int month) {
     DayMarks marks;
     for (int day = 1; day <= daysInMonth(year, month); ++day) {
-        std::string bytes;
-        if (!readWholeFile(pathFromUtf8(joinPath(appFolder, noteFileName({year, month, day}))),
-                           bytes)) {
+        const ReadResult file = readRegularFile(
+            pathFromUtf8(joinPath(appFolder, noteFileName({year, month, day}))), kLargestNoteFile);
+        if (!file.read()) {
             continue; // no note that day, or one that cannot be read and so is not listed
         }
-        const auto record = readNoteRecord(bytes);
+        const auto record = readNoteRecord(file.bytes);
         if (!record || !record->isNote()) {
             continue;
         }

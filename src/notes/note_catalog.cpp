@@ -45,11 +45,13 @@ NoteCatalog::NoteCatalog(std::string appFolder)
       pathPrefixLength_(joinPath(folder_, "").size()) {}
 
 bool NoteCatalog::readLine(std::string_view name, std::optional<std::string>& line) const {
-    std::string bytes;
-    if (!readWholeFile(pathFromUtf8(joinPath(folder_, std::string(name))), bytes)) {
+    const ReadResult file =
+        readRegularFile(pathFromUtf8(joinPath(folder_, std::string(name))), kLargestNoteFile);
+    if (file.status == ReadResult::Status::Failed) {
         return false;
     }
-    const std::optional<NoteRecord> record = readNoteRecord(bytes);
+    const std::optional<NoteRecord> record =
+        file.read() ? readNoteRecord(file.bytes) : std::nullopt;
     if (record && record->isNote()) {
         line = noteListLine(record->date, record->alarm, record->text);
     }

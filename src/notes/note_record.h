@@ -2,6 +2,7 @@
 
 #include "common/date.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,6 +16,9 @@ namespace almanor {
 
 inline constexpr std::string_view kNoteMarker = "dailynotes";
 inline constexpr std::string_view kNoteFileExtension = ".dnf";
+// No note this program writes comes near this size (500 characters, each at most four bytes,
+// and the fields): anything larger was not written as a note and is not read whole.
+inline constexpr std::size_t kLargestNoteFile = 64 * 1024;
 
 // "YYYYMMDD.dnf": the year in decimal, month and day with two digits. Names sort in date
 // order, which the note list relies on.

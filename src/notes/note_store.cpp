@@ -30,20 +30,22 @@ std::string NoteStore::notePath(const Date& date) const {
 }
 
 NoteStore::RawFile NoteStore::readRaw(const Date& date) const {
-    const fs::path path = pathFromUtf8(notePath(date));
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (status.type() == fs::file_type::not_found) {
+    ReadResult file = readRegularFile(pathFromUtf8(notePath(date)), kLargestNoteFile);
+    RawFile raw{{true, std::move(file.bytes)}, {}};
+    switch (file.status) {
+    case ReadResult::Status::Missing:
         return {};
-    }
-    RawFile raw{{true, {}}, {}};
-    if (error) {
-        raw.unreadableBecause = "cannot be opened (" + error.message() + ")";
-    } else if (!fs::is_regular_file(status)) {
-        raw.unreadableBecause = "is not a file";
-    } else if (!readWholeFile(path, raw.file.bytes)) {
-        raw.unreadableBecause = "cannot be read";
-        raw.file.bytes.clear(); // what a failed read got is no content to compare
+    case ReadResult::Status::Read:
+        break;
+    case ReadResult::Status::NotRegular:
+        raw.unreadableBecause = "is not a regular file";
+        break;
+    case ReadResult::Status::TooLarge:
+        raw.unreadableBecause = "is too large to be a note";
+        break;
+    case ReadResult::Status::Failed:
+        raw.unreadableBecause = "cannot be read (" + file.error + ")";
+        break;
     }
     return raw;
 }

@@ -192,11 +192,12 @@ std::optional<Settings> parseSettingsText(std::string_view text) {
 }
 
 Settings loadSettingsFile(std::string_view appFolder) {
-    std::string bytes;
-    if (!readWholeFile(pathFromUtf8(joinPath(appFolder, kSettingsFileName)), bytes)) {
+    const ReadResult file =
+        readRegularFile(pathFromUtf8(joinPath(appFolder, kSettingsFileName)), kLargestSettingsFile);
+    if (!file.read()) {
         return Settings{};
     }
-    return parseSettingsText(bytes).value_or(Settings{});
+    return parseSettingsText(file.bytes).value_or(Settings{});
 }
 
 FileResult writeSettingsFile(std::string_view appFolder, const Settings& settings,

@@ -3,6 +3,7 @@
 #include "common/atomic_file.h"
 #include "settings/settings.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,8 @@
 namespace almanor {
 
 inline constexpr std::string_view kSettingsFileName = "options.cfg";
+// One line of twelve fields, two of them file names: anything larger is no settings file.
+inline constexpr std::size_t kLargestSettingsFile = 64 * 1024;
 
 // The one line of options.cfg without its line end, twelve comma-separated fields.
 std::string formatSettingsLine(const Settings& settings);

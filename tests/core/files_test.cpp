@@ -115,13 +115,7 @@ TEST_F(AtomicFile, takesEveryStepInOrderThroughATemporaryFileThatIsNoNote) {
         return true;
     }));
     EXPECT_EQ(names(), Names{"20000101.dnf"});
-    // Two read buffers and a byte; a failed read leaves the buffer alone.
-    std::string read = "untouched";
-    EXPECT_FALSE(readWholeFile(folder_ / "missing", read));
-    EXPECT_FALSE(readWholeFile(folder_, read));
-    EXPECT_EQ(read, "untouched");
-    ASSERT_TRUE(readWholeFile(folder_ / "20000101.dnf", read));
-    EXPECT_EQ(read, bytes);
+    EXPECT_EQ(readRegularFile(folder_ / "20000101.dnf", bytes.size()).bytes, bytes);
     // The last extension is "tmp", so a Windows short name cannot end in ".DNF" either.
     ASSERT_EQ(duringWrite.size(), 2u);
     EXPECT_TRUE(std::regex_match(duringWrite[1], std::regex("~almanor-[0-9a-f]{16}\\.tmp")));
@@ -142,6 +136,38 @@ TEST_F(AtomicFile, newFilesFollowTheUmaskAndReplacedFilesKeepTheirPermissions) {
 }
 
 // The write loop ends on an error other than an interruption, and reports it.
+// What the user's folder can hold instead of a note: none of it may block, nor be read past
+// the bound.
+TEST_F(AtomicFile, readsOnlyRegularFilesAndNeverPastTheirBound) {
+    using S = ReadResult::Status;
+    put("ten", "0123456789");
+    ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+    fs::create_directory(folder_ / "folder");
+    fs::create_symlink("/dev/zero", folder_ / "zeros");
+    fs::create_symlink(folder_ / "ten", folder_ / "link");
+    const struct {
+        const char* name;
+        std::size_t limit;
+        Oversize oversize;
+        S status;
+        std::string bytes;
+    } cases[] = {
+        {"ten", 10, Oversize::Refuse, S::Read, "0123456789"},
+        {"link", 10, Oversize::Refuse, S::Read, "0123456789"},
+        {"ten", 9, Oversize::Refuse, S::TooLarge, ""},
+        {"ten", 4, Oversize::ReadPrefix, S::Read, "0123"},
+        {"missing", 10, Oversize::Refuse, S::Missing, ""},
+        {"pipe", 10, Oversize::Refuse, S::NotRegular, ""},
+        {"zeros", 10, Oversize::ReadPrefix, S::NotRegular, ""},
+        {"folder", 10, Oversize::Refuse, S::NotRegular, ""},
+    };
+    for (const auto& c : cases) {
+        const ReadResult read = readRegularFile(folder_ / c.name, c.limit, c.oversize);
+        EXPECT_EQ(read.status, c.status) << c.name << " " << c.limit;
+        EXPECT_EQ(read.bytes, c.bytes) << c.name << " " << c.limit;
+    }
+}
+
 TEST_F(AtomicFile, aWriteTheSystemStopsHalfWayFailsAndKeepsTheOldFile) {
     put("options.cfg", "old");
     rlimit saved{};
