@@ -31,6 +31,9 @@ namespace {
 // Interval of the slide timers: about one frame, so each step can be seen.
 constexpr int kSlideIntervalMs = 15;
 
+// After a failed save the note is saved again this often until the disk takes it.
+constexpr int kSaveRetryMs = 2000;
+
 const QString kQuitPrompt = QStringLiteral("Quit Almanor 4?");
 
 // Captions are not shrunk below this; past it a caption is clipped rather than unreadable.
@@ -71,6 +74,10 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     slideOutTimer_->setInterval(kSlideIntervalMs);
     connect(slideAwayTimer_, &QTimer::timeout, this, &CalendarWindow::slideAwayTick);
     connect(slideOutTimer_, &QTimer::timeout, this, &CalendarWindow::slideOutTick);
+    saveRetry_ = new QTimer(this);
+    saveRetry_->setObjectName(QStringLiteral("saveRetry"));
+    saveRetry_->setInterval(kSaveRetryMs);
+    connect(saveRetry_, &QTimer::timeout, this, &CalendarWindow::saveNote);
     // The overview's delete or the purge may have taken the shown day's note.
     connect(&notes_, &NoteBook::notesRemoved, this, &CalendarWindow::reloadDay);
 }
@@ -266,6 +273,10 @@ void CalendarWindow::reloadDay() {
 }
 
 void CalendarWindow::loadNote() {
+    if (saveRetry_->isActive()) {
+        saveNote(); // a last chance for the text the disk refused before another note replaces it
+        saveRetry_->stop();
+    }
     const ShownNote note = shownFile_->load(selectedDate());
     switch (note.status) {
     case LoadResult::Status::Loaded:
@@ -362,19 +373,25 @@ void CalendarWindow::showUnreadableNote(const QString& reason) {
 
 void CalendarWindow::reportSaveResult(const FileResult& result) {
     if (result.ok) {
+        if (saveFailureShown_) {
+            platform_.messageBox.notify(QString(), msg::OkOnly);
+        }
         saveFailureShown_ = false;
+        saveRetry_->stop();
         noteBox_->setToolTip(QString());
         return;
     }
-    const QString message = QString::fromStdString(result.error) +
-                            QStringLiteral(" Your text is still in the window; it will be "
-                                           "saved with your next keystroke once the disk "
-                                           "accepts it.");
+    const QString message =
+        QString::fromStdString(result.error) +
+        tr(" Your text is still in the window and will be saved as soon as the disk accepts it.");
     noteBox_->setToolTip(message);
+    // The user may stop typing before the disk has room again: the text is saved without
+    // waiting for another keystroke.
+    saveRetry_->start();
     if (!saveFailureShown_) {
         saveFailureShown_ = true; // once per failure spell, not at every keystroke
-        platform_.messageBox.show(message, msg::Exclamation);
-        noteBox_->setFocus(); // the user goes on typing where they were
+        // A notice, not a question: keys typed while it shows still go into the note.
+        platform_.messageBox.notify(message, msg::Exclamation);
     }
 }
 

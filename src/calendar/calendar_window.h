@@ -170,6 +170,7 @@ private:
     TimeDialog* timeDialog_ = nullptr;
     QTimer* slideAwayTimer_ = nullptr;
     QTimer* slideOutTimer_ = nullptr;
+    QTimer* saveRetry_ = nullptr;
     bool allNotesScope_ = false;
     float leftTwips_ = 0;
     float dockedRight_ = 0;

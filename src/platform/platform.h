@@ -30,6 +30,10 @@ public:
     virtual ~MessageBoxService() = default;
     // Modal. `style` is a sum of the msg:: values; returns msg::Ok or msg::Cancel.
     virtual int show(const QString& text, int style, const QString& title = msg::AppTitle) = 0;
+    // Shows a message that waits for no answer and leaves the keyboard where it is, so that the
+    // user's typing goes on into the window it was meant for. A later notice replaces it; an
+    // empty text takes it away.
+    virtual void notify(const QString& text, int style) = 0;
 };
 
 class SoundPlayer {

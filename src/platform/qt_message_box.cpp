@@ -5,12 +5,24 @@
 
 namespace almanor {
 
+namespace {
+
+QMessageBox::Icon iconFor(int style) {
+    return (style & msg::Exclamation) == msg::Exclamation ? QMessageBox::Warning
+                                                         : QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QtMessageBox::~QtMessageBox() {
+    delete notice_.data();
+}
+
 int QtMessageBox::show(const QString& text, int style, const QString& title) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(text);
-    box.setIcon((style & msg::Exclamation) == msg::Exclamation ? QMessageBox::Warning
-                                                               : QMessageBox::NoIcon);
+    box.setIcon(iconFor(style));
     if ((style & msg::OkCancel) != 0) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -21,6 +33,26 @@ int QtMessageBox::show(const QString& text, int style, const QString& title) {
     // The planner's window may be kept above all others; the question must not hide behind it.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return box.exec() == QMessageBox::Ok ? msg::Ok : msg::Cancel;
+}
+
+void QtMessageBox::notify(const QString& text, int style) {
+    if (text.isEmpty()) {
+        delete notice_.data();
+        return;
+    }
+    if (notice_.isNull()) {
+        // No owner: a window that owns it would be raised and activated along with it.
+        notice_ = new QMessageBox;
+        notice_->setAttribute(Qt::WA_DeleteOnClose);
+        notice_->setAttribute(Qt::WA_ShowWithoutActivating);
+        notice_->setWindowModality(Qt::NonModal);
+        notice_->setWindowFlag(Qt::WindowStaysOnTopHint);
+        notice_->setWindowTitle(QString::fromLatin1(msg::AppTitle));
+        notice_->setStandardButtons(QMessageBox::Ok);
+    }
+    notice_->setIcon(iconFor(style));
+    notice_->setText(text);
+    notice_->show();
 }
 
 } // namespace almanor

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <memory>
 
+class QMessageBox;
 class QSystemTrayIcon;
 class QTextBrowser;
 
@@ -12,7 +13,12 @@ namespace almanor {
 
 class QtMessageBox final : public MessageBoxService {
 public:
+    ~QtMessageBox() override;
     int show(const QString& text, int style, const QString& title) override;
+    void notify(const QString& text, int style) override;
+
+private:
+    QPointer<QMessageBox> notice_;
 };
 
 class QtSoundPlayer final : public SoundPlayer {

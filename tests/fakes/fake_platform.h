@@ -31,7 +31,9 @@ struct FakeMessageBox final : MessageBoxService {
         }
         return answer;
     }
+    void notify(const QString& text, int) override { notices.push_back(text); }
     std::vector<ShownMessage> shown;
+    QStringList notices; // an empty one took the last away
     std::deque<int> answers;
     std::function<void()> onShow; // e.g. to let time pass while the box is open
 };
