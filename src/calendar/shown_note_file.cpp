@@ -4,6 +4,8 @@
 #include "notes/note_record.h"
 
 #include <QTimer>
+#include <chrono>
+#include <filesystem>
 
 namespace almanor {
 
@@ -11,6 +13,13 @@ namespace {
 
 // A change by another program is shown within about this long.
 constexpr int kCheckIntervalMs = 1000;
+
+// An unreadable version is taken as it is once the file was last written this long ago, or
+// once this many looks found it unchanged (where the file's time cannot be trusted, as on a
+// share whose clock runs ahead). A writer that pauses for longer is answered by keeping the
+// user's text aside, so nothing is lost either way.
+constexpr auto kSettleTime = std::chrono::seconds(2);
+constexpr int kSettleLooks = 3;
 
 } // namespace
 
@@ -41,9 +50,10 @@ FileResult ShownNoteFile::save(const QString& text, const QString& alarm) {
     }
     edited_ = true;
     // Every keystroke saves: the file's bytes tell whether it changed, and only a changed one
-    // is made sense of.
+    // is made sense of. While another program's version settles, nothing is written: the
+    // window's text is kept with it once it has.
     if (notes_.content(day_) != known_) {
-        changed(notes_.load(day_));
+        look(notes_.stamp(day_), false);
         return FileResult::success();
     }
     NoteFileContent written;
@@ -63,10 +73,31 @@ void ShownNoteFile::check() {
     if (stamp == stamp_) {
         return;
     }
-    stamp_ = stamp;
-    if (notes_.content(day_) != known_) {
-        changed(notes_.load(day_));
+    if (notes_.content(day_) == known_) {
+        stamp_ = stamp;
+        return;
     }
+    look(stamp, true);
+}
+
+void ShownNoteFile::look(const NoteFileStamp& stamp, bool countsAsLook) {
+    const ShownNote theirs = notes_.load(day_);
+    if (theirs.status == LoadResult::Status::Unreadable && !settled(stamp, countsAsLook)) {
+        return; // the next check looks again, as the stamp that was acted on is older
+    }
+    stamp_ = stamp;
+    unsettledLooks_ = 0;
+    changed(theirs);
+}
+
+bool ShownNoteFile::settled(const NoteFileStamp& stamp, bool countsAsLook) {
+    if (stamp != unsettled_) {
+        unsettled_ = stamp;
+        unsettledLooks_ = 0;
+    }
+    unsettledLooks_ += countsAsLook ? 1 : 0;
+    return std::filesystem::file_time_type::clock::now() - stamp.modified >= kSettleTime ||
+           unsettledLooks_ >= kSettleLooks;
 }
 
 void ShownNoteFile::changed(const ShownNote& theirs) {
@@ -79,10 +110,21 @@ QString ShownNoteFile::keepBothVersions(const ShownNote& theirs) {
     const WindowTexts mine = windowTexts_();
     const QString day = QString::fromStdString(noteDateField(day_));
     if (theirs.status == LoadResult::Status::Unreadable) {
-        return QStringLiteral("Another program changed the note file for %1 into one that "
-                              "cannot be read here, so your text was not saved over it. Your "
-                              "text:\n\n%2")
-            .arg(day, mine.text);
+        if (mine.text.isEmpty() && mine.alarm.isEmpty()) {
+            return {};
+        }
+        QString keptIn;
+        const FileResult kept = notes_.keepAside(day_, mine.text, mine.alarm, keptIn);
+        if (!kept) {
+            return tr("Another program changed the note file for %1 into one that cannot be "
+                      "read here, so your text was not saved over it, and it could not be kept "
+                      "in a file of its own: %2 Your text:\n\n%3")
+                .arg(day, QString::fromStdString(kept.error), mine.text);
+        }
+        return tr("Another program changed the note file for %1 into one that cannot be read "
+                  "here, so it is left as it is. Your text is kept in the file \"%2\" beside "
+                  "the notes.")
+            .arg(day, keptIn);
     }
     const NoteTexts kept = keepBoth({theirs.text.toStdString(), theirs.alarm.toStdString()},
                                     {mine.text.toStdString(), mine.alarm.toStdString()});

@@ -21,9 +21,9 @@ struct WindowTexts {
 // The note file of the day the window shows, followed while it is shown. People keep the
 // folder in a synchronising tool or edit a day's file with another program: the window learns
 // of such a change within a second (or when it is next activated, where a file's time stamp
-// cannot be trusted to move), and a save never writes over a change it has not seen. When the user had changed
-// the note since it was shown and the other version does not hold their text, both versions
-// are kept.
+// cannot be trusted to move), and a save never writes over a change it has not seen. When the user
+// had changed the note since it was shown and the other version does not hold their text, both
+// versions are kept.
 class ShownNoteFile final : public QObject {
     Q_OBJECT
 
@@ -44,6 +44,14 @@ signals:
     void changedOutside(const QString& message);
 
 private:
+    // The file holds something else than it last held here: makes sense of it, unless it
+    // cannot be read yet (see settled).
+    // Only the timer's and the window's looks count towards settling, not keystrokes.
+    void look(const NoteFileStamp& stamp, bool countsAsLook);
+    // A version that cannot be read may be another program's write caught half-way: a copy
+    // written in place is empty or incomplete for a moment. It is taken as it is only once the
+    // file has stayed so for a while.
+    bool settled(const NoteFileStamp& stamp, bool countsAsLook);
     // The file no longer holds what it last held here; `theirs` is what it holds now.
     void changed(const ShownNote& theirs);
     QString keepBothVersions(const ShownNote& theirs);
@@ -54,6 +62,9 @@ private:
     Date day_;
     NoteFileContent known_;
     NoteFileStamp stamp_;
+    // An unreadable version waiting to settle, and how many looks found it unchanged.
+    NoteFileStamp unsettled_;
+    int unsettledLooks_ = 0;
     // The user changed the note since it was read: the window holds their own text.
     bool edited_ = false;
     // A change was reported and the window has not loaded the note again yet: a save now

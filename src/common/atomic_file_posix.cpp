@@ -132,8 +132,7 @@ ReadResult readRegularFile(const fs::path& path, std::size_t limit, Oversize ove
         result.error = systemMessage(errno);
     } else if (!S_ISREG(info.st_mode)) {
         result.status = ReadResult::Status::NotRegular;
-    } else if (static_cast<std::uintmax_t>(info.st_size) > limit &&
-               oversize == Oversize::Refuse) {
+    } else if (static_cast<std::uintmax_t>(info.st_size) > limit && oversize == Oversize::Refuse) {
         result.status = ReadResult::Status::TooLarge;
         result.size = static_cast<std::uintmax_t>(info.st_size);
     } else {

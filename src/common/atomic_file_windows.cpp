@@ -122,9 +122,9 @@ FileResult writeFileAtomically(const fs::path& target, std::string_view bytes,
 
 ReadResult readRegularFile(const fs::path& path, std::size_t limit, Oversize oversize) {
     ReadResult result;
-    const HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         std::error_code ignored;
@@ -152,7 +152,8 @@ ReadResult readRegularFile(const fs::path& path, std::size_t limit, Oversize ove
         } else {
             result.status = ReadResult::Status::Read;
             const std::size_t wanted = oversize == Oversize::Refuse ? limit + 1 : limit;
-            result.bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(result.size, wanted)));
+            result.bytes.resize(
+                static_cast<std::size_t>(std::min<std::uintmax_t>(result.size, wanted)));
             std::size_t done = 0;
             while (done < wanted) {
                 if (done == result.bytes.size()) {
@@ -160,8 +161,8 @@ ReadResult readRegularFile(const fs::path& path, std::size_t limit, Oversize ove
                 }
                 DWORD got = 0;
                 if (!ReadFile(file, result.bytes.data() + done,
-                              static_cast<DWORD>(std::min<std::size_t>(result.bytes.size() - done,
-                                                                       1u << 20)),
+                              static_cast<DWORD>(
+                                  std::min<std::size_t>(result.bytes.size() - done, 1u << 20)),
                               &got, nullptr)) {
                     result.status = ReadResult::Status::Failed;
                     result.error = systemMessage(GetLastError());

@@ -92,6 +92,14 @@ FileResult NoteBook::save(const Date& day, const QString& text, const QString& a
     return store_.save(day, toStoredText(text), toStoredText(alarm), written);
 }
 
+FileResult NoteBook::keepAside(const Date& day, const QString& text, const QString& alarm,
+                               QString& fileName) {
+    std::string name;
+    const FileResult result = store_.keepAside(day, toStoredText(text), toStoredText(alarm), name);
+    fileName = QString::fromStdString(name);
+    return result;
+}
+
 FileResult NoteBook::remove(const Date& day) {
     return store_.removeNote(day);
 }

@@ -44,6 +44,9 @@ public:
                     NoteFileContent* written = nullptr);
     NoteFileStamp stamp(const Date& day) const { return store_.stamp(day); }
     NoteFileContent content(const Date& day) const { return store_.content(day); }
+    // A note's texts in a file of their own beside the notes; see NoteStore::keepAside.
+    FileResult keepAside(const Date& day, const QString& text, const QString& alarm,
+                         QString& fileName);
     // The user's delete: a day's note file, or every note file of the folder.
     FileResult remove(const Date& day);
     FileResult removeAll();

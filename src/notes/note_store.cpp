@@ -108,6 +108,25 @@ FileResult NoteStore::save(const Date& date, std::string_view text, std::string_
     return result;
 }
 
+FileResult NoteStore::keepAside(const Date& date, std::string_view text, std::string_view alarm,
+                                std::string& name) {
+    const std::string day = noteFileName(date).substr(0, 8);
+    std::error_code error;
+    for (int number = 1; fs::exists(pathFromUtf8(joinPath(folder_, name)), error) || number == 1;
+         ++number) {
+        if (number == 1000) {
+            return FileResult::failure("too many texts were kept aside for " + noteDateField(date));
+        }
+        name =
+            day + " (kept by Almanor" + (number > 1 ? " " + std::to_string(number) : "") + ").txt";
+    }
+    std::string bytes(text);
+    if (!alarm.empty()) {
+        bytes += "\r\n\r\nAlarm: " + std::string(alarm);
+    }
+    return writeFileAtomically(pathFromUtf8(joinPath(folder_, name)), bytes + "\r\n");
+}
+
 NoteFileStamp NoteStore::stamp(const Date& date) const {
     const fs::path path = pathFromUtf8(notePath(date));
     std::error_code error;

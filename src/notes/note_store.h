@@ -68,6 +68,13 @@ public:
     // What the day's file holds, without making sense of it: enough to tell whether it changed.
     NoteFileContent content(const Date& date) const;
 
+    // Keeps a note's text and alarm in a plain text file of its own beside the notes, for when
+    // the day's note file cannot take them: "YYYYMMDD (kept by Almanor).txt", numbered when
+    // that name is taken. It is no note file, so nothing lists, purges or deletes it. `name`
+    // receives the file's name once it is written.
+    FileResult keepAside(const Date& date, std::string_view text, std::string_view alarm,
+                         std::string& name);
+
     // Deletes the day's note file. A missing file is a failure with kNothingToDelete.
     FileResult removeNote(const Date& date);
 

@@ -9,7 +9,7 @@ namespace {
 
 QMessageBox::Icon iconFor(int style) {
     return (style & msg::Exclamation) == msg::Exclamation ? QMessageBox::Warning
-                                                         : QMessageBox::NoIcon;
+                                                          : QMessageBox::NoIcon;
 }
 
 } // namespace

@@ -368,6 +368,34 @@ TEST_F(CalendarWindowTest, aChangeAfterTheUserWroteKeepsBothVersions) {
     EXPECT_EQ(t.told().size(), 2u);
 }
 
+// Another program writes the file in place (truncated, then written): the window waits until
+// the file makes sense or has stayed unreadable for a while, and the user's text is never only
+// in a message.
+TEST_F(CalendarWindowTest, aCopyWrittenInPlaceIsWaitedOutAndAnUnreadableOneKeepsTheTextAside) {
+    type("mine");
+    t.writeFile(kTodayFile, "");
+    checkTheFile();
+    type("!");
+    checkTheFile();
+    EXPECT_EQ(t.readFile(kTodayFile), "") << "nothing is written while theirs is half-way";
+    EXPECT_EQ(note().noteText(), "mine!");
+    t.writeFile(kTodayFile, record("theirs", "12/06/2026"));
+    checkTheFile();
+    const std::string both = "theirs\r\n\r\n" + std::string(kYourVersionLine) + "\r\nmine!";
+    EXPECT_EQ(t.readFile(kTodayFile), record(both, "12/06/2026"));
+    type("?");
+    t.writeFile(kTodayFile, "\"garbage");
+    for (int look = 1; look <= 3; ++look) {
+        EXPECT_EQ(t.told().size(), 1u) << "look " << look;
+        checkTheFile(); // the third look finds it unchanged long enough
+    }
+    EXPECT_EQ(t.readFile(kTodayFile), "\"garbage");
+    EXPECT_EQ(t.readFile("20261206 (kept by Almanor).txt"), both + "?\r\n");
+    ASSERT_EQ(t.told().size(), 2u);
+    EXPECT_TRUE(t.told()[1].text.contains("\"20261206 (kept by Almanor).txt\""));
+    EXPECT_TRUE(window().noteIsLocked());
+}
+
 // The failure is a notice that asks nothing, so the keys typed meanwhile reach the note; they
 // are saved once the disk takes them, without another keystroke.
 TEST_F(CalendarWindowTest, failedSaveIsToldOnceAndTheTextIsSavedOnceTheDiskTakesIt) {

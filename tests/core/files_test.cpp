@@ -236,9 +236,8 @@ TEST_F(NoteStoreTest, loadingTellsNoNoteFromANoteFromAFileThatIsNoNote) {
 }
 
 TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
-    for (const char* name :
-         {"20000101.dnf", "20000102.dnf", "20000103.dnf", "hand made.dnf", "options.cfg",
-          "20000101.dnf.bak"}) {
+    for (const char* name : {"20000101.dnf", "20000102.dnf", "20000103.dnf", "hand made.dnf",
+                             "options.cfg", "20000101.dnf.bak"}) {
         put(name, name);
     }
     fs::create_directories(folder_ / "20000104.dnf" / "inside");
