@@ -560,6 +560,24 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: re.match(rb"Theirs\n\n-+ .* -+\nMine", self.desktop.clipboard_bytes()),
                  what="both texts in the window")
 
+    def test_a_note_another_program_writes_in_place_while_the_user_types_keeps_both_texts(self):
+        today = datetime.date.today()
+        program = self.start_open()
+        program.click("note")
+        self.desktop.type_text("Mine")
+        wait_for(lambda: self.folder.exists(note_name(today)) and
+                 self.folder.read(note_name(today)) == record("Mine", today), what="the note")
+        # As cp does: the file is emptied in place, and written after a pause the other
+        # program takes (longer than the once-a-second look at the file).
+        with open(self.folder.file(note_name(today)), "r+b") as note:
+            note.truncate(0)
+            note.flush()
+            self.desktop.type_text("!")
+            time.sleep(1.8)
+            note.write(record("Theirs", today))
+        wait_for(lambda: re.match(rb'"dailynotes","Theirs\r\n\r\n-+ .* -+\r\nMine!"',
+                                  self.folder.read(note_name(today))), what="both texts in the file")
+
     def take_steps_then_quit(self, program, steps):
         """Takes each step, an action and the day it leads to, then quits with OK. Each step must
         show on the screen within a bound. Returns None, or how the program stopped answering (the
