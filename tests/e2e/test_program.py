@@ -5,8 +5,10 @@ import datetime
 import hashlib
 import os
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -577,6 +579,33 @@ class EndToEnd(unittest.TestCase):
             note.write(record("Theirs", today))
         wait_for(lambda: re.match(rb'"dailynotes","Theirs\r\n\r\n-+ .* -+\r\nMine!"',
                                   self.folder.read(note_name(today))), what="both texts in the file")
+
+    def test_keys_typed_while_a_failed_save_is_told_reach_the_note_and_are_saved_later(self):
+        today = datetime.date.today()
+        disk = tempfile.mkdtemp(prefix="almanor-e2e-disk-")
+        if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64m", "tmpfs", disk]).returncode:
+            self.skipTest("a small disk needs mount rights")
+        self.addCleanup(os.rmdir, disk)
+        self.addCleanup(subprocess.run, ["umount", "-l", disk])
+        self.folder.path = shutil.copytree(self.folder.path, os.path.join(disk, "Almanor"))
+        program = self.start_open()
+        with open(os.path.join(disk, "filler"), "wb") as filler:
+            try:
+                while True:
+                    filler.write(b"\0" * 65536)
+                    filler.flush()
+            except OSError:
+                pass
+        program.click("note")
+        self.desktop.type_text("abc")
+        calendar = program.calendar_window()
+        wait_for(lambda: [w for w in self.desktop.windows_named("Almanor") if w != calendar],
+                 what="the notice that the note was not saved")
+        self.desktop.type_text("def")
+        os.remove(os.path.join(disk, "filler"))
+        wait_for(lambda: self.folder.exists(note_name(today)) and
+                 self.folder.read(note_name(today)) == record("abcdef", today),
+                 what="every key saved once the disk takes it")
 
     def take_steps_then_quit(self, program, steps):
         """Takes each step, an action and the day it leads to, then quits with OK. Each step must
