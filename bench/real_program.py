@@ -5,8 +5,10 @@ it is idle (above all reading the list of all notes in steps), the processor tim
 switch costs
 (Ctrl+PgDown), the time the notes overview takes to open, and the memory after the start.
 Each figure stands beside the empty folder's of the same run. A measurement, not a test.
+With --hostile, the folders instead hold what a user's folder can hold in place of a note or
+the settings (a pipe, a link to /dev/zero, a 200 MB file).
 
-    python3 bench/real_program.py [--app-dir build/Almanor] [--sizes 0,10000,100000]
+    python3 bench/real_program.py [--app-dir build/Almanor] [--sizes 0,10000,100000] [--hostile]
 
 Needs what the end-to-end suite needs (Xvfb, openbox, trayer, xdotool)."""
 
@@ -101,13 +103,37 @@ def stop(process):
     time.sleep(0.5)
 
 
-def measure(desktop, runnable, count):
+def today_note(folder):
+    return folder.file(datetime.date.today().strftime("%Y%m%d") + ".dnf")
+
+
+def big_note(folder):
+    with open(today_note(folder), "wb") as f:
+        f.truncate(200 * 1024 * 1024)
+
+
+# What the folder holds instead of a note or the settings, each measured on its own.
+HOSTILE = {
+    "empty folder": lambda folder: None,
+    "pipe as today's note": lambda folder: os.mkfifo(today_note(folder)),
+    "/dev/zero as today's note": lambda folder: os.symlink("/dev/zero", today_note(folder)),
+    "200 MB today's note": big_note,
+    "pipe as options.cfg": lambda folder: (os.remove(folder.file("options.cfg")),
+                                           os.mkfifo(folder.file("options.cfg"))),
+}
+
+
+def measure(desktop, runnable, count, prepare=None):
     folder = AppFolder(runnable)
     try:
         folder.write("options.cfg", SETTINGS)
-        write_notes(folder, count)
         figures = {"notes": count}
-        if drop_file_cache():
+        if prepare:
+            HOSTILE[prepare](folder)
+            figures["notes"] = prepare
+        else:
+            write_notes(folder, count)
+        if drop_file_cache() and not prepare:
             process, _, figures["start cold s"] = start(desktop, folder)
             stop(process)
         warm(folder)
@@ -140,11 +166,15 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--app-dir", default="build/Almanor")
     parser.add_argument("--sizes", default="0,10000,100000")
+    parser.add_argument("--hostile", action="store_true")
     args = parser.parse_args()
     desktop = Desktop()
     desktop.start()
     try:
-        rows = [measure(desktop, args.app_dir, int(n)) for n in args.sizes.split(",")]
+        if args.hostile:
+            rows = [measure(desktop, args.app_dir, 0, name) for name in HOSTILE]
+        else:
+            rows = [measure(desktop, args.app_dir, int(n)) for n in args.sizes.split(",")]
     finally:
         desktop.stop()
     columns = ["notes", "start s", "start cold s", "cpu after start s", "switch cpu ms",
@@ -159,7 +189,7 @@ def main():
             if value is None:
                 cells.append("n/a")
             elif column == "notes":
-                cells.append(f"{value:,}")
+                cells.append(value if isinstance(value, str) else f"{value:,}")
             elif base.get(column) and row is not base and column not in ("memory MB", "cpu after start s"):
                 cells.append(f"{value:.3f} ({value / base[column]:.1f}x)")
             else:
