@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     almanor::QtPlatform platform;
+    platform.platform().programEnd.setCleanUp([&instance] { instance.release(); });
     almanor::Program program(platform.platform(), QApplication::applicationDirPath().toStdString());
     QObject::connect(&instance, &almanor::SingleInstance::showRequested, &instance,
                      [&program] { program.calendarWindow().comeForward(); });

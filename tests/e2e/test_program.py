@@ -543,6 +543,24 @@ class EndToEnd(unittest.TestCase):
         self.assertNotEqual(second.process.returncode, 0)
         os.kill(first.process.pid, signal.SIGCONT)
 
+    def test_every_way_of_ending_takes_the_lock_and_the_socket_away(self):
+        runtime = tempfile.mkdtemp(prefix="almanor-runtime-")
+        self.addCleanup(shutil.rmtree, runtime, ignore_errors=True)
+        with mock.patch.dict(self.desktop.env, XDG_RUNTIME_DIR=runtime):
+            for end in ("Exit", signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+                if end != "Exit" and signal.getsignal(end) == signal.SIG_IGN:
+                    continue  # ignored from the start on, as `nohup` asks
+                program = self.start()
+                program.tray_icon()
+                self.assertEqual(len(os.listdir(runtime)), 2, "the lock and the socket")
+                if end == "Exit":
+                    program.exit_from_tray()
+                else:
+                    program.process.send_signal(end)
+                wait_for(lambda: not program.running(), what=f"the end by {end}")
+                self.assertEqual(program.process.returncode, 0)
+                self.assertEqual(os.listdir(runtime), [])
+
     def test_closing_the_window_through_the_window_manager_parks_it(self):
         program = self.start_open()
         window = program.calendar_window()
