@@ -88,18 +88,12 @@ SingleInstance::SingleInstance(const QString& notesFolder, const QString& runtim
     : runtimeFolder_(runtimeFolder),
       socketPath_(QDir(runtimeFolder).filePath(nameFor(notesFolder) + QStringLiteral(".socket"))),
       lock_(QDir(runtimeFolder).filePath(nameFor(notesFolder) + QStringLiteral(".lock"))) {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
     server_.installEventFilter(this);
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* connection = server_.nextPendingConnection()) {
             serve(connection);
         }
     });
-}
-
-SingleInstance::~SingleInstance() {
-    server_.removeEventFilter(this);
-    release();
 }
 
 QString SingleInstance::userRuntimeFolder() {
@@ -167,8 +161,7 @@ void SingleInstance::listen() {
 
 void SingleInstance::listenLater() {
     QTimer::singleShot(kListenAgainMs, this, [this] {
-        if (lock_.held() && server_.socketDescriptor() == -1) {
-            server_.close(); // a stopped server still claims its name
+        if (lock_.held() && !server_.isListening()) {
             listen();
         }
     });
@@ -178,7 +171,7 @@ bool SingleInstance::eventFilter(QObject* watched, QEvent* event) {
     // When an accept fails the server stops listening; letting go of its notifier is its only
     // sign of that.
     if (watched == &server_ && event->type() == QEvent::ChildRemoved && lock_.held() &&
-        server_.socketDescriptor() == -1) {
+        !server_.isListening()) {
         listenLater();
     }
     return QObject::eventFilter(watched, event);

@@ -24,7 +24,6 @@ class SingleInstance final : public QObject {
 
 public:
     SingleInstance(const QString& notesFolder, const QString& runtimeFolder);
-    ~SingleInstance() override;
     Q_DISABLE_COPY_MOVE(SingleInstance)
 
     // The user's runtime folder ($XDG_RUNTIME_DIR or a private folder of Qt's).
@@ -63,7 +62,7 @@ private:
     QString runtimeFolder_;
     QString socketPath_;
     InstanceLock lock_;
-    QLocalServer server_;
+    QLocalServer server_; // after the lock: at destruction the socket goes while the lock holds
     QList<QLocalSocket*> connections_;
     qint64 otherProcess_ = 0;
 };
