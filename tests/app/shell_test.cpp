@@ -282,7 +282,7 @@ TEST(SingleInstance, idleCallersAreDroppedAndAFailedAcceptStopsNoListening) {
     const rlimit lowered{256, limit.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
     std::vector<int> handles;
-    for (int handle = ::dup(0); handle >= 0; handle = ::dup(0)) {
+    for (int handle = ::dup(STDERR_FILENO); handle >= 0; handle = ::dup(STDERR_FILENO)) {
         handles.push_back(handle);
     }
     ASSERT_FALSE(handles.empty());
