@@ -77,11 +77,6 @@ Channel channelAt(const QString& path) {
 #endif
 }
 
-void drop(QLocalSocket* connection) {
-    connection->abort();
-    connection->deleteLater();
-}
-
 } // namespace
 
 SingleInstance::SingleInstance(const QString& notesFolder, const QString& runtimeFolder)
@@ -180,17 +175,17 @@ bool SingleInstance::eventFilter(QObject* watched, QEvent* event) {
 void SingleInstance::serve(QLocalSocket* connection) {
     if (connections_.size() >= kMaxConnections) {
         // The oldest has had the longest to send its request.
-        drop(connections_.takeFirst());
+        connections_.takeFirst()->deleteLater(); // closes it
     }
     connections_.append(connection);
     connect(connection, &QObject::destroyed, this,
             [this, connection] { connections_.removeOne(connection); });
     connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
-    QTimer::singleShot(kIdleLimitMs, connection, [connection] { drop(connection); });
+    QTimer::singleShot(kIdleLimitMs, connection, &QObject::deleteLater);
     connect(connection, &QLocalSocket::readyRead, this, [this, connection] {
         if (!connection->canReadLine()) {
             if (connection->bytesAvailable() > kMaxLine) {
-                drop(connection);
+                connection->deleteLater();
             }
             return;
         }

@@ -31,8 +31,8 @@ public:
 
     enum class Start {
         // No other program runs on the folder: this one holds it from now on and hears later
-        // starts. Also when the runtime folder is not the user's own, since only a live program
-        // on this machine may stop a start.
+        // starts. Also, holding nothing, when the runtime folder is not the user's own or the
+        // lock cannot be made there: only a live program on this machine may stop a start.
         Alone,
         // The running program was asked to show its window, and said it does.
         HandedOver,
