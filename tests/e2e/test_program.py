@@ -523,9 +523,10 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(second.process.returncode, 0)
         first.wait_open()
         self.assertTrue(first.running())
-        self.assertEqual(len([w for w in self.desktop.windows_named("Almanor")
+        # Waited for: under load a search can miss the window while the ended start's go away.
+        wait_for(lambda: len([w for w in self.desktop.windows_named("Almanor")
                               if self.desktop.window_geometry(w)[2:] ==
-                              (WINDOW_WIDTH, WINDOW_HEIGHT)]), 1)
+                              (WINDOW_WIDTH, WINDOW_HEIGHT)]) == 1, what="one calendar window")
 
     def windows_of(self, program):
         return self.desktop.output(["xdotool", "search", "--onlyvisible", "--pid",
