@@ -5,6 +5,7 @@
 #include "shell/start_window.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char* argv[]) {
 #if defined(Q_OS_LINUX)
@@ -18,11 +19,22 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Almanor"));
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only by Exit or Quit
-    almanor::SingleInstance instance(QApplication::applicationDirPath());
-    if (!instance.claim()) {
+    almanor::SingleInstance instance(QApplication::applicationDirPath(),
+                                     almanor::SingleInstance::userRuntimeFolder());
+    switch (instance.claim()) {
+    case almanor::SingleInstance::Start::Alone:
+        break;
+    case almanor::SingleInstance::Start::HandedOver:
         return 0; // the program already running on this folder shows its window
+    case almanor::SingleInstance::Start::NoAnswer:
+        QMessageBox::warning(
+            nullptr, QApplication::applicationName(),
+            QObject::tr("Almanor already runs on this folder (process %1) but does not answer")
+                .arg(instance.otherProcess()));
+        return 1;
     }
     almanor::QtPlatform platform;
+    platform.platform().programEnd.setCleanUp([&instance] { instance.release(); });
     almanor::Program program(platform.platform(), QApplication::applicationDirPath().toStdString());
     QObject::connect(&instance, &almanor::SingleInstance::showRequested, &instance,
                      [&program] { program.calendarWindow().comeForward(); });

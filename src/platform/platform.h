@@ -106,8 +106,12 @@ public:
 class ProgramEnd {
 public:
     virtual ~ProgramEnd() = default;
-    // Ends the process at once: nothing is written and no window's close handling runs.
+    // Ends the process at once: nothing is written and no window's close handling runs (what
+    // the user typed is saved already). Only the clean-up runs first. The session's requests to
+    // end (SIGTERM, SIGINT, SIGHUP) end the program this way too.
     virtual void endNow() = 0;
+    // What must not outlive the process, such as the single-instance lock and channel.
+    virtual void setCleanUp(std::function<void()> cleanUp) = 0;
 };
 
 struct Platform {

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QMessageBox;
+class QSocketNotifier;
 class QSystemTrayIcon;
 class QTextBrowser;
 
@@ -87,11 +88,16 @@ public:
 
 class QtProgramEnd final : public ProgramEnd {
 public:
-    explicit QtProgramEnd(TrayIcon& tray) : tray_(tray) {}
+    explicit QtProgramEnd(TrayIcon& tray);
+    ~QtProgramEnd() override;
+    Q_DISABLE_COPY_MOVE(QtProgramEnd)
     void endNow() override;
+    void setCleanUp(std::function<void()> cleanUp) override { cleanUp_ = std::move(cleanUp); }
 
 private:
     TrayIcon& tray_;
+    std::function<void()> cleanUp_;
+    std::unique_ptr<QSocketNotifier> endRequests_;
 };
 
 } // namespace almanor

@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
-#include <cstdlib>
 
 namespace almanor {
 
@@ -75,12 +74,6 @@ std::optional<QString> QtFileDialog::openExistingFile(QWidget* parent, const QSt
         return std::nullopt;
     }
     return chosen;
-}
-
-void QtProgramEnd::endNow() {
-    // A notification area does not always notice an ended process: take the icon away first.
-    tray_.hide();
-    std::_Exit(0);
 }
 
 } // namespace almanor

@@ -20,15 +20,17 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QLocalSocket>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSysInfo>
 #include <QTest>
 #include <QWindow>
 #include <filesystem>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace almanor {
 namespace {
@@ -208,36 +210,90 @@ TEST_F(ShellTest, aboutWindowShowsItsPictureAndItsLinkOpensThePage) {
     EXPECT_FALSE(t.program().hasAboutWindow()) << "closing destroys it";
 }
 
+// Another start on the folder, in a thread of its own as in a process of its own, while this
+// thread's event loop lets the running program answer.
+std::pair<SingleInstance::Start, qint64> startBeside(const QTemporaryDir& notes,
+                                                     const QTemporaryDir& runtime) {
+    auto start = std::async(std::launch::async, [&] {
+        SingleInstance other(notes.path(), runtime.path());
+        return std::pair{other.claim(), other.otherProcess()};
+    });
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return start.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    return start.get();
+}
+
+QStringList entries(const QTemporaryDir& folder) {
+    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+}
+
 TEST(SingleInstance, aSecondStartOnTheFolderAsksTheFirstToShowAndEnds) {
-    QTemporaryDir folder;
-    SingleInstance first(folder.path());
-    ASSERT_TRUE(first.claim());
+    QTemporaryDir notes, runtime, otherNotes;
+    SingleInstance first(notes.path(), runtime.path());
+    ASSERT_EQ(first.claim(), SingleInstance::Start::Alone);
     QSignalSpy shown(&first, &SingleInstance::showRequested);
-    SingleInstance second(folder.path());
-    EXPECT_FALSE(second.claim());
-    EXPECT_TRUE(shown.count() == 1 || shown.wait(2000));
+    EXPECT_EQ(startBeside(notes, runtime).first, SingleInstance::Start::HandedOver);
+    EXPECT_EQ(shown.count(), 1);
+    SingleInstance elsewhere(otherNotes.path(), runtime.path()); // another folder, another planner
+    EXPECT_EQ(elsewhere.claim(), SingleInstance::Start::Alone);
+    first.release();
+    EXPECT_EQ(entries(runtime).size(), 2) << "only the other folder's lock and socket are left";
+}
 
-    QTemporaryDir otherFolder; // another folder is another planner
-    SingleInstance elsewhere(otherFolder.path());
-    EXPECT_TRUE(elsewhere.claim());
-    // A folder that cannot hold the lock cannot hold notes either; the program says so then.
-    SingleInstance nowhere(folder.filePath("missing"));
-    EXPECT_TRUE(nowhere.claim());
+TEST(SingleInstance, aStartNeverAsksASocketOfAnotherUser) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a socket away";
+    }
+    QTemporaryDir notes, runtime;
+    SingleInstance first(notes.path(), runtime.path());
+    ASSERT_EQ(first.claim(), SingleInstance::Start::Alone);
+    QSignalSpy shown(&first, &SingleInstance::showRequested);
+    const QString socket = runtime.filePath(entries(runtime).filter(".socket").value(0));
+    ASSERT_EQ(::chown(QFile::encodeName(socket).constData(), 65534, 65534), 0);
+    const auto [start, process] = startBeside(notes, runtime);
+    EXPECT_EQ(start, SingleInstance::Start::NoAnswer);
+    EXPECT_EQ(process, QCoreApplication::applicationPid()) << "the user is told which one";
+    EXPECT_EQ(shown.count(), 0);
+}
 
-    // A lock left behind by a program that crashed does not block the next start.
-    QTemporaryDir crashed;
-    QProcess ended;
-    ended.start(QStringLiteral("true"));
-    ASSERT_TRUE(ended.waitForStarted(5000));
-    const qint64 deadPid = ended.processId();
-    ASSERT_TRUE(ended.waitForFinished(5000));
-    QFile lock(crashed.filePath(QStringLiteral("almanor.lock")));
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(deadPid) + "\nalmanor\n" + QSysInfo::machineHostName().toUtf8() +
-               "\n");
-    lock.close();
-    SingleInstance next(crashed.path());
-    EXPECT_TRUE(next.claim());
+TEST(SingleInstance, idleCallersAreDroppedAndAFailedAcceptStopsNoListening) {
+    QTemporaryDir notes, runtime;
+    SingleInstance first(notes.path(), runtime.path());
+    ASSERT_EQ(first.claim(), SingleInstance::Start::Alone);
+    const QString socket = runtime.filePath(entries(runtime).filter(".socket").value(0));
+    std::vector<std::unique_ptr<QLocalSocket>> idle(20);
+    for (auto& caller : idle) {
+        caller = std::make_unique<QLocalSocket>();
+        caller->connectToServer(socket);
+        ASSERT_TRUE(caller->waitForConnected(1000));
+    }
+    EXPECT_EQ(startBeside(notes, runtime).first, SingleInstance::Start::HandedOver);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::all_of(idle.begin(), idle.end(), [](const auto& caller) {
+                return caller->state() == QLocalSocket::UnconnectedState;
+            });
+        },
+        10000));
+
+    // No file handle left to accept a caller with: the server stops, then listens again.
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const rlimit lowered{256, limit.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    std::vector<int> handles;
+    for (int handle = ::dup(STDERR_FILENO); handle >= 0; handle = ::dup(STDERR_FILENO)) {
+        handles.push_back(handle);
+    }
+    ASSERT_FALSE(handles.empty());
+    ::close(handles.back());
+    handles.pop_back();
+    QLocalSocket caller;
+    caller.connectToServer(socket);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(socket); }, 5000));
+    std::for_each(handles.begin(), handles.end(), ::close);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+    EXPECT_EQ(startBeside(notes, runtime).first, SingleInstance::Start::HandedOver);
 }
 
 using OptionsWindowTest = ShellTest;

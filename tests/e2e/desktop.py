@@ -40,7 +40,6 @@ Section "Screen"
 EndSection
 """
 TWIPS_PER_PIXEL = 15
-LOCK_FILE = "almanor.lock"  # held by the program that runs on the folder
 # The window manager of the session: openbox, or xfwm4 (Xfce's, which keeps its settings in
 # xfconf and so wants a session bus).
 WINDOW_MANAGERS = {"openbox": ["openbox"],
@@ -259,7 +258,7 @@ class AppFolder:
         self.path = os.path.join(self.root, "Almanor")
         shutil.copytree(runnable_folder, self.path)
         for name in os.listdir(self.path):
-            if name.endswith(".dnf") or name in ("options.cfg", LOCK_FILE):
+            if name.endswith(".dnf") or name == "options.cfg":
                 os.remove(os.path.join(self.path, name))
 
     def remove(self):
@@ -283,11 +282,9 @@ class AppFolder:
         return sorted(n for n in os.listdir(self.path) if n.endswith(".dnf"))
 
     def snapshot(self):
-        """Every file's bytes and modification time, but for the running program's lock."""
+        """Every file's bytes and modification time."""
         result = {}
         for name in os.listdir(self.path):
-            if name == LOCK_FILE:
-                continue
             full = self.file(name)
             result[name] = (self.read(name), os.stat(full).st_mtime_ns)
         return result

@@ -6,11 +6,13 @@ import hashlib
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
 import time
 import unittest
+from unittest import mock
 
 from desktop import (AppFolder, Desktop, SCREEN_HEIGHT, SCREEN_RIGHT, TWIPS_PER_PIXEL,
                      wait_for)
@@ -506,20 +508,58 @@ class EndToEnd(unittest.TestCase):
             self.fail(stuck)
 
     def test_a_second_start_on_the_folder_shows_the_running_program_and_ends(self):
-        # A lock left behind by a program that crashed does not stop the first start.
-        ended = subprocess.Popen(["true"])
-        ended.wait()
-        self.folder.write("almanor.lock", f"{ended.pid}\nalmanor\n{os.uname().nodename}\n".encode())
-        first = self.start()
+        # A lock an older version or another machine left in the folder stops no start: an empty
+        # one (a power cut), another host's (a sync tool's copy).
+        for leftover in (b"", b"4242\nalmanor\nanother-host\n"):
+            if self.program:
+                self.program.stop()
+            self.folder.write("almanor.lock", leftover)
+            program = self.start()
+            wait_for(lambda: self.windows_of(program), what="the program's window")
+        first = self.program
         first.wait_parked()
         second = self.start()
         wait_for(lambda: not second.running(), what="the second start to end")
         self.assertEqual(second.process.returncode, 0)
         first.wait_open()
         self.assertTrue(first.running())
-        self.assertEqual(len([w for w in self.desktop.windows_named("Almanor")
+        # Waited for: under load a search can miss the window while the ended start's go away.
+        wait_for(lambda: len([w for w in self.desktop.windows_named("Almanor")
                               if self.desktop.window_geometry(w)[2:] ==
-                              (WINDOW_WIDTH, WINDOW_HEIGHT)]), 1)
+                              (WINDOW_WIDTH, WINDOW_HEIGHT)]) == 1, what="one calendar window")
+
+    def windows_of(self, program):
+        return self.desktop.output(["xdotool", "search", "--onlyvisible", "--pid",
+                                    str(program.process.pid)]).split()
+
+    def test_a_second_start_says_so_when_the_running_program_does_not_answer(self):
+        first = self.start()
+        first.wait_parked()
+        os.kill(first.process.pid, signal.SIGSTOP)
+        second = self.start()
+        message = wait_for(lambda: self.windows_of(second), what="the message")
+        self.desktop.answer(int(message[0]), "Return")
+        wait_for(lambda: not second.running(), what="the second start to end")
+        self.assertNotEqual(second.process.returncode, 0)
+        os.kill(first.process.pid, signal.SIGCONT)
+
+    def test_every_way_of_ending_takes_the_lock_and_the_socket_away(self):
+        runtime = tempfile.mkdtemp(prefix="almanor-runtime-")
+        self.addCleanup(shutil.rmtree, runtime, ignore_errors=True)
+        with mock.patch.dict(self.desktop.env, XDG_RUNTIME_DIR=runtime):
+            for end in ("Exit", signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+                if end != "Exit" and signal.getsignal(end) == signal.SIG_IGN:
+                    continue  # ignored from the start on, as `nohup` asks
+                program = self.start()
+                program.tray_icon()
+                self.assertEqual(len(os.listdir(runtime)), 2, "the lock and the socket")
+                if end == "Exit":
+                    program.exit_from_tray()
+                else:
+                    program.process.send_signal(end)
+                wait_for(lambda: not program.running(), what=f"the end by {end}")
+                self.assertEqual(program.process.returncode, 0)
+                self.assertEqual(os.listdir(runtime), [])
 
     def test_closing_the_window_through_the_window_manager_parks_it(self):
         program = self.start_open()

@@ -112,6 +112,7 @@ struct FakeFileDialog final : FileDialog {
 
 struct FakeProgramEnd final : ProgramEnd {
     void endNow() override { ++endCalls; }
+    void setCleanUp(std::function<void()>) override {}
     int endCalls = 0;
 };
 
