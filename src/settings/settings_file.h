@@ -19,7 +19,8 @@ std::string formatSettingsLine(const Settings& settings);
 
 // Reads the twelve fields of a settings file's text (a leading UTF-8 byte-order mark is
 // skipped). Returns nothing when the text ends before the twelfth field, the first field is
-// not a number, or a value does not fit its setting; text after the twelfth field is ignored.
+// not a number or is negative, or a value does not fit its setting; text after the twelfth
+// field is ignored.
 std::optional<Settings> parseSettingsText(std::string_view text);
 
 // Reads appFolder + "options.cfg"; on any failure (missing, unreadable, too few fields, a
