@@ -82,7 +82,7 @@ QPushButton* playButton(const QString& what) {
 OptionsWindow::OptionsWindow(Settings& settings, Platform& platform, std::string appFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      settings_(settings), platform_(platform), appFolder_(std::move(appFolder)) {
+      inEffect_(settings), platform_(platform), appFolder_(std::move(appFolder)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Almanor"));
     setWindowIcon(appIcon());
@@ -370,6 +370,7 @@ void OptionsWindow::apply() {
             msg::OkOnly);
         return;
     }
+    inEffect_ = settings_;
     applyButton_->setEnabled(false);
     emit applied();
 }

@@ -324,13 +324,14 @@ class EndToEnd(unittest.TestCase):
             conflict_copy = note_name(ago[400])[:8] + " (copy).dnf"
             self.folder.write(conflict_copy, record("a sync tool's copy", today))
             kept = [conflict_copy]  # not a note file of this program: never deleted
-            # The date a record holds decides, not its name; a file that is no note stays.
+            # Only a note old by both its date field and its name goes; a file that is no note
+            # stays, as does one whose date field is no date.
             for name, content in ((note_name(ago[2]), record("dated old", ago[400])),
                                   (note_name(ago[401]), record("dated new", today)),
-                                  (note_name(ago[402]), b"no record")):
+                                  (note_name(ago[402]), b"no record"),
+                                  (note_name(ago[32]), b'"dailynotes","x","12/09/10000",""\r\n')):
                 self.folder.write(name, content)
-                if limit is None or name != note_name(ago[2]):
-                    kept.append(name)
+                kept.append(name)
             for age in (0, 1, 29, 30, 31, 400):
                 day = today - datetime.timedelta(days=age)
                 self.folder.write(note_name(day), record(f"{age} days old", day))
