@@ -202,7 +202,7 @@ std::array<OptionsWindow::FlagBox, 6> OptionsWindow::flagBoxes() const {
 }
 
 void OptionsWindow::formLoad() {
-    settings_ = loadSettingsFile(appFolder_);
+    settings_ = loadSettingsFile(appFolder_).settings;
     const Settings& settings = settings_;
 
     // All boxes start checked; a setting that is off unchecks its box, the mouse box through

@@ -191,13 +191,14 @@ std::optional<Settings> parseSettingsText(std::string_view text) {
     return s;
 }
 
-Settings loadSettingsFile(std::string_view appFolder) {
+LoadedSettings loadSettingsFile(std::string_view appFolder) {
     const ReadResult file =
         readRegularFile(pathFromUtf8(joinPath(appFolder, kSettingsFileName)), kLargestSettingsFile);
-    if (!file.read()) {
-        return Settings{};
+    LoadedSettings loaded{{}, file.status, file.error};
+    if (file.read()) {
+        loaded.settings = parseSettingsText(file.bytes).value_or(Settings{});
     }
-    return parseSettingsText(file.bytes).value_or(Settings{});
+    return loaded;
 }
 
 FileResult writeSettingsFile(std::string_view appFolder, const Settings& settings,

@@ -23,9 +23,17 @@ std::string formatSettingsLine(const Settings& settings);
 // field is ignored.
 std::optional<Settings> parseSettingsText(std::string_view text);
 
-// Reads appFolder + "options.cfg"; on any failure (missing, unreadable, too few fields, a
-// number that does not fit) the defaults, silently.
-Settings loadSettingsFile(std::string_view appFolder);
+// What reading options.cfg gave: the settings, or the defaults when the file is missing or
+// cannot be read or understood (too few fields, a number that does not fit).
+struct LoadedSettings {
+    Settings settings;
+    // How reading the file itself went. Anything but Read or Missing (a pipe, a device, a huge
+    // file, one the system refuses) is worth telling the user; a text that does not parse
+    // gives the defaults silently, as a missing file does.
+    ReadResult::Status file = ReadResult::Status::Missing;
+    std::string error; // the system's reason when the file could not be opened or read
+};
+LoadedSettings loadSettingsFile(std::string_view appFolder);
 
 // Replaces appFolder + "options.cfg" atomically with the line and CR LF. On failure the old
 // file is left as it was.

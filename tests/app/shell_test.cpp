@@ -6,6 +6,7 @@
 #include "fakes/user_input.h"
 #include "overview/overview_window.h"
 #include "platform/artwork.h"
+#include "platform/qt_services.h"
 #include "settings/options_window.h"
 #include "shell/single_instance.h"
 #include "shell/start_window.h"
@@ -28,13 +29,17 @@
 #include <QTest>
 #include <QWindow>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace almanor {
 namespace {
 
 using testing::record;
 using testing::TestProgram;
+using testing::Told;
 
 void sendMouse(QWidget& target, QEvent::Type type, Qt::MouseButton button, QPoint at = {5, 5}) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
@@ -116,6 +121,39 @@ TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
         testing::tick(t.program().notes(), "listReading");
     }
     EXPECT_TRUE(t.exists("20261002.dnf")) << "by what was applied";
+}
+
+// A pipe, a link to a device or a huge file in the place of options.cfg or of the help file
+// holds nothing up: the settings are the defaults and why is told once, silently when the
+// file is missing; the help says why it could not be opened.
+TEST_F(ShellTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
+    const std::pair<std::function<void(const std::filesystem::path&)>, QString> cases[] = {
+        {[](const auto&) {}, "it does not exist"},
+        {[](const auto& file) { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); },
+         "it is not a regular file"},
+        {[](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
+         "it is not a regular file"},
+        {[](const auto& file) { std::ofstream(file) << std::string(5 << 20, ' '); },
+         "it is too large"},
+        {[](const auto& file) { std::ofstream(file) << "30,#TRUE#\r\n<p>Help</p>"; }, ""},
+    };
+    for (const auto& [make, why] : cases) {
+        SCOPED_TRACE(why.toStdString());
+        TestProgram p;
+        make(p.file("options.cfg"));
+        make(p.file("almanor.hlp"));
+        p.started();
+        const QString told = QString("The settings file options.cfg could not be read (%1), so "
+                                     "the standard settings are used.")
+                                 .arg(why);
+        EXPECT_EQ(p.told(), (why.startsWith("it is ") ? Told{{told, msg::Exclamation}} : Told{}));
+        EXPECT_EQ(p.program().settings(), Settings{});
+        QString whyNot;
+        EXPECT_EQ(
+            QtHelpViewer().showContents(QString::fromStdString(p.file("almanor.hlp")), whyNot),
+            why.isEmpty());
+        EXPECT_EQ(whyNot, why);
+    }
 }
 
 // The splash is the about window for two seconds on its timer, and About meanwhile is the

@@ -236,9 +236,8 @@ TEST_F(NoteStoreTest, loadingTellsNoNoteFromANoteFromAFileThatIsNoNote) {
 }
 
 TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
-    for (const char* name :
-         {"20000101.dnf", "20000102.dnf", "20000103.dnf", "hand made.dnf", "options.cfg",
-          "20000101.dnf.bak"}) {
+    for (const char* name : {"20000101.dnf", "20000102.dnf", "20000103.dnf", "hand made.dnf",
+                             "options.cfg", "20000101.dnf.bak"}) {
         put(name, name);
     }
     fs::create_directories(folder_ / "20000104.dnf" / "inside");
@@ -260,9 +259,9 @@ TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
 TEST_F(TempFolder, settingsAreReadBackAsWrittenOrAreTheDefaults) {
     Settings changed;
     changed.uchime = false;
-    EXPECT_EQ(loadSettingsFile(appFolder()), Settings{});
+    EXPECT_EQ(loadSettingsFile(appFolder()).settings, Settings{});
     ASSERT_TRUE(writeSettingsFile(appFolder(), changed));
-    EXPECT_EQ(loadSettingsFile(appFolder()), changed);
+    EXPECT_EQ(loadSettingsFile(appFolder()).settings, changed);
 }
 
 class NoteCatalogTest : public TempFolder {
