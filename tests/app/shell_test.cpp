@@ -27,7 +27,9 @@
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
+#include <QTextBrowser>
 #include <QWindow>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -137,6 +139,7 @@ TEST_F(ShellTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
          "it is too large"},
         {[](const auto& file) { std::ofstream(file) << "30,#TRUE#\r\n<p>Help</p>"; }, ""},
     };
+    QtHelpViewer help;
     for (const auto& [make, why] : cases) {
         SCOPED_TRACE(why.toStdString());
         TestProgram p;
@@ -149,11 +152,15 @@ TEST_F(ShellTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
         EXPECT_EQ(p.told(), (why.startsWith("it is ") ? Told{{told, msg::Exclamation}} : Told{}));
         EXPECT_EQ(p.program().settings(), Settings{});
         QString whyNot;
-        EXPECT_EQ(
-            QtHelpViewer().showContents(QString::fromStdString(p.file("almanor.hlp")), whyNot),
-            why.isEmpty());
+        EXPECT_EQ(help.showContents(QString::fromStdString(p.file("almanor.hlp")), whyNot),
+                  why.isEmpty());
         EXPECT_EQ(whyNot, why);
     }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+        const auto* browser = qobject_cast<QTextBrowser*>(window);
+        return browser && browser->isVisible() && browser->toPlainText().endsWith("Help");
+    }));
 }
 
 // The splash is the about window for two seconds on its timer, and About meanwhile is the
