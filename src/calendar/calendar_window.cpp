@@ -456,9 +456,10 @@ void CalendarWindow::view() {
 
 void CalendarWindow::help() {
     const QString path = QDir(appFolder_).filePath(QStringLiteral("almanor.hlp"));
-    if (!platform_.help.showContents(path)) {
+    QString whyNot;
+    if (!platform_.help.showContents(path, whyNot)) {
         platform_.messageBox.show(
-            QStringLiteral("The help file could not be opened:\n%1").arg(path), msg::Exclamation);
+            tr("The help file could not be opened:\n%1\n(%2)").arg(path, whyNot), msg::Exclamation);
     }
 }
 

@@ -17,8 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kLineSeparator = "  -  ";
-
 // Longer than the coarsest modification time resolution in use (two seconds on FAT), with
 // room for clock steps. A file changed within this time before a refresh is read again by
 // the next one, because a second change could have kept its modification time.
@@ -29,12 +27,12 @@ constexpr auto kSettleTime = std::chrono::seconds(5);
 std::string noteListLine(std::string_view dateField, std::string_view alarm,
                          std::string_view text) {
     std::string line;
-    line.reserve(dateField.size() + alarm.size() + text.size() + 2 * kLineSeparator.size());
+    line.reserve(dateField.size() + alarm.size() + text.size() + 2 * kNoteListSeparator.size());
     line += dateField;
-    line += kLineSeparator;
+    line += kNoteListSeparator;
     if (!alarm.empty()) {
         line += alarm;
-        line += kLineSeparator;
+        line += kNoteListSeparator;
     }
     line += text;
     return line;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace almanor {
@@ -13,6 +14,10 @@ struct NoteListEntry {
 
     friend bool operator==(const NoteListEntry&, const NoteListEntry&) = default;
 };
+
+// Between the date field and the alarm, and between the alarm and the text: two blanks, a
+// hyphen and two blanks.
+inline constexpr std::string_view kNoteListSeparator = "  -  ";
 
 // Newest note first (descending file name).
 using NoteList = std::vector<NoteListEntry>;

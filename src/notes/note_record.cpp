@@ -65,6 +65,15 @@ std::uint32_t noteFileNumber(std::string_view name) {
     return number;
 }
 
+std::optional<Date> noteFileDate(std::string_view name) {
+    if (!isNoteFileName(name)) {
+        return std::nullopt;
+    }
+    const auto number = static_cast<int>(noteFileNumber(name));
+    const Date date{number / 10000, number / 100 % 100, number % 100};
+    return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
 std::string replaceDoubleQuotes(std::string_view text) {
     std::string result;
     result.reserve(text.size());

@@ -35,6 +35,8 @@ bool isNoteFileName(std::string_view name);
 // The date a note file's name gives, as the number yyyymmdd (for a name isNoteFileName takes):
 // the names' order is the numbers' order.
 std::uint32_t noteFileNumber(std::string_view name);
+// The date a note file's name gives; nothing for another name or a day that does not exist.
+std::optional<Date> noteFileDate(std::string_view name);
 
 // The text with every straight double quote replaced by the closing curly quote U+201D and
 // nothing else changed. A saved note holds its quotes in this form; the calendar window shows

@@ -19,10 +19,11 @@ namespace almanor {
 // entries already deleted stay deleted and newer ones are not examined, so the next purge
 // continues from the notes that remain.
 //
-// An entry whose date is not a valid date (a damaged note file) is left alone: it is
-// neither deleted nor reported. A negative `deleteDays` (a hand-edited settings file) is
-// read as 0, so that a purge never reaches today's or future notes.
+// A note is old only when both its date field and its file's name say so: a damaged date
+// field, or a file whose name and date field disagree, is left alone (neither deleted nor
+// reported). The note of `spared`, the day the user has in front of them, is never deleted.
+// `deleteDays` is never negative: the settings refuse a negative limit.
 NoteRemovalOutcome purgeOldNotes(NoteList& notes, const Date& today, int deleteDays,
-                                 const NoteFileRemover& remove);
+                                 const Date& spared, const NoteFileRemover& remove);
 
 } // namespace almanor

@@ -90,8 +90,9 @@ public:
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
-    // Shows the help file at its contents; false when it cannot be read.
-    virtual bool showContents(const QString& path) = 0;
+    // Shows the help file at its contents; false when it cannot be read, with `whyNot` set to
+    // the reason for the user ("it is not a regular file").
+    virtual bool showContents(const QString& path, QString& whyNot) = 0;
 };
 
 class FileDialog {

@@ -1,21 +1,33 @@
+#include "common/app_folder.h"
 #include "platform/qt_services.h"
+#include "platform/unreadable_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTextBrowser>
+#include <cstddef>
 
 namespace almanor {
+
+namespace {
+
+// The help that comes with the program is a few dozen kilobytes; a file hundreds of times
+// that size is no help file, and reading it would only hold the program up.
+constexpr std::size_t kLargestHelpFile = 4 * 1024 * 1024;
+
+} // namespace
 
 QtHelpViewer::~QtHelpViewer() {
     delete window_;
 }
 
-bool QtHelpViewer::showContents(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+bool QtHelpViewer::showContents(const QString& path, QString& whyNot) {
+    const ReadResult file = readRegularFile(pathFromUtf8(path.toStdString()), kLargestHelpFile);
+    if (!file.read()) {
+        whyNot = unreadableBecause(file.status, file.error);
         return false;
     }
-    const QString html = QString::fromUtf8(file.readAll());
+    const QString html =
+        QString::fromUtf8(file.bytes.data(), static_cast<qsizetype>(file.bytes.size()));
     if (window_ == nullptr) {
         window_ = new QTextBrowser;
         window_->setWindowTitle(QStringLiteral("Almanor Help"));

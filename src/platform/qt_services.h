@@ -73,7 +73,7 @@ public:
 class QtHelpViewer final : public HelpViewer {
 public:
     ~QtHelpViewer() override;
-    bool showContents(const QString& path) override;
+    bool showContents(const QString& path, QString& whyNot) override;
 
 private:
     QPointer<QTextBrowser> window_;

@@ -82,7 +82,7 @@ QPushButton* playButton(const QString& what) {
 OptionsWindow::OptionsWindow(Settings& settings, Platform& platform, std::string appFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      settings_(settings), platform_(platform), appFolder_(std::move(appFolder)) {
+      inEffect_(settings), platform_(platform), appFolder_(std::move(appFolder)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Almanor"));
     setWindowIcon(appIcon());
@@ -202,7 +202,7 @@ std::array<OptionsWindow::FlagBox, 6> OptionsWindow::flagBoxes() const {
 }
 
 void OptionsWindow::formLoad() {
-    settings_ = loadSettingsFile(appFolder_);
+    settings_ = loadSettingsFile(appFolder_).settings;
     const Settings& settings = settings_;
 
     // All boxes start checked; a setting that is off unchecks its box, the mouse box through
@@ -370,6 +370,7 @@ void OptionsWindow::apply() {
             msg::OkOnly);
         return;
     }
+    inEffect_ = settings_;
     applyButton_->setEnabled(false);
     emit applied();
 }

@@ -15,16 +15,18 @@ class QPushButton;
 
 namespace almanor {
 
-// Edits the program's settings. Every click changes the setting at once, so the running
-// program follows it; Apply writes the file and asks for what needs an action. Each opening
-// reads the file again, so changes of an earlier visit that were never applied are gone.
-// Closing the window destroys it.
+// Edits a copy of the settings, read from the file at each opening. Nothing the window holds
+// is in effect before Apply, which writes the file, makes the copy the program's settings and
+// asks for what needs an action. Closing the window destroys it with whatever was not applied.
 class OptionsWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // `settings` are the program's, changed in place; options.cfg lives in `appFolder`.
+    // `settings` are the program's, replaced by Apply; options.cfg lives in `appFolder`.
     OptionsWindow(Settings& settings, Platform& platform, std::string appFolder);
+
+    // The settings as the window shows them, in effect only once applied.
+    const Settings& settings() const { return settings_; }
 
     QLabel& heading() { return *heading_; }
     // Calendar Window Properties.
@@ -75,7 +77,8 @@ private:
     void apply();
     void changed();
 
-    Settings& settings_;
+    Settings& inEffect_;
+    Settings settings_;
     Platform& platform_;
     std::string appFolder_;
     QLabel* heading_ = nullptr;

@@ -92,12 +92,12 @@ std::optional<SettingValue> toVariant(const RawField& field) {
     return SettingValue(decodeFromFile(field.text));
 }
 
-// Numbers are rounded half to even when stored in a whole-number setting. Anything that is
-// not a number (empty, a flag, words) makes the file unreadable rather than 0: the age limit
-// decides which notes the purge deletes, and 0 would delete every note before today.
-std::optional<std::int16_t> toInt16(const RawField& field) {
+// The age limit, rounded half to even. Anything that is not a number (empty, a flag, words)
+// or is negative makes the file unreadable rather than 0 or less: the limit decides which
+// notes the purge deletes, and 0 deletes every note before today.
+std::optional<std::int16_t> toDaysToKeep(const RawField& field) {
     const auto number = bareNumber(field.text);
-    if (!number) {
+    if (!number || *number < 0) {
         return std::nullopt;
     }
     const double rounded = std::nearbyint(*number);
@@ -171,7 +171,7 @@ std::optional<Settings> parseSettingsText(std::string_view text) {
         return std::nullopt;
     }
     Settings s;
-    const auto deleteDays = toInt16(fields[0]);
+    const auto deleteDays = toDaysToKeep(fields[0]);
     const auto uwarn = toBoolean(fields[9]);
     if (!deleteDays || !uwarn) {
         return std::nullopt;
@@ -191,13 +191,14 @@ std::optional<Settings> parseSettingsText(std::string_view text) {
     return s;
 }
 
-Settings loadSettingsFile(std::string_view appFolder) {
+LoadedSettings loadSettingsFile(std::string_view appFolder) {
     const ReadResult file =
         readRegularFile(pathFromUtf8(joinPath(appFolder, kSettingsFileName)), kLargestSettingsFile);
-    if (!file.read()) {
-        return Settings{};
+    LoadedSettings loaded{{}, file.status, file.error};
+    if (file.read()) {
+        loaded.settings = parseSettingsText(file.bytes).value_or(Settings{});
     }
-    return parseSettingsText(file.bytes).value_or(Settings{});
+    return loaded;
 }
 
 FileResult writeSettingsFile(std::string_view appFolder, const Settings& settings,

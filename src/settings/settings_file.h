@@ -19,12 +19,21 @@ std::string formatSettingsLine(const Settings& settings);
 
 // Reads the twelve fields of a settings file's text (a leading UTF-8 byte-order mark is
 // skipped). Returns nothing when the text ends before the twelfth field, the first field is
-// not a number, or a value does not fit its setting; text after the twelfth field is ignored.
+// not a number or is negative, or a value does not fit its setting; text after the twelfth
+// field is ignored.
 std::optional<Settings> parseSettingsText(std::string_view text);
 
-// Reads appFolder + "options.cfg"; on any failure (missing, unreadable, too few fields, a
-// number that does not fit) the defaults, silently.
-Settings loadSettingsFile(std::string_view appFolder);
+// What reading options.cfg gave: the settings, or the defaults when the file is missing or
+// cannot be read or understood (too few fields, a number that does not fit).
+struct LoadedSettings {
+    Settings settings;
+    // How reading the file itself went. Anything but Read or Missing (a pipe, a device, a huge
+    // file, one the system refuses) is worth telling the user; a text that does not parse
+    // gives the defaults silently, as a missing file does.
+    ReadResult::Status file = ReadResult::Status::Missing;
+    std::string error; // the system's reason when the file could not be opened or read
+};
+LoadedSettings loadSettingsFile(std::string_view appFolder);
 
 // Replaces appFolder + "options.cfg" atomically with the line and CR LF. On failure the old
 // file is left as it was.

@@ -7,14 +7,19 @@ namespace almanor {
 
 namespace {
 
-void purgeOldNotes(Program& program) {
+// The start-up purge waiting for the list, as a child of the calendar window.
+constexpr const char* kWaitingPurge = "waitingPurge";
+
+void purgeOldNotes(Program& program, int deleteDays) {
     Platform& platform = program.platform();
     // When all old notes went, the calendar window reloads its note and marks on the note
     // book's word; otherwise the rest go at the next start or Apply, and the day's note and
-    // the marks stay as they are until then.
+    // the marks stay as they are until then. The shown day's note is spared: the user may be
+    // typing into it.
     const QDate now = platform.clock.now().date();
-    const NoteRemovalOutcome outcome = program.notes().purge(
-        Date{now.year(), now.month(), now.day()}, program.settings().deleteDays);
+    const NoteRemovalOutcome outcome =
+        program.notes().purge(Date{now.year(), now.month(), now.day()}, deleteDays,
+                              program.calendarWindow().selectedDate());
     if (!outcome.completed) {
         platform.messageBox.show(QString::fromStdString(removalFailureMessage(outcome)),
                                  msg::Exclamation);
@@ -36,16 +41,26 @@ void applySettings(Program& program, PurgeTiming purgeTiming) {
     } else {
         platform.tray.hide();
     }
+    // An Apply purges by what it applies: a start-up purge still waiting would use the
+    // settings it replaced.
+    delete window.findChild<QObject*>(kWaitingPurge, Qt::FindDirectChildrenOnly);
     if (!isOn(settings.udel)) {
         return;
     }
     if (purgeTiming == PurgeTiming::Now) {
-        purgeOldNotes(program);
-    } else {
-        QObject::connect(
-            &program.notes(), &NoteBook::listChanged, &window,
-            [&program] { purgeOldNotes(program); }, Qt::SingleShotConnection);
+        purgeOldNotes(program, settings.deleteDays);
+        return;
     }
+    // The limit as the file gave it at the start, taken now: the purge runs a while later.
+    auto* waiting = new QObject(&window);
+    waiting->setObjectName(kWaitingPurge);
+    QObject::connect(
+        &program.notes(), &NoteBook::listChanged, waiting,
+        [&program, waiting, deleteDays = settings.deleteDays] {
+            waiting->deleteLater();
+            purgeOldNotes(program, deleteDays);
+        },
+        Qt::SingleShotConnection);
 }
 
 } // namespace almanor

@@ -6,6 +6,7 @@
 #include "fakes/user_input.h"
 #include "overview/overview_window.h"
 #include "platform/artwork.h"
+#include "platform/qt_services.h"
 #include "settings/options_window.h"
 #include "shell/single_instance.h"
 #include "shell/start_window.h"
@@ -25,11 +26,16 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 #include <QWindow>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace almanor {
@@ -37,6 +43,7 @@ namespace {
 
 using testing::record;
 using testing::TestProgram;
+using testing::Told;
 
 void sendMouse(QWidget& target, QEvent::Type type, Qt::MouseButton button, QPoint at = {5, 5}) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
@@ -69,7 +76,8 @@ protected:
 };
 
 // The purge looks at the folder as it is, and the calendar follows: a note deleted by hand
-// meanwhile is simply gone. At start-up it waits until the list was read behind the window.
+// meanwhile is simply gone. It never deletes the shown day's note. At start-up it waits until
+// the list was read behind the window, and goes by the limit the file gave at the start.
 TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
     const auto write = [this](const std::string& name) {
         t.writeFile(name, record("n", name.substr(4, 2) + "/" + name.substr(6, 2) + "/2026"));
@@ -81,30 +89,80 @@ TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
     OptionsWindow& options = t.program().optionsWindow();
     options.deleteBox().click();
     options.applyButton().click();
-    EXPECT_TRUE(calendarWindow().noteBox().noteText().isEmpty()) << "the deleted note went";
-    EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), std::vector<int>{6});
+    EXPECT_EQ(calendarWindow().noteBox().noteText(), "n") << "the shown day's note stays";
 
     for (const char* name : {"20261001.dnf", "20261015.dnf", "20261101.dnf"}) {
         write(name);
     }
-    calendarWindow().showDay(Date{2026, 10, 1});
+    calendarWindow().showDay(Date{2026, 11, 6});
     std::filesystem::remove(t.file("20261015.dnf"));
     options.deleteBox().click(); // off and on again, so that Apply can be pressed
     options.deleteBox().click();
     options.applyButton().click();
     EXPECT_TRUE(t.told().empty());
-    EXPECT_TRUE(calendarWindow().noteBox().noteText().isEmpty()) << "reloaded";
+    EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), std::vector<int>{6});
     EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"20261106.dnf", "options.cfg"}));
     write("20261002.dnf");
+    write("20261126.dnf");
     t.end();
     t.started();
+    typeDays("\b\b3"); // never applied
     EXPECT_TRUE(t.exists("20261002.dnf")) << "not before the window is on screen";
     for (int step = 0; step < 100 && t.exists("20261002.dnf"); ++step) {
         testing::tick(t.program().notes(), "listReading"); // a busy machine may need more
     }
     EXPECT_FALSE(t.exists("20261002.dnf"));
+    EXPECT_TRUE(t.exists("20261126.dnf")) << "10 days old: the file says 30";
     EXPECT_FALSE(t.program().notes().findChild<QTimer*>("listReading")->isActive())
         << "read once, not over and over";
+    write("20261002.dnf");
+    t.end();
+    t.started();
+    this->options().deleteBox().click(); // off, and applied before the list was read
+    this->options().applyButton().click();
+    const QTimer* reading = t.program().notes().findChild<QTimer*>("listReading");
+    for (int step = 0; step < 100 && reading->isActive(); ++step) {
+        testing::tick(t.program().notes(), "listReading");
+    }
+    EXPECT_TRUE(t.exists("20261002.dnf")) << "by what was applied";
+}
+
+// A pipe, a link to a device or a huge file in the place of options.cfg or of the help file
+// holds nothing up: the settings are the defaults and why is told once, silently when the
+// file is missing; the help says why it could not be opened.
+TEST_F(ShellTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
+    const std::pair<std::function<void(const std::filesystem::path&)>, QString> cases[] = {
+        {[](const auto&) {}, "it does not exist"},
+        {[](const auto& file) { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); },
+         "it is not a regular file"},
+        {[](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
+         "it is not a regular file"},
+        {[](const auto& file) { std::ofstream(file) << std::string(5 << 20, ' '); },
+         "it is too large"},
+        {[](const auto& file) { std::ofstream(file) << "30,#TRUE#\r\n<p>Help</p>"; }, ""},
+    };
+    QtHelpViewer help;
+    for (const auto& [make, why] : cases) {
+        SCOPED_TRACE(why.toStdString());
+        TestProgram p;
+        make(p.file("options.cfg"));
+        make(p.file("almanor.hlp"));
+        p.started();
+        const QString told = QString("The settings file options.cfg could not be read (%1), so "
+                                     "the standard settings are used.")
+                                 .arg(why);
+        EXPECT_EQ(p.told(), (why.startsWith("it is ") ? Told{{told, msg::Exclamation}} : Told{}));
+        EXPECT_EQ(p.program().settings(), Settings{});
+        QString whyNot;
+        EXPECT_EQ(help.showContents(QString::fromStdString(p.file("almanor.hlp")), whyNot),
+                  why.isEmpty());
+        EXPECT_EQ(whyNot, why);
+    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+        const auto* browser = qobject_cast<QTextBrowser*>(window);
+        return browser && browser->isVisible() && browser->toPlainText().endsWith("Help");
+    }));
 }
 
 // The splash is the about window for two seconds on its timer, and About meanwhile is the
@@ -341,33 +399,35 @@ TEST_F(OptionsWindowTest, eachControlStoresItsSettingAndEnablesApply) {
          {std::pair{&w.topBox(), &Settings::utop}, std::pair{&w.slideBox(), &Settings::uslide},
           std::pair{&w.alarmBox(), &Settings::ualarm}, std::pair{&w.chimeBox(), &Settings::uchime},
           std::pair{&w.taskBox(), &Settings::utask}, std::pair{&w.deleteBox(), &Settings::udel}}) {
-        Settings expected = settings();
+        Settings expected = w.settings();
         expected.*setting = !box->isChecked();
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-        EXPECT_EQ(settings(), expected) << box->text().toStdString();
+        EXPECT_EQ(w.settings(), expected) << box->text().toStdString();
         EXPECT_TRUE(w.applyButton().isEnabled());
+        EXPECT_NE(settings(), expected) << "in effect only once applied";
         w.applyButton().click();
+        EXPECT_EQ(settings(), expected);
     }
     w.speedList().setCurrentRow(6);
-    EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("700")));
+    EXPECT_EQ(w.settings().slideSpeed, SettingValue(std::string("700")));
     EXPECT_TRUE(w.applyButton().isEnabled());
     w.speedList().setCurrentRow(9);
-    EXPECT_EQ(settings().slideSpeed, SettingValue(std::string("1000")));
+    EXPECT_EQ(w.settings().slideSpeed, SettingValue(std::string("1000")));
     w.applyButton().click();
     w.warnBox().click();
-    EXPECT_EQ(std::tuple(settings().uwarn, w.applyButton().isEnabled()), std::tuple(false, true));
+    EXPECT_EQ(std::tuple(w.settings().uwarn, w.applyButton().isEnabled()), std::tuple(false, true));
     w.warnBox().click();
-    EXPECT_TRUE(settings().uwarn);
+    EXPECT_TRUE(w.settings().uwarn);
     // Without the mouse opener the tray icon is the way back to a parked window: it is forced
     // on, and its box keeps what it showed.
     w.applyButton().click();
     w.mouseBox().click();
-    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), settings().utask),
+    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), w.settings().utask),
               std::tuple(false, false, SettingValue(true)));
-    EXPECT_EQ(std::tuple(settings().umouse, w.applyButton().isEnabled()),
+    EXPECT_EQ(std::tuple(w.settings().umouse, w.applyButton().isEnabled()),
               std::tuple(SettingValue(false), true));
     w.mouseBox().click(); // on again
-    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), settings().umouse),
+    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), w.settings().umouse),
               std::tuple(true, true, SettingValue(true)));
 }
 
@@ -385,7 +445,7 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
         w.daysField().end(false);
         QTest::keyClicks(&w.daysField(), keys);
         EXPECT_EQ(w.daysField().text(), shown);
-        EXPECT_EQ(p.program().settings().deleteDays, deleteDays);
+        EXPECT_EQ(w.settings().deleteDays, deleteDays);
         EXPECT_TRUE(w.applyButton().isEnabled());
     }
     // A longer number from the file shrinks, then takes two digits again. An emptied field
@@ -399,7 +459,7 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
     options().daysField().selectAll();
     QApplication::clipboard()->setText("9x"); // pasted text that is no number keeps the days
     options().daysField().paste();
-    EXPECT_EQ(settings().deleteDays, 36);
+    EXPECT_EQ(options().settings().deleteDays, 36);
     options().daysField().selectAll();
     QTest::keyClick(&options().daysField(), Qt::Key_Backspace);
     options().applyButton().click();
@@ -419,7 +479,7 @@ TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHel
     t.fakes.fileDialog.answer = QString("/sounds/bell.wav");
     w.chimeSoundButton().click();
     const QString bell = QDir::toNativeSeparators("/sounds/bell.wav");
-    EXPECT_EQ(settings().chimeSound, SettingValue(bell.toStdString()));
+    EXPECT_EQ(w.settings().chimeSound, SettingValue(bell.toStdString()));
     EXPECT_TRUE(w.applyButton().isEnabled());
     w.alarmPlayButton().click();
     w.chimePlayButton().click();

@@ -259,9 +259,9 @@ TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
 TEST_F(TempFolder, settingsAreReadBackAsWrittenOrAreTheDefaults) {
     Settings changed;
     changed.uchime = false;
-    EXPECT_EQ(loadSettingsFile(appFolder()), Settings{});
+    EXPECT_EQ(loadSettingsFile(appFolder()).settings, Settings{});
     ASSERT_TRUE(writeSettingsFile(appFolder(), changed));
-    EXPECT_EQ(loadSettingsFile(appFolder()), changed);
+    EXPECT_EQ(loadSettingsFile(appFolder()).settings, changed);
 }
 
 class NoteCatalogTest : public TempFolder {

@@ -98,7 +98,7 @@ std::string withField(std::size_t index, const std::string& field) {
 const std::string kDefaultLine = withField(12, "");
 // Each field holds its own value, some flags numbers as a hand-edited file may.
 const std::string kDistinctLine =
-    "-7,#TRUE#,#FALSE#,1,\"250\",2,3,4,5,#FALSE#,\"a.wav\",\"r\xE9veil.wav\"";
+    "7,#TRUE#,#FALSE#,1,\"250\",2,3,4,5,#FALSE#,\"a.wav\",\"r\xE9veil.wav\"";
 
 // Shown by the line written back, a value in the wrong setting or of the wrong kind shows.
 TEST(SettingsLine, readsEachFieldIntoItsSettingAndWritesItBackInItsKind) {
@@ -120,12 +120,14 @@ TEST(SettingsLine, readsEachFieldIntoItsSettingAndWritesItBackInItsKind) {
         {withField(4, "12abc"), withField(4, "\"12abc\"")},
         {withField(10, "\"x,\""), withField(10, "\"x,\"")},
         {withField(10, "\"\xE6\x97\xA5.wav\""), withField(10, "\"\xE6\x97\xA5.wav\"")},
-        // An age limit that is no whole number makes the file unreadable, not 0 (purge all).
+        // An age limit that is no number or is negative makes the file unreadable, not 0
+        // (purge all).
         {withField(0, "\"12\""), withField(0, "12")},
         {withField(0, "2.5"), withField(0, "2")},
         {withField(0, "3.5"), withField(0, "4")},
         {withField(0, "32767"), withField(0, "32767")},
-        {withField(0, "-32768"), withField(0, "-32768")},
+        {withField(0, "-5"), std::nullopt},
+        {withField(0, "-0.4"), std::nullopt},
         {withField(0, "32768"), std::nullopt},
         {withField(0, ""), std::nullopt},
         {"", std::nullopt},

@@ -51,8 +51,9 @@ TEST(NoteRecord, savedNotesAreTheFixtureFilesNamedByDateAndReadBack) {
               (NoteRecord{"shoppinglist", "milk", "01/02/2000", ""}));
     EXPECT_EQ(readNoteRecord(fixture({2000, 1, 3})), std::nullopt); // three fields
     EXPECT_TRUE(isNoteFileName("20000101.dnf") && isNoteFileName("99999999.dnf"));
-    for (const char* other : {"dnf", ".dnf", "20000101.dnf.tmp", "2000010.dnf", "2000O101.dnf", "x0000101.dnf",
-                              "20000101 (conflicted copy).dnf", "20000101.sync-conflict-1.dnf"}) {
+    for (const char* other :
+         {"dnf", ".dnf", "20000101.dnf.tmp", "2000010.dnf", "2000O101.dnf", "x0000101.dnf",
+          "20000101 (conflicted copy).dnf", "20000101.sync-conflict-1.dnf"}) {
         EXPECT_FALSE(isNoteFileName(other)) << other;
     }
     EXPECT_EQ(isNoteFileName("20000101.DnF"), kPathSeparator == '\\'); // letter case: Windows
@@ -111,14 +112,15 @@ TEST(NoteRecord, textWithStraightQuotesSurvivesLoadAndSave) {
     }
 }
 
-TEST(DayMarks, marksTheShownMonthsDaysReadFromTheFirstTenCharactersOfEachLine) {
+TEST(DayMarks, marksTheShownMonthsDaysReadFromTheDateFieldOfEachLine) {
     EXPECT_EQ(noteListLineDate("12/05/1998  -  text"), (Date{1998, 12, 5}));
-    EXPECT_EQ(noteListLineDate("02/29/2024"), (Date{2024, 2, 29}));
-    EXPECT_EQ(noteListLineDate("12/5/19988"), (Date{9988, 12, 5})); // the year: the last four
+    EXPECT_EQ(noteListLineDate("02/29/2024  -  "), (Date{2024, 2, 29}));
     for (const char* line :
-         {"3/5/2000xx  -  unpadded", "1/5/ 2000  -  x", "02/29/2023", "06/31/2000", "13/01/2000",
-          "00/10/2000", "03/00/2000", "ab/cd/efgh", "0:/05/2000", "03-05-2000", "03/05-2000",
-          "12//1998  -", "/12/1998  -", "12/05/199", ""}) {
+         {"3/5/2000xx  -  unpadded", "1/5/ 2000  -  x", "02/29/2023  -  ", "06/31/2000  -  ",
+          "13/01/2000  -  ", "00/10/2000  -  ", "03/00/2000  -  ", "ab/cd/efgh  -  ",
+          "0:/05/2000  -  ", "03-05-2000  -  ", "03/05-2000  -  ", "12//1998  -", "/12/1998  -",
+          "12/05/199", "", "12/09/10000  -  a year too long", "12/5/19988  -  ", "02/29/2024",
+          "02/29/2024 -  "}) {
         EXPECT_EQ(noteListLineDate(line), std::nullopt) << line;
     }
     const NoteList notes{{"04/05/2000  -  april", ""}, {"03/31/2000  -  last", ""},
@@ -183,26 +185,39 @@ TEST(RemoveListedNotes, deletesTheGivenNotesLastFirstAndStopsAtOneThatCannotGo) 
 
 constexpr Date kToday{2024, 3, 5};
 
-// Notes of the given ages in days, each with its age as its path.
+// A note of `age` days ago, in the file its name gives `filedAge` days ago.
+NoteListEntry noteAged(int age, int filedAge) {
+    return {formatDateText(kToday.addDays(-age)) + "  -  x",
+            "/notes/" + noteFileName(kToday.addDays(-filedAge))};
+}
+
 NoteList notesAged(const std::vector<int>& ages) {
     NoteList notes;
     for (const int age : ages) {
-        notes.push_back({formatDateText(kToday.addDays(-age)) + "  -  x", std::to_string(age)});
+        notes.push_back(noteAged(age, age));
     }
     return notes;
 }
 
-// A negative limit is taken as 0; a line without a valid date (a damaged file) is never purged.
+// A note goes only when both its date field and its file's name are past the limit, and never
+// the shown day's (40 days ago).
 TEST(Purge, deletesTheNotesMoreThanTheGivenDaysOld) {
     const std::pair<int, std::vector<int>> cases[] = {
-        {30, {-2, 0, 1, 30}}, {0, {-2, 0}}, {-5, {-2, 0}}, {400, {400, -2, 0, 1, 30, 31}}};
+        {30, {40, -2, 0, 1, 30}}, {0, {40, -2, 0}}, {400, {400, 40, -2, 0, 1, 30, 31}}};
+    const NoteList alwaysKept = {
+        {"02/31/2001  -  x", "/notes/20010228.dnf"},
+        {"12/09/10000  -  x", "/notes/20231209.dnf"},
+        noteAged(500, 0),
+        noteAged(0, 500),
+    };
     for (const auto& [deleteDays, kept] : cases) {
-        NoteList notes = notesAged({400, -2, 0, 1, 30, 31}); // in any order
-        notes.push_back({"02/31/2001  -  x", "damaged"});
+        NoteList notes = notesAged({400, 40, -2, 0, 1, 30, 31}); // in any order
+        notes.insert(notes.end(), alwaysKept.begin(), alwaysKept.end());
         FakeRemover remover;
-        EXPECT_TRUE(purgeOldNotes(notes, kToday, deleteDays, std::ref(remover)).completed);
+        EXPECT_TRUE(purgeOldNotes(notes, kToday, deleteDays, kToday.addDays(-40), std::ref(remover))
+                        .completed);
         NoteList expected = notesAged(kept);
-        expected.push_back({"02/31/2001  -  x", "damaged"});
+        expected.insert(expected.end(), alwaysKept.begin(), alwaysKept.end());
         EXPECT_EQ(notes, expected) << deleteDays;
     }
 }
@@ -217,7 +232,7 @@ TEST(KeepBoth, neitherVersionLosesAWord) {
         NoteTexts theirs, mine, kept;
     };
     const Case cases[] = {
-        {{"", ""}, {"mine", "9:00 AM"}, {"mine", "9:00 AM"}}, // theirs was deleted
+        {{"", ""}, {"mine", "9:00 AM"}, {"mine", "9:00 AM"}},               // theirs was deleted
         {{"mine, and theirs", ""}, {"mine", ""}, {"mine, and theirs", ""}}, // made from mine
         {{"theirs", "8:00 AM"}, {"mine", ""}, {"theirs\n\n" + line + "\nmine", "8:00 AM"}},
         {{"theirs", ""}, {"mine", "9:00 AM"}, {"theirs\n\n" + line + "\nmine", "9:00 AM"}},

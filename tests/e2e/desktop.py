@@ -4,6 +4,7 @@ the real program on it as a person would: mouse, keyboard, screen and files."""
 import os
 import re
 import shutil
+import stat
 import subprocess
 import tempfile
 import time
@@ -282,9 +283,14 @@ class AppFolder:
         return sorted(n for n in os.listdir(self.path) if n.endswith(".dnf"))
 
     def snapshot(self):
-        """Every file's bytes and modification time."""
+        """Every file's bytes and modification time; for a link or a pipe, its kind and target
+        instead of the bytes (which never end or block)."""
         result = {}
         for name in os.listdir(self.path):
             full = self.file(name)
-            result[name] = (self.read(name), os.stat(full).st_mtime_ns)
+            info = os.lstat(full)
+            link = os.readlink(full) if stat.S_ISLNK(info.st_mode) else ""
+            data = (self.read(name) if stat.S_ISREG(info.st_mode) else
+                    (stat.filemode(info.st_mode) + link).encode())
+            result[name] = (data, info.st_mtime_ns)
         return result

@@ -7,6 +7,7 @@ import os
 import re
 import shutil
 import signal
+import stat
 import subprocess
 import sys
 import tempfile
@@ -328,13 +329,14 @@ class EndToEnd(unittest.TestCase):
             conflict_copy = note_name(ago[400])[:8] + " (copy).dnf"
             self.folder.write(conflict_copy, record("a sync tool's copy", today))
             kept = [conflict_copy]  # not a note file of this program: never deleted
-            # The date a record holds decides, not its name; a file that is no note stays.
+            # Only a note old by both its date field and its name goes; a file that is no note
+            # stays, as does one whose date field is no date.
             for name, content in ((note_name(ago[2]), record("dated old", ago[400])),
                                   (note_name(ago[401]), record("dated new", today)),
-                                  (note_name(ago[402]), b"no record")):
+                                  (note_name(ago[402]), b"no record"),
+                                  (note_name(ago[32]), b'"dailynotes","x","12/09/10000",""\r\n')):
                 self.folder.write(name, content)
-                if limit is None or name != note_name(ago[2]):
-                    kept.append(name)
+                kept.append(name)
             for age in (0, 1, 29, 30, 31, 400):
                 day = today - datetime.timedelta(days=age)
                 self.folder.write(note_name(day), record(f"{age} days old", day))
@@ -493,9 +495,15 @@ class EndToEnd(unittest.TestCase):
         }
         for name, data in hostile.items():
             self.folder.write(name, data)
+        # A pipe for today and a link to an endless device on another day of the month.
+        os.mkfifo(self.folder.file(note_name(today)))
+        os.symlink("/dev/zero", self.folder.file(note_name(today.replace(
+            day=28 if today.day < 15 else 1))))
         before = fingerprints(self.folder)
         program = self.start()
         program.wait_open()
+        program.click("note")
+        self.desktop.type_text("not saved over the pipe")
         program.click("weekdays")  # the calendar takes the keys; no day is chosen
         steps = [(lambda: self.desktop.key("Left"), day(offset).isoformat())
                  for offset in range(-1, -8, -1)]
@@ -506,6 +514,18 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(fingerprints(self.folder), before)
         if stuck:
             self.fail(stuck)
+
+    def test_a_settings_file_that_is_a_pipe_is_told_and_the_defaults_apply(self):
+        os.mkfifo(self.folder.file("options.cfg"))
+        program = self.start()
+        window = program.calendar_window()
+        box = wait_for(lambda: [w for w in self.desktop.windows_named("Almanor") if w != window and
+                                "DIALOG" in self.desktop.window_type(w)], what="the message")[0]
+        wait_for(lambda: "_NET_WM_STATE_ABOVE" in self.desktop.net_wm_state(window),
+                 what="the window on top, as by default")
+        self.desktop.answer(box, "Return")
+        wait_for(lambda: not self.desktop.is_viewable(box), what="the message to close")
+        self.assertTrue(stat.S_ISFIFO(os.lstat(self.folder.file("options.cfg")).st_mode))
 
     def test_a_second_start_on_the_folder_shows_the_running_program_and_ends(self):
         # A lock an older version or another machine left in the folder stops no start: an empty

@@ -92,9 +92,10 @@ struct FakeBrowser final : WebBrowser {
 
 // Succeeds when the help file can be read.
 struct FakeHelpViewer final : HelpViewer {
-    bool showContents(const QString& path) override {
+    bool showContents(const QString& path, QString& whyNot) override {
         shownPaths.push_back(path);
-        return QFileInfo(path).isReadable();
+        whyNot = QFileInfo(path).isReadable() ? QString() : QStringLiteral("it is unreadable");
+        return whyNot.isEmpty();
     }
     QStringList shownPaths;
 };
