@@ -26,6 +26,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace almanor {
 namespace {
@@ -574,10 +575,10 @@ QByteArray chunk(const char* id, const QByteArray& body) {
     return id + le32(static_cast<quint32>(body.size())) + body + QByteArray(body.size() % 2, '\0');
 }
 
-// A "fmt " chunk for PCM: format 1, one channel, 8 kHz, the byte rate, block align 1, 8 bits.
-QByteArray format(quint32 byteRate, int cutTo = 16) {
-    return chunk("fmt ", (QByteArray("\1\0\1\0", 4) + le32(8000) + le32(byteRate) +
-                          QByteArray("\1\0\x08\0", 4))
+// A "fmt " chunk for PCM: format 1, one channel, 8 kHz, the byte rate, the block align, 8 bits.
+QByteArray format(quint32 byteRate, int cutTo = 16, char blockAlign = 1) {
+    return chunk("fmt ", (QByteArray("\1\0\1\0", 4) + le32(8000) + le32(byteRate) + blockAlign +
+                          QByteArray("\0\x08\0", 3))
                              .left(cutTo));
 }
 
@@ -589,7 +590,8 @@ QByteArray sound(qsizetype bytes) {
     return chunk("data", QByteArray(bytes, '\x80'));
 }
 
-TEST(WaveFile, durationComesFromTheDataTheFileHolds) {
+// What a player would wait for: the data the file holds, timed by a consistent format.
+TEST(WaveFile, durationComesFromTheDataTheFileHoldsAndAConsistentFormat) {
     QByteArray truncated = sound(4000); // its header claims more than the file holds
     truncated.replace(4, 4, le32(0xFFFFFFF0u));
     const std::pair<QByteArray, std::optional<qint64>> cases[] = {
@@ -601,10 +603,12 @@ TEST(WaveFile, durationComesFromTheDataTheFileHolds) {
         {wave(format(8000) + sound(8000), "AVI "), std::nullopt},       // 5: no wave
         {wave(sound(8000) + format(8000)), std::nullopt},               // 6: data first
         {wave(format(0) + sound(8000)), std::nullopt},                  // 7: no byte rate
-        {wave(format(8000, 10) + sound(8000)), std::nullopt},           // 8: format cut short
-        {wave(format(8000)), std::nullopt},                             // 9: no sound data
-        {wave(format(8000) + sound(0)), 0},                             // 10: silence at the end
-        {QByteArray(), std::nullopt},                                   // 11: an empty file
+        {wave(format(1) + sound(8000)), std::nullopt},                  // 8: hours for 1 s
+        {wave(format(8000, 16, 2) + sound(8000)), std::nullopt},        // 9: a wrong block
+        {wave(format(8000, 10) + sound(8000)), std::nullopt},           // 10: format cut short
+        {wave(format(8000)), std::nullopt},                             // 11: no sound data
+        {wave(format(8000) + sound(0)), 0},                             // 12: silence at the end
+        {QByteArray(), std::nullopt},                                   // 13: an empty file
     };
     const testing::TestProgram folder;
     const QString path = QString::fromStdString(folder.file("sound.wav").string());
@@ -612,6 +616,9 @@ TEST(WaveFile, durationComesFromTheDataTheFileHolds) {
         folder.writeFile("sound.wav", cases[i].first.toStdString());
         EXPECT_EQ(waveDurationMs(path), cases[i].second) << "case " << i;
     }
+    const QString pipe = QString::fromStdString(folder.file("pipe.wav").string());
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(waveDurationMs(pipe), std::nullopt);
     EXPECT_EQ(waveDurationMs(path + ".missing"), std::nullopt);
 }
 
