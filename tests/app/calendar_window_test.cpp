@@ -8,6 +8,7 @@
 #include "fakes/user_input.h"
 #include "notes/both_versions.h"
 #include "overview/overview_window.h"
+#include "platform/qt_services.h"
 #include "platform/wave_file.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ namespace almanor {
 namespace {
 
 using testing::record;
+using testing::ShownMessage;
 using testing::Told;
 
 // 6 December 2026, 9:30:00 AM is the present moment on the fake clock.
@@ -76,16 +78,22 @@ protected:
         testing::tick(window(), "noteFileCheck");
         QCoreApplication::processEvents();
     }
-    // Sets the fake clock to a time of today (or of another day); the clock timer ticks.
+    // Sets the fake clock to a time of today (or of another day); the clock timer ticks, and
+    // the event loop runs (where sounds end).
     void tickAt(QTime time, QDate day = QDate(2026, 12, 6)) {
         t.fakes.clock.current = QDateTime(day, time);
         testing::tick(window(), "clock");
+        QCoreApplication::processEvents();
     }
     QString sound(const char* name) {
         return QDir::toNativeSeparators(
             QDir(QString::fromStdString(t.program().appFolder())).filePath(name));
     }
     QStringList& played() { return t.fakes.sound.played; }
+    void endSound() {
+        t.fakes.sound.end();
+        QCoreApplication::processEvents();
+    }
     // The user's way in: the alarm field takes the focus and the dialog opens instead.
     TimeDialog& open() {
         QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
@@ -482,7 +490,8 @@ TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWriteAndMarksAtTheRefresh) {
 using AlarmTest = CalendarWindowTest;
 
 // The alarm shows its day's note and plays its sound, then tells with the time after the sound.
-TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNote) {
+// Meanwhile the clock goes on and the window takes the user's keys and clicks.
+TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfterItsSound) {
     t.writeFile("20261207.dnf", record("Train at 7", "12/07/2026", "7:00:00 AM"));
     EXPECT_FALSE(window().ticker().armedAlarm().has_value());
     tickAt(QTime(23, 59, 59));
@@ -494,19 +503,46 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNote) {
     EXPECT_EQ(window().calendar().view()->dateTextFormat(QDate(2026, 12, 6)), QTextCharFormat())
         << "the day before is today no more";
     tickAt(QTime(6, 59, 59), QDate(2026, 12, 7));
+    t.fakes.sound.holding = true;
     t.fakes.sound.secondsPerSound = 3;
-    t.fakes.messageBox.onShow = [&] {
-        EXPECT_EQ(played().back(), sound("alarm.wav")) << "the sound ends before the message";
-        EXPECT_EQ(window().calendar().value(), kTomorrow);
-    };
     tickAt(QTime(7, 0, 0), QDate(2026, 12, 7));
-    EXPECT_EQ(t.told(), (Told{{"Train at 7", msg::Exclamation, "7:00:03 AM"}}));
+    EXPECT_EQ(played().back(), sound("alarm.wav"));
+    EXPECT_EQ(window().calendar().value(), kTomorrow);
+    tickAt(QTime(7, 0, 1), QDate(2026, 12, 7));
+    EXPECT_EQ(window().clockLabel().text(), "7:00:01 AM");
+    type("!");
+    select(kToday);
+    EXPECT_TRUE(t.told().empty()) << "the message waits for the sound's end";
+    endSound();
+    EXPECT_EQ(t.told(), (Told{{"!Train at 7", msg::Exclamation, "7:00:04 AM"}}));
+    EXPECT_EQ(window().calendar().value(), kTomorrow) << "the message is about this note";
+    t.fakes.sound.holding = false;
     tickAt(QTime(0, 0, 0), QDate(2026, 12, 8));
     EXPECT_FALSE(window().ticker().armedAlarm().has_value()) << "a day without a note";
     t.writeFile("20261210.dnf", record("Wake up", "12/10/2026", "9:00:00 AM"));
     tickAt(QTime(8, 15, 0), QDate(2026, 12, 10)); // the computer slept two days
     EXPECT_EQ(window().ticker().armedAlarm(), "9:00:00 AM");
     EXPECT_NE(formatOf(calendar(), 10), QTextCharFormat()) << "today is the 10th now";
+}
+
+// The chime never starts over the alarm's sound, and an alarm due while the chime plays fires
+// once it has ended; an alarm whose sound cannot play tells at once.
+TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWhenTheSoundCannotPlay) {
+    t.writeFile(kTodayFile, record("Lunch", "12/06/2026", "12:00:00 PM"));
+    t.fakes.sound.holding = true;
+    tickAt(QTime(11, 59, 59));
+    tickAt(QTime(12, 0, 0));
+    EXPECT_EQ(played(), QStringList{sound("alarm.wav")});
+    endSound();
+    EXPECT_EQ(played(), (QStringList{sound("alarm.wav"), sound("chime.wav")}));
+    alarmField().setText("12:00:01 PM");
+    tickAt(QTime(12, 0, 1));
+    EXPECT_EQ(t.told().size(), 1u) << "not while the chime plays";
+    endSound();
+    t.fakes.sound.playable = false;
+    tickAt(QTime(12, 0, 2));
+    EXPECT_EQ(t.told().back(), (ShownMessage{"Lunch", msg::Exclamation, "12:00:02 PM"}));
+    EXPECT_EQ(played().size(), 3u);
 }
 
 TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
@@ -619,7 +655,16 @@ TEST(WaveFile, durationComesFromTheDataTheFileHoldsAndAConsistentFormat) {
     const QString pipe = QString::fromStdString(folder.file("pipe.wav").string());
     ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
     EXPECT_EQ(waveDurationMs(pipe), std::nullopt);
-    EXPECT_EQ(waveDurationMs(path + ".missing"), std::nullopt);
+    // The player tells that they cannot play, at once but never from within its call.
+    QtSoundPlayer player;
+    QObject receiver;
+    std::vector<SoundEnd> ends;
+    for (const QString& file : {path, pipe, path + ".missing"}) {
+        player.play(file, &receiver, [&](SoundEnd end) { ends.push_back(end); });
+    }
+    EXPECT_TRUE(ends.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ends, std::vector<SoundEnd>(3, SoundEnd::Unplayable));
 }
 
 } // namespace
