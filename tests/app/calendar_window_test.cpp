@@ -90,10 +90,6 @@ protected:
             QDir(QString::fromStdString(t.program().appFolder())).filePath(name));
     }
     QStringList& played() { return t.fakes.sound.played; }
-    void endSound() {
-        t.fakes.sound.end();
-        QCoreApplication::processEvents();
-    }
     // The user's way in: the alarm field takes the focus and the dialog opens instead.
     TimeDialog& open() {
         QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
@@ -513,7 +509,8 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfter
     type("!");
     select(kToday);
     EXPECT_TRUE(t.told().empty()) << "the message waits for the sound's end";
-    endSound();
+    t.fakes.sound.end();
+    QCoreApplication::processEvents();
     EXPECT_EQ(t.told(), (Told{{"!Train at 7", msg::Exclamation, "7:00:04 AM"}}));
     EXPECT_EQ(window().calendar().value(), kTomorrow) << "the message is about this note";
     t.fakes.sound.holding = false;
@@ -533,16 +530,17 @@ TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWhenTheSoundCannotPlay) {
     tickAt(QTime(11, 59, 59));
     tickAt(QTime(12, 0, 0));
     EXPECT_EQ(played(), QStringList{sound("alarm.wav")});
-    endSound();
+    t.fakes.sound.end();
+    QCoreApplication::processEvents();
     EXPECT_EQ(played(), (QStringList{sound("alarm.wav"), sound("chime.wav")}));
     alarmField().setText("12:00:01 PM");
     tickAt(QTime(12, 0, 1));
     EXPECT_EQ(t.told().size(), 1u) << "not while the chime plays";
-    endSound();
+    t.fakes.sound.end();
+    QCoreApplication::processEvents();
     t.fakes.sound.playable = false;
     tickAt(QTime(12, 0, 2));
     EXPECT_EQ(t.told().back(), (ShownMessage{"Lunch", msg::Exclamation, "12:00:02 PM"}));
-    EXPECT_EQ(played().size(), 3u);
 }
 
 TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
@@ -626,7 +624,6 @@ QByteArray sound(qsizetype bytes) {
     return chunk("data", QByteArray(bytes, '\x80'));
 }
 
-// What a player would wait for: the data the file holds, timed by a consistent format.
 TEST(WaveFile, durationComesFromTheDataTheFileHoldsAndAConsistentFormat) {
     QByteArray truncated = sound(4000); // its header claims more than the file holds
     truncated.replace(4, 4, le32(0xFFFFFFF0u));
