@@ -33,7 +33,6 @@ namespace almanor {
 namespace {
 
 using testing::record;
-using testing::ShownMessage;
 using testing::Told;
 
 // 6 December 2026, 9:30:00 AM is the present moment on the fake clock.
@@ -502,7 +501,7 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfter
     t.fakes.sound.holding = true;
     t.fakes.sound.secondsPerSound = 3;
     tickAt(QTime(7, 0, 0), QDate(2026, 12, 7));
-    EXPECT_EQ(played().back(), sound("alarm.wav"));
+    EXPECT_EQ(played(), (QStringList{sound("chime.wav"), sound("alarm.wav")})) << "at midnight";
     EXPECT_EQ(window().calendar().value(), kTomorrow);
     tickAt(QTime(7, 0, 1), QDate(2026, 12, 7));
     EXPECT_EQ(window().clockLabel().text(), "7:00:01 AM");
@@ -523,13 +522,13 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfter
 }
 
 // The chime never starts over the alarm's sound, and an alarm due while the chime plays fires
-// once it has ended; an alarm whose sound cannot play tells at once.
-TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWhenTheSoundCannotPlay) {
-    t.writeFile(kTodayFile, record("Lunch", "12/06/2026", "12:00:00 PM"));
+// once it has ended; an alarm without a sound tells at once.
+TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWithoutASound) {
+    t.writeFile(kTodayFile, record("Lunch", "12/06/2026", "11:59:59 AM"));
     t.fakes.sound.holding = true;
     tickAt(QTime(11, 59, 59));
     tickAt(QTime(12, 0, 0));
-    EXPECT_EQ(played(), QStringList{sound("alarm.wav")});
+    EXPECT_EQ(played(), QStringList{sound("alarm.wav")}) << "the chime waits for the message";
     t.fakes.sound.end();
     QCoreApplication::processEvents();
     EXPECT_EQ(played(), (QStringList{sound("alarm.wav"), sound("chime.wav")}));
@@ -538,9 +537,9 @@ TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWhenTheSoundCannotPlay) {
     EXPECT_EQ(t.told().size(), 1u) << "not while the chime plays";
     t.fakes.sound.end();
     QCoreApplication::processEvents();
-    t.fakes.sound.playable = false;
+    t.program().settings().alarmSound = SettingValue(std::string());
     tickAt(QTime(12, 0, 2));
-    EXPECT_EQ(t.told().back(), (ShownMessage{"Lunch", msg::Exclamation, "12:00:02 PM"}));
+    EXPECT_EQ(t.told().back(), (testing::ShownMessage{"Lunch", msg::Exclamation, "12:00:02 PM"}));
 }
 
 TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {

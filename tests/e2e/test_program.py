@@ -327,8 +327,7 @@ class EndToEnd(unittest.TestCase):
         self.assertGreaterEqual(fired.replace(microsecond=0), moment.time().replace(microsecond=0))
 
     def test_a_pipe_named_like_the_alarm_sound_stops_neither_the_alarm_nor_the_clock(self):
-        # There is no audio output here: what shows is that the message comes and the clock
-        # goes on afterwards, where opening the pipe used to hold the program for good.
+        # No audio output here: what shows is the message, and the clock going on after it.
         os.remove(self.folder.file("alarm.wav"))
         os.mkfifo(self.folder.file("alarm.wav"))
         program = self.start_open()

@@ -45,21 +45,19 @@ struct FakeClock final : Clock {
 
 // Records what was played. A sound ends through the event loop, `secondsPerSound` later on the
 // fake clock, as soon as the loop runs; while `holding`, it plays until the test calls end().
-// An unplayable one ends at once, held or not.
 struct FakeSound final : SoundPlayer {
     explicit FakeSound(FakeClock& clockToAdvance) : clock(clockToAdvance) {}
     void play(const QString& path, QObject* receiver, SoundEnded ended) override {
         played.push_back(path);
         playing.push_back({receiver, std::move(ended)});
-        if (!holding || !playable) {
+        if (!holding) {
             end();
         }
     }
     void end() {
         clock.current = clock.current.addSecs(secondsPerSound);
         for (auto& [receiver, ended] : std::exchange(playing, {})) {
-            endSoundLater(receiver, std::move(ended),
-                          playable ? SoundEnd::Played : SoundEnd::Unplayable);
+            endSoundLater(receiver, std::move(ended), SoundEnd::Played);
         }
     }
     FakeClock& clock;
@@ -67,7 +65,6 @@ struct FakeSound final : SoundPlayer {
     std::vector<std::pair<QObject*, SoundEnded>> playing;
     qint64 secondsPerSound = 0;
     bool holding = false;
-    bool playable = true;
 };
 
 struct FakeScreen final : ScreenMetrics {
