@@ -25,7 +25,7 @@ AlarmTicker::AlarmTicker(AlarmDisplay& display, const NoteBook& notes, const Set
 
 void AlarmTicker::tick() {
     showClock();
-    if (ticking_) {
+    if (ticking_ || sounding_) {
         return;
     }
     const QScopedValueRollback<bool> guard(ticking_, true);
@@ -35,14 +35,8 @@ void AlarmTicker::tick() {
     const AlarmTick result = alarmClock_.tick(now, isOn(settings_.ualarm));
     if (result.alarm) {
         soundAlarm(*result.alarm);
-    }
-
-    // Read afresh: the alarm may have taken seconds, and a full hour that went by meanwhile
-    // is not chimed late.
-    const LocalDateTime afterAlarm = localDateTimeOf(platform_.clock.now());
-    if (alarmClock_.takeChime(afterAlarm, isOn(settings_.uchime))) {
-        playWave(platform_.sound, appFolder_,
-                 QString::fromStdString(textValue(settings_.chimeSound)));
+    } else {
+        chimeIfDue();
     }
 }
 
@@ -65,10 +59,30 @@ void AlarmTicker::soundAlarm(const LocalDateTime& due) {
     // the window stays where it is. That day is today, unless a tick late over midnight
     // still owes yesterday's alarm.
     display_.showDay(due.date);
-    playWave(platform_.sound, appFolder_, QString::fromStdString(textValue(settings_.alarmSound)));
+    sounding_ = true;
+    playWave(platform_.sound, appFolder_, QString::fromStdString(textValue(settings_.alarmSound)),
+             this, [this, day = due.date](SoundEnd) { tellAlarm(day); });
+}
+
+void AlarmTicker::tellAlarm(const Date& day) {
+    // The user may have gone to another day while the sound played; the message is about the
+    // alarm's note, so its day is shown again beside it.
+    display_.showDay(day);
     const TimeOfDay afterSound = timeOfDayOf(platform_.clock.now().time());
     platform_.messageBox.show(display_.shownNoteText(), msg::OkOnly + msg::Exclamation,
                               QString::fromStdString(formatTimeOfDay(afterSound)));
+    sounding_ = false;
+    chimeIfDue();
+}
+
+void AlarmTicker::chimeIfDue() {
+    const LocalDateTime now = localDateTimeOf(platform_.clock.now());
+    if (alarmClock_.takeChime(now, isOn(settings_.uchime))) {
+        sounding_ = true;
+        playWave(platform_.sound, appFolder_,
+                 QString::fromStdString(textValue(settings_.chimeSound)), this,
+                 [this](SoundEnd) { sounding_ = false; });
+    }
 }
 
 std::optional<std::string> AlarmTicker::alarmTextFromFile(const Date& day) {

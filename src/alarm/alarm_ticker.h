@@ -28,10 +28,11 @@ public:
 // The one-second clock: each tick shows the time, fires the alarm of today's note when its
 // time has come, and sounds the hourly chime.
 //
-// Playing a sound and showing the alarm's message box run nested event loops, inside which
-// the timer keeps firing. Such a nested tick only shows the time: the alarm and the chime are
-// decided by the outer tick alone, and the next regular tick looks back over the seconds the
-// sound and the box took, so an alarm due meanwhile still fires.
+// Sounds play while the program goes on, so the clock keeps ticking and the note takes typing.
+// The alarm's message follows the end of its sound. While the ticker's own sound plays (the
+// alarm's or the chime's), while the alarm's box is open, and inside a nested event loop of a
+// tick, a tick only shows the time: one sound never starts over another, and the first full
+// tick after looks back over the seconds they took, so an alarm due meanwhile still fires.
 class AlarmTicker final : public QObject {
     Q_OBJECT
 
@@ -48,6 +49,9 @@ private:
     void tick();
     void showClock();
     void soundAlarm(const LocalDateTime& due);
+    void tellAlarm(const Date& day);
+    // Read afresh after an alarm: a full hour that went by meanwhile is not chimed late.
+    void chimeIfDue();
     // The alarm text of a day's note file, read when the day changes under a running program.
     std::optional<std::string> alarmTextFromFile(const Date& day);
 
@@ -58,7 +62,8 @@ private:
     QString appFolder_;
     std::optional<std::string> armedAlarm_;
     AlarmClock alarmClock_;
-    bool ticking_ = false;
+    bool ticking_ = false;  // a tick runs; a message it shows nests ticks of its own
+    bool sounding_ = false; // the ticker's sound plays, or the alarm's box that follows it
 };
 
 } // namespace almanor

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QObject;
 class QWidget;
 
 namespace almanor {
@@ -36,12 +37,20 @@ public:
     virtual void notify(const QString& text, int style) = 0;
 };
 
+// How a sound came to its end: played (or at least given its length to play), or known not to
+// play at all (a missing or damaged file, no audio output).
+enum class SoundEnd { Played, Unplayable };
+using SoundEnded = std::function<void(SoundEnd)>;
+
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    // Plays a wave file to its end and only then returns; returns at once, silently, when the
-    // file cannot be played.
-    virtual void playToEnd(const QString& path) = 0;
+    // Starts playing a wave file and returns at once: the program goes on while it plays.
+    // `ended` is called once through `receiver`'s event queue, never from within this call:
+    // when the sound has ended, or as soon as it is known not to play, and at the latest when
+    // the file's length (and a little more) has gone by. It is dropped when `receiver` is gone
+    // by then; an empty `ended` asks for no call.
+    virtual void play(const QString& path, QObject* receiver, SoundEnded ended) = 0;
 };
 
 class Clock {

@@ -24,7 +24,10 @@ private:
 
 class QtSoundPlayer final : public SoundPlayer {
 public:
-    void playToEnd(const QString& path) override;
+    void play(const QString& path, QObject* receiver, SoundEnded ended) override;
+
+private:
+    QObject sounds_; // the sounds playing: they end, silently, with the player
 };
 
 class QtClock final : public Clock {

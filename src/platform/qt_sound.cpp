@@ -1,7 +1,10 @@
 #include "platform/qt_services.h"
+#include "platform/sound_files.h"
 #include "platform/wave_file.h"
 
-#include <QEventLoop>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -16,44 +19,71 @@ namespace {
 // Time allowed beyond the sound's own length for the audio device to open and drain.
 constexpr qint64 kGraceMs = 1500;
 
+// One sound on its way. It ends once: when the effect has played, when it fails, or when the
+// file's length and the grace have gone by, whichever comes first.
+class PlayingSound final : public QObject {
+public:
+    PlayingSound(const QString& path, qint64 durationMs, QObject* receiver, SoundEnded ended,
+                 QObject* parent)
+        : QObject(parent), receiver_(receiver), ended_(std::move(ended)) {
+        connect(&effect_, &QSoundEffect::statusChanged, this, &PlayingSound::startWhenReady);
+        connect(&effect_, &QSoundEffect::playingChanged, this, [this] {
+            if (started_ && !effect_.isPlaying()) {
+                finish(SoundEnd::Played);
+            }
+        });
+        // Without an audio output the effect may neither play nor fail: the file's own length
+        // bounds the wait.
+        bound_.setSingleShot(true);
+        connect(&bound_, &QTimer::timeout, this,
+                [this] { finish(started_ ? SoundEnd::Played : SoundEnd::Unplayable); });
+        bound_.start(static_cast<int>(
+            std::min<qint64>(durationMs + kGraceMs, std::numeric_limits<int>::max())));
+        effect_.setSource(QUrl::fromLocalFile(path));
+        startWhenReady();
+    }
+
+    // A sound cut short with the player says nothing: its effect's last signals must not reach
+    // a half-destroyed object.
+    ~PlayingSound() override { effect_.disconnect(this); }
+
+private:
+    void startWhenReady() {
+        if (effect_.status() == QSoundEffect::Error) {
+            finish(SoundEnd::Unplayable);
+        } else if (effect_.status() == QSoundEffect::Ready && !started_) {
+            started_ = true;
+            effect_.play();
+        }
+    }
+
+    void finish(SoundEnd how) {
+        if (finished_) {
+            return;
+        }
+        finished_ = true;
+        bound_.stop();
+        endSoundLater(receiver_.data(), std::move(ended_), how);
+        deleteLater();
+    }
+
+    QSoundEffect effect_;
+    QTimer bound_;
+    QPointer<QObject> receiver_;
+    SoundEnded ended_;
+    bool started_ = false;
+    bool finished_ = false;
+};
+
 } // namespace
 
-void QtSoundPlayer::playToEnd(const QString& path) {
+void QtSoundPlayer::play(const QString& path, QObject* receiver, SoundEnded ended) {
     const std::optional<qint64> duration = waveDurationMs(path);
-    if (!duration) {
+    if (!duration || QMediaDevices::audioOutputs().isEmpty()) {
+        endSoundLater(receiver, std::move(ended), SoundEnd::Unplayable);
         return;
     }
-    QSoundEffect effect;
-    QEventLoop loop;
-    bool started = false;
-    const auto startWhenReady = [&] {
-        if (effect.status() == QSoundEffect::Error) {
-            loop.quit();
-        } else if (effect.status() == QSoundEffect::Ready && !started) {
-            started = true;
-            effect.play();
-        }
-    };
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, startWhenReady);
-    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (started && !effect.isPlaying()) {
-            loop.quit();
-        }
-    });
-    // Never hang: without an audio output the effect may neither play nor fail, so the wait
-    // is bounded by the file's own length.
-    const qint64 limit = std::min<qint64>(*duration + kGraceMs, std::numeric_limits<int>::max());
-    QTimer::singleShot(static_cast<int>(limit), &loop, &QEventLoop::quit);
-    effect.setSource(QUrl::fromLocalFile(path));
-    startWhenReady();
-    // The loop may already have been told to quit (the file failed at once); exec would then
-    // wait for the bound for nothing.
-    if (effect.status() == QSoundEffect::Error) {
-        return;
-    }
-    // Input is held, as the whole program waits for the sound: the user cannot act on a
-    // window meanwhile. Timers still run; the clock's tick knows it is nested.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    new PlayingSound(path, *duration, receiver, std::move(ended), &sounds_);
 }
 
 } // namespace almanor

@@ -8,6 +8,7 @@
 #include "fakes/user_input.h"
 #include "notes/both_versions.h"
 #include "overview/overview_window.h"
+#include "platform/qt_services.h"
 #include "platform/wave_file.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace almanor {
 namespace {
@@ -75,10 +77,12 @@ protected:
         testing::tick(window(), "noteFileCheck");
         QCoreApplication::processEvents();
     }
-    // Sets the fake clock to a time of today (or of another day); the clock timer ticks.
+    // Sets the fake clock to a time of today (or of another day); the clock timer ticks, and
+    // the event loop runs (where sounds end).
     void tickAt(QTime time, QDate day = QDate(2026, 12, 6)) {
         t.fakes.clock.current = QDateTime(day, time);
         testing::tick(window(), "clock");
+        QCoreApplication::processEvents();
     }
     QString sound(const char* name) {
         return QDir::toNativeSeparators(
@@ -517,7 +521,8 @@ TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWriteAndMarksAtTheRefresh) {
 using AlarmTest = CalendarWindowTest;
 
 // The alarm shows its day's note and plays its sound, then tells with the time after the sound.
-TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNote) {
+// Meanwhile the clock goes on and the window takes the user's keys and clicks.
+TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfterItsSound) {
     t.writeFile("20261207.dnf", record("Train at 7", "12/07/2026", "7:00:00 AM"));
     EXPECT_FALSE(window().ticker().armedAlarm().has_value());
     tickAt(QTime(23, 59, 59));
@@ -529,19 +534,48 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNote) {
     EXPECT_EQ(window().calendar().view()->dateTextFormat(QDate(2026, 12, 6)), QTextCharFormat())
         << "the day before is today no more";
     tickAt(QTime(6, 59, 59), QDate(2026, 12, 7));
+    t.fakes.sound.holding = true;
     t.fakes.sound.secondsPerSound = 3;
-    t.fakes.messageBox.onShow = [&] {
-        EXPECT_EQ(played().back(), sound("alarm.wav")) << "the sound ends before the message";
-        EXPECT_EQ(window().calendar().value(), kTomorrow);
-    };
     tickAt(QTime(7, 0, 0), QDate(2026, 12, 7));
-    EXPECT_EQ(t.told(), (Told{{"Train at 7", msg::Exclamation, "7:00:03 AM"}}));
+    EXPECT_EQ(played(), (QStringList{sound("chime.wav"), sound("alarm.wav")})) << "at midnight";
+    EXPECT_EQ(window().calendar().value(), kTomorrow);
+    tickAt(QTime(7, 0, 1), QDate(2026, 12, 7));
+    EXPECT_EQ(window().clockLabel().text(), "7:00:01 AM");
+    type("!");
+    select(kToday);
+    EXPECT_TRUE(t.told().empty()) << "the message waits for the sound's end";
+    t.fakes.sound.end();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t.told(), (Told{{"!Train at 7", msg::Exclamation, "7:00:04 AM"}}));
+    EXPECT_EQ(window().calendar().value(), kTomorrow) << "the message is about this note";
+    t.fakes.sound.holding = false;
     tickAt(QTime(0, 0, 0), QDate(2026, 12, 8));
     EXPECT_FALSE(window().ticker().armedAlarm().has_value()) << "a day without a note";
     t.writeFile("20261210.dnf", record("Wake up", "12/10/2026", "9:00:00 AM"));
     tickAt(QTime(8, 15, 0), QDate(2026, 12, 10)); // the computer slept two days
     EXPECT_EQ(window().ticker().armedAlarm(), "9:00:00 AM");
     EXPECT_NE(formatOf(calendar(), 10), QTextCharFormat()) << "today is the 10th now";
+}
+
+// The chime never starts over the alarm's sound, and an alarm due while the chime plays fires
+// once it has ended; an alarm without a sound tells at once.
+TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWithoutASound) {
+    t.writeFile(kTodayFile, record("Lunch", "12/06/2026", "11:59:59 AM"));
+    t.fakes.sound.holding = true;
+    tickAt(QTime(11, 59, 59));
+    tickAt(QTime(12, 0, 0));
+    EXPECT_EQ(played(), QStringList{sound("alarm.wav")}) << "the chime waits for the message";
+    t.fakes.sound.end();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(played(), (QStringList{sound("alarm.wav"), sound("chime.wav")}));
+    alarmField().setText("12:00:01 PM");
+    tickAt(QTime(12, 0, 1));
+    EXPECT_EQ(t.told().size(), 1u) << "not while the chime plays";
+    t.fakes.sound.end();
+    QCoreApplication::processEvents();
+    t.program().settings().alarmSound = SettingValue(std::string());
+    tickAt(QTime(12, 0, 2));
+    EXPECT_EQ(t.told().back(), (testing::ShownMessage{"Lunch", msg::Exclamation, "12:00:02 PM"}));
 }
 
 TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
@@ -610,10 +644,10 @@ QByteArray chunk(const char* id, const QByteArray& body) {
     return id + le32(static_cast<quint32>(body.size())) + body + QByteArray(body.size() % 2, '\0');
 }
 
-// A "fmt " chunk for PCM: format 1, one channel, 8 kHz, the byte rate, block align 1, 8 bits.
-QByteArray format(quint32 byteRate, int cutTo = 16) {
-    return chunk("fmt ", (QByteArray("\1\0\1\0", 4) + le32(8000) + le32(byteRate) +
-                          QByteArray("\1\0\x08\0", 4))
+// A "fmt " chunk for PCM: format 1, one channel, 8 kHz, the byte rate, the block align, 8 bits.
+QByteArray format(quint32 byteRate, int cutTo = 16, char blockAlign = 1) {
+    return chunk("fmt ", (QByteArray("\1\0\1\0", 4) + le32(8000) + le32(byteRate) + blockAlign +
+                          QByteArray("\0\x08\0", 3))
                              .left(cutTo));
 }
 
@@ -625,7 +659,7 @@ QByteArray sound(qsizetype bytes) {
     return chunk("data", QByteArray(bytes, '\x80'));
 }
 
-TEST(WaveFile, durationComesFromTheDataTheFileHolds) {
+TEST(WaveFile, durationComesFromTheDataTheFileHoldsAndAConsistentFormat) {
     QByteArray truncated = sound(4000); // its header claims more than the file holds
     truncated.replace(4, 4, le32(0xFFFFFFF0u));
     const std::pair<QByteArray, std::optional<qint64>> cases[] = {
@@ -637,10 +671,12 @@ TEST(WaveFile, durationComesFromTheDataTheFileHolds) {
         {wave(format(8000) + sound(8000), "AVI "), std::nullopt},       // 5: no wave
         {wave(sound(8000) + format(8000)), std::nullopt},               // 6: data first
         {wave(format(0) + sound(8000)), std::nullopt},                  // 7: no byte rate
-        {wave(format(8000, 10) + sound(8000)), std::nullopt},           // 8: format cut short
-        {wave(format(8000)), std::nullopt},                             // 9: no sound data
-        {wave(format(8000) + sound(0)), 0},                             // 10: silence at the end
-        {QByteArray(), std::nullopt},                                   // 11: an empty file
+        {wave(format(1) + sound(8000)), std::nullopt},                  // 8: hours for 1 s
+        {wave(format(8000, 16, 2) + sound(8000)), std::nullopt},        // 9: a wrong block
+        {wave(format(8000, 10) + sound(8000)), std::nullopt},           // 10: format cut short
+        {wave(format(8000)), std::nullopt},                             // 11: no sound data
+        {wave(format(8000) + sound(0)), 0},                             // 12: silence at the end
+        {QByteArray(), std::nullopt},                                   // 13: an empty file
     };
     const testing::TestProgram folder;
     const QString path = QString::fromStdString(folder.file("sound.wav").string());
@@ -648,7 +684,19 @@ TEST(WaveFile, durationComesFromTheDataTheFileHolds) {
         folder.writeFile("sound.wav", cases[i].first.toStdString());
         EXPECT_EQ(waveDurationMs(path), cases[i].second) << "case " << i;
     }
-    EXPECT_EQ(waveDurationMs(path + ".missing"), std::nullopt);
+    const QString pipe = QString::fromStdString(folder.file("pipe.wav").string());
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(waveDurationMs(pipe), std::nullopt);
+    // The player tells that they cannot play, at once but never from within its call.
+    QtSoundPlayer player;
+    QObject receiver;
+    std::vector<SoundEnd> ends;
+    for (const QString& file : {path, pipe, path + ".missing"}) {
+        player.play(file, &receiver, [&](SoundEnd end) { ends.push_back(end); });
+    }
+    EXPECT_TRUE(ends.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ends, std::vector<SoundEnd>(3, SoundEnd::Unplayable));
 }
 
 } // namespace

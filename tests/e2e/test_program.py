@@ -40,6 +40,9 @@ HOTSPOTS = {
     "weekdays": (1875, 600, 2325, 150),  # the row of day names, under the month and year
 }
 
+# The calendar window's clock: (left, top, width, height) in twips.
+CLOCK_LABEL = (675, 1905, 915, 240)
+
 SETTINGS_KEEP_OPEN = (b'30,#FALSE#,#TRUE#,#FALSE#,"300",#TRUE#,#TRUE#,#FALSE#,#TRUE#,#TRUE#,'
                       b'"alarm.wav","chime.wav"\r\n')
 SETTINGS_SLIDE_NOT_ON_TOP = (b'30,#FALSE#,#FALSE#,#TRUE#,"300",#TRUE#,#TRUE#,#FALSE#,#TRUE#,#TRUE#,'
@@ -290,10 +293,10 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: not self.folder.exists(note_name(today)),
                  what="the emptied note's file to go")
 
-    def test_alarm_set_a_few_seconds_ahead_fires_its_message(self):
-        program = self.start_open()
+    def set_alarm_ahead(self, program, text):
+        """Types the note's text and sets its alarm a few seconds ahead; returns that moment."""
         program.click("note")
-        self.desktop.type_text("Stretch")
+        self.desktop.type_text(text)
         program.click("alarm")
         dialog = wait_for(lambda: self.desktop.windows_named("Alarm Time"),
                           what="the alarm time dialog")[0]
@@ -305,20 +308,45 @@ class EndToEnd(unittest.TestCase):
         self.desktop.key("Return")
         today = datetime.date.today()
         wait_for(lambda: self.folder.read(note_name(today)) ==
-                 record("Stretch", today, time_of_day_text(moment)), what="the alarm saved")
+                 record(text, today, time_of_day_text(moment)), what="the alarm saved")
+        return moment
+
+    def alarm_message(self):
+        """The alarm's message box and its title, the time it was shown."""
         title = re.compile(r"^\d{1,2}:\d\d:\d\d [AP]M$")
 
-        def alarm_box():
+        def find():
             names = self.desktop.output(["xdotool", "search", "--onlyvisible", "--name", "M$"])
             for window in names.split():
                 name = self.desktop.output(["xdotool", "getwindowname", window]).strip()
                 if title.match(name):
                     return int(window), name
             return None
-        box, shown = wait_for(alarm_box, timeout=20, what="the alarm's message")
+        return wait_for(find, timeout=20, what="the alarm's message")
+
+    def test_alarm_set_a_few_seconds_ahead_fires_its_message(self):
+        moment = self.set_alarm_ahead(self.start_open(), "Stretch")
+        box, shown = self.alarm_message()
         self.shoot("alarm-message", box, frame=True)
         fired = datetime.datetime.strptime(shown, "%I:%M:%S %p").time()
         self.assertGreaterEqual(fired.replace(microsecond=0), moment.time().replace(microsecond=0))
+
+    def test_a_pipe_named_like_the_alarm_sound_stops_neither_the_alarm_nor_the_clock(self):
+        # No audio output here: what shows is the message, and the clock going on after it.
+        os.remove(self.folder.file("alarm.wav"))
+        os.mkfifo(self.folder.file("alarm.wav"))
+        program = self.start_open()
+        self.set_alarm_ahead(program, "Stretch")
+        self.desktop.answer(self.alarm_message()[0], "Return")
+        left, top, width, height = (round(v / TWIPS_PER_PIXEL) for v in CLOCK_LABEL)
+
+        def clock():
+            rgb = self.desktop.pixels(program.calendar_window())
+            rows = (((top + y) * WINDOW_WIDTH + left) * 3 for y in range(height))
+            return [rgb[start:start + width * 3] for start in rows]
+        for _ in range(2):
+            shown = clock()
+            wait_for(lambda: clock() != shown, what="the clock to go on")
 
     def test_purge_at_start_up_removes_exactly_the_old_notes(self):
         today = datetime.date.today()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/sound_files.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QStringList>
 #include <deque>
+#include <utility>
 #include <vector>
 
 namespace almanor::testing {
@@ -43,16 +45,28 @@ struct FakeClock final : Clock {
     QDateTime current{QDate(2026, 12, 6), QTime(9, 30, 0)};
 };
 
-// Records what was played; playing can take time on the fake clock.
+// Records what was played. A sound ends through the event loop, `secondsPerSound` later on the
+// fake clock, as soon as the loop runs; while `holding`, it plays until the test calls end().
 struct FakeSound final : SoundPlayer {
     explicit FakeSound(FakeClock& clockToAdvance) : clock(clockToAdvance) {}
-    void playToEnd(const QString& path) override {
+    void play(const QString& path, QObject* receiver, SoundEnded ended) override {
         played.push_back(path);
+        playing.push_back({receiver, std::move(ended)});
+        if (!holding) {
+            end();
+        }
+    }
+    void end() {
         clock.current = clock.current.addSecs(secondsPerSound);
+        for (auto& [receiver, ended] : std::exchange(playing, {})) {
+            endSoundLater(receiver, std::move(ended), SoundEnd::Played);
+        }
     }
     FakeClock& clock;
     QStringList played;
+    std::vector<std::pair<QObject*, SoundEnded>> playing;
     qint64 secondsPerSound = 0;
+    bool holding = false;
 };
 
 struct FakeScreen final : ScreenMetrics {
