@@ -190,6 +190,12 @@ class Desktop:
         text = self.output(["xdotool", "getactivewindow"]).strip()
         return int(text) if text.isdigit() else None
 
+    def focused_window(self):
+        """The window that has the keyboard, which the window manager's idea of the active
+        window may not be."""
+        text = self.output(["xdotool", "getwindowfocus"]).strip()
+        return int(text) if text.isdigit() else None
+
     def windows_of_class(self, wm_class):
         result = self.run(["xdotool", "search", "--onlyvisible", "--class", f"^{wm_class}$"],
                           check=False)
