@@ -30,12 +30,11 @@ bool FocusReturn::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::Hide && calendar.staysOnTop() && window->windowHandle() != nullptr) {
         window->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
     }
-    const QWidget* active = QApplication::activeWindow();
     // A message over the options window gives the keyboard back to the options window.
     const QWidget* owner = window->parentWidget();
     const bool ownerTakesOver =
         owner != nullptr && owner->window() != &calendar && owner->window()->isVisible();
-    if (type != QEvent::Show && (active == nullptr || active == window) && !ownerTakesOver &&
+    if (type != QEvent::Show && window->isActiveWindow() && !ownerTakesOver &&
         calendar.isVisible() && !calendar.isParked()) {
         calendar.activateWindow();
     }
