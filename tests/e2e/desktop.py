@@ -101,7 +101,8 @@ class Desktop:
                  what="the window manager")
         self._spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
                      "--height", "24", "--SetDockType", "true"])
-        wait_for(lambda: self.windows_named("panel"), what="the notification area")
+        # Slow to come up on a busy machine.
+        wait_for(lambda: self.windows_named("panel"), timeout=30, what="the notification area")
 
     def split_into_two_screens(self):
         """A screen left of the primary one, as two monitors of one X screen (RandR 1.5)."""
