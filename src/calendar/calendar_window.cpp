@@ -99,6 +99,7 @@ void CalendarWindow::buildControls() {
     notePalette.setColor(QPalette::Text, Qt::black);
     noteBox_->setPalette(notePalette);
     connect(noteBox_, &NoteEdit::noteChanged, this, &CalendarWindow::onNoteChanged);
+    noteBox_->viewport()->installEventFilter(this);
 
     alarmField_ = new QLineEdit(this);
     alarmField_->setGeometry(twipsRect(810, 2280, 990, 285));
@@ -628,6 +629,12 @@ bool CalendarWindow::eventFilter(QObject* watched, QEvent* event) {
         noteBox_->setFocus();
         openTimeDialog();
         return true;
+    }
+    if (watched == noteBox_->viewport() && event->type() == QEvent::MouseButtonPress &&
+        !isActiveWindow()) {
+        // Frameless, the window gets no click-to-focus from some window managers: a click into
+        // the note box must still give it the keyboard.
+        activateWindow();
     }
     return QWidget::eventFilter(watched, event);
 }

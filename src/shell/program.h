@@ -3,6 +3,7 @@
 #include "notes/note_book.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
+#include "shell/focus_return.h"
 
 #include <QPointer>
 #include <memory>
@@ -60,6 +61,7 @@ private:
     std::unique_ptr<OverviewWindow> overviewWindow_;
     QPointer<OptionsWindow> optionsWindow_;
     QPointer<AboutWindow> aboutWindow_;
+    FocusReturn focusReturn_{*this};
 };
 
 } // namespace almanor

@@ -57,6 +57,10 @@ void StartWindow::formLoad() {
 void StartWindow::splashTick() {
     if (ssplash_ == 2) {
         splashTimer_->setInterval(2000);
+        // The splash leaves the keyboard where it is: a window manager that gives each new
+        // window the focus would otherwise let it take keys meant for the calendar window,
+        // a close by the window manager included.
+        program_.aboutWindow().setAttribute(Qt::WA_ShowWithoutActivating);
         program_.showAboutWindow();
         ssplash_ = static_cast<std::int16_t>(ssplash_ - 1);
     } else {

@@ -174,6 +174,10 @@ TEST_F(ShellTest, splashAndTrayMenuShowTheirWindowsAndTheIconGoesWithTheProgram)
     ASSERT_TRUE(t.program().hasAboutWindow());
     AboutWindow* splash = &t.program().aboutWindow();
     EXPECT_TRUE(splash->isVisible());
+    // It leaves the keyboard where it is; like every window of the program it shares the
+    // layer of the calendar window, on top here, so the keyboard can go back there.
+    EXPECT_TRUE(splash->testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_TRUE(splash->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(start().findChild<QTimer*>("splash")->interval(), 2000);
     choose("About");
     EXPECT_EQ(&t.program().aboutWindow(), splash);
@@ -191,6 +195,7 @@ TEST_F(ShellTest, splashAndTrayMenuShowTheirWindowsAndTheIconGoesWithTheProgram)
     choose("Options");
     EXPECT_EQ(&t.program().optionsWindow(), first);
     EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     choose("Exit");
     EXPECT_EQ(t.fakes.programEnd.endCalls, 1);
     t.end();

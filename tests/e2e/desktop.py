@@ -101,7 +101,8 @@ class Desktop:
                  what="the window manager")
         self._spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
                      "--height", "24", "--SetDockType", "true"])
-        wait_for(lambda: self.windows_named("panel"), what="the notification area")
+        # Slow to come up on a busy machine.
+        wait_for(lambda: self.windows_named("panel"), timeout=30, what="the notification area")
 
     def split_into_two_screens(self):
         """A screen left of the primary one, as two monitors of one X screen (RandR 1.5)."""
@@ -188,6 +189,12 @@ class Desktop:
 
     def active_window(self):
         text = self.output(["xdotool", "getactivewindow"]).strip()
+        return int(text) if text.isdigit() else None
+
+    def focused_window(self):
+        """The window that has the keyboard, which the window manager's idea of the active
+        window may not be."""
+        text = self.output(["xdotool", "getwindowfocus"]).strip()
         return int(text) if text.isdigit() else None
 
     def windows_of_class(self, wm_class):

@@ -618,6 +618,39 @@ class EndToEnd(unittest.TestCase):
         program.click_tray(repeat=2)
         program.wait_open()
 
+    def test_typing_after_a_window_closes_reaches_the_note(self):
+        program = self.start()
+        window = program.calendar_window()
+        program.wait_parked()
+        x = (program.window_x() + SCREEN_RIGHT) // 2  # the edge strip slides it out
+        self.desktop.move_mouse(x, SCREEN_HEIGHT // 2)
+        self.desktop.move_mouse(x + 1, SCREEN_HEIGHT // 2 + 5)
+        program.wait_open()
+        today = datetime.date.today()
+        typed = ""
+        # A click into the note box, the options window closed by the window manager, the alarm
+        # time dialog closed by Escape: each time the keyboard is the note box's.
+        for step, letter in (("click", "A"), ("options", "B"), ("alarm", "C")):
+            if step == "options":
+                self.desktop.key("ctrl+o")
+                options = program.options_window()
+                wait_for(lambda: self.desktop.focused_window() == options, what="options focused")
+                self.desktop.key("alt+F4")
+            elif step == "alarm":
+                program.click("alarm")
+                dialog = wait_for(lambda: self.desktop.windows_named("Alarm Time"),
+                                  what="the alarm time dialog")[0]
+                self.desktop.answer(dialog, "Escape")
+            else:
+                program.click("note")
+            wait_for(lambda: self.desktop.focused_window() == window,
+                     what=f"the keyboard back in the calendar window after {step}")
+            self.desktop.type_text(letter)
+            typed += letter
+            wait_for(lambda: self.folder.exists(note_name(today)) and
+                     self.folder.read(note_name(today)) == record(typed, today),
+                     what=f"{typed!r} in the note")
+
     # Beside synchronising tools and other editors -------------------------------------------
     def test_a_note_another_program_changes_is_shown_and_not_written_over(self):
         today = datetime.date.today()
