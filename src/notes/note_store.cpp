@@ -112,19 +112,26 @@ FileResult NoteStore::keepAside(const Date& date, std::string_view text, std::st
                                 std::string& name) {
     const std::string day = noteFileName(date).substr(0, 8);
     std::error_code error;
-    for (int number = 1; fs::exists(pathFromUtf8(joinPath(folder_, name)), error) || number == 1;
-         ++number) {
-        if (number == 1000) {
-            return FileResult::failure("too many texts were kept aside for " + noteDateField(date));
+    for (int number = 1; number < 1000; ++number) {
+        name = day;
+        name += " (kept by Almanor";
+        if (number > 1) {
+            name += ' ';
+            name += std::to_string(number);
         }
-        name =
-            day + " (kept by Almanor" + (number > 1 ? " " + std::to_string(number) : "") + ").txt";
+        name += ").txt";
+        const fs::path path = pathFromUtf8(joinPath(folder_, name));
+        if (!fs::exists(path, error)) {
+            std::string bytes(text);
+            if (!alarm.empty()) {
+                bytes += "\r\n\r\nAlarm: ";
+                bytes += alarm;
+            }
+            bytes += "\r\n";
+            return writeFileAtomically(path, bytes);
+        }
     }
-    std::string bytes(text);
-    if (!alarm.empty()) {
-        bytes += "\r\n\r\nAlarm: " + std::string(alarm);
-    }
-    return writeFileAtomically(pathFromUtf8(joinPath(folder_, name)), bytes + "\r\n");
+    return FileResult::failure("too many texts were kept aside for " + noteDateField(date));
 }
 
 NoteFileStamp NoteStore::stamp(const Date& date) const {
