@@ -86,7 +86,6 @@ void ShownNoteFile::look(const NoteFileStamp& stamp, bool countsAsLook) {
         return; // the next check looks again, as the stamp that was acted on is older
     }
     stamp_ = stamp;
-    unsettledLooks_ = 0;
     changed(theirs);
 }
 

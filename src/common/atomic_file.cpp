@@ -8,6 +8,7 @@
 #include "common/app_folder.h"
 #include "common/atomic_file_shared.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -43,6 +44,42 @@ const char* stepDescription(WriteStep step) {
 FileResult saveFailure(const fs::path& target, WriteStep step, const std::string& reason) {
     return FileResult::failure(reason + " (" + stepDescription(step) + " failed for " +
                                pathToUtf8(target.filename()) + ")");
+}
+
+void readOpenedFile(ReadResult& result, std::uintmax_t size, std::size_t limit, Oversize oversize,
+                    const ReadSome& readSome) {
+    result.size = size;
+    if (size > limit && oversize == Oversize::Refuse) {
+        result.status = ReadResult::Status::TooLarge;
+        return;
+    }
+    result.status = ReadResult::Status::Read;
+    // One byte past the limit tells a file that grew since its size was taken from one that
+    // did not.
+    const std::size_t wanted = oversize == Oversize::Refuse ? limit + 1 : limit;
+    result.bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(size, wanted)));
+    std::size_t done = 0;
+    while (done < wanted) {
+        if (done == result.bytes.size()) {
+            result.bytes.resize(std::min(wanted, done + 16384));
+        }
+        std::size_t got = 0;
+        if (!readSome(result.bytes.data() + done, result.bytes.size() - done, got)) {
+            result.status = ReadResult::Status::Failed;
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        done += got;
+    }
+    result.bytes.resize(done);
+    if (result.read() && done > limit) {
+        result.status = ReadResult::Status::TooLarge;
+    }
+    if (!result.read()) {
+        result.bytes.clear();
+    }
 }
 
 fs::path temporaryName() {

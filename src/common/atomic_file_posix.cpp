@@ -5,7 +5,6 @@
 #include "common/atomic_file.h"
 #include "common/atomic_file_shared.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -132,41 +131,20 @@ ReadResult readRegularFile(const fs::path& path, std::size_t limit, Oversize ove
         result.error = systemMessage(errno);
     } else if (!S_ISREG(info.st_mode)) {
         result.status = ReadResult::Status::NotRegular;
-    } else if (static_cast<std::uintmax_t>(info.st_size) > limit && oversize == Oversize::Refuse) {
-        result.status = ReadResult::Status::TooLarge;
-        result.size = static_cast<std::uintmax_t>(info.st_size);
     } else {
-        result.size = static_cast<std::uintmax_t>(info.st_size);
-        result.status = ReadResult::Status::Read;
-        // One byte past the limit tells a file that grew since fstat from one that did not.
-        const std::size_t wanted = oversize == Oversize::Refuse ? limit + 1 : limit;
-        result.bytes.resize(std::min<std::uintmax_t>(result.size, wanted));
-        std::size_t done = 0;
-        while (done < wanted) {
-            if (done == result.bytes.size()) {
-                result.bytes.resize(std::min(wanted, done + 16384));
-            }
-            const ssize_t got = ::read(fd, result.bytes.data() + done, result.bytes.size() - done);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                result.status = ReadResult::Status::Failed;
-                result.error = systemMessage(errno);
-                break;
-            }
-            if (got == 0) {
-                break;
-            }
-            done += static_cast<std::size_t>(got);
-        }
-        result.bytes.resize(done);
-        if (result.read() && done > limit) {
-            result.status = ReadResult::Status::TooLarge;
-        }
-        if (!result.read()) {
-            result.bytes.clear();
-        }
+        readOpenedFile(result, static_cast<std::uintmax_t>(info.st_size), limit, oversize,
+                       [&](char* into, std::size_t room, std::size_t& got) {
+                           ssize_t count = -1;
+                           do {
+                               count = ::read(fd, into, room);
+                           } while (count < 0 && errno == EINTR);
+                           if (count < 0) {
+                               result.error = systemMessage(errno);
+                               return false;
+                           }
+                           got = static_cast<std::size_t>(count);
+                           return true;
+                       });
     }
     ::close(fd);
     return result;

@@ -146,41 +146,18 @@ ReadResult readRegularFile(const fs::path& path, std::size_t limit, Oversize ove
         result.status = ReadResult::Status::Failed;
         result.error = systemMessage(GetLastError());
     } else {
-        result.size = static_cast<std::uintmax_t>(size.QuadPart);
-        if (result.size > limit && oversize == Oversize::Refuse) {
-            result.status = ReadResult::Status::TooLarge;
-        } else {
-            result.status = ReadResult::Status::Read;
-            const std::size_t wanted = oversize == Oversize::Refuse ? limit + 1 : limit;
-            result.bytes.resize(
-                static_cast<std::size_t>(std::min<std::uintmax_t>(result.size, wanted)));
-            std::size_t done = 0;
-            while (done < wanted) {
-                if (done == result.bytes.size()) {
-                    result.bytes.resize(std::min(wanted, done + 16384));
-                }
-                DWORD got = 0;
-                if (!ReadFile(file, result.bytes.data() + done,
-                              static_cast<DWORD>(
-                                  std::min<std::size_t>(result.bytes.size() - done, 1u << 20)),
-                              &got, nullptr)) {
-                    result.status = ReadResult::Status::Failed;
-                    result.error = systemMessage(GetLastError());
-                    break;
-                }
-                if (got == 0) {
-                    break;
-                }
-                done += got;
-            }
-            result.bytes.resize(done);
-            if (result.read() && done > limit) {
-                result.status = ReadResult::Status::TooLarge;
-            }
-            if (!result.read()) {
-                result.bytes.clear();
-            }
-        }
+        readOpenedFile(result, static_cast<std::uintmax_t>(size.QuadPart), limit, oversize,
+                       [&](char* into, std::size_t room, std::size_t& got) {
+                           DWORD count = 0;
+                           if (!ReadFile(file, into,
+                                         static_cast<DWORD>(std::min<std::size_t>(room, 1u << 20)),
+                                         &count, nullptr)) {
+                               result.error = systemMessage(GetLastError());
+                               return false;
+                           }
+                           got = count;
+                           return true;
+                       });
     }
     CloseHandle(file);
     return result;
