@@ -1,7 +1,9 @@
 #include "calendar/calendar_face.h"
 
+#include "calendar/calendar_layout.h"
 #include "common/twips.h"
 #include "platform/artwork.h"
+#include "platform/twips_rect.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -14,33 +16,27 @@ namespace almanor {
 
 namespace {
 
-// The face is designed for the window's client area of 4215 x 4275 twips.
-constexpr qreal kWidth = 4215 / kTwipsPerPixel;
-constexpr qreal kHeight = 4275 / kTwipsPerPixel;
+namespace layout = calendar_layout;
 
-constexpr QRectF twips(qreal left, qreal top, qreal width, qreal height) {
-    return QRectF(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                  height / kTwipsPerPixel);
-}
+constexpr qreal kWidth = layout::kWindow.width / kTwipsPerPixel;
+constexpr qreal kHeight = layout::kWindow.height / kTwipsPerPixel;
 
-// Where the window's controls and hotspots lie; each drawing is placed by its own spot, so a
-// word or symbol stays under the place that runs its command.
-constexpr QRectF kHelpSpot = twips(3765, -15, 240, 270);
-constexpr QRectF kQuitSpot = twips(4005, -30, 255, 240);
-constexpr QRectF kCalendar = twips(1875, 240, 2325, 2325);
-constexpr QRectF kBackSpot = twips(1680, 285, 195, 225);
-constexpr QRectF kTodaySpot = twips(1680, 480, 210, 225);
-constexpr QRectF kForwardSpot = twips(1680, 660, 210, 270);
-constexpr QRectF kAllOption = twips(375, 915, 510, 270);
-constexpr QRectF kThisNoteOption = twips(870, 915, 1020, 270);
-constexpr QRectF kClearSpot = twips(390, 1215, 630, 285);
-constexpr QRectF kViewSpot = twips(1065, 1500, 615, 270);
-constexpr QRectF kClock = twips(675, 1905, 915, 240);
-constexpr QRectF kAlarmField = twips(810, 2280, 990, 285);
-constexpr QRectF kNoteBox = twips(90, 2640, 4020, 1245);
-constexpr QRectF kAboutSpot = twips(330, 3930, 1005, 300);
-constexpr QRectF kOptionsSpot = twips(1740, 3915, 1110, 345);
-constexpr QRectF kCloseSpot = twips(3270, 3885, 930, 555);
+// Each drawing is placed by the rectangle of the control or hotspot it belongs to.
+constexpr QRectF kHelpSpot = twipsRect(layout::kHelpSpot);
+constexpr QRectF kQuitSpot = twipsRect(layout::kQuitSpot);
+constexpr QRectF kCalendar = twipsRect(layout::kCalendar);
+constexpr QRectF kBackSpot = twipsRect(layout::kBackSpot);
+constexpr QRectF kTodaySpot = twipsRect(layout::kTodaySpot);
+constexpr QRectF kForwardSpot = twipsRect(layout::kForwardSpot);
+constexpr QRectF kAllOption = twipsRect(layout::kAllOption);
+constexpr QRectF kClearSpot = twipsRect(layout::kClearSpot);
+constexpr QRectF kViewSpot = twipsRect(layout::kViewSpot);
+constexpr QRectF kClock = twipsRect(layout::kClock);
+constexpr QRectF kAlarmField = twipsRect(layout::kAlarmField);
+constexpr QRectF kNoteBox = twipsRect(layout::kNoteBox);
+constexpr QRectF kAboutSpot = twipsRect(layout::kAboutSpot);
+constexpr QRectF kOptionsSpot = twipsRect(layout::kOptionsSpot);
+constexpr QRectF kCloseSpot = twipsRect(layout::kCloseSpot);
 
 constexpr qreal kBannerHeight = kCalendar.top();
 constexpr qreal kFooterTop = kNoteBox.bottom() + 2;
@@ -299,7 +295,7 @@ void paintFrameLines(QPainter& p) {
     // Top (two pixels), left and bottom; the right edge rests against the screen's edge.
     p.fillRect(QRectF(0, 0, kWidth, 2), kFrame);
     p.fillRect(QRectF(0, 0, 1, kHeight), kFrame);
-    p.fillRect(QRectF(0, 4260 / kTwipsPerPixel, kWidth, 1), kFrame);
+    p.fillRect(QRectF(0, kHeight - 1, kWidth, 1), kFrame);
 }
 
 } // namespace

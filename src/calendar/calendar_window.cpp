@@ -2,6 +2,7 @@
 
 #include "alarm/time_dialog.h"
 #include "calendar/calendar_face.h"
+#include "calendar/calendar_layout.h"
 #include "calendar/hotspot.h"
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
@@ -28,6 +29,8 @@ namespace almanor {
 
 namespace {
 
+namespace layout = calendar_layout;
+
 // Interval of the slide timers: about one frame, so each step can be seen.
 constexpr int kSlideIntervalMs = 15;
 
@@ -53,7 +56,7 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     setWindowTitle(QStringLiteral("Almanor"));
     setWindowIcon(appIcon()); // the taskbar and the window switcher show it
     setAccessibleName(QStringLiteral("Almanor"));
-    setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
+    setFixedSize(twipsRect(layout::kWindow).size());
     buildControls();
     addShortcuts();
     shownFile_ = new ShownNoteFile(
@@ -88,11 +91,11 @@ CalendarWindow::~CalendarWindow() {
 
 void CalendarWindow::buildControls() {
     calendar_ = new MonthCalendar(this);
-    calendar_->setGeometry(twipsRect(1875, 240, 2325, 2325));
+    calendar_->setGeometry(twipsRect(layout::kCalendar));
     connect(calendar_, &MonthCalendar::dateChange, this, &CalendarWindow::onDateChange);
 
     noteBox_ = new NoteEdit(this);
-    noteBox_->setGeometry(twipsRect(90, 2640, 4020, 1245));
+    noteBox_->setGeometry(twipsRect(layout::kNoteBox));
     noteBox_->setAccessibleName(QStringLiteral("Note"));
     QPalette notePalette = noteBox_->palette();
     notePalette.setColor(QPalette::Base, QColor(224, 224, 224));
@@ -102,7 +105,7 @@ void CalendarWindow::buildControls() {
     noteBox_->viewport()->installEventFilter(this);
 
     alarmField_ = new QLineEdit(this);
-    alarmField_->setGeometry(twipsRect(810, 2280, 990, 285));
+    alarmField_->setGeometry(twipsRect(layout::kAlarmField));
     alarmField_->setAccessibleName(QStringLiteral("Alarm time"));
     alarmField_->setToolTip(QStringLiteral("Click to set the alarm time"));
     alarmField_->installEventFilter(this);
@@ -118,8 +121,8 @@ void CalendarWindow::buildControls() {
 
     allOption_ = new QRadioButton(QStringLiteral("All"), this);
     thisNoteOption_ = new QRadioButton(QStringLiteral("This Note"), this);
-    allOption_->setGeometry(twipsRect(375, 915, 510, 270));
-    thisNoteOption_->setGeometry(twipsRect(870, 915, 1020, 270));
+    allOption_->setGeometry(twipsRect(layout::kAllOption));
+    thisNoteOption_->setGeometry(twipsRect(layout::kThisNoteOption));
     // The two buttons share a narrow band; their captions, after the style's round mark, must
     // fit it whole, whatever the desktop's font.
     QFont optionFont = fittedFont(Lettering::Sans, QFont::Normal, 12, QStringLiteral("This Note"),
@@ -142,7 +145,7 @@ void CalendarWindow::buildControls() {
     connect(thisNoteOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(false); });
 
     clockLabel_ = new QLabel(this);
-    clockLabel_->setGeometry(twipsRect(675, 1905, 915, 240));
+    clockLabel_->setGeometry(twipsRect(layout::kClock));
     clockLabel_->setAlignment(Qt::AlignCenter);
     clockLabel_->setToolTip(QStringLiteral("The Current Time"));
     clockLabel_->setAttribute(Qt::WA_TranslucentBackground);
@@ -153,36 +156,36 @@ void CalendarWindow::buildControls() {
     clockLabel_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
     struct Spot {
-        float left, top, width, height;
+        TwipsBox place;
         const char* name;
         const char* tip;
         QKeySequence keys;
         void (CalendarWindow::*command)();
     };
     const Spot spots[] = {
-        {1680, 285, 195, 225, "Back a month", "Back A Month",
-         QKeySequence(Qt::CTRL | Qt::Key_PageUp), &CalendarWindow::backAMonth},
-        {1680, 480, 210, 225, "Today", "Today", QKeySequence(Qt::CTRL | Qt::Key_T),
+        {layout::kBackSpot, "Back a month", "Back A Month", QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+         &CalendarWindow::backAMonth},
+        {layout::kTodaySpot, "Today", "Today", QKeySequence(Qt::CTRL | Qt::Key_T),
          &CalendarWindow::goToToday},
-        {1680, 660, 210, 270, "Forward a month", "Forward A Month",
+        {layout::kForwardSpot, "Forward a month", "Forward A Month",
          QKeySequence(Qt::CTRL | Qt::Key_PageDown), &CalendarWindow::forwardAMonth},
-        {390, 1215, 630, 285, "Clear", nullptr, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+        {layout::kClearSpot, "Clear", nullptr, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
          &CalendarWindow::deleteNotes},
-        {1065, 1500, 615, 270, "View", nullptr, QKeySequence(Qt::CTRL | Qt::Key_L),
+        {layout::kViewSpot, "View", nullptr, QKeySequence(Qt::CTRL | Qt::Key_L),
          &CalendarWindow::view},
-        {3765, -15, 240, 270, "Help", nullptr, QKeySequence(Qt::Key_F1), &CalendarWindow::help},
-        {4005, -30, 255, 240, "Quit", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q),
+        {layout::kHelpSpot, "Help", nullptr, QKeySequence(Qt::Key_F1), &CalendarWindow::help},
+        {layout::kQuitSpot, "Quit", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q),
          &CalendarWindow::quit},
-        {330, 3930, 1005, 300, "About", "About", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+        {layout::kAboutSpot, "About", "About", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
          &CalendarWindow::aboutRequested},
-        {1740, 3915, 1110, 345, "Options", nullptr, QKeySequence(Qt::CTRL | Qt::Key_O),
+        {layout::kOptionsSpot, "Options", nullptr, QKeySequence(Qt::CTRL | Qt::Key_O),
          &CalendarWindow::optionsRequested},
-        {3270, 3885, 930, 555, "Slide away", "Slide Back ", QKeySequence(Qt::Key_Escape),
+        {layout::kCloseSpot, "Slide away", "Slide Back ", QKeySequence(Qt::Key_Escape),
          &CalendarWindow::startSlideAway},
     };
     for (const Spot& spot : spots) {
         auto* hotspot = new Hotspot(QString::fromLatin1(spot.name), this);
-        hotspot->setGeometry(twipsRect(spot.left, spot.top, spot.width, spot.height));
+        hotspot->setGeometry(twipsRect(spot.place));
         const QString tip =
             spot.tip != nullptr ? QString::fromLatin1(spot.tip) : QString::fromLatin1(spot.name);
         hotspot->setToolTip(withShortcut(tip, spot.keys));
@@ -193,7 +196,7 @@ void CalendarWindow::buildControls() {
     }
 
     edgeStrip_ = new Hotspot(QStringLiteral("Open"), this);
-    edgeStrip_->setGeometry(twipsRect(-45, -75, 120, 4680));
+    edgeStrip_->setGeometry(twipsRect(layout::kEdgeStrip));
     edgeStrip_->setCursor(Qt::ArrowCursor);
     connect(edgeStrip_, &Hotspot::mouseMoved, this, &CalendarWindow::edgeStripTouched);
 }
@@ -523,7 +526,7 @@ float CalendarWindow::screenWidth() const {
 }
 
 bool CalendarWindow::isParkedAtTheOldEdge() const {
-    return leftTwips_ > dockedRight_ - kWidthTwips;
+    return leftTwips_ > dockedRight_ - layout::kWindow.width;
 }
 
 void CalendarWindow::dockToScreen(bool parked) {
@@ -531,12 +534,13 @@ void CalendarWindow::dockToScreen(bool parked) {
     slideOutTimer_->stop();
     const ScreenMetrics& screen = platform_.screen;
     dockedRight_ = screenWidth();
-    setLeftTwips(dockedRight_ - (parked ? kParkedStripTwips : kWidthTwips));
-    move(x(), twipsToPixels(screen.topTwips() + (screen.heightTwips() - kHeightTwips) / 2));
+    setLeftTwips(dockedRight_ - (parked ? kParkedStripTwips : layout::kWindow.width));
+    move(x(),
+         twipsToPixels(screen.topTwips() + (screen.heightTwips() - layout::kWindow.height) / 2));
 }
 
 float CalendarWindow::windowWidth() const {
-    return kWidthTwips;
+    return layout::kWindow.width;
 }
 
 float CalendarWindow::left() const {

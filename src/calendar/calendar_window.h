@@ -33,8 +33,6 @@ class CalendarWindow final : public QWidget, private SlideWindow, private AlarmD
     Q_OBJECT
 
 public:
-    static constexpr float kWidthTwips = 4215;
-    static constexpr float kHeightTwips = 4275;
     static constexpr int kFirstYear = 1000;
     static constexpr int kLastYear = 9999;
 

@@ -14,4 +14,9 @@ constexpr int twipsToPixels(float twips) {
     return static_cast<int>(pixels < 0 ? pixels - 0.5f : pixels + 0.5f);
 }
 
+// A rectangle in twips, as the windows' layouts give their controls' places.
+struct TwipsBox {
+    float left, top, width, height;
+};
+
 } // namespace almanor
