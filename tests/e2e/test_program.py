@@ -3,6 +3,7 @@ would: mouse moves, clicks and key presses; results read from the screen and the
 
 import datetime
 import hashlib
+import json
 import os
 import re
 import shutil
@@ -19,29 +20,18 @@ from desktop import (AppFolder, Desktop, SCREEN_HEIGHT, SCREEN_RIGHT, TWIPS_PER_
                      wait_for)
 
 RUNNABLE = os.environ.get("ALMANOR_APP_DIR", "")
+if not RUNNABLE:
+    sys.exit("ALMANOR_APP_DIR must name the runnable application folder")
 ARTEFACTS = os.environ.get("ALMANOR_E2E_ARTEFACTS", "")
-WINDOW_WIDTH = 281
-WINDOW_HEIGHT = 285
+# The calendar window's rectangles, name: (left, top, width, height) in twips, as the build wrote
+# them from the program's own layout; a manual run finds them beside the application folder.
+with open(os.environ.get("ALMANOR_E2E_LAYOUT") or os.path.join(
+        os.path.dirname(os.path.abspath(RUNNABLE)), "calendar-layout.json")) as layout_file:
+    LAYOUT = json.load(layout_file)
+CALENDAR = LAYOUT["calendar"]
+LAYOUT["weekdays"] = (CALENDAR[0], CALENDAR[1] + 360, CALENDAR[2], 150)  # the day names' row
+WINDOW_WIDTH, WINDOW_HEIGHT = (round(v / TWIPS_PER_PIXEL) for v in LAYOUT["window"][2:])
 OPEN_X = SCREEN_RIGHT - WINDOW_WIDTH
-
-# Hotspots of the calendar window: (left, top, width, height) in twips.
-HOTSPOTS = {
-    "back": (1680, 285, 195, 225),
-    "today": (1680, 480, 210, 225),
-    "forward": (1680, 660, 210, 270),
-    "view": (1065, 1500, 615, 270),
-    "quit": (4005, -30, 255, 240),
-    "about": (330, 3930, 1005, 300),
-    "options": (1740, 3915, 1110, 345),
-    "all": (375, 915, 510, 270),
-    "note": (90, 2640, 4020, 1245),
-    "alarm": (810, 2280, 990, 285),
-    "calendar": (1875, 240, 2325, 2325),
-    "weekdays": (1875, 600, 2325, 150),  # the row of day names, under the month and year
-}
-
-# The calendar window's clock: (left, top, width, height) in twips.
-CLOCK_LABEL = (675, 1905, 915, 240)
 
 SETTINGS_KEEP_OPEN = (b'30,#FALSE#,#TRUE#,#FALSE#,"300",#TRUE#,#TRUE#,#FALSE#,#TRUE#,#TRUE#,'
                       b'"alarm.wav","chime.wav"\r\n')
@@ -122,7 +112,7 @@ class RunningProgram:
     def spot(self, name):
         """Screen position of the middle of a hotspot of the calendar window."""
         x, y, _, _ = self.desktop.window_geometry(self.calendar_window())
-        dx, dy = middle(HOTSPOTS[name])
+        dx, dy = middle(LAYOUT[name])
         return x + dx, y + dy
 
     def click(self, name, button=1):
@@ -338,7 +328,7 @@ class EndToEnd(unittest.TestCase):
         program = self.start_open()
         self.set_alarm_ahead(program, "Stretch")
         self.desktop.answer(self.alarm_message()[0], "Return")
-        left, top, width, height = (round(v / TWIPS_PER_PIXEL) for v in CLOCK_LABEL)
+        left, top, width, height = (round(v / TWIPS_PER_PIXEL) for v in LAYOUT["clock"])
 
         def clock():
             rgb = self.desktop.pixels(program.calendar_window())
@@ -738,6 +728,4 @@ class EndToEnd(unittest.TestCase):
         return None
 
 if __name__ == "__main__":
-    if not RUNNABLE:
-        sys.exit("ALMANOR_APP_DIR must name the runnable application folder")
     unittest.main(verbosity=2)
