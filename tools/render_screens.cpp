@@ -99,7 +99,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    const QString suffix = scale == "1" ? QString() : QStringLiteral("@%1x").arg(scale.c_str());
+    const QString suffix =
+        scale == "1" ? QString() : QStringLiteral("@%1x").arg(QString::fromStdString(scale));
 
     TestProgram t;
     t.writeFile("20261206.dnf", record("Dentist at 3 pm.\r\nBring the insurance card.",

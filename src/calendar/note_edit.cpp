@@ -40,7 +40,8 @@ void NoteEdit::followLength() {
 }
 
 QString NoteEdit::fitting(const QString& text) const {
-    const QString selected = textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n');
+    const QString selected =
+        textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     int room = limit_ - storedLength(toPlainText()) + storedLength(selected);
     QString result;
     for (const QChar c : text) {

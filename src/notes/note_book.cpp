@@ -6,6 +6,7 @@
 #include "notes/purge.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 
 namespace almanor {
 

@@ -10,9 +10,10 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <string>
 #include <vector>
+
+class QTimer;
 
 namespace almanor {
 

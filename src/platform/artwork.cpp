@@ -1,9 +1,11 @@
 #include "platform/artwork.h"
 
 #include <QFontMetricsF>
+#include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 #include <algorithm>
 #include <cmath>
 #include <numbers>

@@ -2,10 +2,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <QIcon>
-#include <QPixmap>
 
+class QIcon;
 class QPainter;
+class QPixmap;
 class QRectF;
 
 namespace almanor {

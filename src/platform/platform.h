@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QDateTime>
-#include <QMenu>
 #include <QPoint>
 #include <QString>
-#include <QUrl>
 #include <functional>
 #include <optional>
 
 class QObject;
+class QUrl;
 class QWidget;
 
 namespace almanor {
@@ -30,7 +29,8 @@ class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
     // Modal. `style` is a sum of the msg:: values; returns msg::Ok or msg::Cancel.
-    virtual int show(const QString& text, int style, const QString& title = msg::AppTitle) = 0;
+    virtual int show(const QString& text, int style,
+                     const QString& title = QString::fromLatin1(msg::AppTitle)) = 0;
     // Shows a message that waits for no answer and leaves the keyboard where it is, so that the
     // user's typing goes on into the window it was meant for. A later notice replaces it; an
     // empty text takes it away.

@@ -8,7 +8,7 @@ namespace almanor {
 namespace {
 
 // The start-up purge waiting for the list, as a child of the calendar window.
-constexpr const char* kWaitingPurge = "waitingPurge";
+constexpr QLatin1String kWaitingPurge("waitingPurge");
 
 void purgeOldNotes(Program& program, int deleteDays) {
     Platform& platform = program.platform();

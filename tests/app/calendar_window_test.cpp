@@ -220,7 +220,7 @@ TEST_F(CalendarWindowTest, filesThatCannotBeShownWholeAreNeverWrittenOver) {
         w.calendar().setValue(Date{2026, 12, 5});
         EXPECT_TRUE(w.alarmField().isEnabled());
         EXPECT_FALSE(w.noteIsLocked() ||
-                     !(w.noteBox().placeholderText() + w.noteBox().toolTip()).isEmpty());
+                     !QString(w.noteBox().placeholderText() + w.noteBox().toolTip()).isEmpty());
         QTest::keyClicks(&w.noteBox(), "x");
         w.calendar().setValue(Date{2026, 12, 6});
         EXPECT_TRUE(w.noteBox().noteText().isEmpty());
@@ -646,9 +646,9 @@ QByteArray chunk(const char* id, const QByteArray& body) {
 
 // A "fmt " chunk for PCM: format 1, one channel, 8 kHz, the byte rate, the block align, 8 bits.
 QByteArray format(quint32 byteRate, int cutTo = 16, char blockAlign = 1) {
-    return chunk("fmt ", (QByteArray("\1\0\1\0", 4) + le32(8000) + le32(byteRate) + blockAlign +
-                          QByteArray("\0\x08\0", 3))
-                             .left(cutTo));
+    const QByteArray body = QByteArray("\1\0\1\0", 4) + le32(8000) + le32(byteRate) + blockAlign +
+                            QByteArray("\0\x08\0", 3);
+    return chunk("fmt ", body.left(cutTo));
 }
 
 QByteArray wave(const QByteArray& chunks, const char* kind = "WAVE") {
@@ -691,7 +691,7 @@ TEST(WaveFile, durationComesFromTheDataTheFileHoldsAndAConsistentFormat) {
     QtSoundPlayer player;
     QObject receiver;
     std::vector<SoundEnd> ends;
-    for (const QString& file : {path, pipe, path + ".missing"}) {
+    for (const QString& file : {path, pipe, QString(path + ".missing")}) {
         player.play(file, &receiver, [&](SoundEnd end) { ends.push_back(end); });
     }
     EXPECT_TRUE(ends.empty());

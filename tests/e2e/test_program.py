@@ -546,8 +546,8 @@ class EndToEnd(unittest.TestCase):
         self.assertTrue(stat.S_ISFIFO(os.lstat(self.folder.file("options.cfg")).st_mode))
 
     def test_a_second_start_on_the_folder_shows_the_running_program_and_ends(self):
-        # A lock an older version or another machine left in the folder stops no start: an empty
-        # one (a power cut), another host's (a sync tool's copy).
+        # A lock file in the folder stops no start: an empty one (a power cut), another host's
+        # (a sync tool's copy).
         for leftover in (b"", b"4242\nalmanor\nanother-host\n"):
             if self.program:
                 self.program.stop()

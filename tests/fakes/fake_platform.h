@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QStringList>
+#include <QUrl>
 #include <deque>
 #include <utility>
 #include <vector>
@@ -15,7 +16,7 @@ namespace almanor::testing {
 struct ShownMessage {
     QString text;
     int style = msg::OkOnly;
-    QString title = msg::AppTitle;
+    QString title = QString::fromLatin1(msg::AppTitle);
     bool operator==(const ShownMessage&) const = default;
 };
 using Told = std::vector<ShownMessage>;
@@ -118,7 +119,7 @@ struct FakeHelpViewer final : HelpViewer {
 struct FakeFileDialog final : FileDialog {
     std::optional<QString> openExistingFile(QWidget*, const QString& title, const QString& name,
                                             const QString& pattern) override {
-        asked << title << name + "|" + pattern;
+        asked << title << name + QLatin1Char('|') + pattern;
         return answer;
     }
     QStringList asked;
