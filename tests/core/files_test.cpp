@@ -257,11 +257,11 @@ TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
 }
 
 TEST_F(TempFolder, settingsAreReadBackAsWrittenOrAreTheDefaults) {
-    Settings changed;
-    changed.uchime = false;
-    EXPECT_EQ(loadSettingsFile(appFolder()).settings, Settings{});
+    StoredSettings changed;
+    changed.settings.hourlyChime = false;
+    EXPECT_EQ(loadSettingsFile(appFolder()).stored.settings, Settings{});
     ASSERT_TRUE(writeSettingsFile(appFolder(), changed));
-    EXPECT_EQ(loadSettingsFile(appFolder()).settings, changed);
+    EXPECT_EQ(loadSettingsFile(appFolder()).stored.settings, changed.settings);
 }
 
 class NoteCatalogTest : public TempFolder {
