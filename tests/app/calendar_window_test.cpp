@@ -438,10 +438,7 @@ TEST_F(CalendarWindowTest, slidesAwayAndOutOnItsTimersAndCloseOnlySlidesAway) {
     }
     EXPECT_EQ(ticks, 15) << "4215 twips at 300 a step, the last one off the screen";
     EXPECT_EQ(window().leftTwips(), screen - 30);
-    t.applySettings([](Settings& s) {
-        s.slideSpeed = 900;
-        s.slideAway = false;
-    });
+    t.applySettings([](Settings& s) { s.slideSpeed = 900; });
     testing::moveOver(window(), "Open"); // the edge strip
     for (ticks = 0; window().isSlidingOut() && ++ticks < 100;) {
         testing::tick(window(), "slideOut");
