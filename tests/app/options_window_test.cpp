@@ -27,10 +27,6 @@ template <class Widget = QAbstractButton> Widget& optionsChild(TestProgram& p, c
 
 class OptionsWindowTest : public ::testing::Test {
 protected:
-    OptionsWindow& options() {
-        t.program().showOptionsWindow();
-        return t.program().optionsWindow();
-    }
     void click(const char* name) { optionsChild(t, name).click(); }
     bool canApply() { return optionsChild(t, "apply").isEnabled(); }
     const Settings& inEffect() { return t.program().settings().inEffect(); }
@@ -162,7 +158,7 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
     QTest::keyClick(&days, Qt::Key_Backspace);
     click("apply");
     EXPECT_TRUE(t.told().at(0).text.startsWith("Enter how many days"));
-    EXPECT_EQ(options().focusWidget(), &days) << "where the number goes";
+    EXPECT_EQ(t.program().optionsWindow().focusWidget(), &days) << "where the number goes";
     EXPECT_TRUE(t.exists("20261101.dnf") && t.readFile("options.cfg").starts_with("365,"));
     click("deleteOldNotes"); // purge off: the field shows the number that is written
     click("apply");
@@ -201,7 +197,7 @@ TEST_F(OptionsWindowTest, failedApplySaysWhyAndReopeningDiscardsWhatWasNotApplie
     EXPECT_FALSE(t.program().hasCalendarWindow()) << "nothing was applied";
     std::filesystem::remove_all(t.file("options.cfg"));
     typeDays("\b5");
-    options().close();
+    t.program().optionsWindow().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(t.program().hasOptionsWindow());
     EXPECT_TRUE(optionsChild<QCheckBox>(t, "trayIcon").isChecked());
