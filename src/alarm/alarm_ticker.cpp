@@ -32,7 +32,7 @@ void AlarmTicker::tick() {
 
     const LocalDateTime now = localDateTimeOf(platform_.clock.now());
     display_.setToday(now.date);
-    const AlarmTick result = alarmClock_.tick(now, isOn(settings_.ualarm));
+    const AlarmTick result = alarmClock_.tick(now, settings_.alarmEnabled);
     if (result.alarm) {
         soundAlarm(*result.alarm);
     } else {
@@ -60,8 +60,8 @@ void AlarmTicker::soundAlarm(const LocalDateTime& due) {
     // still owes yesterday's alarm.
     display_.showDay(due.date);
     sounding_ = true;
-    playWave(platform_.sound, appFolder_, QString::fromStdString(textValue(settings_.alarmSound)),
-             this, [this, day = due.date](SoundEnd) { tellAlarm(day); });
+    playWave(platform_.sound, appFolder_, QString::fromStdString(settings_.alarmSound), this,
+             [this, day = due.date](SoundEnd) { tellAlarm(day); });
 }
 
 void AlarmTicker::tellAlarm(const Date& day) {
@@ -77,10 +77,9 @@ void AlarmTicker::tellAlarm(const Date& day) {
 
 void AlarmTicker::chimeIfDue() {
     const LocalDateTime now = localDateTimeOf(platform_.clock.now());
-    if (alarmClock_.takeChime(now, isOn(settings_.uchime))) {
+    if (alarmClock_.takeChime(now, settings_.hourlyChime)) {
         sounding_ = true;
-        playWave(platform_.sound, appFolder_,
-                 QString::fromStdString(textValue(settings_.chimeSound)), this,
+        playWave(platform_.sound, appFolder_, QString::fromStdString(settings_.chimeSound), this,
                  [this](SoundEnd) { sounding_ = false; });
     }
 }

@@ -147,7 +147,7 @@ void TimeDialog::confirm() {
 
     const Date day = shownDay_();
     emit timeChosen(QString::fromStdString(formatTimeOfDay(*time)));
-    if (settings_.uwarn) {
+    if (settings_.warnOfPastAlarms) {
         const LocalDateTime now = localDateTimeOf(platform_.clock.now());
         if (alarmLiesInPast(day, now.date, *time, now.time)) {
             // Advice only: the alarm stays as written.

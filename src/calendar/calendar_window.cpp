@@ -474,7 +474,7 @@ void CalendarWindow::quit() {
 }
 
 float CalendarWindow::slideStep() const {
-    return slideStepFor(numericValue(settings_.slideSpeed));
+    return slideStepFor(settings_.slideSpeed);
 }
 
 void CalendarWindow::startSlideAway() {
@@ -505,7 +505,7 @@ void CalendarWindow::edgeStripTouched() {
     // Without a tray icon the strip is the only way back to a parked window.
     const TrayIcon& tray = platform_.tray;
     const bool trayReachable = tray.isAvailable() && tray.isShown();
-    if (isParked() && (isOn(settings_.umouse) || !trayReachable)) {
+    if (isParked() && (settings_.openOnMouseOver || !trayReachable)) {
         startSlideOut();
     }
 }

@@ -136,10 +136,10 @@ NoteRemovalOutcome NoteBook::removeListed(const std::vector<std::size_t>& rows) 
         [&rows](NoteList& list) { return removeListedNotes(list, rows, removeNoteFile); });
 }
 
-NoteRemovalOutcome NoteBook::purge(const Date& today, int deleteDays, const Date& spared) {
+NoteRemovalOutcome NoteBook::purge(const Date& today, int daysToKeep, const Date& spared) {
     refresh(); // the list may not have been needed whole since the start
     return changeList([&](NoteList& list) {
-        return purgeOldNotes(list, today, deleteDays, spared, removeNoteFile);
+        return purgeOldNotes(list, today, daysToKeep, spared, removeNoteFile);
     });
 }
 

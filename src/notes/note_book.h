@@ -72,9 +72,9 @@ public:
 
     // Deletes the notes at these rows of the list; see removeListedNotes.
     NoteRemovalOutcome removeListed(const std::vector<std::size_t>& rows);
-    // Deletes the notes more than `deleteDays` days before `today` but that of `spared`; see
+    // Deletes the notes more than `daysToKeep` days before `today` but that of `spared`; see
     // purgeOldNotes.
-    NoteRemovalOutcome purge(const Date& today, int deleteDays, const Date& spared);
+    NoteRemovalOutcome purge(const Date& today, int daysToKeep, const Date& spared);
 
 signals:
     // Around every change of the list, so that views never read it half-changed.

@@ -8,10 +8,10 @@
 
 namespace almanor {
 
-NoteRemovalOutcome purgeOldNotes(NoteList& notes, const Date& today, int deleteDays,
+NoteRemovalOutcome purgeOldNotes(NoteList& notes, const Date& today, int daysToKeep,
                                  const Date& spared, const NoteFileRemover& remove) {
     const auto isOld = [&](const std::optional<Date>& date) {
-        return date && daysBetween(*date, today) > deleteDays;
+        return date && daysBetween(*date, today) > daysToKeep;
     };
     std::vector<std::size_t> old;
     for (std::size_t i = 0; i < notes.size(); ++i) {

@@ -10,7 +10,7 @@
 
 namespace almanor {
 
-// Deletes the notes that are more than `deleteDays` days old (counted in midnights up to
+// Deletes the notes that are more than `daysToKeep` days old (counted in midnights up to
 // `today`, so 30 keeps the note of 30 days ago and deletes that of 31 days ago, and 0 keeps
 // today's and future notes only). Works from the oldest entry at the end of the list to the
 // newest, and removes each deleted note's entry from `notes`.
@@ -22,8 +22,8 @@ namespace almanor {
 // A note is old only when both its date field and its file's name say so: a damaged date
 // field, or a file whose name and date field disagree, is left alone (neither deleted nor
 // reported). The note of `spared`, the day the user has in front of them, is never deleted.
-// `deleteDays` is never negative: the settings refuse a negative limit.
-NoteRemovalOutcome purgeOldNotes(NoteList& notes, const Date& today, int deleteDays,
+// `daysToKeep` is never negative: the settings refuse a negative limit.
+NoteRemovalOutcome purgeOldNotes(NoteList& notes, const Date& today, int daysToKeep,
                                  const Date& spared, const NoteFileRemover& remove);
 
 } // namespace almanor

@@ -2,7 +2,6 @@
 
 #include "platform/artwork.h"
 #include "platform/sound_files.h"
-#include "settings/settings_file.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -16,6 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -28,6 +28,8 @@ bool isDigits(const QString& text) {
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
 }
+
+} // namespace
 
 // The number of days: digits only. Any other typed character erases the one before the
 // caret, as a backspace would; keys that type nothing (arrows, Delete) and Tab work as
@@ -68,6 +70,8 @@ protected:
     }
 };
 
+namespace {
+
 constexpr int kVisibleSpeeds = 5;
 
 QPushButton* playButton(const QString& what) {
@@ -79,89 +83,118 @@ QPushButton* playButton(const QString& what) {
 
 } // namespace
 
-OptionsWindow::OptionsWindow(Settings& settings, Platform& platform, std::string appFolder)
+OptionsWindow::OptionsWindow(ProgramSettings& settings, Platform& platform, std::string appFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      inEffect_(settings), platform_(platform), appFolder_(std::move(appFolder)) {
+      inEffect_(settings), settings_(settings.inEffect()), platform_(platform),
+      appFolder_(std::move(appFolder)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Almanor"));
     setWindowIcon(appIcon());
+    // Without the mouse opener the tray icon is the way back to a parked window, so it is on
+    // whatever its box shows.
+    if (!settings_.openOnMouseOver) {
+        settings_.trayIcon = true;
+    }
     buildControls();
-    formLoad();
+    trayIconBox_->setEnabled(settings_.openOnMouseOver);
+    daysField_->showNumber(settings_.daysToKeep);
+    showSpeed();
+    applyButton_->setEnabled(false);
+}
+
+QCheckBox* OptionsWindow::flagBox(const QString& text, const char* name, bool Settings::*setting) {
+    auto* box = new QCheckBox(text);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(settings_.*setting);
+    connect(box, &QCheckBox::clicked, this, [this, setting](bool checked) {
+        settings_.*setting = checked;
+        changed();
+    });
+    return box;
 }
 
 void OptionsWindow::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    heading_ = new QLabel(QStringLiteral("OPTIONS"));
-    QFont headingFont = heading_->font();
+    auto* heading = new QLabel(QStringLiteral("OPTIONS"));
+    QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
-    heading_->setFont(headingFont);
-    layout->addWidget(heading_);
+    heading->setFont(headingFont);
+    layout->addWidget(heading);
 
-    auto* frame1 = new QGroupBox(QStringLiteral("Calendar Window Properties"));
-    auto* frame1Layout = new QHBoxLayout(frame1);
+    auto* windowGroup = new QGroupBox(QStringLiteral("Calendar Window Properties"));
+    auto* windowGroupLayout = new QHBoxLayout(windowGroup);
     auto* windowBoxes = new QVBoxLayout;
-    utop_ = new QCheckBox(QStringLiteral("Always On Top"));
-    uslide_ = new QCheckBox(QStringLiteral("Slide Away On Open"));
-    umouse_ = new QCheckBox(QStringLiteral("Open By Moving Mouse"));
-    windowBoxes->addWidget(utop_);
-    windowBoxes->addWidget(uslide_);
-    windowBoxes->addWidget(umouse_);
+    windowBoxes->addWidget(
+        flagBox(QStringLiteral("Always On Top"), "alwaysOnTop", &Settings::alwaysOnTop));
+    windowBoxes->addWidget(
+        flagBox(QStringLiteral("Slide Away On Open"), "slideAway", &Settings::slideAway));
+    QCheckBox* mouseOpenerBox = flagBox(QStringLiteral("Open By Moving Mouse"), "openOnMouseOver",
+                                        &Settings::openOnMouseOver);
+    windowBoxes->addWidget(mouseOpenerBox);
     windowBoxes->addStretch();
-    frame1Layout->addLayout(windowBoxes, 1);
+    windowGroupLayout->addLayout(windowBoxes, 1);
     auto* speedColumn = new QVBoxLayout;
     auto* speedLabel = new QLabel(QStringLiteral("Sliding Speed"));
     speedList_ = new QListWidget;
+    speedList_->setObjectName(QStringLiteral("slideSpeed"));
     speedList_->setAccessibleName(speedLabel->text());
     speedLabel->setBuddy(speedList_);
     speedColumn->addWidget(speedLabel);
     speedColumn->addWidget(speedList_);
-    frame1Layout->addLayout(speedColumn);
-    layout->addWidget(frame1);
+    windowGroupLayout->addLayout(speedColumn);
+    layout->addWidget(windowGroup);
 
-    auto* frame2 = new QGroupBox(QStringLiteral("General  Properties"));
-    auto* grid = new QGridLayout(frame2);
-    ualarm_ = new QCheckBox(QStringLiteral("Enable Alarm"));
-    alarmSoundButton_ = new QPushButton(QStringLiteral("Select Alarm Sound"));
-    alarmPlayButton_ = playButton(QStringLiteral("Play the alarm sound"));
-    uchime_ = new QCheckBox(QStringLiteral("Hourly Chime"));
-    chimeSoundButton_ = new QPushButton(QStringLiteral("Select Chime Sound"));
-    chimePlayButton_ = playButton(QStringLiteral("Play the chime sound"));
-    utask_ = new QCheckBox(QStringLiteral("Show Taskbar Icon"));
-    uwarn_ = new QCheckBox(QStringLiteral("Warn About Setting Alarm For Old Date/Time"));
-    grid->addWidget(ualarm_, 0, 0);
-    grid->addWidget(alarmSoundButton_, 0, 1);
-    grid->addWidget(alarmPlayButton_, 0, 2);
-    grid->addWidget(uchime_, 1, 0);
-    grid->addWidget(chimeSoundButton_, 1, 1);
-    grid->addWidget(chimePlayButton_, 1, 2);
-    grid->addWidget(utask_, 2, 0, 1, 3);
-    grid->addWidget(uwarn_, 3, 0, 1, 3);
+    auto* generalGroup = new QGroupBox(QStringLiteral("General  Properties"));
+    auto* grid = new QGridLayout(generalGroup);
+    grid->addWidget(
+        flagBox(QStringLiteral("Enable Alarm"), "alarmEnabled", &Settings::alarmEnabled), 0, 0);
+    auto* alarmSoundButton = new QPushButton(QStringLiteral("Select Alarm Sound"));
+    alarmSoundButton->setObjectName(QStringLiteral("alarmSound"));
+    grid->addWidget(alarmSoundButton, 0, 1);
+    QPushButton* alarmPlayButton = playButton(QStringLiteral("Play the alarm sound"));
+    grid->addWidget(alarmPlayButton, 0, 2);
+    grid->addWidget(flagBox(QStringLiteral("Hourly Chime"), "hourlyChime", &Settings::hourlyChime),
+                    1, 0);
+    auto* chimeSoundButton = new QPushButton(QStringLiteral("Select Chime Sound"));
+    chimeSoundButton->setObjectName(QStringLiteral("chimeSound"));
+    grid->addWidget(chimeSoundButton, 1, 1);
+    QPushButton* chimePlayButton = playButton(QStringLiteral("Play the chime sound"));
+    grid->addWidget(chimePlayButton, 1, 2);
+    trayIconBox_ = flagBox(QStringLiteral("Show Taskbar Icon"), "trayIcon", &Settings::trayIcon);
+    grid->addWidget(trayIconBox_, 2, 0, 1, 3);
+    grid->addWidget(flagBox(QStringLiteral("Warn About Setting Alarm For Old Date/Time"),
+                            "warnOfPastAlarms", &Settings::warnOfPastAlarms),
+                    3, 0, 1, 3);
     auto* deleteRow = new QHBoxLayout;
-    udel_ = new QCheckBox(QStringLiteral("Delete Notes More Than"));
-    auto* days = new DaysField;
-    daysField_ = days;
+    QCheckBox* deleteBox = flagBox(QStringLiteral("Delete Notes More Than"), "deleteOldNotes",
+                                   &Settings::deleteOldNotes);
+    daysField_ = new DaysField;
+    daysField_->setObjectName(QStringLiteral("daysToKeep"));
     daysField_->setAccessibleName(QStringLiteral("Days"));
     daysField_->setAlignment(Qt::AlignRight);
     daysField_->setFixedWidth(daysField_->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
                               16);
     auto* daysOld = new QLabel(QStringLiteral("Days Old"));
-    deleteRow->addWidget(udel_);
+    deleteRow->addWidget(deleteBox);
     deleteRow->addWidget(daysField_);
     deleteRow->addWidget(daysOld);
     deleteRow->addStretch();
     grid->addLayout(deleteRow, 4, 0, 1, 3);
-    layout->addWidget(frame2);
+    layout->addWidget(generalGroup);
 
     auto* buttons = new QHBoxLayout;
-    aboutButton_ = new QPushButton(QStringLiteral("About"));
-    helpButton_ = new QPushButton(QStringLiteral("Help"));
+    auto* aboutButton = new QPushButton(QStringLiteral("About"));
+    aboutButton->setObjectName(QStringLiteral("about"));
+    auto* helpButton = new QPushButton(QStringLiteral("Help"));
+    helpButton->setObjectName(QStringLiteral("help"));
     applyButton_ = new QPushButton(buttonPicture(ButtonPicture::Apply), QStringLiteral("Apply"));
-    buttons->addWidget(aboutButton_);
-    buttons->addWidget(helpButton_);
+    applyButton_->setObjectName(QStringLiteral("apply"));
+    buttons->addWidget(aboutButton);
+    buttons->addWidget(helpButton);
     buttons->addStretch();
     buttons->addWidget(applyButton_);
     layout->addLayout(buttons);
@@ -169,145 +202,50 @@ void OptionsWindow::buildControls() {
     speedList_->setFixedWidth(speedList_->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
                               speedList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16);
 
-    for (const FlagBox& flag : flagBoxes()) {
-        connect(flag.box, &QCheckBox::clicked, this,
-                [this, flag] { storeFlag(*flag.box, settings_.*flag.setting); });
-    }
-    connect(umouse_, &QCheckBox::clicked, this, &OptionsWindow::umouseClick);
-    connect(uwarn_, &QCheckBox::clicked, this, &OptionsWindow::uwarnClick);
+    connect(mouseOpenerBox, &QCheckBox::clicked, this, &OptionsWindow::mouseOpenerClicked);
     // Selection, not the current row: tabbing into a list with nothing selected moves the
     // current row without anyone choosing a speed.
     connect(speedList_, &QListWidget::itemSelectionChanged, this, &OptionsWindow::speedChosen);
     connect(daysField_, &QLineEdit::textChanged, this, &OptionsWindow::daysChanged);
-    connect(alarmSoundButton_, &QPushButton::clicked, this,
+    connect(alarmSoundButton, &QPushButton::clicked, this,
             [this] { chooseSound(settings_.alarmSound); });
-    connect(chimeSoundButton_, &QPushButton::clicked, this,
+    connect(chimeSoundButton, &QPushButton::clicked, this,
             [this] { chooseSound(settings_.chimeSound); });
-    connect(alarmPlayButton_, &QPushButton::clicked, this,
+    connect(alarmPlayButton, &QPushButton::clicked, this,
             [this] { playSound(settings_.alarmSound); });
-    connect(chimePlayButton_, &QPushButton::clicked, this,
+    connect(chimePlayButton, &QPushButton::clicked, this,
             [this] { playSound(settings_.chimeSound); });
-    connect(aboutButton_, &QPushButton::clicked, this, &OptionsWindow::aboutRequested);
-    connect(helpButton_, &QPushButton::clicked, this, &OptionsWindow::helpRequested);
+    connect(aboutButton, &QPushButton::clicked, this, &OptionsWindow::aboutRequested);
+    connect(helpButton, &QPushButton::clicked, this, &OptionsWindow::helpRequested);
     connect(applyButton_, &QPushButton::clicked, this, &OptionsWindow::apply);
 }
 
-std::array<OptionsWindow::FlagBox, 6> OptionsWindow::flagBoxes() const {
-    return {{{utop_, &Settings::utop},
-             {uslide_, &Settings::uslide},
-             {ualarm_, &Settings::ualarm},
-             {uchime_, &Settings::uchime},
-             {utask_, &Settings::utask},
-             {udel_, &Settings::udel}}};
-}
-
-void OptionsWindow::formLoad() {
-    settings_ = loadSettingsFile(appFolder_).settings;
-    const Settings& settings = settings_;
-
-    // All boxes start checked; a setting that is off unchecks its box, the mouse box through
-    // its own click handling, so unchecking "Open By Moving Mouse" has already forced the tray
-    // icon on by the time that setting is looked at. Only a Boolean false unchecks: a foreign
-    // value such as a bare 1 leaves its box checked.
-    const auto isFalse = [](const SettingValue& value) {
-        return std::holds_alternative<bool>(value) && !std::get<bool>(value);
-    };
-    for (QCheckBox* box : {utop_, uslide_, umouse_, ualarm_, uchime_, utask_, uwarn_, udel_}) {
-        box->setChecked(true);
-    }
-    const auto uncheckIfOff = [&](const FlagBox& flag) {
-        if (isFalse(settings.*flag.setting)) {
-            flag.box->setChecked(false);
-        }
-    };
-    const std::array<FlagBox, 6> flags = flagBoxes();
-    uncheckIfOff(flags[0]); // on top
-    uncheckIfOff(flags[1]); // slide away
-    if (isFalse(settings.umouse)) {
-        umouse_->setChecked(false);
-        umouseClick();
-    }
-    for (std::size_t i = 2; i < 5; ++i) { // alarm, chime, tray icon
-        uncheckIfOff(flags[i]);
-    }
-    if (!settings.uwarn) {
-        uwarn_->setChecked(false);
-    }
-    uncheckIfOff(flags[5]); // purge
-
-    static_cast<DaysField*>(daysField_)->showNumber(settings.deleteDays);
-
+void OptionsWindow::showSpeed() {
     for (int speed = 1; speed <= 10; ++speed) {
         speedList_->addItem(QString::number(speed));
     }
-    // "300" is item "3", "1000" item "10"; a speed that is no item selects none and stays.
-    const QString speed = QString::fromStdString(textValue(settings.slideSpeed));
-    if (speed.size() >= 2) {
-        const QList<QListWidgetItem*> matches =
-            speedList_->findItems(speed.chopped(2), Qt::MatchExactly);
-        if (!matches.isEmpty()) {
-            speedList_->setCurrentItem(matches.front());
-        }
+    // Item "3" is 300 twips a tick, "10" 1000; a speed that is no item selects none and stays.
+    const double hundreds = settings_.slideSpeed / 100;
+    if (hundreds >= 1 && hundreds <= 10 && hundreds == std::floor(hundreds)) {
+        speedList_->setCurrentRow(static_cast<int>(hundreds) - 1);
     }
     // Five speeds in sight, now that there are rows to measure.
     speedList_->setFixedHeight(kVisibleSpeeds * speedList_->sizeHintForRow(0) +
                                2 * speedList_->frameWidth());
-
-    applyButton_->setEnabled(false);
 }
 
 void OptionsWindow::changed() {
     applyButton_->setEnabled(true);
 }
 
-void OptionsWindow::storeFlag(const QCheckBox& box, SettingValue& setting) {
-    switch (box.checkState()) {
-    case Qt::Checked:
-        setting = true;
-        break;
-    case Qt::Unchecked:
-        setting = false;
-        break;
-    case Qt::PartiallyChecked:
-        break;
+void OptionsWindow::mouseOpenerClicked(bool on) {
+    // Without the mouse opener the tray icon is the way back to a parked window, so it is
+    // forced on whatever its box shows.
+    settings_.trayIcon = true;
+    trayIconBox_->setEnabled(on);
+    if (on) {
+        trayIconBox_->setChecked(true);
     }
-    changed();
-}
-
-void OptionsWindow::umouseClick() {
-    Settings& settings = settings_;
-    switch (umouse_->checkState()) {
-    case Qt::Checked:
-        settings.umouse = true;
-        utask_->setEnabled(true);
-        utask_->setChecked(true);
-        storeFlag(*utask_, settings.utask);
-        break;
-    case Qt::Unchecked:
-        // Without the mouse opener the tray icon is the way back to a parked window, so it
-        // is forced on whatever its box shows.
-        settings.umouse = false;
-        utask_->setEnabled(false);
-        settings.utask = true;
-        break;
-    case Qt::PartiallyChecked:
-        break;
-    }
-    changed();
-}
-
-void OptionsWindow::uwarnClick() {
-    switch (uwarn_->checkState()) {
-    case Qt::Checked:
-        settings_.uwarn = true;
-        break;
-    case Qt::Unchecked:
-        settings_.uwarn = false;
-        break;
-    case Qt::PartiallyChecked:
-        break;
-    }
-    changed();
 }
 
 void OptionsWindow::speedChosen() {
@@ -316,7 +254,7 @@ void OptionsWindow::speedChosen() {
         return;
     }
     changed();
-    settings_.slideSpeed = selected.front()->text().toStdString() + "00";
+    settings_.slideSpeed = selected.front()->text().toInt() * 100;
 }
 
 void OptionsWindow::daysChanged() {
@@ -328,31 +266,30 @@ void OptionsWindow::daysChanged() {
     bool ok = false;
     const int days = text.toInt(&ok);
     if (ok && days <= std::numeric_limits<std::int16_t>::max()) {
-        settings_.deleteDays = static_cast<std::int16_t>(days);
+        settings_.daysToKeep = days;
     }
 }
 
-void OptionsWindow::chooseSound(SettingValue& setting) {
+void OptionsWindow::chooseSound(std::string& sound) {
     const std::optional<QString> chosen = platform_.fileDialog.openExistingFile(
         this, QStringLiteral("Open Wav"), QStringLiteral("Audio Wav"), QStringLiteral("*.wav"));
     if (!chosen) {
         return;
     }
-    setting = QDir::toNativeSeparators(*chosen).toStdString();
+    sound = QDir::toNativeSeparators(*chosen).toStdString();
     changed();
 }
 
-void OptionsWindow::playSound(const SettingValue& sound) {
+void OptionsWindow::playSound(const std::string& sound) {
     // The sound as it is in memory, a chosen but not yet applied one included.
-    playWave(platform_.sound, QString::fromStdString(appFolder_),
-             QString::fromStdString(textValue(sound)));
+    playWave(platform_.sound, QString::fromStdString(appFolder_), QString::fromStdString(sound));
 }
 
 void OptionsWindow::apply() {
     // What is written and purged by is the number the field shows, never an older one that
     // an emptied field left behind.
     if (!isDigits(daysField_->text())) {
-        if (isOn(settings_.udel)) {
+        if (settings_.deleteOldNotes) {
             platform_.messageBox.show(
                 QStringLiteral("Enter how many days of notes to keep before applying "
                                "\"Delete Notes More Than\"."),
@@ -360,19 +297,18 @@ void OptionsWindow::apply() {
             daysField_->setFocus();
             return;
         }
-        static_cast<DaysField*>(daysField_)->showNumber(settings_.deleteDays);
+        daysField_->showNumber(settings_.daysToKeep);
     }
-    const FileResult written = writeSettingsFile(appFolder_, settings_);
+    // Disabled before the program follows the settings, as a purge may ask the user.
+    applyButton_->setEnabled(false);
+    const FileResult written = inEffect_.apply(settings_);
     if (!written) {
+        applyButton_->setEnabled(true);
         platform_.messageBox.show(
             QStringLiteral("Couldn't create file options.cfg!\nSettings were not saved!\n") +
                 QString::fromStdString(written.error),
             msg::OkOnly);
-        return;
     }
-    inEffect_ = settings_;
-    applyButton_->setEnabled(false);
-    emit applied();
 }
 
 } // namespace almanor

@@ -1,37 +1,24 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
-#include <variant>
 
 namespace almanor {
 
-// A setting that may hold a Boolean, a number or a text, whatever the settings file put
-// there. Only a Boolean true switches a feature on: a bare 1 read from a hand-edited file is
-// held as the number 1 and counts as off, and it is written back as it was read.
-using SettingValue = std::variant<bool, double, std::string>;
-
-bool isOn(const SettingValue& value);
-// The value as a number: a number as is, a text that holds a decimal number; else nothing.
-std::optional<double> numericValue(const SettingValue& value);
-// The value as text: a text as is, a number in its shortest decimal form, a Boolean as
-// "True"/"False".
-std::string textValue(const SettingValue& value);
-
+// What the user chose in the options window, as the program uses it.
 struct Settings {
-    std::int16_t deleteDays = 30;
-    SettingValue udel = false;
-    SettingValue utop = true;
-    SettingValue uslide = true;
-    SettingValue slideSpeed = std::string("300");
-    SettingValue umouse = true;
-    SettingValue ualarm = true;
-    SettingValue uchime = true;
-    SettingValue utask = true;
-    bool uwarn = true;
-    SettingValue alarmSound = std::string("alarm.wav");
-    SettingValue chimeSound = std::string("chime.wav");
+    bool deleteOldNotes = false; // purge notes older than daysToKeep at start-up and on Apply
+    int daysToKeep = 30;         // 0 to 32767
+    bool alwaysOnTop = true;
+    bool slideAway = true; // the calendar window slides to the screen edge after opening
+    // Twips per tick of either slide; 0 when the file's value is no number (the default step).
+    double slideSpeed = 300;
+    bool openOnMouseOver = true; // a parked calendar window opens when the mouse touches its edge
+    bool alarmEnabled = true;
+    bool hourlyChime = true;
+    bool trayIcon = true;
+    bool warnOfPastAlarms = true; // an alarm set for a date and time already gone
+    std::string alarmSound = "alarm.wav";
+    std::string chimeSound = "chime.wav";
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

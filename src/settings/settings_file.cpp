@@ -3,11 +3,68 @@
 #include "common/app_folder.h"
 #include "common/text_encoding.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <vector>
 
 namespace almanor {
+
+bool isOn(const SettingValue& value) {
+    const bool* flag = std::get_if<bool>(&value);
+    return flag != nullptr && *flag;
+}
+
+static std::optional<double> parseDecimal(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(number)) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::optional<double> numericValue(const SettingValue& value) {
+    if (const double* number = std::get_if<double>(&value)) {
+        return *number;
+    }
+    if (const std::string* text = std::get_if<std::string>(&value)) {
+        return parseDecimal(*text);
+    }
+    return std::nullopt;
+}
+
+std::string textValue(const SettingValue& value) {
+    if (const std::string* text = std::get_if<std::string>(&value)) {
+        return *text;
+    }
+    if (const double* number = std::get_if<double>(&value)) {
+        // Fifteen significant digits unless the number needs more to read back as itself: a
+        // hand-edited value is written back as it was read. to_chars rather than printf, whose
+        // decimal point follows the user's locale and could split the settings line at a comma.
+        char buffer[32];
+        for (int precision = 15;; ++precision) {
+            const auto written = std::to_chars(buffer, buffer + sizeof buffer, *number,
+                                               std::chars_format::general, precision);
+            double back = 0;
+            std::from_chars(buffer, written.ptr, back);
+            if (back == *number || precision == 17) {
+                return std::string(buffer, written.ptr);
+            }
+        }
+    }
+    return std::get<bool>(value) ? "True" : "False";
+}
 
 namespace {
 
@@ -145,50 +202,94 @@ std::string formatValue(const SettingValue& value) {
     return quoted;
 }
 
+template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+
+// A setting that the file may give any kind of value, in its field of the line.
+using TypedSetting = std::variant<bool Settings::*, double Settings::*, std::string Settings::*>;
+struct VariantField {
+    std::size_t field;
+    TypedSetting setting;
+};
+constexpr std::size_t kFieldCount = 12;
+constexpr std::size_t kDaysField = 0;
+constexpr std::size_t kWarningField = 9;
+const VariantField kVariantFields[] = {
+    {1, &Settings::deleteOldNotes}, {2, &Settings::alwaysOnTop},     {3, &Settings::slideAway},
+    {4, &Settings::slideSpeed},     {5, &Settings::openOnMouseOver}, {6, &Settings::alarmEnabled},
+    {7, &Settings::hourlyChime},    {8, &Settings::trayIcon},        {10, &Settings::alarmSound},
+    {11, &Settings::chimeSound}};
+
+void setFrom(Settings& settings, const TypedSetting& setting, const SettingValue& value) {
+    std::visit(
+        Overloaded{
+            [&](bool Settings::*flag) { settings.*flag = isOn(value); },
+            [&](double Settings::*number) { settings.*number = numericValue(value).value_or(0); },
+            [&](std::string Settings::*text) { settings.*text = textValue(value); },
+        },
+        setting);
+}
+
+// The setting as the file holds it: the speed as text, as the options window writes it.
+SettingValue valueOf(const Settings& settings, const TypedSetting& setting) {
+    return std::visit(
+        Overloaded{
+            [&](bool Settings::*flag) { return SettingValue(settings.*flag); },
+            [&](double Settings::*number) { return SettingValue(textValue(settings.*number)); },
+            [&](std::string Settings::*text) { return SettingValue(settings.*text); },
+        },
+        setting);
+}
+
 } // namespace
 
-std::string formatSettingsLine(const Settings& s) {
-    std::string line = std::to_string(s.deleteDays);
-    for (const SettingValue* value :
-         {&s.udel, &s.utop, &s.uslide, &s.slideSpeed, &s.umouse, &s.ualarm, &s.uchime, &s.utask}) {
-        line += ',' + formatValue(*value);
+std::string formatSettingsLine(const StoredSettings& stored) {
+    const Settings& settings = stored.settings;
+    std::array<std::string, kFieldCount> fields;
+    fields[kDaysField] = std::to_string(settings.daysToKeep);
+    fields[kWarningField] = settings.warnOfPastAlarms ? "#TRUE#" : "#FALSE#";
+    for (const auto& [field, setting] : kVariantFields) {
+        const std::optional<SettingValue>& read = stored.asRead[field];
+        Settings asRead = settings;
+        if (read) {
+            setFrom(asRead, setting, *read);
+        }
+        fields[field] =
+            formatValue(read && asRead == settings ? *read : valueOf(settings, setting));
     }
-    line += s.uwarn ? ",#TRUE#" : ",#FALSE#";
-    line += ',' + formatValue(s.alarmSound);
-    line += ',' + formatValue(s.chimeSound);
+    std::string line = fields[0];
+    for (std::size_t field = 1; field < kFieldCount; ++field) {
+        line += ',' + fields[field];
+    }
     return line;
 }
 
-std::optional<Settings> parseSettingsText(std::string_view text) {
+std::optional<StoredSettings> parseSettingsText(std::string_view text) {
     // Some editors begin a file they save with a UTF-8 byte-order mark.
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
     }
-    constexpr std::size_t kFieldCount = 12;
     const std::vector<RawField> fields = splitFields(text, kFieldCount);
     if (fields.size() < kFieldCount) {
         return std::nullopt;
     }
-    Settings s;
-    const auto deleteDays = toDaysToKeep(fields[0]);
-    const auto uwarn = toBoolean(fields[9]);
-    if (!deleteDays || !uwarn) {
+    StoredSettings stored;
+    const auto daysToKeep = toDaysToKeep(fields[kDaysField]);
+    const auto warn = toBoolean(fields[kWarningField]);
+    if (!daysToKeep || !warn) {
         return std::nullopt;
     }
-    s.deleteDays = *deleteDays;
-    s.uwarn = *uwarn;
-    SettingValue* variants[] = {&s.udel,   &s.utop,   &s.uslide, &s.slideSpeed, &s.umouse,
-                                &s.ualarm, &s.uchime, &s.utask,  &s.alarmSound, &s.chimeSound};
-    const std::size_t variantFields[] = {1, 2, 3, 4, 5, 6, 7, 8, 10, 11};
-    for (std::size_t i = 0; i < std::size(variants); ++i) {
-        const auto value = toVariant(fields[variantFields[i]]);
+    stored.settings.daysToKeep = *daysToKeep;
+    stored.settings.warnOfPastAlarms = *warn;
+    for (const auto& [field, setting] : kVariantFields) {
+        const auto value = toVariant(fields[field]);
         if (!value) {
             return std::nullopt;
         }
-        *variants[i] = *value;
+        stored.asRead[field] = *value;
+        setFrom(stored.settings, setting, *value);
     }
-    return s;
+    return stored;
 }
 
 LoadedSettings loadSettingsFile(std::string_view appFolder) {
@@ -196,15 +297,15 @@ LoadedSettings loadSettingsFile(std::string_view appFolder) {
         readRegularFile(pathFromUtf8(joinPath(appFolder, kSettingsFileName)), kLargestSettingsFile);
     LoadedSettings loaded{{}, file.status, file.error};
     if (file.read()) {
-        loaded.settings = parseSettingsText(file.bytes).value_or(Settings{});
+        loaded.stored = parseSettingsText(file.bytes).value_or(StoredSettings{});
     }
     return loaded;
 }
 
-FileResult writeSettingsFile(std::string_view appFolder, const Settings& settings,
+FileResult writeSettingsFile(std::string_view appFolder, const StoredSettings& stored,
                              const WriteFaultHook& fault) {
     return writeFileAtomically(pathFromUtf8(joinPath(appFolder, kSettingsFileName)),
-                               formatSettingsLine(settings) + "\r\n", fault);
+                               formatSettingsLine(stored) + "\r\n", fault);
 }
 
 } // namespace almanor

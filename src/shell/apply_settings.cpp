@@ -10,7 +10,7 @@ namespace {
 // The start-up purge waiting for the list, as a child of the calendar window.
 constexpr QLatin1String kWaitingPurge("waitingPurge");
 
-void purgeOldNotes(Program& program, int deleteDays) {
+void purgeOldNotes(Program& program, int daysToKeep) {
     Platform& platform = program.platform();
     // When all old notes went, the calendar window reloads its note and marks on the note
     // book's word; otherwise the rest go at the next start or Apply, and the day's note and
@@ -18,7 +18,7 @@ void purgeOldNotes(Program& program, int deleteDays) {
     // typing into it.
     const QDate now = platform.clock.now().date();
     const NoteRemovalOutcome outcome =
-        program.notes().purge(Date{now.year(), now.month(), now.day()}, deleteDays,
+        program.notes().purge(Date{now.year(), now.month(), now.day()}, daysToKeep,
                               program.calendarWindow().selectedDate());
     if (!outcome.completed) {
         platform.messageBox.show(QString::fromStdString(removalFailureMessage(outcome)),
@@ -29,14 +29,14 @@ void purgeOldNotes(Program& program, int deleteDays) {
 } // namespace
 
 void applySettings(Program& program, PurgeTiming purgeTiming) {
-    const Settings& settings = program.settings();
+    const Settings& settings = program.settings().inEffect();
     Platform& platform = program.platform();
     CalendarWindow& window = program.calendarWindow();
-    window.setStaysOnTop(isOn(settings.utop));
-    if (isOn(settings.uslide)) {
+    window.setStaysOnTop(settings.alwaysOnTop);
+    if (settings.slideAway) {
         window.startSlideAway();
     }
-    if (isOn(settings.utask)) {
+    if (settings.trayIcon) {
         platform.tray.show();
     } else {
         platform.tray.hide();
@@ -44,11 +44,11 @@ void applySettings(Program& program, PurgeTiming purgeTiming) {
     // An Apply purges by what it applies: a start-up purge still waiting would use the
     // settings it replaced.
     delete window.findChild<QObject*>(kWaitingPurge, Qt::FindDirectChildrenOnly);
-    if (!isOn(settings.udel)) {
+    if (!settings.deleteOldNotes) {
         return;
     }
     if (purgeTiming == PurgeTiming::Now) {
-        purgeOldNotes(program, settings.deleteDays);
+        purgeOldNotes(program, settings.daysToKeep);
         return;
     }
     // The limit as the file gave it at the start, taken now: the purge runs a while later.
@@ -56,9 +56,9 @@ void applySettings(Program& program, PurgeTiming purgeTiming) {
     waiting->setObjectName(kWaitingPurge);
     QObject::connect(
         &program.notes(), &NoteBook::listChanged, waiting,
-        [&program, waiting, deleteDays = settings.deleteDays] {
+        [&program, waiting, daysToKeep = settings.daysToKeep] {
             waiting->deleteLater();
-            purgeOldNotes(program, deleteDays);
+            purgeOldNotes(program, daysToKeep);
         },
         Qt::SingleShotConnection);
 }

@@ -11,7 +11,11 @@
 namespace almanor {
 
 Program::Program(Platform& platform, std::string folder)
-    : platform_(platform), appFolder_(withTrailingSeparator(folder)), notes_(appFolder_) {}
+    : platform_(platform), appFolder_(withTrailingSeparator(folder)), settings_(appFolder_),
+      notes_(appFolder_) {
+    QObject::connect(&settings_, &ProgramSettings::changed, &settings_,
+                     [this] { applySettings(*this); });
+}
 
 Program::~Program() {
     // The long-lived windows go before the notes they show; the calendar window owns the
@@ -32,7 +36,7 @@ StartWindow& Program::startWindow() {
 
 CalendarWindow& Program::calendarWindow() {
     if (!calendarWindow_) {
-        calendarWindow_ = std::make_unique<CalendarWindow>(notes_, settings_, platform_,
+        calendarWindow_ = std::make_unique<CalendarWindow>(notes_, settings_.inEffect(), platform_,
                                                            QString::fromStdString(appFolder_));
         CalendarWindow* window = calendarWindow_.get();
         QObject::connect(window, &CalendarWindow::aboutRequested, window,
@@ -68,7 +72,6 @@ OptionsWindow& Program::optionsWindow() {
                          [this] { showAboutWindow(); });
         QObject::connect(window, &OptionsWindow::helpRequested, window,
                          [this] { calendarWindow().help(); });
-        QObject::connect(window, &OptionsWindow::applied, window, [this] { applySettings(*this); });
     }
     return *optionsWindow_;
 }

@@ -2,7 +2,7 @@
 
 #include "notes/note_book.h"
 #include "platform/platform.h"
-#include "settings/settings.h"
+#include "settings/program_settings.h"
 #include "shell/focus_return.h"
 
 #include <QPointer>
@@ -31,7 +31,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     Platform& platform() { return platform_; }
-    Settings& settings() { return settings_; }
+    ProgramSettings& settings() { return settings_; }
     NoteBook& notes() { return notes_; }
     // The application folder with exactly one trailing separator.
     const std::string& appFolder() const { return appFolder_; }
@@ -54,7 +54,7 @@ public:
 private:
     Platform& platform_;
     std::string appFolder_;
-    Settings settings_;
+    ProgramSettings settings_;
     NoteBook notes_;
     std::unique_ptr<StartWindow> startWindow_;
     std::unique_ptr<CalendarWindow> calendarWindow_;

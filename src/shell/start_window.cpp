@@ -2,7 +2,6 @@
 
 #include "about/about_window.h"
 #include "calendar/calendar_window.h"
-#include "platform/unreadable_file.h"
 #include "settings/settings_file.h"
 #include "shell/apply_settings.h"
 #include "shell/program.h"
@@ -29,8 +28,6 @@ StartWindow::~StartWindow() {
 }
 
 void StartWindow::formLoad() {
-    const LoadedSettings loaded = loadSettingsFile(program_.appFolder());
-    program_.settings() = loaded.settings;
     applySettings(program_, PurgeTiming::AfterStartUp); // creates the calendar window
     ssplash_ = 2;
     // The first tick can only come once this sequence has returned to the event loop, so
@@ -45,11 +42,10 @@ void StartWindow::formLoad() {
     program_.overviewWindow();
     program_.notes().readListInSteps();
     // Told once the window is up; a missing file or one that does not parse stays silent.
-    if (loaded.file != ReadResult::Status::Read && loaded.file != ReadResult::Status::Missing) {
+    if (const std::optional<QString>& why = program_.settings().whyUnreadable()) {
         program_.platform().messageBox.show(
             tr("The settings file %1 could not be read (%2), so the standard settings are used.")
-                .arg(QString::fromStdString(std::string(kSettingsFileName)),
-                     unreadableBecause(loaded.file, loaded.error)),
+                .arg(QString::fromStdString(std::string(kSettingsFileName)), *why),
             msg::Exclamation);
     }
 }

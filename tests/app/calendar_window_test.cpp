@@ -438,7 +438,7 @@ TEST_F(CalendarWindowTest, slidesAwayAndOutOnItsTimersAndCloseOnlySlidesAway) {
     }
     EXPECT_EQ(ticks, 15) << "4215 twips at 300 a step, the last one off the screen";
     EXPECT_EQ(window().leftTwips(), screen - 30);
-    t.program().settings().slideSpeed = std::string("900");
+    t.applySettings([](Settings& s) { s.slideSpeed = 900; });
     testing::moveOver(window(), "Open"); // the edge strip
     for (ticks = 0; window().isSlidingOut() && ++ticks < 100;) {
         testing::tick(window(), "slideOut");
@@ -457,7 +457,7 @@ TEST_F(CalendarWindowTest, edgeStripOrAnotherStartOpensOnlyAParkedWindowWhenAllo
     testing::moveOver(w, "Open");
     EXPECT_FALSE(w.isSlidingOut()) << "an open window stays put";
     w.setLeftTwips(t.fakes.screen.width - 30);
-    t.program().settings().umouse = false;
+    t.applySettings([](Settings& s) { s.openOnMouseOver = false; });
     testing::moveOver(w, "Open");
     EXPECT_FALSE(w.isSlidingOut());
     t.fakes.tray.available = false; // no notification area: the strip is the only way back
@@ -573,7 +573,7 @@ TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWithoutASound) {
     EXPECT_EQ(t.told().size(), 1u) << "not while the chime plays";
     t.fakes.sound.end();
     QCoreApplication::processEvents();
-    t.program().settings().alarmSound = SettingValue(std::string());
+    t.applySettings([](Settings& s) { s.alarmSound.clear(); });
     tickAt(QTime(12, 0, 2));
     EXPECT_EQ(t.told().back(), (testing::ShownMessage{"Lunch", msg::Exclamation, "12:00:02 PM"}));
 }
@@ -622,7 +622,7 @@ TEST_F(AlarmTest, dialogRefusesWhatItCannotReadClearsAndWarnsOfATimeGoneBy) {
     EXPECT_EQ(t.told().size(), 1u) << "an empty entry is neither refused nor warned of";
     for (const bool warn : {false, true}) {
         t.told().clear();
-        t.program().settings().uwarn = warn;
+        t.applySettings([warn](Settings& s) { s.warnOfPastAlarms = warn; });
         openAndConfirm(kToday, "9:29:59");
         EXPECT_EQ(alarmField().text(), "9:29:59 AM");
         EXPECT_EQ(t.told().size(), warn ? 1u : 0u);

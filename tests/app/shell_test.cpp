@@ -11,19 +11,14 @@
 #include "shell/single_instance.h"
 #include "shell/start_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
 #include <QLocalSocket>
 #include <QMenu>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
@@ -66,12 +61,7 @@ protected:
         t.program().showOptionsWindow();
         return t.program().optionsWindow();
     }
-    Settings& settings() { return t.program().settings(); }
-    void typeDays(const char* keys) {
-        options().daysField().setFocus();
-        options().daysField().end(false);
-        QTest::keyClicks(&options().daysField(), keys); // '\b' is a backspace
-    }
+    void click(const char* name) { testing::childNamed<QAbstractButton>(options(), name).click(); }
     TestProgram t;
 };
 
@@ -85,10 +75,8 @@ TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
     write("20261105.dnf"); // 31 days old
     write("20261106.dnf");
     calendarWindow().showDay(Date{2026, 11, 5});
-    t.program().showOptionsWindow();
-    OptionsWindow& options = t.program().optionsWindow();
-    options.deleteBox().click();
-    options.applyButton().click();
+    click("deleteOldNotes");
+    click("apply");
     EXPECT_EQ(calendarWindow().noteBox().noteText(), "n") << "the shown day's note stays";
 
     for (const char* name : {"20261001.dnf", "20261015.dnf", "20261101.dnf"}) {
@@ -96,9 +84,9 @@ TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
     }
     calendarWindow().showDay(Date{2026, 11, 6});
     std::filesystem::remove(t.file("20261015.dnf"));
-    options.deleteBox().click(); // off and on again, so that Apply can be pressed
-    options.deleteBox().click();
-    options.applyButton().click();
+    click("deleteOldNotes"); // off and on again, so that Apply can be pressed
+    click("deleteOldNotes");
+    click("apply");
     EXPECT_TRUE(t.told().empty());
     EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), std::vector<int>{6});
     EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"20261106.dnf", "options.cfg"}));
@@ -106,7 +94,7 @@ TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
     write("20261126.dnf");
     t.end();
     t.started();
-    typeDays("\b\b3"); // never applied
+    QTest::keyClicks(&testing::childNamed(options(), "Days"), "\b\b3"); // never applied
     EXPECT_TRUE(t.exists("20261002.dnf")) << "not before the window is on screen";
     for (int step = 0; step < 100 && t.exists("20261002.dnf"); ++step) {
         testing::tick(t.program().notes(), "listReading"); // a busy machine may need more
@@ -118,8 +106,8 @@ TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
     write("20261002.dnf");
     t.end();
     t.started();
-    this->options().deleteBox().click(); // off, and applied before the list was read
-    this->options().applyButton().click();
+    click("deleteOldNotes"); // off, and applied before the list was read
+    click("apply");
     const QTimer* reading = t.program().notes().findChild<QTimer*>("listReading");
     for (int step = 0; step < 100 && reading->isActive(); ++step) {
         testing::tick(t.program().notes(), "listReading");
@@ -152,7 +140,7 @@ TEST_F(ShellTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
                                      "the standard settings are used.")
                                  .arg(why);
         EXPECT_EQ(p.told(), (why.startsWith("it is ") ? Told{{told, msg::Exclamation}} : Told{}));
-        EXPECT_EQ(p.program().settings(), Settings{});
+        EXPECT_EQ(p.program().settings().inEffect(), Settings{});
         QString whyNot;
         EXPECT_EQ(help.showContents(QString::fromStdString(p.file("almanor.hlp")), whyNot),
                   why.isEmpty());
@@ -357,182 +345,6 @@ TEST(SingleInstance, idleCallersAreDroppedAndAFailedAcceptStopsNoListening) {
     std::for_each(handles.begin(), handles.end(), ::close);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
     EXPECT_EQ(startBeside(notes, runtime).first, SingleInstance::Start::HandedOver);
-}
-
-using OptionsWindowTest = ShellTest;
-
-TEST_F(OptionsWindowTest, setUpShowsTheFileOrTheDefaults) {
-    // The file's line (nothing: no file); the boxes top, slide, mouse, alarm, chime, tray, warn
-    // and purge ("-": disabled); the days; the speed.
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {nullptr, "11111110", "30", "3"},
-        {"7,#FALSE#,#FALSE#,#FALSE#,\"1000\",#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,\"a\",\"c\"",
-         "00100000", "7", "10"},
-        // The mouse opener off forces the tray icon on before the icon's own setting is read.
-        {"365,#TRUE#,#TRUE#,#TRUE#,\"100\",#FALSE#,#TRUE#,#TRUE#,#FALSE#,#TRUE#,\"a\",\"c\"",
-         "11011-11", "365", "1"},
-        // Foreign values leave their boxes checked and are kept as read.
-        {"30,1,1,0,\"50\",1,1,1,1,#TRUE#,\"a\",\"c\"", "11111111", "30", ""},
-    };
-    for (const auto& [line, expectedChecks, days, speed] : cases) {
-        SCOPED_TRACE(line ? line : "no file");
-        testing::TestProgram p;
-        if (line) {
-            p.writeFile("options.cfg", std::string(line) + "\r\n");
-        }
-        p.program().showOptionsWindow();
-        OptionsWindow& w = p.program().optionsWindow();
-        QString checked;
-        for (QCheckBox* box : {&w.topBox(), &w.slideBox(), &w.mouseBox(), &w.alarmBox(),
-                               &w.chimeBox(), &w.taskBox(), &w.warnBox(), &w.deleteBox()}) {
-            checked += !box->isEnabled() ? '-' : box->isChecked() ? '1' : '0';
-        }
-        EXPECT_EQ(checked, expectedChecks);
-        EXPECT_EQ(w.daysField().text(), days);
-        EXPECT_EQ(w.speedList().count(), 10);
-        const QList<QListWidgetItem*> chosen = w.speedList().selectedItems();
-        EXPECT_EQ(chosen.isEmpty() ? QString() : chosen.front()->text(), speed);
-        EXPECT_FALSE(w.applyButton().isEnabled());
-        EXPECT_EQ(p.exists("options.cfg"), line != nullptr) << "the set-up writes nothing";
-    }
-}
-
-// Apply between the clicks shows that each of them enables it again.
-TEST_F(OptionsWindowTest, eachControlStoresItsSettingAndEnablesApply) {
-    OptionsWindow& w = options();
-    for (const auto& [box, setting] :
-         {std::pair{&w.topBox(), &Settings::utop}, std::pair{&w.slideBox(), &Settings::uslide},
-          std::pair{&w.alarmBox(), &Settings::ualarm}, std::pair{&w.chimeBox(), &Settings::uchime},
-          std::pair{&w.taskBox(), &Settings::utask}, std::pair{&w.deleteBox(), &Settings::udel}}) {
-        Settings expected = w.settings();
-        expected.*setting = !box->isChecked();
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-        EXPECT_EQ(w.settings(), expected) << box->text().toStdString();
-        EXPECT_TRUE(w.applyButton().isEnabled());
-        EXPECT_NE(settings(), expected) << "in effect only once applied";
-        w.applyButton().click();
-        EXPECT_EQ(settings(), expected);
-    }
-    w.speedList().setCurrentRow(6);
-    EXPECT_EQ(w.settings().slideSpeed, SettingValue(std::string("700")));
-    EXPECT_TRUE(w.applyButton().isEnabled());
-    w.speedList().setCurrentRow(9);
-    EXPECT_EQ(w.settings().slideSpeed, SettingValue(std::string("1000")));
-    w.applyButton().click();
-    w.warnBox().click();
-    EXPECT_EQ(std::tuple(w.settings().uwarn, w.applyButton().isEnabled()), std::tuple(false, true));
-    w.warnBox().click();
-    EXPECT_TRUE(w.settings().uwarn);
-    // Without the mouse opener the tray icon is the way back to a parked window: it is forced
-    // on, and its box keeps what it showed.
-    w.applyButton().click();
-    w.mouseBox().click();
-    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), w.settings().utask),
-              std::tuple(false, false, SettingValue(true)));
-    EXPECT_EQ(std::tuple(w.settings().umouse, w.applyButton().isEnabled()),
-              std::tuple(SettingValue(false), true));
-    w.mouseBox().click(); // on again
-    EXPECT_EQ(std::tuple(w.taskBox().isEnabled(), w.taskBox().isChecked(), w.settings().umouse),
-              std::tuple(true, true, SettingValue(true)));
-}
-
-TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
-    // Keys typed at the end of the field, what it shows then, the days set.
-    const std::tuple<const char*, const char*, int> cases[] = {
-        {"\b\b3a", "", 3}, {"\b\b45", "45", 45}, {"\b7", "37", 37},     {"x", "3", 3},
-        {"-", "3", 3},     {"\b\b9", "9", 9},    {"\b\b123", "12", 12},
-    };
-    for (const auto& [keys, shown, deleteDays] : cases) {
-        SCOPED_TRACE(keys);
-        testing::TestProgram p;
-        p.program().showOptionsWindow();
-        OptionsWindow& w = p.program().optionsWindow();
-        w.daysField().end(false);
-        QTest::keyClicks(&w.daysField(), keys);
-        EXPECT_EQ(w.daysField().text(), shown);
-        EXPECT_EQ(w.settings().deleteDays, deleteDays);
-        EXPECT_TRUE(w.applyButton().isEnabled());
-    }
-    // A longer number from the file shrinks, then takes two digits again. An emptied field
-    // never applies, nor purges by, a number it showed on the way (BackSpace on "30" shows 3).
-    t.writeFile("20261101.dnf", testing::record("old", "11/01/2026"));
-    t.writeFile("options.cfg",
-                "365,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
-                "\"a\",\"c\"\r\n");
-    typeDays("\b7"); // "36" has two digits
-    EXPECT_EQ(options().daysField().text(), "36");
-    options().daysField().selectAll();
-    QApplication::clipboard()->setText("9x"); // pasted text that is no number keeps the days
-    options().daysField().paste();
-    EXPECT_EQ(options().settings().deleteDays, 36);
-    options().daysField().selectAll();
-    QTest::keyClick(&options().daysField(), Qt::Key_Backspace);
-    options().applyButton().click();
-    EXPECT_TRUE(t.told().at(0).text.startsWith("Enter how many days"));
-    EXPECT_EQ(options().focusWidget(), &options().daysField()) << "where the number goes";
-    EXPECT_TRUE(t.exists("20261101.dnf") && t.readFile("options.cfg").starts_with("365,"));
-    options().deleteBox().click(); // purge off: the field shows the number that is written
-    options().applyButton().click();
-    EXPECT_EQ(options().daysField().text(), "36");
-    EXPECT_TRUE(t.readFile("options.cfg").starts_with("36,#FALSE#"));
-}
-
-TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHelpOpens) {
-    OptionsWindow& w = options();
-    w.alarmSoundButton().click(); // cancelled
-    EXPECT_EQ(t.fakes.fileDialog.asked, (QStringList{"Open Wav", "Audio Wav|*.wav"}));
-    t.fakes.fileDialog.answer = QString("/sounds/bell.wav");
-    w.chimeSoundButton().click();
-    const QString bell = QDir::toNativeSeparators("/sounds/bell.wav");
-    EXPECT_EQ(w.settings().chimeSound, SettingValue(bell.toStdString()));
-    EXPECT_TRUE(w.applyButton().isEnabled());
-    w.alarmPlayButton().click();
-    w.chimePlayButton().click();
-    const QDir folder(QString::fromStdString(t.program().appFolder()));
-    EXPECT_EQ(t.fakes.sound.played,
-              (QStringList{QDir::toNativeSeparators(folder.filePath("alarm.wav")), bell}));
-    w.helpButton().click();
-    w.aboutButton().click();
-    EXPECT_EQ(t.fakes.help.shownPaths, QStringList{folder.filePath("almanor.hlp")});
-    EXPECT_TRUE(t.program().hasAboutWindow());
-}
-
-TEST_F(OptionsWindowTest, applyWritesTheFileAndTheProgramFollows) {
-    OptionsWindow& w = options();
-    w.topBox().click();
-    w.topBox().click();
-    w.applyButton().click();
-    EXPECT_TRUE(t.readFile("options.cfg").starts_with("30,#FALSE#,#TRUE#,#TRUE#,\"300\","));
-    EXPECT_FALSE(w.applyButton().isEnabled());
-    EXPECT_TRUE(t.program().calendarWindow().staysOnTop());
-    EXPECT_TRUE(t.fakes.tray.shown);
-
-    w.taskBox().click();
-    w.topBox().click();
-    w.applyButton().click();
-    EXPECT_FALSE(t.fakes.tray.shown);
-    EXPECT_FALSE(t.program().calendarWindow().staysOnTop());
-}
-
-// A folder in the settings file's place makes the write fail for every user, root included.
-// Changes never applied are gone when the window opens again.
-TEST_F(OptionsWindowTest, failedApplySaysWhyAndReopeningDiscardsWhatWasNotApplied) {
-    std::filesystem::create_directories(t.file("options.cfg") / "blocked");
-    options().taskBox().click();
-    options().applyButton().click();
-    ASSERT_EQ(t.told().size(), 1u);
-    EXPECT_TRUE(t.told()[0].text.startsWith("Couldn't create file options.cfg!\nSettings were "
-                                            "not saved!\n"));
-    EXPECT_TRUE(options().applyButton().isEnabled());
-    EXPECT_FALSE(t.program().hasCalendarWindow()) << "nothing was applied";
-    std::filesystem::remove_all(t.file("options.cfg"));
-    typeDays("\b5");
-    options().close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_FALSE(t.program().hasOptionsWindow());
-    EXPECT_TRUE(options().taskBox().isChecked());
-    EXPECT_EQ(options().daysField().text(), "30");
-    EXPECT_EQ(settings(), Settings{});
 }
 
 } // namespace

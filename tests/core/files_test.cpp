@@ -4,7 +4,6 @@
 #include "notes/note_record.h"
 #include "notes/note_removal.h"
 #include "notes/note_store.h"
-#include "settings/settings_file.h"
 
 #include <algorithm>
 #include <chrono>
@@ -254,14 +253,6 @@ TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
     EXPECT_EQ(store.removeAllNotes().error, NoteStore::kNothingToDelete);
     const FileResult unlisted = NoteStore(pathOf("gone")).removeAllNotes();
     EXPECT_FALSE(unlisted.ok || unlisted.error == NoteStore::kNothingToDelete) << unlisted.error;
-}
-
-TEST_F(TempFolder, settingsAreReadBackAsWrittenOrAreTheDefaults) {
-    Settings changed;
-    changed.uchime = false;
-    EXPECT_EQ(loadSettingsFile(appFolder()).settings, Settings{});
-    ASSERT_TRUE(writeSettingsFile(appFolder(), changed));
-    EXPECT_EQ(loadSettingsFile(appFolder()).settings, changed);
 }
 
 class NoteCatalogTest : public TempFolder {

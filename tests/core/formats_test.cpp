@@ -142,7 +142,7 @@ TEST(SettingsLine, readsEachFieldIntoItsSettingAndWritesItBackInItsKind) {
         EXPECT_EQ(read ? std::optional(formatSettingsLine(*read)) : std::nullopt, c.written)
             << c.text;
     }
-    EXPECT_EQ(formatSettingsLine(Settings{}), kDefaultLine);
+    EXPECT_EQ(formatSettingsLine({}), kDefaultLine);
 }
 
 TEST(SettingValue, onlyABooleanTrueIsOnAndOnlyADecimalTextIsANumber) {

@@ -210,15 +210,15 @@ TEST(Purge, deletesTheNotesMoreThanTheGivenDaysOld) {
         noteAged(500, 0),
         noteAged(0, 500),
     };
-    for (const auto& [deleteDays, kept] : cases) {
+    for (const auto& [daysToKeep, kept] : cases) {
         NoteList notes = notesAged({400, 40, -2, 0, 1, 30, 31}); // in any order
         notes.insert(notes.end(), alwaysKept.begin(), alwaysKept.end());
         FakeRemover remover;
-        EXPECT_TRUE(purgeOldNotes(notes, kToday, deleteDays, kToday.addDays(-40), std::ref(remover))
+        EXPECT_TRUE(purgeOldNotes(notes, kToday, daysToKeep, kToday.addDays(-40), std::ref(remover))
                         .completed);
         NoteList expected = notesAged(kept);
         expected.insert(expected.end(), alwaysKept.begin(), alwaysKept.end());
-        EXPECT_EQ(notes, expected) << deleteDays;
+        EXPECT_EQ(notes, expected) << daysToKeep;
     }
 }
 

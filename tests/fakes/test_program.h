@@ -21,6 +21,12 @@ public:
     Program& program();
     // The program as it starts: the start-up sequence has run.
     Program& started();
+    // Puts changed settings into effect as Apply does.
+    template <class Change> void applySettings(Change change) {
+        Settings settings = program().settings().inEffect();
+        change(settings);
+        program().settings().apply(settings);
+    }
     // The program as it ends: the windows are gone, the fakes stay to be looked at.
     void end() { program_.reset(); }
     FakePlatform fakes;

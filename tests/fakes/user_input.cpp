@@ -13,13 +13,13 @@
 
 namespace almanor::testing {
 
-QWidget& childNamed(QWidget& window, const QString& accessibleName) {
+QWidget& childNamed(QWidget& window, const QString& name) {
     for (QWidget* child : window.findChildren<QWidget*>()) {
-        if (child->accessibleName() == accessibleName) {
+        if (child->accessibleName() == name || child->objectName() == name) {
             return *child;
         }
     }
-    ADD_FAILURE() << "nothing called " << accessibleName.toStdString();
+    ADD_FAILURE() << "nothing called " << name.toStdString();
     return window;
 }
 

@@ -13,8 +13,11 @@ namespace almanor {
 class MonthCalendar;
 namespace testing {
 
-// The child of `window` with this accessible name (hotspots and buttons alike).
-QWidget& childNamed(QWidget& window, const QString& accessibleName);
+// The child of `window` with this accessible name (hotspots and buttons alike) or object name.
+QWidget& childNamed(QWidget& window, const QString& name);
+template <class Widget> Widget& childNamed(QWidget& window, const QString& name) {
+    return dynamic_cast<Widget&>(childNamed(window, name));
+}
 // A left click in the middle of that child, as a user gives it.
 void clickOn(QWidget& window, const QString& accessibleName);
 // The mouse moving over that child without a button pressed.
