@@ -160,8 +160,8 @@ void expectEveryControlWhole(QWidget& window) {
 }
 
 // Every window, with notes in the shown month, the widest alarm time, the time dialog open and
-// a button held down.
-TEST(Looks, windowsLookAsApprovedAndShowEveryControlWhole) {
+// a button held down. Their pixels are left to the style and fonts of the day.
+TEST(Looks, everyWindowShowsEveryControlWhole) {
     testing::TestProgram t;
     t.writeFile("20261206.dnf",
                 testing::record("Dentist at four\r\nbring the card", "12/06/2026", "12:59:59 PM"));
@@ -174,17 +174,12 @@ TEST(Looks, windowsLookAsApprovedAndShowEveryControlWhole) {
     program.showOptionsWindow();
     program.showAboutWindow();
     program.overviewWindow().copyButton().setDown(true); // as while the mouse holds it
-    std::vector<std::pair<QString, QImage>> looks;
-    for (const auto& [name, window] : std::initializer_list<std::pair<QString, QWidget*>>{
-             {"calendar-window", &calendar},
-             {"time-dialog", calendar.timeDialog()},
-             {"overview-window", &program.overviewWindow()},
-             {"options-window", &program.optionsWindow()},
-             {"about-window", &program.aboutWindow()}}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             &calendar, calendar.timeDialog(), &program.overviewWindow(), &program.optionsWindow(),
+             &program.aboutWindow()}) {
+        SCOPED_TRACE(window->metaObject()->className());
         expectEveryControlWhole(*window);
-        looks.emplace_back(name, window->grab().toImage());
     }
-    expectApprovedLooks(looks);
 }
 
 } // namespace

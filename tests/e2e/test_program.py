@@ -727,5 +727,58 @@ class EndToEnd(unittest.TestCase):
             return f"the program stopped answering: {failure}"
         return None
 
+    def test_f1_shows_the_help_and_a_second_f1_the_same_window(self):
+        program = self.start_open()
+        program.click("note")
+        self.desktop.key("F1")
+        helps = wait_for(lambda: self.desktop.windows_named("Almanor Help"), what="the help")
+        self.shoot("help-window", helps[0], frame=True)
+        wait_for(lambda: self.desktop.active_window() == helps[0], what="the help to be active")
+        program.click("note")
+        wait_for(lambda: self.desktop.active_window() != helps[0], what="the calendar window")
+        self.desktop.key("F1")
+        wait_for(lambda: self.desktop.active_window() == helps[0], what="the help active again")
+        self.assertEqual(self.desktop.windows_named("Almanor Help"), helps)
+
+    def test_tray_menu_about_shows_the_about_window_and_exit_ends(self):
+        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+        program = self.start()
+        wait_for(lambda: self.desktop.windows_named("About"), what="the splash")
+        wait_for(lambda: not self.desktop.windows_named("About"), what="the splash to close")
+        program.choose_in_tray_menu(program.open_tray_menu(), "About")
+        wait_for(lambda: self.desktop.windows_named("About"), what="the about window")
+        program.exit_from_tray()
+        wait_for(lambda: not program.running(), what="the program to end")
+
+    def answer_file_dialog(self, owner, path):
+        """Opens Qt's own file dialog with the focused button and chooses the file, or cancels
+        when path is None; waits for the keyboard to be back in the owner."""
+        self.desktop.key("space")
+        dialog = wait_for(lambda: self.desktop.windows_named("Open Wav"), what="the file dialog")
+        self.desktop.run(["xdotool", "windowactivate", "--sync", str(dialog[0])], check=False)
+        if path:
+            self.desktop.type_text(path)
+        self.desktop.key("Return" if path else "Escape")
+        wait_for(lambda: not self.desktop.windows_named("Open Wav"), what="the dialog to close")
+        wait_for(lambda: self.desktop.active_window() == owner, what="the owner to be active")
+
+    def test_a_sound_chosen_in_the_file_dialog_is_applied_and_cancel_keeps_the_setting(self):
+        program = self.start_open()
+        bell = os.path.join(self.folder.root, "bell.wav")
+        shutil.copy(self.folder.file("alarm.wav"), bell)
+        program.click("options")
+        options = program.options_window()
+        program.focus(options)
+        self.desktop.key(*["Tab"] * 5)  # "Select Alarm Sound", past the boxes and the speeds
+        self.answer_file_dialog(options, None)
+        self.answer_file_dialog(options, bell)
+        self.desktop.key(*["Tab"] * 3)  # "Select Chime Sound"
+        self.answer_file_dialog(options, None)
+        _, _, width, height = self.desktop.client_rect(options)
+        self.desktop.click_in(options, width - 25, height - 20)  # Apply, in the corner
+        chosen = SETTINGS_KEEP_OPEN.replace(b'"alarm.wav"', b'"' + bell.encode() + b'"')
+        wait_for(lambda: self.folder.read("options.cfg") == chosen, what="the chosen sound saved")
+
+
 if __name__ == "__main__":
     unittest.main(verbosity=2)
