@@ -218,8 +218,7 @@ TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
     EXPECT_EQ(t.program().notes().list().size(), 1u);
 }
 
-// The program's own save and delete reach the open overview at once, not when the folder is
-// next read.
+// The program's own save and delete reach the open overview at once, not at the next read.
 TEST_F(OverviewWindowTest, theProgramsOwnSaveAndDeleteShowAtOnce) {
     view();
     std::vector<std::vector<Date>> removed;
