@@ -5,6 +5,7 @@
 #include "platform/sound_files.h"
 
 #include <QScopedValueRollback>
+#include <algorithm>
 
 namespace almanor {
 
@@ -18,9 +19,19 @@ AlarmTicker::AlarmTicker(AlarmDisplay& display, const NoteBook& notes, const Set
     timer->setInterval(1000);
     connect(timer, &QTimer::timeout, this, &AlarmTicker::tick);
     timer->start();
-    // Only the time at once: the window is still being set up, and the alarm is first looked
-    // at by the first timer tick, once today's note is shown and armed.
+    connect(&notes_, &NoteBook::noteChanged, this, [this](const Date& day) {
+        if (day == today()) {
+            armFromNote(day);
+        }
+    });
+    connect(&notes_, &NoteBook::notesRemoved, this, [this](const std::vector<Date>& days) {
+        if (std::ranges::find(days, today()) != days.end()) {
+            armFromNote(today());
+        }
+    });
+    // Only the time at once: the window is still being set up.
     showClock();
+    armFromNote(today());
 }
 
 void AlarmTicker::tick() {
@@ -40,13 +51,12 @@ void AlarmTicker::tick() {
     }
 }
 
-void AlarmTicker::arm(const Date& day, const QString& alarmText) {
-    if (alarmText.isEmpty()) {
-        armedAlarm_.reset();
-    } else {
-        armedAlarm_ = alarmText.toStdString();
-    }
-    alarmClock_.arm(day, armedAlarm_);
+Date AlarmTicker::today() const {
+    return localDateTimeOf(platform_.clock.now()).date;
+}
+
+void AlarmTicker::armFromNote(const Date& day) {
+    alarmClock_.arm(day, alarmTextFromFile(day));
 }
 
 void AlarmTicker::showClock() {
@@ -69,7 +79,9 @@ void AlarmTicker::tellAlarm(const Date& day) {
     // alarm's note, so its day is shown again beside it.
     display_.showDay(day);
     const TimeOfDay afterSound = timeOfDayOf(platform_.clock.now().time());
-    platform_.messageBox.show(display_.shownNoteText(), msg::OkOnly + msg::Exclamation,
+    const ShownNote note = notes_.load(day);
+    const QString text = note.status == LoadResult::Status::Loaded ? note.text : QString();
+    platform_.messageBox.show(text, msg::OkOnly + msg::Exclamation,
                               QString::fromStdString(formatTimeOfDay(afterSound)));
     sounding_ = false;
     chimeIfDue();

@@ -22,11 +22,11 @@ public:
     virtual void setToday(const Date& today) = 0;
     // Shows a day and its note, as choosing that day in the calendar does.
     virtual void showDay(const Date& day) = 0;
-    virtual QString shownNoteText() const = 0;
 };
 
 // The one-second clock: each tick shows the time, fires the alarm of today's note when its
-// time has come, and sounds the hourly chime.
+// time has come, and sounds the hourly chime. Today's alarm and the alarm's message come from
+// the note files: it arms again whenever the note book says today's note changed or went.
 //
 // Sounds play while the program goes on, so the clock keeps ticking and the note takes typing.
 // The alarm's message follows the end of its sound. While the ticker's own sound plays (the
@@ -40,19 +40,18 @@ public:
     AlarmTicker(AlarmDisplay& display, const NoteBook& notes, const Settings& settings,
                 Platform& platform, QString appFolder, QObject* parent);
 
-    // Arms the alarm of the note of `day` (today) with the alarm field's text; an empty text
-    // disarms.
-    void arm(const Date& day, const QString& alarmText);
     const std::optional<std::string>& armedAlarm() const { return armedAlarm_; }
 
 private:
+    Date today() const;
+    void armFromNote(const Date& day);
     void tick();
     void showClock();
     void soundAlarm(const LocalDateTime& due);
     void tellAlarm(const Date& day);
     // Read afresh after an alarm: a full hour that went by meanwhile is not chimed late.
     void chimeIfDue();
-    // The alarm text of a day's note file, read when the day changes under a running program.
+    // The alarm text of a day's note file.
     std::optional<std::string> alarmTextFromFile(const Date& day);
 
     AlarmDisplay& display_;

@@ -6,8 +6,8 @@
 #include "calendar/hotspot.h"
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
-#include "calendar/shown_note_file.h"
 #include "common/twips.h"
+#include "notes/followed_note.h"
 #include "notes/note_book.h"
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
@@ -24,6 +24,7 @@
 #include <QShortcut>
 #include <QTextCursor>
 #include <QWindow>
+#include <algorithm>
 
 namespace almanor {
 
@@ -59,14 +60,11 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     setFixedSize(twipsRect(layout::kWindow).size());
     buildControls();
     addShortcuts();
-    shownFile_ = new ShownNoteFile(
-        notes_,
-        [this] {
-            return WindowTexts{noteBox_->noteText(), alarmField_->text()};
-        },
-        this);
+    notes_.setWindowTexts([this] {
+        return WindowTexts{noteBox_->noteText(), alarmField_->text()};
+    });
     // Queued: the change may be found by a save inside the note field's own edit.
-    connect(shownFile_, &ShownNoteFile::changedOutside, this,
+    connect(&notes_.followed(), &FollowedNote::changedOutside, this,
             &CalendarWindow::showNoteChangedOutside, Qt::QueuedConnection);
     // Children with names, so that tests can find them and let them tick.
     slideAwayTimer_ = new QTimer(this);
@@ -81,8 +79,7 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     saveRetry_->setObjectName(QStringLiteral("saveRetry"));
     saveRetry_->setInterval(kSaveRetryMs);
     connect(saveRetry_, &QTimer::timeout, this, &CalendarWindow::saveNote);
-    // The overview's delete or the purge may have taken the shown day's note.
-    connect(&notes_, &NoteBook::notesRemoved, this, &CalendarWindow::reloadDay);
+    connect(&notes_, &NoteBook::notesRemoved, this, &CalendarWindow::notesRemoved);
 }
 
 CalendarWindow::~CalendarWindow() {
@@ -220,8 +217,6 @@ void CalendarWindow::addShortcuts() {
 
 void CalendarWindow::formLoad() {
     allNotesScope_ = false;
-    // Starts the one-second clock.
-    ticker_ = new AlarmTicker(*this, notes_, settings_, platform_, appFolder_, this);
     dockToScreen(false);
     platform_.screen.setChangeHandler([this] { dockToScreen(isParkedAtTheOldEdge()); });
     noteBox_->setNoteText(QString());
@@ -244,10 +239,6 @@ void CalendarWindow::showTime(const QString& time) {
 
 void CalendarWindow::setToday(const Date& day) {
     calendar_->setToday(day);
-}
-
-QString CalendarWindow::shownNoteText() const {
-    return noteBox_->noteText();
 }
 
 Date CalendarWindow::selectedDate() const {
@@ -281,7 +272,7 @@ void CalendarWindow::loadNote() {
         saveNote(); // a last chance for the text the disk refused before another note replaces it
         saveRetry_->stop();
     }
-    const ShownNote note = shownFile_->load(selectedDate());
+    const ShownNote note = notes_.followed().load(selectedDate());
     switch (note.status) {
     case LoadResult::Status::Loaded:
         if (note.text.size() > NoteEdit::kLongestNoteShown) {
@@ -306,7 +297,7 @@ void CalendarWindow::saveNote() {
     if (noteIsLocked()) {
         return; // never write over a note file that could not be read
     }
-    reportSaveResult(shownFile_->save(noteBox_->noteText(), alarmField_->text()));
+    reportSaveResult(notes_.followed().save(noteBox_->noteText(), alarmField_->text()));
 }
 
 void CalendarWindow::showNoteChangedOutside(const QString& message) {
@@ -315,6 +306,14 @@ void CalendarWindow::showNoteChangedOutside(const QString& message) {
         platform_.messageBox.show(message, msg::Exclamation);
         noteBox_->setFocus();
         noteBox_->moveCursor(QTextCursor::End); // the user's own text comes last
+    }
+}
+
+void CalendarWindow::notesRemoved(const std::vector<Date>& days) {
+    markDaysFromList();
+    // The user's delete leaves an unreadable file gone too, so the fields work again.
+    if (std::ranges::find(days, selectedDate()) != days.end()) {
+        loadNote();
     }
 }
 
@@ -341,13 +340,6 @@ void CalendarWindow::onAlarmFieldChanged() {
     if (!fillingFields_) {
         saveNote();
     }
-    armFromAlarmField();
-}
-
-void CalendarWindow::armFromAlarmField() {
-    if (selectedDate() == today() && ticker_ != nullptr) {
-        ticker_->arm(today(), alarmField_->text());
-    }
 }
 
 void CalendarWindow::showLoadedNote(const QString& text, const QString& alarm) {
@@ -360,7 +352,6 @@ void CalendarWindow::showLoadedNote(const QString& text, const QString& alarm) {
     alarmField_->setText(alarm);
     noteBox_->setNoteText(text);
     fillingFields_ = false;
-    armFromAlarmField();
 }
 
 void CalendarWindow::showUnreadableNote(const QString& reason) {
@@ -443,11 +434,7 @@ void CalendarWindow::deleteNotes() {
         box.show(result.error.empty() ? QStringLiteral("No Note Files Were Found To Delete!")
                                       : QString::fromStdString(result.error),
                  msg::OkOnly);
-        return;
     }
-    notes_.refreshIfShown();
-    // The user chose to delete: an unreadable file is gone now, so the fields work again.
-    reloadDay();
 }
 
 void CalendarWindow::view() {
@@ -610,7 +597,7 @@ void CalendarWindow::changeEvent(QEvent* event) {
     // Where the system's clock is not enough to notice another program's change (a sleeping
     // computer, a slow network share), coming back to the window is.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        shownFile_->check();
+        notes_.followed().check();
     }
     QWidget::changeEvent(event);
 }

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -22,14 +23,13 @@ class Hotspot;
 class MonthCalendar;
 class NoteBook;
 class NoteEdit;
-class ShownNoteFile;
 class TimeDialog;
 
 // The planner's main window: a frameless face against the right screen edge with the month
 // calendar, the selected day's note and alarm, the clock, and the commands as hotspots over
 // the artwork. It keeps no data of its own: every edit is saved at once through the note book,
 // and every change of the selected date reloads the list, the marks and the note.
-class CalendarWindow final : public QWidget, private SlideWindow, private AlarmDisplay {
+class CalendarWindow final : public QWidget, private SlideWindow, public AlarmDisplay {
     Q_OBJECT
 
 public:
@@ -51,7 +51,6 @@ public:
     QLabel& clockLabel() { return *clockLabel_; }
     QRadioButton& allOption() { return *allOption_; }
     QRadioButton& thisNoteOption() { return *thisNoteOption_; }
-    const AlarmTicker& ticker() const { return *ticker_; }
     // The alarm time dialog, once the alarm field has opened it.
     TimeDialog* timeDialog() { return timeDialog_; }
     bool allNotesScope() const { return allNotesScope_; }
@@ -115,7 +114,6 @@ private:
     // AlarmDisplay
     void showTime(const QString& time) override;
     void setToday(const Date& today) override;
-    QString shownNoteText() const override;
 
     // Against the primary screen's right edge, open or parked, centred in its height.
     void dockToScreen(bool parked);
@@ -149,8 +147,7 @@ private:
     void reportSaveResult(const FileResult& result);
     // Another program changed the shown day's note file.
     void showNoteChangedOutside(const QString& message);
-    // Arms today's alarm from the alarm field's text.
-    void armFromAlarmField();
+    void notesRemoved(const std::vector<Date>& days);
 
     NoteBook& notes_;
     const Settings& settings_;
@@ -163,8 +160,6 @@ private:
     QRadioButton* allOption_ = nullptr;
     QRadioButton* thisNoteOption_ = nullptr;
     Hotspot* edgeStrip_ = nullptr;
-    AlarmTicker* ticker_ = nullptr;
-    ShownNoteFile* shownFile_ = nullptr;
     TimeDialog* timeDialog_ = nullptr;
     QTimer* slideAwayTimer_ = nullptr;
     QTimer* slideOutTimer_ = nullptr;

@@ -1,12 +1,16 @@
 #include "notes/note_book.h"
 
 #include "common/app_folder.h"
+#include "notes/followed_note.h"
 #include "notes/month_marks.h"
 #include "notes/note_record.h"
 #include "notes/purge.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <iterator>
 
 namespace almanor {
 
@@ -44,7 +48,7 @@ constexpr int kFirstListStepMs = 1000;
 
 NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
     : QObject(parent), store_(appFolder), catalog_(appFolder), folderSettled_(new QTimer(this)),
-      listReading_(new QTimer(this)) {
+      listReading_(new QTimer(this)), followed_(new FollowedNote(*this)) {
     folderSettled_->setObjectName(QStringLiteral("folderSettled"));
     folderSettled_->setSingleShot(true);
     folderSettled_->setInterval(kFolderSettleMs);
@@ -53,6 +57,8 @@ NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
     connect(folderSettled_, &QTimer::timeout, this, &NoteBook::refreshIfShown);
     listReading_->setObjectName(QStringLiteral("listReading"));
     connect(listReading_, &QTimer::timeout, this, &NoteBook::readListStep);
+    connect(followed_, &FollowedNote::changedOutside, this,
+            [this] { emit noteChanged(followed_->day()); });
 }
 
 void NoteBook::readListInSteps() {
@@ -90,7 +96,12 @@ ShownNote NoteBook::load(const Date& day) const {
 
 FileResult NoteBook::save(const Date& day, const QString& text, const QString& alarm,
                           NoteFileContent* written) {
-    return store_.save(day, toStoredText(text), toStoredText(alarm), written);
+    const FileResult result = store_.save(day, toStoredText(text), toStoredText(alarm), written);
+    if (result) {
+        updateListEntry(day);
+        emit noteChanged(day);
+    }
+    return result;
 }
 
 FileResult NoteBook::keepAside(const Date& day, const QString& text, const QString& alarm,
@@ -102,11 +113,28 @@ FileResult NoteBook::keepAside(const Date& day, const QString& text, const QStri
 }
 
 FileResult NoteBook::remove(const Date& day) {
-    return store_.removeNote(day);
+    const FileResult result = store_.removeNote(day);
+    if (result) {
+        updateListEntry(day);
+        emit notesRemoved({day});
+    }
+    return result;
 }
 
 FileResult NoteBook::removeAll() {
-    return store_.removeAllNotes();
+    std::vector<Date> days;
+    const FileResult result = store_.removeAllNotes(&days);
+    if (!days.empty()) {
+        refresh(); // cheap: the folder holds only what could not be deleted
+        emit notesRemoved(days);
+    }
+    return result;
+}
+
+void NoteBook::updateListEntry(const Date& day) {
+    emit listAboutToChange();
+    catalog_.update(noteFileName(day));
+    listChangedWithin();
 }
 
 void NoteBook::refresh() {
@@ -146,10 +174,25 @@ NoteRemovalOutcome NoteBook::purge(const Date& today, int daysToKeep, const Date
 NoteRemovalOutcome
 NoteBook::changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change) {
     emit listAboutToChange();
+    std::vector<std::string> before;
+    before.reserve(list().size());
+    std::ranges::transform(list(), std::back_inserter(before), &NoteListEntry::path);
     const NoteRemovalOutcome outcome = change(catalog_.notes());
     listChangedWithin();
-    if (outcome.completed) {
-        emit notesRemoved();
+    std::erase_if(before, [this](const std::string& path) {
+        return std::ranges::binary_search(list(), path, std::ranges::greater(),
+                                          &NoteListEntry::path);
+    });
+    std::vector<Date> days;
+    const std::size_t prefixLength = joinPath(store_.folder(), "").size();
+    for (const std::string& path : before) { // gone from the list
+        if (const std::optional<Date> day =
+                noteFileDate(std::string_view(path).substr(prefixLength))) {
+            days.push_back(*day);
+        }
+    }
+    if (!days.empty()) {
+        emit notesRemoved(days);
     }
     return outcome;
 }

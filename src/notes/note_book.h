@@ -10,12 +10,15 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
 class QTimer;
 
 namespace almanor {
+
+class FollowedNote;
 
 // A day's note as a window shows it: line breaks as "\n", and double quotes in the curly
 // form they are saved in (other programs may have written straight ones).
@@ -25,6 +28,12 @@ struct ShownNote {
     QString alarm;
     QString reason;       // why the file cannot be read, when Unreadable
     NoteFileContent file; // what the file held as it was read
+};
+
+// The note and alarm as the window holds them.
+struct WindowTexts {
+    QString text;
+    QString alarm;
 };
 
 // The notes of the application folder, shared by the windows: each day's note file, and the
@@ -39,6 +48,12 @@ public:
 
     // Reads a day's note; never writes anything.
     ShownNote load(const Date& day) const;
+    // The note file of the day a window shows; see FollowedNote.
+    FollowedNote& followed() { return *followed_; }
+    // What the window holds of the followed note, asked for when both versions must be kept.
+    void setWindowTexts(std::function<WindowTexts()> texts) { windowTexts_ = std::move(texts); }
+    WindowTexts windowTexts() const { return windowTexts_ ? windowTexts_() : WindowTexts{}; }
+
     // Writes a day's note, or removes its file when both texts are empty.
     // `written`, when given, is set to what the file holds after a successful save.
     FileResult save(const Date& day, const QString& text, const QString& alarm,
@@ -80,11 +95,16 @@ signals:
     // Around every change of the list, so that views never read it half-changed.
     void listAboutToChange();
     void listChanged();
-    // Listed notes were deleted, all that were asked for: the shown day may have lost its note.
-    void notesRemoved();
+    // A day's note was saved, created or emptied here, or changed on disk by another program
+    // while it was followed.
+    void noteChanged(const Date& day);
+    // The user's delete, the overview's or the purge took the notes of these days.
+    void notesRemoved(const std::vector<Date>& days);
 
 private:
     NoteRemovalOutcome changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change);
+    // The program's own write or delete of one day's file, taken into the list at once.
+    void updateListEntry(const Date& day);
 
     void listChangedWithin();
     void readListStep();
@@ -96,6 +116,8 @@ private:
     QFileSystemWatcher folderWatcher_;
     QTimer* folderSettled_;
     QTimer* listReading_;
+    FollowedNote* followed_;
+    std::function<WindowTexts()> windowTexts_;
 };
 
 } // namespace almanor

@@ -137,6 +137,31 @@ void NoteCatalog::endScan() {
     scan_.reset();
 }
 
+void NoteCatalog::update(std::string_view name) {
+    std::optional<std::string> line;
+    readLine(name, line); // a file that cannot be read is not listed, as in a refresh
+    const std::uint32_t number = noteFileNumber(name);
+    if (scan_) {
+        const auto sameFile = [number](const auto& file) { return file.number == number; };
+        std::erase_if(scan_->edits, sameFile);
+        std::erase_if(scan_->added, sameFile);
+    }
+    // Every listed file is in the cache, so that a refresh notices when it goes; the next one
+    // reads it again, as its time may not have moved since it was last read.
+    auto place = std::lower_bound(
+        cache_.begin(), cache_.end(), number,
+        [](const CachedFile& file, std::uint32_t wanted) { return file.number < wanted; });
+    const bool known = place != cache_.end() && place->number == number;
+    if (line) {
+        place = known ? place : cache_.insert(place, CachedFile{number});
+        place->seenInScan = scansBegun_;
+        place->settled = false;
+    } else if (known) {
+        cache_.erase(place);
+    }
+    putListEntry(list_, joinPath(folder_, std::string(name)), std::move(line));
+}
+
 std::uint32_t NoteCatalog::numberOf(const NoteListEntry& entry) const {
     return noteFileNumber(std::string_view(entry.path).substr(pathPrefixLength_));
 }

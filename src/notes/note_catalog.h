@@ -41,6 +41,11 @@ public:
     // has nothing left to look at.
     bool refreshStep(std::size_t files);
 
+    // Brings the entry of one note file (`name` as isNoteFileName takes it) up to date with
+    // the file after this program wrote or deleted it; a refresh under way keeps what it read
+    // of that file before.
+    void update(std::string_view name);
+
     // The list as the last refresh left it; the commands that delete notes take out the
     // entries of the files they deleted.
     const NoteList& notes() const { return list_; }

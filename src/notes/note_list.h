@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,5 +22,10 @@ inline constexpr std::string_view kNoteListSeparator = "  -  ";
 
 // Newest note first (descending file name).
 using NoteList = std::vector<NoteListEntry>;
+
+// Gives the note file at `path` the list line `line` in its place among the others, or takes
+// its entry out when it has no line (any more): the program's own change of one note need not
+// wait for the folder to be read again.
+void putListEntry(NoteList& list, const std::string& path, std::optional<std::string> line);
 
 } // namespace almanor

@@ -159,7 +159,7 @@ FileResult NoteStore::removeNote(const Date& date) {
     return FileResult::success();
 }
 
-FileResult NoteStore::removeAllNotes() {
+FileResult NoteStore::removeAllNotes(std::vector<Date>* removed) {
     std::error_code error;
     std::vector<fs::path> notes;
     for (fs::directory_iterator it(pathFromUtf8(folder_), error), end; !error && it != end;
@@ -184,6 +184,9 @@ FileResult NoteStore::removeAllNotes() {
             failed += (failures == 0 ? "" : ", ") + pathToUtf8(note.filename()) + " (" +
                       error.message() + ")";
             ++failures;
+        } else if (const std::optional<Date> day = noteFileDate(pathToUtf8(note.filename()));
+                   removed != nullptr && day) {
+            removed->push_back(*day);
         }
     }
     if (failures > 0) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace almanor {
 
@@ -79,8 +80,9 @@ public:
     FileResult removeNote(const Date& date);
 
     // Deletes every note file of the folder. Finding none is a failure with kNothingToDelete;
-    // files that could not be deleted are named in the failure.
-    FileResult removeAllNotes();
+    // files that could not be deleted are named in the failure. `removed`, when given, receives
+    // the days whose files were deleted.
+    FileResult removeAllNotes(std::vector<Date>* removed = nullptr);
 
 private:
     struct RawFile {

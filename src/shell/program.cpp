@@ -1,6 +1,7 @@
 #include "shell/program.h"
 
 #include "about/about_window.h"
+#include "alarm/alarm_ticker.h"
 #include "calendar/calendar_window.h"
 #include "common/app_folder.h"
 #include "overview/overview_window.h"
@@ -22,6 +23,7 @@ Program::~Program() {
     // alarm time dialog.
     delete optionsWindow_.data();
     delete aboutWindow_.data();
+    ticker_.reset(); // it shows the time in the calendar window
     calendarWindow_.reset();
     overviewWindow_.reset();
     startWindow_.reset();
@@ -45,6 +47,8 @@ CalendarWindow& Program::calendarWindow() {
                          [this] { showOptionsWindow(); });
         QObject::connect(window, &CalendarWindow::allNotesRequested, window,
                          [this] { showOverviewWindow(); });
+        ticker_ = std::make_unique<AlarmTicker>(*window, notes_, settings_, platform_,
+                                                QString::fromStdString(appFolder_), nullptr);
         window->formLoad();
     }
     return *calendarWindow_;

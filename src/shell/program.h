@@ -12,6 +12,7 @@
 namespace almanor {
 
 class AboutWindow;
+class AlarmTicker;
 class CalendarWindow;
 class OptionsWindow;
 class OverviewWindow;
@@ -33,6 +34,8 @@ public:
     Platform& platform() { return platform_; }
     ProgramSettings& settings() { return settings_; }
     NoteBook& notes() { return notes_; }
+    // The one-second clock, there once the calendar window is.
+    AlarmTicker& ticker() { return *ticker_; }
     // The application folder with exactly one trailing separator.
     const std::string& appFolder() const { return appFolder_; }
 
@@ -58,6 +61,7 @@ private:
     NoteBook notes_;
     std::unique_ptr<StartWindow> startWindow_;
     std::unique_ptr<CalendarWindow> calendarWindow_;
+    std::unique_ptr<AlarmTicker> ticker_;
     std::unique_ptr<OverviewWindow> overviewWindow_;
     QPointer<OptionsWindow> optionsWindow_;
     QPointer<AboutWindow> aboutWindow_;

@@ -59,6 +59,10 @@ QTextCharFormat formatOf(const MonthCalendar& calendar, int day) {
 class CalendarWindowTest : public ::testing::Test {
 protected:
     CalendarWindow& window() { return t.program().calendarWindow(); }
+    AlarmTicker& ticker() {
+        window(); // which starts the clock
+        return t.program().ticker();
+    }
     MonthCalendar& calendar() { return window().calendar(); }
     NoteEdit& note() { return window().noteBox(); }
     void select(Date date) { calendar().setValue(date); }
@@ -74,14 +78,14 @@ protected:
     QLineEdit& alarmField() { return window().alarmField(); }
     // The once-a-second look at the shown day's file, and the window loading what it found.
     void checkTheFile() {
-        testing::tick(window(), "noteFileCheck");
+        testing::tick(t.program().notes(), "noteFileCheck");
         QCoreApplication::processEvents();
     }
     // Sets the fake clock to a time of today (or of another day); the clock timer ticks, and
     // the event loop runs (where sounds end).
     void tickAt(QTime time, QDate day = QDate(2026, 12, 6)) {
         t.fakes.clock.current = QDateTime(day, time);
-        testing::tick(window(), "clock");
+        testing::tick(ticker(), "clock");
         QCoreApplication::processEvents();
     }
     QString sound(const char* name) {
@@ -122,7 +126,7 @@ TEST_F(CalendarWindowTest, opensOnTodaysNoteAtThePrimaryScreensRightEdgeAndFollo
     EXPECT_EQ(window().leftTwips(), (1280 + 1920) * 15 - 4215) << "flush with the right edge";
     EXPECT_EQ(window().y(), 150 + 398) << "centred: (16200 - 4275) / 2 twips";
     EXPECT_EQ(note().noteText(), "Dentist at 3");
-    EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
+    EXPECT_EQ(ticker().armedAlarm(), "2:00:00 PM");
     EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{6, 24, 31}));
     EXPECT_NE(formatOf(calendar(), 6), formatOf(calendar(), 24)) << "today stands out";
     EXPECT_TRUE(window().thisNoteOption().isChecked());
@@ -263,7 +267,7 @@ TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) 
     testing::clickOn(window(), "Clear");
     EXPECT_FALSE(t.exists(kTodayFile));
     EXPECT_TRUE(note().noteText().isEmpty());
-    EXPECT_FALSE(window().ticker().armedAlarm().has_value()) << "the alarm field was emptied";
+    EXPECT_FALSE(ticker().armedAlarm().has_value()) << "the alarm field was emptied";
     type("x");
     std::filesystem::remove(t.file(kTodayFile));
     testing::clickOn(window(), "Clear");
@@ -330,12 +334,12 @@ TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
 // nothing is written.
 TEST_F(CalendarWindowTest, theShownNoteFollowsItsFileWithoutWritingIt) {
     t.writeFile(kTodayFile, record("from the laptop", "12/06/2026", "2:00:00 PM"));
-    EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
+    EXPECT_EQ(ticker().armedAlarm(), "2:00:00 PM");
     std::filesystem::remove(t.file(kTodayFile));
     testing::activate(window());
     QCoreApplication::processEvents(); // the window loads the note once the check is done
     EXPECT_EQ(note().noteText(), "");
-    EXPECT_EQ(window().ticker().armedAlarm(), std::nullopt);
+    EXPECT_EQ(ticker().armedAlarm(), std::nullopt);
     EXPECT_TRUE(testing::markedDays(calendar()).empty());
     EXPECT_FALSE(t.exists(kTodayFile));
     EXPECT_TRUE(t.told().empty());
@@ -524,12 +528,12 @@ using AlarmTest = CalendarWindowTest;
 // Meanwhile the clock goes on and the window takes the user's keys and clicks.
 TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfterItsSound) {
     t.writeFile("20261207.dnf", record("Train at 7", "12/07/2026", "7:00:00 AM"));
-    EXPECT_FALSE(window().ticker().armedAlarm().has_value());
+    EXPECT_FALSE(ticker().armedAlarm().has_value());
     tickAt(QTime(23, 59, 59));
     EXPECT_EQ(window().clockLabel().text(), "11:59:59 PM");
-    EXPECT_EQ(window().findChild<QTimer*>("clock")->interval(), 1000) << "one tick a second";
+    EXPECT_EQ(ticker().findChild<QTimer*>("clock")->interval(), 1000) << "one tick a second";
     tickAt(QTime(0, 0, 0), QDate(2026, 12, 7));
-    EXPECT_EQ(window().ticker().armedAlarm(), "7:00:00 AM");
+    EXPECT_EQ(ticker().armedAlarm(), "7:00:00 AM");
     EXPECT_EQ(window().calendar().value(), kToday) << "the shown day stays until the alarm";
     EXPECT_EQ(window().calendar().view()->dateTextFormat(QDate(2026, 12, 6)), QTextCharFormat())
         << "the day before is today no more";
@@ -550,10 +554,10 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfter
     EXPECT_EQ(window().calendar().value(), kTomorrow) << "the message is about this note";
     t.fakes.sound.holding = false;
     tickAt(QTime(0, 0, 0), QDate(2026, 12, 8));
-    EXPECT_FALSE(window().ticker().armedAlarm().has_value()) << "a day without a note";
+    EXPECT_FALSE(ticker().armedAlarm().has_value()) << "a day without a note";
     t.writeFile("20261210.dnf", record("Wake up", "12/10/2026", "9:00:00 AM"));
     tickAt(QTime(8, 15, 0), QDate(2026, 12, 10)); // the computer slept two days
-    EXPECT_EQ(window().ticker().armedAlarm(), "9:00:00 AM");
+    EXPECT_EQ(ticker().armedAlarm(), "9:00:00 AM");
     EXPECT_NE(formatOf(calendar(), 10), QTextCharFormat()) << "today is the 10th now";
 }
 
@@ -587,7 +591,7 @@ TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
     QTest::keyClicks(&dialog.entry(), "6p");
     QTest::keyClick(&dialog.entry(), Qt::Key_Return);
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "6:00:00 PM"));
-    EXPECT_EQ(window().ticker().armedAlarm(), "6:00:00 PM");
+    EXPECT_EQ(ticker().armedAlarm(), "6:00:00 PM");
     EXPECT_FALSE(dialog.isVisible());
     open();
     window().showDay(Date{2026, 12, 8}); // the dialog is modeless: Ok is for the day shown then
@@ -595,7 +599,7 @@ TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
     dialog.okButton().click();
     EXPECT_EQ(t.readFile("20261208.dnf"), record("", "12/08/2026", "5:00:00 PM"));
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "6:00:00 PM"));
-    EXPECT_EQ(window().ticker().armedAlarm(), "6:00:00 PM") << "another day's alarm arms nothing";
+    EXPECT_EQ(ticker().armedAlarm(), "6:00:00 PM") << "another day's alarm arms nothing";
 }
 
 // A time that cannot be read is refused; a time gone by is set, with advice unless that is off.
@@ -612,13 +616,13 @@ TEST_F(AlarmTest, dialogRefusesWhatItCannotReadClearsAndWarnsOfATimeGoneBy) {
     EXPECT_EQ(dialog.focusWidget(), &dialog.entry()) << "typing goes on in the entry";
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(window().ticker().armedAlarm(), "2:00:00 PM");
+    EXPECT_EQ(ticker().armedAlarm(), "2:00:00 PM");
     open();
     QTest::keyClick(&dialog.clearButton(), Qt::Key_Return); // a focused button takes Enter
     QTest::keyClick(&dialog.okButton(), Qt::Key_Enter);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026"));
-    EXPECT_FALSE(window().ticker().armedAlarm().has_value());
+    EXPECT_FALSE(ticker().armedAlarm().has_value());
     EXPECT_EQ(t.told().size(), 1u) << "an empty entry is neither refused nor warned of";
     for (const bool warn : {false, true}) {
         t.told().clear();

@@ -218,5 +218,20 @@ TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
     EXPECT_EQ(t.program().notes().list().size(), 1u);
 }
 
+// The program's own save and delete reach the open overview at once, not at the next read.
+TEST_F(OverviewWindowTest, theProgramsOwnSaveAndDeleteShowAtOnce) {
+    view();
+    std::vector<std::vector<Date>> removed;
+    QObject::connect(&t.program().notes(), &NoteBook::notesRemoved,
+                     [&removed](const std::vector<Date>& days) { removed.push_back(days); });
+    calendarWindow().showDay(Date{2026, 12, 24});
+    QTest::keyClicks(&calendarWindow().noteBox(), "Eve");
+    EXPECT_EQ(rowsOf(list()), QStringList{"12/24/2026  -  Eve"});
+    calendarWindow().thisNoteOption().click();
+    testing::clickOn(calendarWindow(), "Clear");
+    EXPECT_TRUE(rowsOf(list()).isEmpty());
+    EXPECT_EQ(removed, (std::vector<std::vector<Date>>{{Date{2026, 12, 24}}}));
+}
+
 } // namespace
 } // namespace almanor

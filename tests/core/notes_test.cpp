@@ -183,6 +183,26 @@ TEST(RemoveListedNotes, deletesTheGivenNotesLastFirstAndStopsAtOneThatCannotGo) 
     }
 }
 
+// One day's note written or deleted here: its entry changes in its place, newest first.
+TEST(PutListEntry, givesOneNoteItsPlaceAmongTheOthersOrTakesItOut) {
+    const struct {
+        char day;
+        bool written; // else deleted
+        std::string left;
+    } cases[] = {{'6', true, "6531"}, {'4', true, "5431"}, {'0', true, "5310"},
+                 {'3', true, "531"},  {'3', false, "51"},  {'4', false, "531"}};
+    for (const auto& c : cases) {
+        const std::string line = std::string("03/0") + c.day + "/1999  -  new";
+        NoteList notes = marchNotes("531");
+        putListEntry(notes, std::string(1, c.day), c.written ? std::optional(line) : std::nullopt);
+        NoteList expected = marchNotes(c.left);
+        for (NoteListEntry& entry : expected) {
+            entry.line = c.written && entry.path[0] == c.day ? line : entry.line;
+        }
+        EXPECT_EQ(notes, expected) << c.day << c.written;
+    }
+}
+
 constexpr Date kToday{2024, 3, 5};
 
 // A note of `age` days ago, in the file its name gives `filedAge` days ago.

@@ -1,4 +1,4 @@
-#include "calendar/shown_note_file.h"
+#include "notes/followed_note.h"
 
 #include "notes/both_versions.h"
 #include "notes/note_record.h"
@@ -23,16 +23,14 @@ constexpr int kSettleLooks = 3;
 
 } // namespace
 
-ShownNoteFile::ShownNoteFile(NoteBook& notes, std::function<WindowTexts()> windowTexts,
-                             QObject* parent)
-    : QObject(parent), notes_(notes), windowTexts_(std::move(windowTexts)),
-      checkTimer_(new QTimer(this)) {
+FollowedNote::FollowedNote(NoteBook& notes)
+    : QObject(&notes), notes_(notes), checkTimer_(new QTimer(this)) {
     checkTimer_->setObjectName(QStringLiteral("noteFileCheck"));
     checkTimer_->setInterval(kCheckIntervalMs);
-    connect(checkTimer_, &QTimer::timeout, this, &ShownNoteFile::check);
+    connect(checkTimer_, &QTimer::timeout, this, &FollowedNote::check);
 }
 
-ShownNote ShownNoteFile::load(const Date& day) {
+ShownNote FollowedNote::load(const Date& day) {
     // The stamp before the read: a change in between then shows at the next check.
     stamp_ = notes_.stamp(day);
     ShownNote note = notes_.load(day);
@@ -44,7 +42,7 @@ ShownNote ShownNoteFile::load(const Date& day) {
     return note;
 }
 
-FileResult ShownNoteFile::save(const QString& text, const QString& alarm) {
+FileResult FollowedNote::save(const QString& text, const QString& alarm) {
     if (awaitingLoad_) {
         return FileResult::success(); // the newer note replaces the window's text at once
     }
@@ -65,7 +63,7 @@ FileResult ShownNoteFile::save(const QString& text, const QString& alarm) {
     return result;
 }
 
-void ShownNoteFile::check() {
+void FollowedNote::check() {
     if (awaitingLoad_) {
         return;
     }
@@ -80,7 +78,7 @@ void ShownNoteFile::check() {
     look(stamp, true);
 }
 
-void ShownNoteFile::look(const NoteFileStamp& stamp, bool countsAsLook) {
+void FollowedNote::look(const NoteFileStamp& stamp, bool countsAsLook) {
     const ShownNote theirs = notes_.load(day_);
     if (theirs.status == LoadResult::Status::Unreadable && !settled(stamp, countsAsLook)) {
         return; // the next check looks again, as the stamp that was acted on is older
@@ -89,7 +87,7 @@ void ShownNoteFile::look(const NoteFileStamp& stamp, bool countsAsLook) {
     changed(theirs);
 }
 
-bool ShownNoteFile::settled(const NoteFileStamp& stamp, bool countsAsLook) {
+bool FollowedNote::settled(const NoteFileStamp& stamp, bool countsAsLook) {
     if (stamp != unsettled_) {
         unsettled_ = stamp;
         unsettledLooks_ = 0;
@@ -99,14 +97,14 @@ bool ShownNoteFile::settled(const NoteFileStamp& stamp, bool countsAsLook) {
            unsettledLooks_ >= kSettleLooks;
 }
 
-void ShownNoteFile::changed(const ShownNote& theirs) {
+void FollowedNote::changed(const ShownNote& theirs) {
     known_ = theirs.file;
     awaitingLoad_ = true;
     emit changedOutside(edited_ ? keepBothVersions(theirs) : QString());
 }
 
-QString ShownNoteFile::keepBothVersions(const ShownNote& theirs) {
-    const WindowTexts mine = windowTexts_();
+QString FollowedNote::keepBothVersions(const ShownNote& theirs) {
+    const WindowTexts mine = notes_.windowTexts();
     const QString day = QString::fromStdString(noteDateField(day_));
     if (theirs.status == LoadResult::Status::Unreadable) {
         if (mine.text.isEmpty() && mine.alarm.isEmpty()) {

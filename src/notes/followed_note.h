@@ -6,17 +6,10 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QTimer;
 
 namespace almanor {
-
-// The note and alarm as the window holds them.
-struct WindowTexts {
-    QString text;
-    QString alarm;
-};
 
 // The note file of the day the window shows, followed while it is shown. People keep the
 // folder in a synchronising tool or edit a day's file with another program: the window learns
@@ -24,11 +17,12 @@ struct WindowTexts {
 // cannot be trusted to move), and a save never writes over a change it has not seen. When the user
 // had changed the note since it was shown and the other version does not hold their text, both
 // versions are kept.
-class ShownNoteFile final : public QObject {
+class FollowedNote final : public QObject {
     Q_OBJECT
 
 public:
-    ShownNoteFile(NoteBook& notes, std::function<WindowTexts()> windowTexts, QObject* parent);
+    // `notes` owns it; when both versions are kept it asks the book for the window's texts.
+    explicit FollowedNote(NoteBook& notes);
 
     // Reads the day's note, which becomes the followed one.
     ShownNote load(const Date& day);
@@ -37,6 +31,7 @@ public:
     FileResult save(const QString& text, const QString& alarm);
     // Looks whether another program changed the file; its timer does this every second.
     void check();
+    const Date& day() const { return day_; }
 
 signals:
     // The followed day's file holds something other than the window: load it again.
@@ -57,7 +52,6 @@ private:
     QString keepBothVersions(const ShownNote& theirs);
 
     NoteBook& notes_;
-    std::function<WindowTexts()> windowTexts_;
     QTimer* checkTimer_;
     Date day_;
     NoteFileContent known_;
