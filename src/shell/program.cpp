@@ -47,7 +47,7 @@ CalendarWindow& Program::calendarWindow() {
                          [this] { showOptionsWindow(); });
         QObject::connect(window, &CalendarWindow::allNotesRequested, window,
                          [this] { showOverviewWindow(); });
-        ticker_ = std::make_unique<AlarmTicker>(*window, notes_, settings_, platform_,
+        ticker_ = std::make_unique<AlarmTicker>(*window, notes_, settings_.inEffect(), platform_,
                                                 QString::fromStdString(appFolder_), nullptr);
         window->formLoad();
     }
