@@ -81,7 +81,7 @@ void AlarmTicker::tellAlarm(const Date& day) {
     const TimeOfDay afterSound = timeOfDayOf(platform_.clock.now().time());
     const ShownNote note = notes_.load(day);
     const QString text = note.status == LoadResult::Status::Loaded ? note.text : QString();
-    platform_.messageBox.show(text, msg::OkOnly + msg::Exclamation,
+    platform_.messageBox.show(text, MessageStyle::Warning,
                               QString::fromStdString(formatTimeOfDay(afterSound)));
     sounding_ = false;
     chimeIfDue();

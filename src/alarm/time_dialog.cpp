@@ -139,7 +139,7 @@ void TimeDialog::confirm() {
     const std::optional<TimeOfDay> time = parseAlarmEntry(typed.toStdString());
     if (!time) {
         messages.show(QStringLiteral("'") + typed + QStringLiteral("' Isn't A Valid Time!"),
-                      msg::OkOnly + msg::Exclamation, kOops);
+                      MessageStyle::Warning, kOops);
         entry_->clear();
         entry_->setFocus();
         return;
@@ -154,7 +154,7 @@ void TimeDialog::confirm() {
             messages.show(QStringLiteral("This date and time is in the past!\r\n"
                                          "You can set the alarm time for an expired time\r\n"
                                          "however the alarm will never be triggered."),
-                          msg::OkOnly, kOops);
+                          MessageStyle::Plain, kOops);
         }
     }
     hide();

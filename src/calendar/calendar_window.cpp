@@ -303,7 +303,7 @@ void CalendarWindow::saveNote() {
 void CalendarWindow::showNoteChangedOutside(const QString& message) {
     reloadDay();
     if (!message.isEmpty()) {
-        platform_.messageBox.show(message, msg::Exclamation);
+        platform_.messageBox.show(message, MessageStyle::Warning);
         noteBox_->setFocus();
         noteBox_->moveCursor(QTextCursor::End); // the user's own text comes last
     }
@@ -369,7 +369,7 @@ void CalendarWindow::showUnreadableNote(const QString& reason) {
 void CalendarWindow::reportSaveResult(const FileResult& result) {
     if (result.ok) {
         if (saveFailureShown_) {
-            platform_.messageBox.notify(QString(), msg::OkOnly);
+            platform_.messageBox.notify(QString(), MessageStyle::Plain);
         }
         saveFailureShown_ = false;
         saveRetry_->stop();
@@ -386,7 +386,7 @@ void CalendarWindow::reportSaveResult(const FileResult& result) {
     if (!saveFailureShown_) {
         saveFailureShown_ = true; // once per failure spell, not at every keystroke
         // A notice, not a question: keys typed while it shows still go into the note.
-        platform_.messageBox.notify(message, msg::Exclamation);
+        platform_.messageBox.notify(message, MessageStyle::Warning);
     }
 }
 
@@ -422,8 +422,8 @@ void CalendarWindow::deleteNotes() {
     MessageBoxService& box = platform_.messageBox;
     FileResult result;
     if (allNotesScope_) {
-        if (box.show(QStringLiteral("Delete All Notes?"), msg::OkCancel,
-                     QStringLiteral("Delete?")) != msg::Ok) {
+        if (box.show(QStringLiteral("Delete All Notes?"), MessageStyle::OkCancel,
+                     QStringLiteral("Delete?")) != Answer::Ok) {
             return;
         }
         result = notes_.removeAll();
@@ -433,7 +433,7 @@ void CalendarWindow::deleteNotes() {
     if (!result) {
         box.show(result.error.empty() ? QStringLiteral("No Note Files Were Found To Delete!")
                                       : QString::fromStdString(result.error),
-                 msg::OkOnly);
+                 MessageStyle::Plain);
     }
 }
 
@@ -441,7 +441,7 @@ void CalendarWindow::view() {
     if (allNotesScope_) {
         emit allNotesRequested();
     } else if (!noteBox_->noteText().isEmpty()) {
-        platform_.messageBox.show(noteBox_->noteText(), msg::OkOnly);
+        platform_.messageBox.show(noteBox_->noteText(), MessageStyle::Plain);
     }
 }
 
@@ -450,12 +450,14 @@ void CalendarWindow::help() {
     QString whyNot;
     if (!platform_.help.showContents(path, whyNot)) {
         platform_.messageBox.show(
-            tr("The help file could not be opened:\n%1\n(%2)").arg(path, whyNot), msg::Exclamation);
+            tr("The help file could not be opened:\n%1\n(%2)").arg(path, whyNot),
+            MessageStyle::Warning);
     }
 }
 
 void CalendarWindow::quit() {
-    if (platform_.messageBox.show(kQuitPrompt, msg::OkCancel, QStringLiteral("Quit?")) == msg::Ok) {
+    if (platform_.messageBox.show(kQuitPrompt, MessageStyle::OkCancel, QStringLiteral("Quit?")) ==
+        Answer::Ok) {
         platform_.programEnd.endNow();
     }
 }

@@ -149,8 +149,8 @@ bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
                 // Unlike the button, a key is easily pressed by mistake: ask first.
                 if (list_->selectionModel()->hasSelection() &&
                     platform_.messageBox.show(QStringLiteral("Delete the selected notes?"),
-                                              msg::OkCancel,
-                                              QStringLiteral("Delete?")) == msg::Ok) {
+                                              MessageStyle::OkCancel,
+                                              QStringLiteral("Delete?")) == Answer::Ok) {
                     deleteSelectedNotes();
                 }
                 return true;
@@ -175,7 +175,7 @@ void OverviewWindow::goToCurrentNote() {
     if (date) {
         emit goToDateRequested(*date);
     } else {
-        platform_.messageBox.show(QStringLiteral("A Note Was Not Selected!"), msg::Exclamation,
+        platform_.messageBox.show(QStringLiteral("A Note Was Not Selected!"), MessageStyle::Warning,
                                   QStringLiteral("Error!"));
     }
     notes_.refresh();
@@ -218,7 +218,7 @@ void OverviewWindow::deleteSelectedNotes() {
     }
     selection.select(remaining, QItemSelectionModel::Select);
     platform_.messageBox.show(QString::fromStdString(removalFailureMessage(outcome)),
-                              msg::Exclamation);
+                              MessageStyle::Warning);
 }
 
 } // namespace almanor

@@ -12,15 +12,11 @@ class QWidget;
 
 namespace almanor {
 
-// Message box styles and answers, as the program's messages are written down.
-namespace msg {
-inline constexpr int OkOnly = 0;
-inline constexpr int OkCancel = 1;
-inline constexpr int Exclamation = 48;
-inline constexpr int Ok = 1;
-inline constexpr int Cancel = 2;
-inline constexpr const char* AppTitle = "Almanor";
-} // namespace msg
+// How a message box looks and what it asks: a plain message with OK, a warning with OK, or a
+// question with OK and Cancel.
+enum class MessageStyle { Plain, Warning, OkCancel };
+enum class Answer { Ok, Cancel };
+inline constexpr const char* kAppTitle = "Almanor";
 
 // Everything that touches the outside world sits behind one of these small interfaces, with
 // one Qt implementation each and a fake for tests.
@@ -28,13 +24,13 @@ inline constexpr const char* AppTitle = "Almanor";
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    // Modal. `style` is a sum of the msg:: values; returns msg::Ok or msg::Cancel.
-    virtual int show(const QString& text, int style,
-                     const QString& title = QString::fromLatin1(msg::AppTitle)) = 0;
+    // Modal.
+    virtual Answer show(const QString& text, MessageStyle style,
+                        const QString& title = QString::fromLatin1(kAppTitle)) = 0;
     // Shows a message that waits for no answer and leaves the keyboard where it is, so that the
     // user's typing goes on into the window it was meant for. A later notice replaces it; an
     // empty text takes it away.
-    virtual void notify(const QString& text, int style) = 0;
+    virtual void notify(const QString& text, MessageStyle style) = 0;
 };
 
 // How a sound came to its end: played (or at least given its length to play), or known not to

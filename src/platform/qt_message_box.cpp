@@ -7,9 +7,8 @@ namespace almanor {
 
 namespace {
 
-QMessageBox::Icon iconFor(int style) {
-    return (style & msg::Exclamation) == msg::Exclamation ? QMessageBox::Warning
-                                                          : QMessageBox::NoIcon;
+QMessageBox::Icon iconFor(MessageStyle style) {
+    return style == MessageStyle::Warning ? QMessageBox::Warning : QMessageBox::NoIcon;
 }
 
 } // namespace
@@ -18,12 +17,12 @@ QtMessageBox::~QtMessageBox() {
     delete notice_.data();
 }
 
-int QtMessageBox::show(const QString& text, int style, const QString& title) {
+Answer QtMessageBox::show(const QString& text, MessageStyle style, const QString& title) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(text);
     box.setIcon(iconFor(style));
-    if ((style & msg::OkCancel) != 0) {
+    if (style == MessageStyle::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
     } else {
@@ -32,10 +31,10 @@ int QtMessageBox::show(const QString& text, int style, const QString& title) {
     box.setDefaultButton(QMessageBox::Ok);
     // The planner's window may be kept above all others; the question must not hide behind it.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    return box.exec() == QMessageBox::Ok ? msg::Ok : msg::Cancel;
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-void QtMessageBox::notify(const QString& text, int style) {
+void QtMessageBox::notify(const QString& text, MessageStyle style) {
     if (text.isEmpty()) {
         delete notice_.data();
         return;
@@ -47,7 +46,7 @@ void QtMessageBox::notify(const QString& text, int style) {
         notice_->setAttribute(Qt::WA_ShowWithoutActivating);
         notice_->setWindowModality(Qt::NonModal);
         notice_->setWindowFlag(Qt::WindowStaysOnTopHint);
-        notice_->setWindowTitle(QString::fromLatin1(msg::AppTitle));
+        notice_->setWindowTitle(QString::fromLatin1(kAppTitle));
         notice_->setStandardButtons(QMessageBox::Ok);
     }
     notice_->setIcon(iconFor(style));

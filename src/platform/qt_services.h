@@ -15,8 +15,8 @@ namespace almanor {
 class QtMessageBox final : public MessageBoxService {
 public:
     ~QtMessageBox() override;
-    int show(const QString& text, int style, const QString& title) override;
-    void notify(const QString& text, int style) override;
+    Answer show(const QString& text, MessageStyle style, const QString& title) override;
+    void notify(const QString& text, MessageStyle style) override;
 
 private:
     QPointer<QMessageBox> notice_;

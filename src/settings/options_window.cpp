@@ -293,7 +293,7 @@ void OptionsWindow::apply() {
             platform_.messageBox.show(
                 QStringLiteral("Enter how many days of notes to keep before applying "
                                "\"Delete Notes More Than\"."),
-                msg::Exclamation);
+                MessageStyle::Warning);
             daysField_->setFocus();
             return;
         }
@@ -307,7 +307,7 @@ void OptionsWindow::apply() {
         platform_.messageBox.show(
             QStringLiteral("Couldn't create file options.cfg!\nSettings were not saved!\n") +
                 QString::fromStdString(written.error),
-            msg::OkOnly);
+            MessageStyle::Plain);
     }
 }
 

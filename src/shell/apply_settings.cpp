@@ -22,7 +22,7 @@ void purgeOldNotes(Program& program, int daysToKeep) {
                               program.calendarWindow().selectedDate());
     if (!outcome.completed) {
         platform.messageBox.show(QString::fromStdString(removalFailureMessage(outcome)),
-                                 msg::Exclamation);
+                                 MessageStyle::Warning);
     }
 }
 

@@ -46,7 +46,7 @@ void StartWindow::formLoad() {
         program_.platform().messageBox.show(
             tr("The settings file %1 could not be read (%2), so the standard settings are used.")
                 .arg(QString::fromStdString(std::string(kSettingsFileName)), *why),
-            msg::Exclamation);
+            MessageStyle::Warning);
     }
 }
 

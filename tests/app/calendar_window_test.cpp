@@ -276,10 +276,10 @@ TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) 
 
     t.writeFile("20261201.dnf", record("a", "12/01/2026"));
     window().allOption().click();
-    t.fakes.messageBox.answers = {msg::Cancel, msg::Ok};
+    t.fakes.messageBox.answers = {Answer::Cancel, Answer::Ok};
     testing::clickOn(window(), "Clear");
     EXPECT_EQ(t.told().back(),
-              (testing::ShownMessage{"Delete All Notes?", msg::OkCancel, "Delete?"}));
+              (testing::ShownMessage{"Delete All Notes?", MessageStyle::OkCancel, "Delete?"}));
     EXPECT_EQ(t.fileNames().size(), 1u);
     t.program().showOverviewWindow();
     testing::clickOn(window(), "Clear");
@@ -318,9 +318,10 @@ TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
     QTest::mouseRelease(&quit, Qt::LeftButton, {}, QPoint(-50, -50));
     QTest::mouseRelease(&quit, Qt::LeftButton);
     EXPECT_EQ(t.told().size(), 1u);
-    t.fakes.messageBox.answers = {msg::Cancel, msg::Ok};
+    t.fakes.messageBox.answers = {Answer::Cancel, Answer::Ok};
     testing::clickOn(window(), "Quit");
-    EXPECT_EQ(t.told().back(), (testing::ShownMessage{"Quit Almanor 4?", msg::OkCancel, "Quit?"}));
+    EXPECT_EQ(t.told().back(),
+              (testing::ShownMessage{"Quit Almanor 4?", MessageStyle::OkCancel, "Quit?"}));
     EXPECT_EQ(t.fakes.programEnd.endCalls, 0);
     pressShortcutOf("Quit");
     EXPECT_EQ(t.fakes.programEnd.endCalls, 1);
@@ -550,7 +551,7 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfter
     EXPECT_TRUE(t.told().empty()) << "the message waits for the sound's end";
     t.fakes.sound.end();
     QCoreApplication::processEvents();
-    EXPECT_EQ(t.told(), (Told{{"!Train at 7", msg::Exclamation, "7:00:04 AM"}}));
+    EXPECT_EQ(t.told(), (Told{{"!Train at 7", MessageStyle::Warning, "7:00:04 AM"}}));
     EXPECT_EQ(window().calendar().value(), kTomorrow) << "the message is about this note";
     t.fakes.sound.holding = false;
     tickAt(QTime(0, 0, 0), QDate(2026, 12, 8));
@@ -579,7 +580,8 @@ TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWithoutASound) {
     QCoreApplication::processEvents();
     t.applySettings([](Settings& s) { s.alarmSound.clear(); });
     tickAt(QTime(12, 0, 2));
-    EXPECT_EQ(t.told().back(), (testing::ShownMessage{"Lunch", msg::Exclamation, "12:00:02 PM"}));
+    EXPECT_EQ(t.told().back(),
+              (testing::ShownMessage{"Lunch", MessageStyle::Warning, "12:00:02 PM"}));
 }
 
 TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
@@ -606,7 +608,7 @@ TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
 TEST_F(AlarmTest, dialogRefusesWhatItCannotReadClearsAndWarnsOfATimeGoneBy) {
     t.writeFile("20261206.dnf", record("Dentist", "12/06/2026", "2:00:00 PM"));
     openAndConfirm(kToday, "25");
-    EXPECT_EQ(t.told(), (Told{{"'25' Isn't A Valid Time!", msg::Exclamation, "Oops!"}}));
+    EXPECT_EQ(t.told(), (Told{{"'25' Isn't A Valid Time!", MessageStyle::Warning, "Oops!"}}));
     QTest::keyClicks(window().timeDialog()->focusWidget(), "1"); // the entry keeps the keyboard
     EXPECT_EQ(window().timeDialog()->entry().text(), "1");
     EXPECT_TRUE(window().timeDialog()->isVisible());
@@ -635,7 +637,7 @@ TEST_F(AlarmTest, dialogRefusesWhatItCannotReadClearsAndWarnsOfATimeGoneBy) {
     openAndConfirm(Date{2026, 12, 5}, "11:59:59 pm");
     EXPECT_EQ(t.told(), (Told{{"This date and time is in the past!\r\nYou can set the alarm time "
                                "for an expired time\r\nhowever the alarm will never be triggered.",
-                               msg::OkOnly, "Oops!"}}));
+                               MessageStyle::Plain, "Oops!"}}));
 }
 
 QByteArray le32(quint32 value) {

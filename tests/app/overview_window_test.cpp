@@ -131,7 +131,8 @@ TEST_F(OverviewWindowTest, goToWithoutAChosenLineSaysSoAndRebuildsTheList) {
     w.goToButton().click();
     QTest::keyClick(&w.list(), Qt::Key_Down); // the line whose date cannot be read
     w.goToButton().click();
-    const testing::ShownMessage notSelected{"A Note Was Not Selected!", msg::Exclamation, "Error!"};
+    const testing::ShownMessage notSelected{"A Note Was Not Selected!", MessageStyle::Warning,
+                                            "Error!"};
     EXPECT_EQ(t.told(), (testing::Told{notSelected, notSelected, notSelected}));
     EXPECT_EQ(calendarWindow().calendar().value(), (Date{2026, 12, 6}));
 }
@@ -155,9 +156,10 @@ TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesAndTheCalendarFollows) {
     EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), (std::vector<int>{1, 3, 5}));
 
     clickRow(1);
-    t.fakes.messageBox.answers = {msg::Cancel, msg::Ok};
+    t.fakes.messageBox.answers = {Answer::Cancel, Answer::Ok};
     QTest::keyClick(&list(), Qt::Key_Delete);
-    EXPECT_EQ(t.told(), (testing::Told{{"Delete the selected notes?", msg::OkCancel, "Delete?"}}));
+    EXPECT_EQ(t.told(),
+              (testing::Told{{"Delete the selected notes?", MessageStyle::OkCancel, "Delete?"}}));
     QTest::keyClick(&overview().deleteButton(), Qt::Key_Return); // Enter presses nothing
     EXPECT_TRUE(t.exists(fileOf(3)));
     QTest::keyClick(&list(), Qt::Key_Delete);

@@ -139,7 +139,8 @@ TEST_F(ShellTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
         const QString told = QString("The settings file options.cfg could not be read (%1), so "
                                      "the standard settings are used.")
                                  .arg(why);
-        EXPECT_EQ(p.told(), (why.startsWith("it is ") ? Told{{told, msg::Exclamation}} : Told{}));
+        EXPECT_EQ(p.told(),
+                  (why.startsWith("it is ") ? Told{{told, MessageStyle::Warning}} : Told{}));
         EXPECT_EQ(p.program().settings().inEffect(), Settings{});
         QString whyNot;
         EXPECT_EQ(help.showContents(QString::fromStdString(p.file("almanor.hlp")), whyNot),

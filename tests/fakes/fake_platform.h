@@ -15,29 +15,29 @@ namespace almanor::testing {
 
 struct ShownMessage {
     QString text;
-    int style = msg::OkOnly;
-    QString title = QString::fromLatin1(msg::AppTitle);
+    MessageStyle style = MessageStyle::Plain;
+    QString title = QString::fromLatin1(kAppTitle);
     bool operator==(const ShownMessage&) const = default;
 };
 using Told = std::vector<ShownMessage>;
 
 // Answers from a script (OK when the script is empty) and records what was asked.
 struct FakeMessageBox final : MessageBoxService {
-    int show(const QString& text, int style, const QString& title) override {
+    Answer show(const QString& text, MessageStyle style, const QString& title) override {
         shown.push_back({text, style, title});
         if (onShow) {
             onShow();
         }
-        const int answer = answers.empty() ? msg::Ok : answers.front();
+        const Answer answer = answers.empty() ? Answer::Ok : answers.front();
         if (!answers.empty()) {
             answers.pop_front();
         }
         return answer;
     }
-    void notify(const QString& text, int) override { notices.push_back(text); }
+    void notify(const QString& text, MessageStyle) override { notices.push_back(text); }
     std::vector<ShownMessage> shown;
     QStringList notices; // an empty one took the last away
-    std::deque<int> answers;
+    std::deque<Answer> answers;
     std::function<void()> onShow; // e.g. to let time pass while the box is open
 };
 
