@@ -22,12 +22,12 @@ TEST(MonthMarks, monthFilesAndNotesFiledElsewhereGiveTheListsMarks) {
     };
     put("20261201.dnf", "12/01/2026", "dailynotes");
     put("20261231.dnf", "12/31/2026", "dailynotes");
-    put("20261205.dnf", "11/05/2026", "dailynotes"); // marks November, not December
-    put("20261102.dnf", "12/02/2026", "dailynotes"); // filed in November, marks December
-    put("20261207.dnf", "12/07/2026", "shopping");   // not a note
-    put("20261208.dnf", "12/32/2026", "dailynotes"); // no such day
+    put("20261205.dnf", "11/05/2026", "dailynotes");        // marks November, not December
+    put("20261102.dnf", "12/02/2026", "dailynotes");        // filed in November, marks December
+    put("20261207.dnf", "12/07/2026", "shopping");          // not a note
+    put("20261208.dnf", "12/32/2026", "dailynotes");        // no such day
     put("20261209 (copy).dnf", "12/09/2026", "dailynotes"); // a conflict copy: not a note
-    put("20251210.dnf", "12/10/2025", "dailynotes"); // another year
+    put("20251210.dnf", "12/10/2025", "dailynotes");        // another year
     NoteCatalog catalog(folder.string());
     const NoteList& all = catalog.refresh();
     const NoteList elsewhere = notesFiledUnderAnotherMonth(all, (folder / "").string().size());

@@ -3,8 +3,8 @@
 #include "calendar/month_calendar.h"
 
 #include <QAbstractItemView>
-#include <QCalendarWidget>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTextCharFormat>
