@@ -688,11 +688,11 @@ class EndToEnd(unittest.TestCase):
         self.addCleanup(subprocess.run, ["umount", "-l", disk])
         self.folder.path = shutil.copytree(self.folder.path, os.path.join(disk, "Almanor"))
         program = self.start_open()
-        with open(os.path.join(disk, "filler"), "wb") as filler:
+        # Unbuffered: a buffered file would fail again at its close, flushing what the disk refused.
+        with open(os.path.join(disk, "filler"), "wb", buffering=0) as filler:
             try:
                 while True:
                     filler.write(b"\0" * 65536)
-                    filler.flush()
             except OSError:
                 pass
         program.click("note")
