@@ -3,7 +3,9 @@ the time from starting it to its calendar window on screen (warm file cache, and
 the machine lets this script drop the cache), the processor time it spends after that until
 it is idle (above all reading the list of all notes in steps), the processor time one month
 switch costs
-(Ctrl+PgDown), the time the notes overview takes to open, and the memory after the start.
+(Ctrl+PgDown), the time from a key typed into today's note to the note file holding it
+(median and slowest of a series), the time the notes overview takes to open, and the memory
+after the start.
 Each figure stands beside the empty folder's of the same run. A measurement, not a test.
 With --hostile, the folders instead hold what a user's folder can hold in place of a note or
 the settings (a pipe, a link to /dev/zero, a 200 MB file).
@@ -25,6 +27,7 @@ from desktop import AppFolder, Desktop, wait_for  # noqa: E402
 SETTINGS = (b'30,#FALSE#,#FALSE#,#FALSE#,"300",#TRUE#,#TRUE#,#FALSE#,#TRUE#,#TRUE#,'
             b'"alarm.wav","chime.wav"\r\n')
 SWITCHES = 24
+KEYSTROKES = 30
 TICKS = os.sysconf("SC_CLK_TCK")
 
 
@@ -124,6 +127,24 @@ HOSTILE = {
 }
 
 
+def keystroke_ms(desktop, window, note):
+    """Types into today's note one key at a time; each time is from sending the key until the
+    file holds it (sending costs the same at any number of notes)."""
+    desktop.key("ctrl+t")
+    desktop.click_in(window, 140, 215)  # the note box
+    times = []
+    for _ in range(KEYSTROKES):
+        size = os.path.getsize(note) if os.path.exists(note) else 0
+        begun = time.monotonic()
+        desktop.key("x")
+        wait_for(lambda: os.path.exists(note) and os.path.getsize(note) > size, timeout=10,
+                 interval=0.0005, what="the keystroke in the note file")
+        times.append((time.monotonic() - begun) * 1000)
+        time.sleep(0.1)
+    times.sort()
+    return times[len(times) // 2], times[-1]
+
+
 def measure(desktop, runnable, count, prepare=None):
     folder = AppFolder(runnable)
     try:
@@ -153,6 +174,8 @@ def measure(desktop, runnable, count, prepare=None):
         desktop.key(*["ctrl+Next"] * SWITCHES)
         time.sleep(1.5)
         figures["switch cpu ms"] = (cpu_seconds(process.pid) - before) * 1000 / SWITCHES
+        figures["key p50 ms"], figures["key max ms"] = keystroke_ms(desktop, window,
+                                                                    today_note(folder))
         x, y, _, _ = desktop.window_geometry(window)
         desktop.click(x + 42, y + 70)  # "All"
         begun = time.monotonic()
@@ -182,7 +205,7 @@ def main():
     finally:
         desktop.stop()
     columns = ["notes", "start s", "start cold s", "cpu after start s", "switch cpu ms",
-               "overview s", "memory MB"]
+               "key p50 ms", "key max ms", "overview s", "memory MB"]
     print("load average: %.2f %.2f %.2f" % os.getloadavg())
     print(" | ".join(columns))
     base = rows[0]
