@@ -1,6 +1,7 @@
 #include "notes/followed_note.h"
 
 #include "notes/both_versions.h"
+#include "notes/note_messages.h"
 #include "notes/note_record.h"
 
 #include <QTimer>
@@ -116,7 +117,7 @@ QString FollowedNote::keepBothVersions(const ShownNote& theirs) {
             return tr("Another program changed the note file for %1 into one that cannot be "
                       "read here, so your text was not saved over it, and it could not be kept "
                       "in a file of its own: %2 Your text:\n\n%3")
-                .arg(day, QString::fromStdString(kept.error), mine.text);
+                .arg(day, keepAsideFailureText(day_, kept), mine.text);
         }
         return tr("Another program changed the note file for %1 into one that cannot be read "
                   "here, so it is left as it is. Your text is kept in the file \"%2\" beside "
@@ -136,7 +137,7 @@ QString FollowedNote::keepBothVersions(const ShownNote& theirs) {
         return QStringLiteral("Another program changed the note for %1 while you were writing "
                               "it, and your text could not be kept beside its version: %2 Your "
                               "text:\n\n%3")
-            .arg(day, QString::fromStdString(result.error), mine.text);
+            .arg(day, noteSaveFailureText(day_, result), mine.text);
     }
     known_ = std::move(written);
     stamp_ = notes_.stamp(day_);
