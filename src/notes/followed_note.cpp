@@ -134,21 +134,21 @@ QString FollowedNote::keepBothVersions(const ShownNote& theirs) {
     NoteFileContent written;
     const FileResult result = notes_.save(day_, keptText, keptAlarm, &written);
     if (!result) {
-        return QStringLiteral("Another program changed the note for %1 while you were writing "
-                              "it, and your text could not be kept beside its version: %2 Your "
-                              "text:\n\n%3")
+        return tr("Another program changed the note for %1 while you were writing "
+                  "it, and your text could not be kept beside its version: %2 Your "
+                  "text:\n\n%3")
             .arg(day, noteSaveFailureText(day_, result), mine.text);
     }
     known_ = std::move(written);
     stamp_ = notes_.stamp(day_);
     if (theirs.status == LoadResult::Status::NoFile) {
-        return QStringLiteral("Another program deleted the note for %1 while you were writing "
-                              "it. Your text is kept as the note.")
+        return tr("Another program deleted the note for %1 while you were writing "
+                  "it. Your text is kept as the note.")
             .arg(day);
     }
-    return QStringLiteral("Another program changed the note for %1 while you were writing it. "
-                          "Both versions are kept: the other program's first, then yours below "
-                          "the line \"%2\".")
+    return tr("Another program changed the note for %1 while you were writing it. "
+              "Both versions are kept: the other program's first, then yours below "
+              "the line \"%2\".")
         .arg(day, QString::fromLatin1(kYourVersionLine));
 }
 
