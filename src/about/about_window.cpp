@@ -26,14 +26,14 @@ AboutWindow::AboutWindow(WebBrowser& browser)
                            Qt::WindowCloseButtonHint),
       browser_(browser) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowIcon(appIcon());
     setFixedSize(kWidth, kHeight);
     // The link turns black again on any move over the picture, so moves must arrive without
     // a button held.
     setMouseTracking(true);
 
-    infoLabel_ = new QLabel(QStringLiteral("For more information visit -"), this);
+    infoLabel_ = new QLabel(tr("For more information visit -"), this);
     infoLabel_->setFont(arialBold(9));
     infoLabel_->setGeometry(12, 62, kWidth - 24, 20);
 
@@ -41,12 +41,12 @@ AboutWindow::AboutWindow(WebBrowser& browser)
     link_->setFont(arialBold(14.25));
     link_->setAlignment(Qt::AlignCenter);
     link_->setGeometry(0, 88, kWidth, 32);
-    link_->setToolTip(QStringLiteral("Click To Visit"));
+    link_->setToolTip(tr("Click To Visit"));
     link_->setCursor(Qt::PointingHandCursor);
     link_->setMouseTracking(true);
     // Reachable from the keyboard like every other command: Tab to it, Return or Space opens.
     link_->setFocusPolicy(Qt::StrongFocus);
-    link_->setAccessibleName(QStringLiteral("Visit ") + webAddress());
+    link_->setAccessibleName(tr("Visit %1").arg(webAddress()));
     link_->installEventFilter(this);
     setLinkColour(Qt::black);
 }

@@ -23,8 +23,6 @@ constexpr float kClientHeightTwips = 2550;
 constexpr float kExamplesLeftTwips = 1440;
 constexpr float kExampleTopsTwips[] = {420, 765, 1110, 1440, 1785, 2130};
 
-const QString kOops = QStringLiteral("Oops!");
-
 QFont headingFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9.75);
@@ -51,7 +49,7 @@ TimeDialog::TimeDialog(QWidget* owner, const Settings& settings, Platform& platf
     : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
       settings_(settings), platform_(platform), shownDay_(std::move(shownDay)) {
-    setWindowTitle(QStringLiteral("Alarm Time"));
+    setWindowTitle(tr("Alarm Time"));
     setWindowIcon(appIcon());
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildControls();
@@ -65,22 +63,22 @@ void TimeDialog::buildControls() {
     picture->setPixmap(
         buttonPicture(ButtonPicture::Alarm).pixmap(QSize(side, side), devicePixelRatioF()));
 
-    auto* prompt = new QLabel(QStringLiteral("Enter A Time"), this);
+    auto* prompt = new QLabel(tr("Enter A Time"), this);
     prompt->setGeometry(twipsRect(30, 945, 1365, 240));
     prompt->setFont(headingFont());
     shrinkToFit(prompt);
 
     entry_ = new QLineEdit(this);
     entry_->setGeometry(twipsRect(30, 1245, 1275, 300));
-    entry_->setAccessibleName(QStringLiteral("Alarm time"));
+    entry_->setAccessibleName(tr("Alarm time"));
     prompt->setBuddy(entry_);
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_ = new QPushButton(tr("Ok"), this);
     okButton_->setGeometry(twipsRect(30, 1665, 1275, 360));
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
 
-    clearButton_ = new QPushButton(QStringLiteral("Clear"), this);
+    clearButton_ = new QPushButton(tr("Clear"), this);
     clearButton_->setGeometry(twipsRect(30, 2145, 1275, 360));
     clearButton_->setAutoDefault(true);
 
@@ -91,7 +89,7 @@ void TimeDialog::buildControls() {
     separator->setGeometry(lineX - 1, twipsToPixels(15), 3,
                            twipsToPixels(2505) - twipsToPixels(15));
 
-    auto* heading = new QLabel(QStringLiteral("Example:"), this);
+    auto* heading = new QLabel(tr("Example:"), this);
     heading->setGeometry(
         twipsRect(kExamplesLeftTwips, -30, kClientWidthTwips - kExamplesLeftTwips, 300));
     heading->setFont(headingFont());
@@ -138,8 +136,8 @@ void TimeDialog::confirm() {
     MessageBoxService& messages = platform_.messageBox;
     const std::optional<TimeOfDay> time = parseAlarmEntry(typed.toStdString());
     if (!time) {
-        messages.show(QStringLiteral("'") + typed + QStringLiteral("' Isn't A Valid Time!"),
-                      MessageStyle::Warning, kOops);
+        messages.show(tr("'%1' Isn't A Valid Time!").arg(typed), MessageStyle::Warning,
+                      tr("Oops!"));
         entry_->clear();
         entry_->setFocus();
         return;
@@ -151,10 +149,10 @@ void TimeDialog::confirm() {
         const LocalDateTime now = localDateTimeOf(platform_.clock.now());
         if (alarmLiesInPast(day, now.date, *time, now.time)) {
             // Advice only: the alarm stays as written.
-            messages.show(QStringLiteral("This date and time is in the past!\r\n"
-                                         "You can set the alarm time for an expired time\r\n"
-                                         "however the alarm will never be triggered."),
-                          MessageStyle::Plain, kOops);
+            messages.show(tr("This date and time is in the past!\r\n"
+                             "You can set the alarm time for an expired time\r\n"
+                             "however the alarm will never be triggered."),
+                          MessageStyle::Plain, tr("Oops!"));
         }
     }
     hide();

@@ -5,6 +5,7 @@
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,6 +16,11 @@
 namespace almanor {
 
 namespace {
+
+// The translation context of the words painted on the window.
+class CalendarFace {
+    Q_DECLARE_TR_FUNCTIONS(CalendarFace)
+};
 
 namespace layout = calendar_layout;
 
@@ -70,7 +76,7 @@ void paintBanner(QPainter& p) {
     // A thin amber edge under the banner, seen left of the calendar.
     p.fillRect(QRectF(0, kBannerHeight - 1, kCalendar.left(), 1), palette::amber);
 
-    const QString tagline = QStringLiteral("DAY PLANNER");
+    const QString tagline = CalendarFace::tr("DAY PLANNER");
     QFont font = fittedFont(Lettering::Sans, QFont::DemiBold, 8, tagline, 80);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
     p.setFont(font);
@@ -188,7 +194,7 @@ void paintClockOval(QPainter& p) {
 }
 
 void paintAlarmCaption(QPainter& p) {
-    const QString caption = QStringLiteral("alarm:");
+    const QString caption = CalendarFace::tr("alarm:");
     const QRectF box(4, kAlarmField.top(), kAlarmField.left() - 7, kAlarmField.height());
     QFont font = fittedFont(Lettering::Sans, QFont::Bold, 11, caption, box.width() - 14);
     font.setItalic(true);
@@ -284,10 +290,11 @@ void paintFooter(QPainter& p) {
     p.fillRect(footer, QColor(221, 226, 232));
     p.fillRect(QRectF(0, kFooterTop, kWidth, 1), QColor(196, 204, 213));
     const qreal centreY = footer.center().y();
-    paintFooterWord(p, kAboutSpot, QStringLiteral("about"), FooterSymbol::Info, true, centreY);
-    paintFooterWord(p, kOptionsSpot, QStringLiteral("options"), FooterSymbol::Gear, true, centreY);
+    paintFooterWord(p, kAboutSpot, CalendarFace::tr("about"), FooterSymbol::Info, true, centreY);
+    paintFooterWord(p, kOptionsSpot, CalendarFace::tr("options"), FooterSymbol::Gear, true,
+                    centreY);
     // "close" slides the window to the screen's edge: its arrow points there.
-    paintFooterWord(p, kCloseSpot.intersected(window()), QStringLiteral("close"),
+    paintFooterWord(p, kCloseSpot.intersected(window()), CalendarFace::tr("close"),
                     FooterSymbol::ToEdge, false, centreY);
 }
 
@@ -312,8 +319,8 @@ void paintCalendarFace(QPainter& painter, const QRect& rect) {
     paintTitle(painter);
     paintMonthArrows(painter);
     paintScopeBand(painter);
-    paintPill(painter, kClearSpot.adjusted(1, 2, -1, -1), QStringLiteral("clear"));
-    paintPill(painter, kViewSpot.adjusted(1, 1, -1, -1), QStringLiteral("view"));
+    paintPill(painter, kClearSpot.adjusted(1, 2, -1, -1), CalendarFace::tr("clear"));
+    paintPill(painter, kViewSpot.adjusted(1, 1, -1, -1), CalendarFace::tr("view"));
     paintClockOval(painter);
     paintAlarmCaption(painter);
     paintNoteFrame(painter);

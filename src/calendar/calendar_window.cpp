@@ -9,6 +9,7 @@
 #include "common/twips.h"
 #include "notes/followed_note.h"
 #include "notes/note_book.h"
+#include "notes/note_messages.h"
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
 
@@ -38,13 +39,11 @@ constexpr int kSlideIntervalMs = 15;
 // After a failed save the note is saved again this often until the disk takes it.
 constexpr int kSaveRetryMs = 2000;
 
-const QString kQuitPrompt = QStringLiteral("Quit Almanor 4?");
-
 // Captions are not shrunk below this; past it a caption is clipped rather than unreadable.
 constexpr int kSmallestCaptionPixels = 7;
 
 QString withShortcut(const QString& tip, const QKeySequence& keys) {
-    return tip + QStringLiteral("\nShortcut: ") + keys.toString(QKeySequence::NativeText);
+    return CalendarWindow::tr("%1\nShortcut: %2").arg(tip, keys.toString(QKeySequence::NativeText));
 }
 
 } // namespace
@@ -54,9 +53,9 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     : QWidget(nullptr), notes_(notes), settings_(settings), platform_(platform),
       appFolder_(std::move(appFolder)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Almanor"));
+    setWindowTitle(tr("Almanor"));
     setWindowIcon(appIcon()); // the taskbar and the window switcher show it
-    setAccessibleName(QStringLiteral("Almanor"));
+    setAccessibleName(tr("Almanor"));
     setFixedSize(twipsRect(layout::kWindow).size());
     buildControls();
     addShortcuts();
@@ -93,7 +92,7 @@ void CalendarWindow::buildControls() {
 
     noteBox_ = new NoteEdit(this);
     noteBox_->setGeometry(twipsRect(layout::kNoteBox));
-    noteBox_->setAccessibleName(QStringLiteral("Note"));
+    noteBox_->setAccessibleName(tr("Note"));
     QPalette notePalette = noteBox_->palette();
     notePalette.setColor(QPalette::Base, QColor(224, 224, 224));
     notePalette.setColor(QPalette::Text, Qt::black);
@@ -103,8 +102,8 @@ void CalendarWindow::buildControls() {
 
     alarmField_ = new QLineEdit(this);
     alarmField_->setGeometry(twipsRect(layout::kAlarmField));
-    alarmField_->setAccessibleName(QStringLiteral("Alarm time"));
-    alarmField_->setToolTip(QStringLiteral("Click to set the alarm time"));
+    alarmField_->setAccessibleName(tr("Alarm time"));
+    alarmField_->setToolTip(tr("Click to set the alarm time"));
     alarmField_->installEventFilter(this);
     // Only the alarm time dialog sets the alarm: typed, pasted or dropped text would be saved
     // as the alarm unchecked and could silently disarm today's alarm.
@@ -116,14 +115,14 @@ void CalendarWindow::buildControls() {
                                     QStringLiteral("12:59:59 PM"), alarmField_->width() - 6));
     connect(alarmField_, &QLineEdit::textChanged, this, &CalendarWindow::onAlarmFieldChanged);
 
-    allOption_ = new QRadioButton(QStringLiteral("All"), this);
-    thisNoteOption_ = new QRadioButton(QStringLiteral("This Note"), this);
+    allOption_ = new QRadioButton(tr("All"), this);
+    thisNoteOption_ = new QRadioButton(tr("This Note"), this);
     allOption_->setGeometry(twipsRect(layout::kAllOption));
     thisNoteOption_->setGeometry(twipsRect(layout::kThisNoteOption));
     // The two buttons share a narrow band; their captions, after the style's round mark, must
     // fit it whole, whatever the desktop's font.
-    QFont optionFont = fittedFont(Lettering::Sans, QFont::Normal, 12, QStringLiteral("This Note"),
-                                  thisNoteOption_->width());
+    QFont optionFont =
+        fittedFont(Lettering::Sans, QFont::Normal, 12, tr("This Note"), thisNoteOption_->width());
     for (QRadioButton* option : {allOption_, thisNoteOption_}) {
         option->setStyleSheet(
             QStringLiteral("QRadioButton { color: white; background-color: rgb(128, 128, 128); }"));
@@ -144,7 +143,7 @@ void CalendarWindow::buildControls() {
     clockLabel_ = new QLabel(this);
     clockLabel_->setGeometry(twipsRect(layout::kClock));
     clockLabel_->setAlignment(Qt::AlignCenter);
-    clockLabel_->setToolTip(QStringLiteral("The Current Time"));
+    clockLabel_->setToolTip(tr("The Current Time"));
     clockLabel_->setAttribute(Qt::WA_TranslucentBackground);
     // Arial where the desktop has it; the widest time must still fit the label.
     QFont clockFont = fittedFont(Lettering::Sans, QFont::Bold, 12, QStringLiteral("12:59:59 PM"),
@@ -160,31 +159,31 @@ void CalendarWindow::buildControls() {
         void (CalendarWindow::*command)();
     };
     const Spot spots[] = {
-        {layout::kBackSpot, "Back a month", "Back A Month", QKeySequence(Qt::CTRL | Qt::Key_PageUp),
-         &CalendarWindow::backAMonth},
-        {layout::kTodaySpot, "Today", "Today", QKeySequence(Qt::CTRL | Qt::Key_T),
-         &CalendarWindow::goToToday},
-        {layout::kForwardSpot, "Forward a month", "Forward A Month",
+        {layout::kBackSpot, QT_TR_NOOP("Back a month"), QT_TR_NOOP("Back A Month"),
+         QKeySequence(Qt::CTRL | Qt::Key_PageUp), &CalendarWindow::backAMonth},
+        {layout::kTodaySpot, QT_TR_NOOP("Today"), QT_TR_NOOP("Today"),
+         QKeySequence(Qt::CTRL | Qt::Key_T), &CalendarWindow::goToToday},
+        {layout::kForwardSpot, QT_TR_NOOP("Forward a month"), QT_TR_NOOP("Forward A Month"),
          QKeySequence(Qt::CTRL | Qt::Key_PageDown), &CalendarWindow::forwardAMonth},
-        {layout::kClearSpot, "Clear", nullptr, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
-         &CalendarWindow::deleteNotes},
-        {layout::kViewSpot, "View", nullptr, QKeySequence(Qt::CTRL | Qt::Key_L),
+        {layout::kClearSpot, QT_TR_NOOP("Clear"), nullptr,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &CalendarWindow::deleteNotes},
+        {layout::kViewSpot, QT_TR_NOOP("View"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_L),
          &CalendarWindow::view},
-        {layout::kHelpSpot, "Help", nullptr, QKeySequence(Qt::Key_F1), &CalendarWindow::help},
-        {layout::kQuitSpot, "Quit", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q),
+        {layout::kHelpSpot, QT_TR_NOOP("Help"), nullptr, QKeySequence(Qt::Key_F1),
+         &CalendarWindow::help},
+        {layout::kQuitSpot, QT_TR_NOOP("Quit"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q),
          &CalendarWindow::quit},
-        {layout::kAboutSpot, "About", "About", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
-         &CalendarWindow::aboutRequested},
-        {layout::kOptionsSpot, "Options", nullptr, QKeySequence(Qt::CTRL | Qt::Key_O),
+        {layout::kAboutSpot, QT_TR_NOOP("About"), QT_TR_NOOP("About"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), &CalendarWindow::aboutRequested},
+        {layout::kOptionsSpot, QT_TR_NOOP("Options"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_O),
          &CalendarWindow::optionsRequested},
-        {layout::kCloseSpot, "Slide away", "Slide Back ", QKeySequence(Qt::Key_Escape),
-         &CalendarWindow::startSlideAway},
+        {layout::kCloseSpot, QT_TR_NOOP("Slide away"), QT_TR_NOOP("Slide Back "),
+         QKeySequence(Qt::Key_Escape), &CalendarWindow::startSlideAway},
     };
     for (const Spot& spot : spots) {
-        auto* hotspot = new Hotspot(QString::fromLatin1(spot.name), this);
+        auto* hotspot = new Hotspot(tr(spot.name), this);
         hotspot->setGeometry(twipsRect(spot.place));
-        const QString tip =
-            spot.tip != nullptr ? QString::fromLatin1(spot.tip) : QString::fromLatin1(spot.name);
+        const QString tip = tr(spot.tip != nullptr ? spot.tip : spot.name);
         hotspot->setToolTip(withShortcut(tip, spot.keys));
         hotspot->setAccessibleDescription(spot.keys.toString(QKeySequence::NativeText));
         connect(hotspot, &Hotspot::clicked, this, spot.command);
@@ -192,7 +191,7 @@ void CalendarWindow::buildControls() {
         connect(shortcut, &QShortcut::activated, this, spot.command);
     }
 
-    edgeStrip_ = new Hotspot(QStringLiteral("Open"), this);
+    edgeStrip_ = new Hotspot(tr("Open"), this);
     edgeStrip_->setGeometry(twipsRect(layout::kEdgeStrip));
     edgeStrip_->setCursor(Qt::ArrowCursor);
     connect(edgeStrip_, &Hotspot::mouseMoved, this, &CalendarWindow::edgeStripTouched);
@@ -209,10 +208,9 @@ void CalendarWindow::addShortcuts() {
         thisNoteOption_->setChecked(true);
         setAllNotesScope(false);
     });
-    allOption_->setToolTip(
-        withShortcut(QStringLiteral("Clear and View act on all notes"), all->key()));
-    thisNoteOption_->setToolTip(withShortcut(
-        QStringLiteral("Clear and View act on the selected day's note"), thisNote->key()));
+    allOption_->setToolTip(withShortcut(tr("Clear and View act on all notes"), all->key()));
+    thisNoteOption_->setToolTip(
+        withShortcut(tr("Clear and View act on the selected day's note"), thisNote->key()));
 }
 
 void CalendarWindow::formLoad() {
@@ -278,8 +276,8 @@ void CalendarWindow::loadNote() {
         if (note.text.size() > NoteEdit::kLongestNoteShown) {
             // Laying out megabytes in the note field would freeze the program; such a file
             // was not written here, so it is shown as one that cannot be edited, untouched.
-            showUnreadableNote(QStringLiteral("its note has %1 characters, too many to show here")
-                                   .arg(note.text.size()));
+            showUnreadableNote(
+                tr("its note has %1 characters, too many to show here").arg(note.text.size()));
         } else {
             showLoadedNote(note.text, note.alarm);
         }
@@ -359,15 +357,14 @@ void CalendarWindow::showUnreadableNote(const QString& reason) {
     lockReason_ = reason;
     noteBox_->setReadOnly(true);
     alarmField_->setEnabled(false);
-    const QString message = QStringLiteral("This day's note file cannot be read, so it is left "
-                                           "untouched: %1")
-                                .arg(reason);
+    const QString message =
+        tr("This day's note file cannot be read, so it is left untouched: %1").arg(reason);
     noteBox_->setPlaceholderText(message);
     noteBox_->setToolTip(message);
 }
 
 void CalendarWindow::reportSaveResult(const FileResult& result) {
-    if (result.ok) {
+    if (result) {
         if (saveFailureShown_) {
             platform_.messageBox.notify(QString(), MessageStyle::Plain);
         }
@@ -377,7 +374,7 @@ void CalendarWindow::reportSaveResult(const FileResult& result) {
         return;
     }
     const QString message =
-        QString::fromStdString(result.error) +
+        noteSaveFailureText(notes_.followed().day(), result) +
         tr(" Your text is still in the window and will be saved as soon as the disk accepts it.");
     noteBox_->setToolTip(message);
     // The user may stop typing before the disk has room again: the text is saved without
@@ -420,20 +417,18 @@ void CalendarWindow::setAllNotesScope(bool all) {
 
 void CalendarWindow::deleteNotes() {
     MessageBoxService& box = platform_.messageBox;
-    FileResult result;
+    QString failure;
     if (allNotesScope_) {
-        if (box.show(QStringLiteral("Delete All Notes?"), MessageStyle::OkCancel,
-                     QStringLiteral("Delete?")) != Answer::Ok) {
+        if (box.show(tr("Delete All Notes?"), MessageStyle::OkCancel, tr("Delete?")) !=
+            Answer::Ok) {
             return;
         }
-        result = notes_.removeAll();
+        failure = notes_.removeAll();
     } else {
-        result = notes_.remove(selectedDate());
+        failure = notes_.remove(selectedDate());
     }
-    if (!result) {
-        box.show(result.error.empty() ? QStringLiteral("No Note Files Were Found To Delete!")
-                                      : QString::fromStdString(result.error),
-                 MessageStyle::Plain);
+    if (!failure.isEmpty()) {
+        box.show(failure, MessageStyle::Plain);
     }
 }
 
@@ -456,7 +451,7 @@ void CalendarWindow::help() {
 }
 
 void CalendarWindow::quit() {
-    if (platform_.messageBox.show(kQuitPrompt, MessageStyle::OkCancel, QStringLiteral("Quit?")) ==
+    if (platform_.messageBox.show(tr("Quit Almanor 4?"), MessageStyle::OkCancel, tr("Quit?")) ==
         Answer::Ok) {
         platform_.programEnd.endNow();
     }

@@ -51,13 +51,13 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QWidget(parent), view_(new QCale
     view_->setGridVisible(false);
     view_->setMinimumDate(QDate(100, 1, 1));
     view_->setMaximumDate(QDate(9999, 12, 31));
-    view_->setAccessibleName(QStringLiteral("Calendar"));
+    view_->setAccessibleName(tr("Calendar"));
     // Seven columns of day numbers must fit the window's narrow calendar area.
     QFont font = view_->font();
     font.setPixelSize(10);
     view_->setFont(font);
     if (auto* table = view_->findChild<QTableView*>()) {
-        table->setAccessibleName(QStringLiteral("Days of the month")); // it holds the keyboard
+        table->setAccessibleName(tr("Days of the month")); // it holds the keyboard
         table->horizontalHeader()->setMinimumSectionSize(1);
         table->verticalHeader()->setMinimumSectionSize(1);
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

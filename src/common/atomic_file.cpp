@@ -21,29 +21,11 @@ namespace fs = std::filesystem;
 
 namespace atomic_file_detail {
 
-namespace {
-
-const char* stepDescription(WriteStep step) {
-    switch (step) {
-    case WriteStep::CreateTemp:
-        return "creating a temporary file";
-    case WriteStep::Write:
-        return "writing";
-    case WriteStep::Flush:
-        return "flushing to the disk";
-    case WriteStep::Close:
-        return "closing the temporary file";
-    case WriteStep::Rename:
-        return "replacing the old file";
-    }
-    return "saving";
-}
-
-} // namespace
-
 FileResult saveFailure(const fs::path& target, WriteStep step, const std::string& reason) {
-    return FileResult::failure(reason + " (" + stepDescription(step) + " failed for " +
-                               pathToUtf8(target.filename()) + ")");
+    FileResult result =
+        FileResult::failed(FileResult::Failure::Replace, pathToUtf8(target.filename()), reason);
+    result.step = step;
+    return result;
 }
 
 void readOpenedFile(ReadResult& result, std::uintmax_t size, std::size_t limit, Oversize oversize,
@@ -103,10 +85,11 @@ FileResult removeFile(const fs::path& path, bool missingIsOk) {
     std::error_code error;
     const bool removed = fs::remove(path, error);
     if (error) {
-        return FileResult::failure(pathToUtf8(path.filename()) + ": " + error.message());
+        return FileResult::failed(FileResult::Failure::Remove, pathToUtf8(path.filename()),
+                                  error.message());
     }
     if (!removed && !missingIsOk) {
-        return FileResult::failure(pathToUtf8(path.filename()) + ": the file does not exist");
+        return FileResult::failed(FileResult::Failure::Missing, pathToUtf8(path.filename()));
     }
     return FileResult::success();
 }

@@ -11,13 +11,26 @@ namespace almanor {
 // The steps of an atomic replacement, in order. Tests inject a failure at each one.
 enum class WriteStep { CreateTemp, Write, Flush, Close, Rename };
 
+// What a file operation found, as kinds and values: the program words them for the user.
 struct FileResult {
-    bool ok = true;
-    std::string error; // for the user when !ok: the system's reason and the file it concerns
+    enum class Failure {
+        None,
+        Replace,    // an atomic replacement failed at `step`
+        Remove,     // the system would not remove the file
+        Missing,    // there was no file to remove
+        NoFreeName, // every name a new file could take was taken
+    };
 
-    explicit operator bool() const { return ok; }
+    Failure failure = Failure::None;
+    WriteStep step = WriteStep::CreateTemp; // when Replace
+    std::string file;                       // the file's name, UTF-8
+    std::string reason;                     // the system's own words, when it gave any
+
+    explicit operator bool() const { return failure == Failure::None; }
     static FileResult success() { return {}; }
-    static FileResult failure(std::string message) { return {false, std::move(message)}; }
+    static FileResult failed(Failure failure, std::string file, std::string reason = {}) {
+        return {failure, WriteStep::CreateTemp, std::move(file), std::move(reason)};
+    }
 };
 
 // Called before each step; returning false makes that step fail as if the system had

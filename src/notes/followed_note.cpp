@@ -1,6 +1,7 @@
 #include "notes/followed_note.h"
 
 #include "notes/both_versions.h"
+#include "notes/note_messages.h"
 #include "notes/note_record.h"
 
 #include <QTimer>
@@ -116,7 +117,7 @@ QString FollowedNote::keepBothVersions(const ShownNote& theirs) {
             return tr("Another program changed the note file for %1 into one that cannot be "
                       "read here, so your text was not saved over it, and it could not be kept "
                       "in a file of its own: %2 Your text:\n\n%3")
-                .arg(day, QString::fromStdString(kept.error), mine.text);
+                .arg(day, keepAsideFailureText(day_, kept), mine.text);
         }
         return tr("Another program changed the note file for %1 into one that cannot be read "
                   "here, so it is left as it is. Your text is kept in the file \"%2\" beside "
@@ -133,21 +134,21 @@ QString FollowedNote::keepBothVersions(const ShownNote& theirs) {
     NoteFileContent written;
     const FileResult result = notes_.save(day_, keptText, keptAlarm, &written);
     if (!result) {
-        return QStringLiteral("Another program changed the note for %1 while you were writing "
-                              "it, and your text could not be kept beside its version: %2 Your "
-                              "text:\n\n%3")
-            .arg(day, QString::fromStdString(result.error), mine.text);
+        return tr("Another program changed the note for %1 while you were writing "
+                  "it, and your text could not be kept beside its version: %2 Your "
+                  "text:\n\n%3")
+            .arg(day, noteSaveFailureText(day_, result), mine.text);
     }
     known_ = std::move(written);
     stamp_ = notes_.stamp(day_);
     if (theirs.status == LoadResult::Status::NoFile) {
-        return QStringLiteral("Another program deleted the note for %1 while you were writing "
-                              "it. Your text is kept as the note.")
+        return tr("Another program deleted the note for %1 while you were writing "
+                  "it. Your text is kept as the note.")
             .arg(day);
     }
-    return QStringLiteral("Another program changed the note for %1 while you were writing it. "
-                          "Both versions are kept: the other program's first, then yours below "
-                          "the line \"%2\".")
+    return tr("Another program changed the note for %1 while you were writing it. "
+              "Both versions are kept: the other program's first, then yours below "
+              "the line \"%2\".")
         .arg(day, QString::fromLatin1(kYourVersionLine));
 }
 

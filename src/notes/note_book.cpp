@@ -3,6 +3,7 @@
 #include "common/app_folder.h"
 #include "notes/followed_note.h"
 #include "notes/month_marks.h"
+#include "notes/note_messages.h"
 #include "notes/note_record.h"
 #include "notes/purge.h"
 
@@ -91,7 +92,10 @@ void NoteBook::setListShown(bool shown) {
 ShownNote NoteBook::load(const Date& day) const {
     LoadResult note = store_.load(day);
     return {note.status, toShownText(note.text), toShownText(note.alarm),
-            QString::fromStdString(note.reason), std::move(note.file)};
+            note.status == LoadResult::Status::Unreadable
+                ? unreadableNoteText(day, note.problem, note.reason)
+                : QString(),
+            std::move(note.file)};
 }
 
 FileResult NoteBook::save(const Date& day, const QString& text, const QString& alarm,
@@ -112,23 +116,23 @@ FileResult NoteBook::keepAside(const Date& day, const QString& text, const QStri
     return result;
 }
 
-FileResult NoteBook::remove(const Date& day) {
+QString NoteBook::remove(const Date& day) {
     const FileResult result = store_.removeNote(day);
     if (result) {
         updateListEntry(day);
         emit notesRemoved({day});
     }
-    return result;
+    return noteDeleteFailureText(day, result);
 }
 
-FileResult NoteBook::removeAll() {
+QString NoteBook::removeAll() {
     std::vector<Date> days;
-    const FileResult result = store_.removeAllNotes(&days);
+    const NoteDeletion deletion = store_.removeAllNotes(&days);
     if (!days.empty()) {
         refresh(); // cheap: the folder holds only what could not be deleted
         emit notesRemoved(days);
     }
-    return result;
+    return notesDeleteFailureText(deletion);
 }
 
 void NoteBook::updateListEntry(const Date& day) {

@@ -64,8 +64,9 @@ public:
     FileResult keepAside(const Date& day, const QString& text, const QString& alarm,
                          QString& fileName);
     // The user's delete: a day's note file, or every note file of the folder.
-    FileResult remove(const Date& day);
-    FileResult removeAll();
+    // Delete a day's note, or all notes; what the user is told when that failed, else nothing.
+    QString remove(const Date& day);
+    QString removeAll();
 
     // Brings the list of all notes up to date with the folder. It is needed whole only by
     // the overview, the purge and the commands that work on it; a date change reads the

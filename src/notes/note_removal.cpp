@@ -18,7 +18,7 @@ NoteFileRemoval removeNoteFile(const std::string& path, std::string& error) {
     if (!std::filesystem::exists(file, ignored)) {
         return NoteFileRemoval::Missing;
     }
-    error = result.error;
+    error = result.reason;
     return NoteFileRemoval::Kept;
 }
 
@@ -33,7 +33,8 @@ NoteRemovalOutcome removeListedNotes(NoteList& notes, std::vector<std::size_t> p
         }
         std::string error;
         std::string date = notes[i].line.substr(0, 10);
-        const NoteFileRemoval removal = remove(notes[i].path, error);
+        std::string path = notes[i].path;
+        const NoteFileRemoval removal = remove(path, error);
         if (removal != NoteFileRemoval::Kept) {
             notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i));
         }
@@ -43,18 +44,12 @@ NoteRemovalOutcome removeListedNotes(NoteList& notes, std::vector<std::size_t> p
         }
         outcome.completed = false;
         outcome.failedDate = std::move(date);
+        outcome.failedPath = std::move(path);
         outcome.failure = removal;
         outcome.error = std::move(error);
         break;
     }
     return outcome;
-}
-
-std::string removalFailureMessage(const NoteRemovalOutcome& outcome) {
-    if (outcome.failure == NoteFileRemoval::Kept) {
-        return "The Note For " + outcome.failedDate + " Could Not Be Deleted!\n\n" + outcome.error;
-    }
-    return "The Note For " + outcome.failedDate + " Was Not Found!";
 }
 
 } // namespace almanor

@@ -24,8 +24,10 @@ struct NoteRemovalOutcome {
     // False when a note could not be deleted; the deleting stopped there.
     bool completed = true;
     std::size_t deleted = 0;
-    // The note where it stopped: its date text, and whether its file is still there.
+    // The note where it stopped: its date text, its file, whether that is still there, and
+    // the system's reason when it is.
     std::string failedDate;
+    std::string failedPath;
     NoteFileRemoval failure = NoteFileRemoval::Removed;
     std::string error;
 };
@@ -38,9 +40,5 @@ struct NoteRemovalOutcome {
 // its entry, so the list never claims a note is gone while its file is there.
 NoteRemovalOutcome removeListedNotes(NoteList& notes, std::vector<std::size_t> positions,
                                      const NoteFileRemover& remove);
-
-// What the user is told when deleting stopped: "The Note For <date> Was Not Found!" for a
-// vanished file, and the reason for a file that could not be deleted.
-std::string removalFailureMessage(const NoteRemovalOutcome& outcome);
 
 } // namespace almanor

@@ -13,10 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-LoadResult unreadable(const Date& date, const std::string& why, std::string bytes = {}) {
+LoadResult unreadable(LoadResult::Problem problem, std::string reason, std::string bytes = {}) {
     LoadResult result;
     result.status = LoadResult::Status::Unreadable;
-    result.reason = "The note file " + noteFileName(date) + " " + why + ".";
+    result.problem = problem;
+    result.reason = std::move(reason);
     result.file = {true, std::move(bytes)};
     return result;
 }
@@ -31,20 +32,20 @@ std::string NoteStore::notePath(const Date& date) const {
 
 NoteStore::RawFile NoteStore::readRaw(const Date& date) const {
     ReadResult file = readRegularFile(pathFromUtf8(notePath(date)), kLargestNoteFile);
-    RawFile raw{{true, std::move(file.bytes)}, {}};
+    RawFile raw{{true, std::move(file.bytes)}, {}, std::move(file.error)};
     switch (file.status) {
     case ReadResult::Status::Missing:
         return {};
     case ReadResult::Status::Read:
         break;
     case ReadResult::Status::NotRegular:
-        raw.unreadableBecause = "is not a regular file";
+        raw.problem = LoadResult::Problem::NotRegular;
         break;
     case ReadResult::Status::TooLarge:
-        raw.unreadableBecause = "is too large to be a note";
+        raw.problem = LoadResult::Problem::TooLarge;
         break;
     case ReadResult::Status::Failed:
-        raw.unreadableBecause = "cannot be read (" + file.error + ")";
+        raw.problem = LoadResult::Problem::Failed;
         break;
     }
     return raw;
@@ -59,22 +60,19 @@ LoadResult NoteStore::load(const Date& date) const {
     if (!raw.file.exists) {
         return {};
     }
-    if (!raw.unreadableBecause.empty()) {
-        return unreadable(date, raw.unreadableBecause);
+    if (raw.problem) {
+        return unreadable(*raw.problem, std::move(raw.reason));
     }
     std::string& bytes = raw.file.bytes;
     std::optional<NoteRecord> record = readNoteRecord(bytes);
     if (!record) {
-        return unreadable(date, "is incomplete (it holds fewer than four fields)",
-                          std::move(bytes));
+        return unreadable(LoadResult::Problem::Incomplete, {}, std::move(bytes));
     }
     if (!record->isNote()) {
-        return unreadable(date, "is not a note (it does not begin with \"dailynotes\")",
-                          std::move(bytes));
+        return unreadable(LoadResult::Problem::NotANote, {}, std::move(bytes));
     }
     if (record->partial) {
-        return unreadable(date, "holds text outside its four fields, which saving would lose",
-                          std::move(bytes));
+        return unreadable(LoadResult::Problem::OutsideFields, {}, std::move(bytes));
     }
     LoadResult result;
     result.status = LoadResult::Status::Loaded;
@@ -89,20 +87,14 @@ FileResult NoteStore::save(const Date& date, std::string_view text, std::string_
     const fs::path path = pathFromUtf8(notePath(date));
     if (text.empty() && alarm.empty()) {
         FileResult removed = removeFile(path, true);
-        if (!removed) {
-            removed.error = "The emptied note for " + noteDateField(date) +
-                            " could not be removed (" + removed.error + ").";
-        } else if (written != nullptr) {
+        if (removed && written != nullptr) {
             *written = {};
         }
         return removed;
     }
     std::string bytes = encodeNoteRecord(date, text, alarm);
     FileResult result = writeFileAtomically(path, bytes);
-    if (!result) {
-        result.error =
-            "The note for " + noteDateField(date) + " could not be saved: " + result.error + ".";
-    } else if (written != nullptr) {
+    if (result && written != nullptr) {
         *written = {true, std::move(bytes)};
     }
     return result;
@@ -131,7 +123,7 @@ FileResult NoteStore::keepAside(const Date& date, std::string_view text, std::st
             return writeFileAtomically(path, bytes);
         }
     }
-    return FileResult::failure("too many texts were kept aside for " + noteDateField(date));
+    return FileResult::failed(FileResult::Failure::NoFreeName, day + " (kept by Almanor).txt");
 }
 
 NoteFileStamp NoteStore::stamp(const Date& date) const {
@@ -147,19 +139,10 @@ NoteFileStamp NoteStore::stamp(const Date& date) const {
 }
 
 FileResult NoteStore::removeNote(const Date& date) {
-    std::error_code error;
-    const bool removed = fs::remove(pathFromUtf8(notePath(date)), error);
-    if (error) {
-        return FileResult::failure("The note for " + noteDateField(date) +
-                                   " could not be deleted (" + error.message() + ").");
-    }
-    if (!removed) {
-        return FileResult::failure(std::string(kNothingToDelete));
-    }
-    return FileResult::success();
+    return removeFile(pathFromUtf8(notePath(date)), false);
 }
 
-FileResult NoteStore::removeAllNotes(std::vector<Date>* removed) {
+NoteDeletion NoteStore::removeAllNotes(std::vector<Date>* removed) {
     std::error_code error;
     std::vector<fs::path> notes;
     for (fs::directory_iterator it(pathFromUtf8(folder_), error), end; !error && it != end;
@@ -169,32 +152,29 @@ FileResult NoteStore::removeAllNotes(std::vector<Date>* removed) {
             notes.push_back(it->path());
         }
     }
+    NoteDeletion deletion;
+    deletion.found = notes.size();
     if (error) {
-        return FileResult::failure("The note files could not be listed (" + error.message() + ").");
+        deletion.status = NoteDeletion::Status::NotListed;
+        deletion.reason = error.message();
+        return deletion;
     }
     if (notes.empty()) {
-        return FileResult::failure(std::string(kNothingToDelete));
+        deletion.status = NoteDeletion::Status::NothingToDelete;
+        return deletion;
     }
-    std::string failed;
-    std::size_t failures = 0;
     for (const fs::path& note : notes) {
         // A file that vanished meanwhile is as good as deleted.
         fs::remove(note, error);
         if (error) {
-            failed += (failures == 0 ? "" : ", ") + pathToUtf8(note.filename()) + " (" +
-                      error.message() + ")";
-            ++failures;
+            deletion.status = NoteDeletion::Status::SomeKept;
+            deletion.kept.push_back({pathToUtf8(note.filename()), error.message()});
         } else if (const std::optional<Date> day = noteFileDate(pathToUtf8(note.filename()));
                    removed != nullptr && day) {
             removed->push_back(*day);
         }
     }
-    if (failures > 0) {
-        return FileResult::failure(std::to_string(failures) + " of " +
-                                   std::to_string(notes.size()) +
-                                   " note files could not be deleted: " + failed + ".");
-    }
-    return FileResult::success();
+    return deletion;
 }
 
 } // namespace almanor

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,20 +35,34 @@ struct NoteFileStamp {
 // note) from a note file it cannot read (show an empty note, but never save over the file).
 struct LoadResult {
     enum class Status { NoFile, Loaded, Unreadable };
+    // Why an Unreadable file is: what it is, or what its bytes lack.
+    enum class Problem { NotRegular, TooLarge, Failed, Incomplete, NotANote, OutsideFields };
 
     Status status = Status::NoFile;
-    std::string text;     // UTF-8; filled only when Loaded
-    std::string alarm;    // UTF-8; filled only when Loaded
-    std::string reason;   // why the file could not be read, for the user; only when Unreadable
-    NoteFileContent file; // what the file held as it was read
+    std::string text;                  // UTF-8; filled only when Loaded
+    std::string alarm;                 // UTF-8; filled only when Loaded
+    Problem problem = Problem::Failed; // only when Unreadable
+    std::string reason;                // the system's words when Failed
+    NoteFileContent file;              // what the file held as it was read
+};
+
+// What deleting every note file did.
+struct NoteDeletion {
+    enum class Status { Deleted, NothingToDelete, NotListed, SomeKept };
+    struct Kept {
+        std::string file;
+        std::string reason;
+    };
+
+    Status status = Status::Deleted;
+    std::string reason;     // the system's words when NotListed
+    std::size_t found = 0;  // note files there were
+    std::vector<Kept> kept; // those that stay, when SomeKept
 };
 
 // The note files of one application folder: one file per day that has a note.
 class NoteStore {
 public:
-    // The sentence the window shows when a delete finds nothing to delete.
-    static constexpr std::string_view kNothingToDelete = "No Note Files Were Found To Delete!";
-
     // `appFolder` is UTF-8, with or without a trailing separator.
     explicit NoteStore(std::string appFolder);
 
@@ -76,18 +91,18 @@ public:
     FileResult keepAside(const Date& date, std::string_view text, std::string_view alarm,
                          std::string& name);
 
-    // Deletes the day's note file. A missing file is a failure with kNothingToDelete.
+    // Deletes the day's note file. A missing file is a failure of its own kind, Missing.
     FileResult removeNote(const Date& date);
 
-    // Deletes every note file of the folder. Finding none is a failure with kNothingToDelete;
-    // files that could not be deleted are named in the failure. `removed`, when given, receives
-    // the days whose files were deleted.
-    FileResult removeAllNotes(std::vector<Date>* removed = nullptr);
+    // Deletes every note file of the folder. `removed`, when given, receives the days whose
+    // files were deleted.
+    NoteDeletion removeAllNotes(std::vector<Date>* removed = nullptr);
 
 private:
     struct RawFile {
         NoteFileContent file;
-        std::string unreadableBecause; // empty when the bytes were read
+        std::optional<LoadResult::Problem> problem; // none when the bytes were read
+        std::string reason;
     };
     RawFile readRaw(const Date& date) const;
 

@@ -3,6 +3,7 @@
 #include "common/twips.h"
 #include "notes/day_marks.h"
 #include "notes/note_book.h"
+#include "notes/note_messages.h"
 #include "overview/note_list_model.h"
 #include "overview/overview_rules.h"
 #include "overview/picture_button.h"
@@ -57,7 +58,7 @@ OverviewWindow::OverviewWindow(NoteBook& notes, Platform& platform)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       notes_(notes), platform_(platform) {
-    setWindowTitle(QStringLiteral("View All Notes"));
+    setWindowTitle(tr("View All Notes"));
     setWindowIcon(appIcon());
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildControls();
@@ -70,7 +71,7 @@ void OverviewWindow::buildControls() {
     list_ = new ChoiceList(this);
     list_->setGeometry(twipsRect(120, 120, 6135, 1620));
     list_->setModel(model_);
-    list_->setAccessibleName(QStringLiteral("Notes"));
+    list_->setAccessibleName(tr("Notes"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Every row is one line of text: the view need not measure ten thousand of them.
@@ -87,13 +88,13 @@ void OverviewWindow::buildControls() {
         connect(button, &QPushButton::clicked, this, command);
         return button;
     };
-    copyButton_ = addButton(ButtonPicture::Copy, QStringLiteral("Copy List To Clipboard As Text"),
-                            120, &OverviewWindow::copyListToClipboard);
-    goToButton_ = addButton(ButtonPicture::GoTo, QStringLiteral("Goto Date Of Selected Note"), 1680,
+    copyButton_ = addButton(ButtonPicture::Copy, tr("Copy List To Clipboard As Text"), 120,
+                            &OverviewWindow::copyListToClipboard);
+    goToButton_ = addButton(ButtonPicture::GoTo, tr("Goto Date Of Selected Note"), 1680,
                             &OverviewWindow::goToCurrentNote);
-    closeButton_ = addButton(ButtonPicture::Close, QStringLiteral("Close This Window"), 3240,
+    closeButton_ = addButton(ButtonPicture::Close, tr("Close This Window"), 3240,
                              &OverviewWindow::closeWindow);
-    deleteButton_ = addButton(ButtonPicture::Delete, QStringLiteral("Delete Selected Notes"), 4800,
+    deleteButton_ = addButton(ButtonPicture::Delete, tr("Delete Selected Notes"), 4800,
                               &OverviewWindow::deleteSelectedNotes);
     PictureButton* const row[] = {
         static_cast<PictureButton*>(copyButton_), static_cast<PictureButton*>(goToButton_),
@@ -148,9 +149,9 @@ bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
             case Qt::Key_Delete:
                 // Unlike the button, a key is easily pressed by mistake: ask first.
                 if (list_->selectionModel()->hasSelection() &&
-                    platform_.messageBox.show(QStringLiteral("Delete the selected notes?"),
+                    platform_.messageBox.show(tr("Delete the selected notes?"),
                                               MessageStyle::OkCancel,
-                                              QStringLiteral("Delete?")) == Answer::Ok) {
+                                              tr("Delete?")) == Answer::Ok) {
                     deleteSelectedNotes();
                 }
                 return true;
@@ -175,8 +176,8 @@ void OverviewWindow::goToCurrentNote() {
     if (date) {
         emit goToDateRequested(*date);
     } else {
-        platform_.messageBox.show(QStringLiteral("A Note Was Not Selected!"), MessageStyle::Warning,
-                                  QStringLiteral("Error!"));
+        platform_.messageBox.show(tr("A Note Was Not Selected!"), MessageStyle::Warning,
+                                  tr("Error!"));
     }
     notes_.refresh();
 }
@@ -217,8 +218,7 @@ void OverviewWindow::deleteSelectedNotes() {
         }
     }
     selection.select(remaining, QItemSelectionModel::Select);
-    platform_.messageBox.show(QString::fromStdString(removalFailureMessage(outcome)),
-                              MessageStyle::Warning);
+    platform_.messageBox.show(removalFailureMessage(outcome), MessageStyle::Warning);
 }
 
 } // namespace almanor

@@ -1,5 +1,6 @@
 #include "platform/artwork.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLinearGradient>
@@ -13,6 +14,11 @@
 namespace almanor {
 
 namespace {
+
+// The translation context of the words painted in the pictures.
+class Artwork {
+    Q_DECLARE_TR_FUNCTIONS(Artwork)
+};
 
 constexpr QColor kOutline{28, 38, 50};
 constexpr QColor kDayDot{150, 160, 172};
@@ -318,7 +324,7 @@ QPixmap aboutPicture(qreal devicePixelRatio) {
     QRectF drawnName;
     p.drawText(QRectF(68, 4, 160, 36), Qt::AlignLeft | Qt::AlignBottom, name, &drawnName);
 
-    const QString subtitle = QStringLiteral("Day planner \u00b7 version 4");
+    const QString subtitle = Artwork::tr("Day planner \u00b7 version 4");
     p.setFont(fittedFont(Lettering::Sans, QFont::Normal, 11, subtitle, 150));
     p.setPen(palette::muted);
     p.drawText(QRectF(70, 38, 170, 14), Qt::AlignLeft | Qt::AlignVCenter, subtitle);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QPoint>
 #include <QString>
@@ -16,7 +17,10 @@ namespace almanor {
 // question with OK and Cancel.
 enum class MessageStyle { Plain, Warning, OkCancel };
 enum class Answer { Ok, Cancel };
-inline constexpr const char* kAppTitle = "Almanor";
+// The program's name as its message boxes' title.
+inline QString appTitle() {
+    return QCoreApplication::translate("MessageBox", "Almanor");
+}
 
 // Everything that touches the outside world sits behind one of these small interfaces, with
 // one Qt implementation each and a fake for tests.
@@ -26,7 +30,7 @@ public:
     virtual ~MessageBoxService() = default;
     // Modal.
     virtual Answer show(const QString& text, MessageStyle style,
-                        const QString& title = QString::fromLatin1(kAppTitle)) = 0;
+                        const QString& title = appTitle()) = 0;
     // Shows a message that waits for no answer and leaves the keyboard where it is, so that the
     // user's typing goes on into the window it was meant for. A later notice replaces it; an
     // empty text takes it away.

@@ -1,6 +1,6 @@
 #include "common/app_folder.h"
+#include "platform/file_messages.h"
 #include "platform/qt_services.h"
-#include "platform/unreadable_file.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -30,7 +30,7 @@ bool QtHelpViewer::showContents(const QString& path, QString& whyNot) {
         QString::fromUtf8(file.bytes.data(), static_cast<qsizetype>(file.bytes.size()));
     if (window_ == nullptr) {
         window_ = new QTextBrowser;
-        window_->setWindowTitle(QStringLiteral("Almanor Help"));
+        window_->setWindowTitle(tr("Almanor Help"));
         window_->setOpenExternalLinks(true);
         window_->resize(560, 640);
     }

@@ -46,7 +46,7 @@ void QtMessageBox::notify(const QString& text, MessageStyle style) {
         notice_->setAttribute(Qt::WA_ShowWithoutActivating);
         notice_->setWindowModality(Qt::NonModal);
         notice_->setWindowFlag(Qt::WindowStaysOnTopHint);
-        notice_->setWindowTitle(QString::fromLatin1(kAppTitle));
+        notice_->setWindowTitle(appTitle());
         notice_->setStandardButtons(QMessageBox::Ok);
     }
     notice_->setIcon(iconFor(style));

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <memory>
 
@@ -53,6 +54,8 @@ private:
 };
 
 class QtTrayIcon final : public TrayIcon {
+    Q_DECLARE_TR_FUNCTIONS(QtTrayIcon)
+
 public:
     QtTrayIcon();
     ~QtTrayIcon() override;
@@ -74,6 +77,8 @@ public:
 };
 
 class QtHelpViewer final : public HelpViewer {
+    Q_DECLARE_TR_FUNCTIONS(QtHelpViewer)
+
 public:
     ~QtHelpViewer() override;
     bool showContents(const QString& path, QString& whyNot) override;

@@ -38,7 +38,7 @@ void QtTrayIcon::setHandlers(TrayHandlers handlers) {
 void QtTrayIcon::show() {
     if (!icon_) {
         icon_ = std::make_unique<QSystemTrayIcon>(appIcon());
-        icon_->setToolTip(QStringLiteral("Double Click or Right Click"));
+        icon_->setToolTip(tr("Double Click or Right Click"));
         QObject::connect(icon_.get(), &QSystemTrayIcon::activated,
                          [this](QSystemTrayIcon::ActivationReason reason) {
                              switch (reason) {

@@ -1,6 +1,7 @@
 #include "settings/options_window.h"
 
 #include "platform/artwork.h"
+#include "platform/file_messages.h"
 #include "platform/sound_files.h"
 
 #include <QCheckBox>
@@ -89,7 +90,7 @@ OptionsWindow::OptionsWindow(ProgramSettings& settings, Platform& platform, std:
       inEffect_(settings), settings_(settings.inEffect()), platform_(platform),
       appFolder_(std::move(appFolder)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Almanor"));
+    setWindowTitle(tr("Almanor"));
     setWindowIcon(appIcon());
     // Without the mouse opener the tray icon is the way back to a parked window, so it is on
     // whatever its box shows.
@@ -118,27 +119,25 @@ void OptionsWindow::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* heading = new QLabel(QStringLiteral("OPTIONS"));
+    auto* heading = new QLabel(tr("OPTIONS"));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
     heading->setFont(headingFont);
     layout->addWidget(heading);
 
-    auto* windowGroup = new QGroupBox(QStringLiteral("Calendar Window Properties"));
+    auto* windowGroup = new QGroupBox(tr("Calendar Window Properties"));
     auto* windowGroupLayout = new QHBoxLayout(windowGroup);
     auto* windowBoxes = new QVBoxLayout;
-    windowBoxes->addWidget(
-        flagBox(QStringLiteral("Always On Top"), "alwaysOnTop", &Settings::alwaysOnTop));
-    windowBoxes->addWidget(
-        flagBox(QStringLiteral("Slide Away On Open"), "slideAway", &Settings::slideAway));
-    QCheckBox* mouseOpenerBox = flagBox(QStringLiteral("Open By Moving Mouse"), "openOnMouseOver",
-                                        &Settings::openOnMouseOver);
+    windowBoxes->addWidget(flagBox(tr("Always On Top"), "alwaysOnTop", &Settings::alwaysOnTop));
+    windowBoxes->addWidget(flagBox(tr("Slide Away On Open"), "slideAway", &Settings::slideAway));
+    QCheckBox* mouseOpenerBox =
+        flagBox(tr("Open By Moving Mouse"), "openOnMouseOver", &Settings::openOnMouseOver);
     windowBoxes->addWidget(mouseOpenerBox);
     windowBoxes->addStretch();
     windowGroupLayout->addLayout(windowBoxes, 1);
     auto* speedColumn = new QVBoxLayout;
-    auto* speedLabel = new QLabel(QStringLiteral("Sliding Speed"));
+    auto* speedLabel = new QLabel(tr("Sliding Speed"));
     speedList_ = new QListWidget;
     speedList_->setObjectName(QStringLiteral("slideSpeed"));
     speedList_->setAccessibleName(speedLabel->text());
@@ -148,37 +147,35 @@ void OptionsWindow::buildControls() {
     windowGroupLayout->addLayout(speedColumn);
     layout->addWidget(windowGroup);
 
-    auto* generalGroup = new QGroupBox(QStringLiteral("General  Properties"));
+    auto* generalGroup = new QGroupBox(tr("General  Properties"));
     auto* grid = new QGridLayout(generalGroup);
-    grid->addWidget(
-        flagBox(QStringLiteral("Enable Alarm"), "alarmEnabled", &Settings::alarmEnabled), 0, 0);
-    auto* alarmSoundButton = new QPushButton(QStringLiteral("Select Alarm Sound"));
+    grid->addWidget(flagBox(tr("Enable Alarm"), "alarmEnabled", &Settings::alarmEnabled), 0, 0);
+    auto* alarmSoundButton = new QPushButton(tr("Select Alarm Sound"));
     alarmSoundButton->setObjectName(QStringLiteral("alarmSound"));
     grid->addWidget(alarmSoundButton, 0, 1);
-    QPushButton* alarmPlayButton = playButton(QStringLiteral("Play the alarm sound"));
+    QPushButton* alarmPlayButton = playButton(tr("Play the alarm sound"));
     grid->addWidget(alarmPlayButton, 0, 2);
-    grid->addWidget(flagBox(QStringLiteral("Hourly Chime"), "hourlyChime", &Settings::hourlyChime),
-                    1, 0);
-    auto* chimeSoundButton = new QPushButton(QStringLiteral("Select Chime Sound"));
+    grid->addWidget(flagBox(tr("Hourly Chime"), "hourlyChime", &Settings::hourlyChime), 1, 0);
+    auto* chimeSoundButton = new QPushButton(tr("Select Chime Sound"));
     chimeSoundButton->setObjectName(QStringLiteral("chimeSound"));
     grid->addWidget(chimeSoundButton, 1, 1);
-    QPushButton* chimePlayButton = playButton(QStringLiteral("Play the chime sound"));
+    QPushButton* chimePlayButton = playButton(tr("Play the chime sound"));
     grid->addWidget(chimePlayButton, 1, 2);
-    trayIconBox_ = flagBox(QStringLiteral("Show Taskbar Icon"), "trayIcon", &Settings::trayIcon);
+    trayIconBox_ = flagBox(tr("Show Taskbar Icon"), "trayIcon", &Settings::trayIcon);
     grid->addWidget(trayIconBox_, 2, 0, 1, 3);
-    grid->addWidget(flagBox(QStringLiteral("Warn About Setting Alarm For Old Date/Time"),
-                            "warnOfPastAlarms", &Settings::warnOfPastAlarms),
+    grid->addWidget(flagBox(tr("Warn About Setting Alarm For Old Date/Time"), "warnOfPastAlarms",
+                            &Settings::warnOfPastAlarms),
                     3, 0, 1, 3);
     auto* deleteRow = new QHBoxLayout;
-    QCheckBox* deleteBox = flagBox(QStringLiteral("Delete Notes More Than"), "deleteOldNotes",
-                                   &Settings::deleteOldNotes);
+    QCheckBox* deleteBox =
+        flagBox(tr("Delete Notes More Than"), "deleteOldNotes", &Settings::deleteOldNotes);
     daysField_ = new DaysField;
     daysField_->setObjectName(QStringLiteral("daysToKeep"));
-    daysField_->setAccessibleName(QStringLiteral("Days"));
+    daysField_->setAccessibleName(tr("Days"));
     daysField_->setAlignment(Qt::AlignRight);
     daysField_->setFixedWidth(daysField_->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
                               16);
-    auto* daysOld = new QLabel(QStringLiteral("Days Old"));
+    auto* daysOld = new QLabel(tr("Days Old"));
     deleteRow->addWidget(deleteBox);
     deleteRow->addWidget(daysField_);
     deleteRow->addWidget(daysOld);
@@ -187,11 +184,11 @@ void OptionsWindow::buildControls() {
     layout->addWidget(generalGroup);
 
     auto* buttons = new QHBoxLayout;
-    auto* aboutButton = new QPushButton(QStringLiteral("About"));
+    auto* aboutButton = new QPushButton(tr("About"));
     aboutButton->setObjectName(QStringLiteral("about"));
-    auto* helpButton = new QPushButton(QStringLiteral("Help"));
+    auto* helpButton = new QPushButton(tr("Help"));
     helpButton->setObjectName(QStringLiteral("help"));
-    applyButton_ = new QPushButton(buttonPicture(ButtonPicture::Apply), QStringLiteral("Apply"));
+    applyButton_ = new QPushButton(buttonPicture(ButtonPicture::Apply), tr("Apply"));
     applyButton_->setObjectName(QStringLiteral("apply"));
     buttons->addWidget(aboutButton);
     buttons->addWidget(helpButton);
@@ -272,7 +269,7 @@ void OptionsWindow::daysChanged() {
 
 void OptionsWindow::chooseSound(std::string& sound) {
     const std::optional<QString> chosen = platform_.fileDialog.openExistingFile(
-        this, QStringLiteral("Open Wav"), QStringLiteral("Audio Wav"), QStringLiteral("*.wav"));
+        this, tr("Open Wav"), tr("Audio Wav"), QStringLiteral("*.wav"));
     if (!chosen) {
         return;
     }
@@ -290,10 +287,9 @@ void OptionsWindow::apply() {
     // an emptied field left behind.
     if (!isDigits(daysField_->text())) {
         if (settings_.deleteOldNotes) {
-            platform_.messageBox.show(
-                QStringLiteral("Enter how many days of notes to keep before applying "
-                               "\"Delete Notes More Than\"."),
-                MessageStyle::Warning);
+            platform_.messageBox.show(tr("Enter how many days of notes to keep before applying "
+                                         "\"Delete Notes More Than\"."),
+                                      MessageStyle::Warning);
             daysField_->setFocus();
             return;
         }
@@ -304,10 +300,10 @@ void OptionsWindow::apply() {
     const FileResult written = inEffect_.apply(settings_);
     if (!written) {
         applyButton_->setEnabled(true);
-        platform_.messageBox.show(
-            QStringLiteral("Couldn't create file options.cfg!\nSettings were not saved!\n") +
-                QString::fromStdString(written.error),
-            MessageStyle::Plain);
+        platform_.messageBox.show(tr("Couldn't create file %1!\nSettings were not saved!\n%2")
+                                      .arg(QString::fromStdString(std::string(kSettingsFileName)),
+                                           fileFailureText(written)),
+                                  MessageStyle::Plain);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "settings/program_settings.h"
 
-#include "platform/unreadable_file.h"
+#include "platform/file_messages.h"
 
 namespace almanor {
 

@@ -1,6 +1,7 @@
 #include "shell/apply_settings.h"
 
 #include "calendar/calendar_window.h"
+#include "notes/note_messages.h"
 #include "shell/program.h"
 
 namespace almanor {
@@ -21,8 +22,7 @@ void purgeOldNotes(Program& program, int daysToKeep) {
         program.notes().purge(Date{now.year(), now.month(), now.day()}, daysToKeep,
                               program.calendarWindow().selectedDate());
     if (!outcome.completed) {
-        platform.messageBox.show(QString::fromStdString(removalFailureMessage(outcome)),
-                                 MessageStyle::Warning);
+        platform.messageBox.show(removalFailureMessage(outcome), MessageStyle::Warning);
     }
 }
 

@@ -13,7 +13,7 @@ namespace almanor {
 StartWindow::StartWindow(Program& program)
     : QWidget(nullptr), program_(program), splashTimer_(new QTimer(this)) {
     splashTimer_->setObjectName(QStringLiteral("splash"));
-    setWindowTitle(QStringLiteral("Almanor"));
+    setWindowTitle(tr("Almanor"));
     connect(splashTimer_, &QTimer::timeout, this, &StartWindow::splashTick);
     buildTrayMenu();
     program_.platform().tray.setHandlers({[this] { trayLeftPress(); },
@@ -70,11 +70,10 @@ void StartWindow::splashTick() {
 
 void StartWindow::buildTrayMenu() {
     trayMenu_ = new QMenu(QStringLiteral("Shell_Menu"), this);
-    trayMenu_->addAction(QStringLiteral("Options"), this, [this] { program_.showOptionsWindow(); });
+    trayMenu_->addAction(tr("Options"), this, [this] { program_.showOptionsWindow(); });
     trayMenu_->addSeparator();
-    trayMenu_->addAction(QStringLiteral("About"), this, [this] { program_.showAboutWindow(); });
-    trayMenu_->addAction(QStringLiteral("Exit"), this,
-                         [this] { program_.platform().programEnd.endNow(); });
+    trayMenu_->addAction(tr("About"), this, [this] { program_.showAboutWindow(); });
+    trayMenu_->addAction(tr("Exit"), this, [this] { program_.platform().programEnd.endNow(); });
 }
 
 void StartWindow::trayLeftPress() {

@@ -161,14 +161,14 @@ TEST(RemoveListedNotes, deletesTheGivenNotesLastFirstAndStopsAtOneThatCannotGo) 
         NoteFileRemoval failure; // of the note of day 3
         std::string calls;
         std::string left;
-        std::string message; // empty: it completed
+        std::string stoppedAt; // empty: it completed
     } cases[] = {
         {{}, Removed, "", "54321", ""},
         // In the order a list view may report them, with a row twice and one past the end.
         {{3, 0, 1, 3, 5}, Removed, "245", "31", ""},
         // A vanished file's line goes; one still on the disk keeps its line.
-        {{0, 2, 3}, Missing, "23", "541", "The Note For 03/03/1999 Was Not Found!"},
-        {{0, 2, 3}, Kept, "23", "5431", "The Note For 03/03/1999 Could Not Be Deleted!\n\nin use"},
+        {{0, 2, 3}, Missing, "23", "541", "03/03/1999"},
+        {{0, 2, 3}, Kept, "23", "5431", "03/03/1999"},
     };
     for (const auto& c : cases) {
         NoteList notes = marchNotes("54321");
@@ -177,9 +177,10 @@ TEST(RemoveListedNotes, deletesTheGivenNotesLastFirstAndStopsAtOneThatCannotGo) 
         EXPECT_EQ(std::accumulate(remover.calls.begin(), remover.calls.end(), std::string()),
                   c.calls);
         EXPECT_EQ(notes, marchNotes(c.left));
-        EXPECT_EQ(outcome.deleted, c.calls.size() - (c.message.empty() ? 0 : 1));
-        EXPECT_EQ(outcome.completed, c.message.empty());
-        EXPECT_EQ(outcome.completed ? "" : removalFailureMessage(outcome), c.message);
+        EXPECT_EQ(outcome.deleted, c.calls.size() - (c.stoppedAt.empty() ? 0 : 1));
+        EXPECT_EQ(outcome.completed, c.stoppedAt.empty());
+        EXPECT_EQ(outcome.failedDate, c.stoppedAt);
+        EXPECT_EQ(outcome.failedPath + outcome.error, c.stoppedAt.empty() ? "" : "3in use");
     }
 }
 

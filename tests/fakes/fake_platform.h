@@ -16,7 +16,7 @@ namespace almanor::testing {
 struct ShownMessage {
     QString text;
     MessageStyle style = MessageStyle::Plain;
-    QString title = QString::fromLatin1(kAppTitle);
+    QString title = appTitle();
     bool operator==(const ShownMessage&) const = default;
 };
 using Told = std::vector<ShownMessage>;

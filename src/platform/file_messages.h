@@ -11,4 +11,8 @@ namespace almanor {
 // `systemError` is the system's reason for ReadResult::Status::Failed.
 QString unreadableBecause(ReadResult::Status status, const std::string& systemError);
 
+// What went wrong with a file, naming it and giving the system's reason. Empty for a success,
+// and for NoFreeName, which only the caller can word: it knows what the name was for.
+QString fileFailureText(const FileResult& result);
+
 } // namespace almanor
