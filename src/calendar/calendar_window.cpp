@@ -215,7 +215,7 @@ void CalendarWindow::addShortcuts() {
         QStringLiteral("Clear and View act on the selected day's note"), thisNote->key()));
 }
 
-void CalendarWindow::formLoad() {
+void CalendarWindow::dockAndShowToday() {
     allNotesScope_ = false;
     dockToScreen(false);
     platform_.screen.setChangeHandler([this] { dockToScreen(isParkedAtTheOldEdge()); });
@@ -561,7 +561,7 @@ void CalendarWindow::bringToFront() {
     showAgain();
     setStaysOnTop(true);
     raise();
-    setStaysOnTop(false);
+    setStaysOnTop(settings_.alwaysOnTop);
     // Some window managers put a window that leaves the top layer back under the active one.
     raise();
 }

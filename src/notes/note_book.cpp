@@ -142,6 +142,7 @@ void NoteBook::refresh() {
     emit listAboutToChange();
     catalog_.refresh();
     listChangedWithin();
+    emit listRead();
 }
 
 void NoteBook::refreshIfShown() {
