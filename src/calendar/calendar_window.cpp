@@ -12,6 +12,7 @@
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
@@ -106,6 +107,7 @@ void CalendarWindow::buildControls() {
     alarmField_->setAccessibleName(QStringLiteral("Alarm time"));
     alarmField_->setToolTip(QStringLiteral("Click to set the alarm time"));
     alarmField_->installEventFilter(this);
+    qApp->installEventFilter(this); // for the moves over the parked window
     // Only the alarm time dialog sets the alarm: typed, pasted or dropped text would be saved
     // as the alarm unchecked and could silently disarm today's alarm.
     alarmField_->setReadOnly(true);
@@ -617,6 +619,11 @@ void CalendarWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 bool CalendarWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && watched == windowHandle()) {
+        // A pointer resting where the window parks is inside it without ever entering it:
+        // moving it there opens the window as entering does.
+        edgeStripTouched();
+    }
     if (watched == alarmField_ && event->type() == QEvent::FocusIn) {
         // The alarm field never takes typing: focusing it opens the alarm time dialog.
         noteBox_->setFocus();

@@ -469,12 +469,17 @@ TEST_F(CalendarWindowTest, edgeStripOrAnotherStartOpensOnlyAParkedWindowWhenAllo
 
     // The mouse entering any part of a parked window that is on screen opens it as well: some
     // window managers keep a wider strip than the edge strip's few pixels.
-    testing::TestProgram wide;
-    CalendarWindow& parked = *wide.started().calendarWindow();
-    parked.setLeftTwips(wide.fakes.screen.width - 30);
-    QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
-    QApplication::sendEvent(&parked, &enter);
-    EXPECT_TRUE(parked.isSlidingOut());
+    // So does a move in it: a pointer resting where it parked never enters it.
+    for (const bool enters : {true, false}) {
+        testing::TestProgram wide;
+        CalendarWindow& parked = *wide.started().calendarWindow();
+        parked.setLeftTwips(wide.fakes.screen.width - 30);
+        QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
+        QMouseEvent move(QEvent::MouseMove, QPointF(99, 9), QPointF(99, 9), Qt::NoButton, {}, {});
+        QApplication::sendEvent(enters ? static_cast<QObject*>(&parked) : parked.windowHandle(),
+                                enters ? static_cast<QEvent*>(&enter) : &move);
+        EXPECT_TRUE(parked.isSlidingOut()) << enters;
+    }
 
     testing::TestProgram p;
     CalendarWindow& forward = *p.started().calendarWindow();
