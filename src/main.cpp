@@ -2,7 +2,6 @@
 #include "platform/qt_platform.h"
 #include "shell/program.h"
 #include "shell/single_instance.h"
-#include "shell/start_window.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -37,7 +36,7 @@ int main(int argc, char* argv[]) {
     platform.platform().programEnd.setCleanUp([&instance] { instance.release(); });
     almanor::Program program(platform.platform(), QApplication::applicationDirPath().toStdString());
     QObject::connect(&instance, &almanor::SingleInstance::showRequested, &instance,
-                     [&program] { program.calendarWindow().comeForward(); });
-    program.startWindow().formLoad();
+                     [&program] { program.calendarWindow()->comeForward(); });
+    program.start();
     return QApplication::exec();
 }

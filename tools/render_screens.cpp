@@ -108,18 +108,19 @@ int main(int argc, char* argv[]) {
     t.writeFile("20261211.dnf", record("Mia's school concert, 6 pm", "12/11/2026", ""));
     t.writeFile("20261224.dnf", record("Pick up the goose", "12/24/2026", "9:00:00 AM"));
     t.writeFile("20261130.dnf", record("Renew library books", "11/30/2026", ""));
-    almanor::Program& program = t.program();
+    almanor::Program& program = t.started();
 
-    bool ok = grabWindow(program.calendarWindow(), folder, QStringLiteral("calendar"), suffix);
+    almanor::CalendarWindow& calendar = *program.calendarWindow();
+    bool ok = grabWindow(calendar, folder, QStringLiteral("calendar"), suffix);
     program.showOverviewWindow();
-    ok = grabWindow(program.overviewWindow(), folder, QStringLiteral("overview"), suffix) && ok;
-    ok = grabWindow(program.optionsWindow(), folder, QStringLiteral("options"), suffix) && ok;
-    ok = grabWindow(program.aboutWindow(), folder, QStringLiteral("about"), suffix) && ok;
+    ok = grabWindow(*program.overviewWindow(), folder, QStringLiteral("overview"), suffix) && ok;
+    program.showOptionsWindow();
+    ok = grabWindow(*program.optionsWindow(), folder, QStringLiteral("options"), suffix) && ok;
+    program.showAboutWindow();
+    ok = grabWindow(*program.aboutWindow(), folder, QStringLiteral("about"), suffix) && ok;
     QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason); // as a click on the alarm
-    QApplication::sendEvent(&program.calendarWindow().alarmField(), &openDialog);
-    ok = grabWindow(*program.calendarWindow().timeDialog(), folder, QStringLiteral("alarm-time"),
-                    suffix) &&
-         ok;
+    QApplication::sendEvent(&calendar.alarmField(), &openDialog);
+    ok = grabWindow(*calendar.timeDialog(), folder, QStringLiteral("alarm-time"), suffix) && ok;
     ok = grabHelp(folder, suffix) && ok;
     const qreal ratio = scale == "1" ? 1.0 : std::stod(scale);
     ok = save(artworkSheet(ratio), folder, QStringLiteral("artwork"), suffix) && ok;

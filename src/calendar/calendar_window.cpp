@@ -13,6 +13,7 @@
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
@@ -105,6 +106,7 @@ void CalendarWindow::buildControls() {
     alarmField_->setAccessibleName(tr("Alarm time"));
     alarmField_->setToolTip(tr("Click to set the alarm time"));
     alarmField_->installEventFilter(this);
+    qApp->installEventFilter(this); // for the moves over the parked window
     // Only the alarm time dialog sets the alarm: typed, pasted or dropped text would be saved
     // as the alarm unchecked and could silently disarm today's alarm.
     alarmField_->setReadOnly(true);
@@ -213,7 +215,7 @@ void CalendarWindow::addShortcuts() {
         withShortcut(tr("Clear and View act on the selected day's note"), thisNote->key()));
 }
 
-void CalendarWindow::formLoad() {
+void CalendarWindow::dockAndShowToday() {
     allNotesScope_ = false;
     dockToScreen(false);
     platform_.screen.setChangeHandler([this] { dockToScreen(isParkedAtTheOldEdge()); });
@@ -556,7 +558,7 @@ void CalendarWindow::bringToFront() {
     showAgain();
     setStaysOnTop(true);
     raise();
-    setStaysOnTop(false);
+    setStaysOnTop(settings_.alwaysOnTop);
     // Some window managers put a window that leaves the top layer back under the active one.
     raise();
 }
@@ -612,6 +614,11 @@ void CalendarWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 bool CalendarWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && watched == windowHandle()) {
+        // A pointer resting where the window parks is inside it without ever entering it:
+        // moving it there opens the window as entering does.
+        edgeStripTouched();
+    }
     if (watched == alarmField_ && event->type() == QEvent::FocusIn) {
         // The alarm field never takes typing: focusing it opens the alarm time dialog.
         noteBox_->setFocus();

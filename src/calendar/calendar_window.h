@@ -41,9 +41,9 @@ public:
                    QString appFolder);
     ~CalendarWindow() override;
 
-    // The window's set-up: clock, position, today's note and marks. Run once its signals are
-    // connected.
-    void formLoad();
+    // Puts the window against the screen edge (and keeps it there when the screens change) and
+    // selects today. Run once its signals are connected.
+    void dockAndShowToday();
 
     MonthCalendar& calendar() { return *calendar_; }
     NoteEdit& noteBox() { return *noteBox_; }

@@ -146,6 +146,7 @@ void NoteBook::refresh() {
     emit listAboutToChange();
     catalog_.refresh();
     listChangedWithin();
+    emit listRead();
 }
 
 void NoteBook::refreshIfShown() {

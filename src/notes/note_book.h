@@ -79,7 +79,7 @@ public:
     void refreshIfShown();
     // Reads the list a few files at a time whenever the program waits for the user, so that
     // the overview and the purge find it read even in a folder of decades of notes; a refresh
-    // meanwhile finishes the reading at once. Both end in listChanged.
+    // meanwhile finishes the reading at once. Both end in listChanged and listRead.
     void readListInSteps();
     const NoteList& list() const { return catalog_.notes(); }
     // The days of the month that have a note, read from the month's own files (and the few
@@ -96,6 +96,9 @@ signals:
     // Around every change of the list, so that views never read it half-changed.
     void listAboutToChange();
     void listChanged();
+    // The list was read whole from the folder (not only changed by one of the program's own
+    // saves).
+    void listRead();
     // A day's note was saved, created or emptied here, or changed on disk by another program
     // while it was followed.
     void noteChanged(const Date& day);

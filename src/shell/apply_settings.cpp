@@ -20,7 +20,7 @@ void purgeOldNotes(Program& program, int daysToKeep) {
     const QDate now = platform.clock.now().date();
     const NoteRemovalOutcome outcome =
         program.notes().purge(Date{now.year(), now.month(), now.day()}, daysToKeep,
-                              program.calendarWindow().selectedDate());
+                              program.calendarWindow()->selectedDate());
     if (!outcome.completed) {
         platform.messageBox.show(removalFailureMessage(outcome), MessageStyle::Warning);
     }
@@ -31,7 +31,7 @@ void purgeOldNotes(Program& program, int daysToKeep) {
 void applySettings(Program& program, PurgeTiming purgeTiming) {
     const Settings& settings = program.settings().inEffect();
     Platform& platform = program.platform();
-    CalendarWindow& window = program.calendarWindow();
+    CalendarWindow& window = *program.calendarWindow();
     window.setStaysOnTop(settings.alwaysOnTop);
     if (settings.slideAway) {
         window.startSlideAway();
@@ -55,7 +55,7 @@ void applySettings(Program& program, PurgeTiming purgeTiming) {
     auto* waiting = new QObject(&window);
     waiting->setObjectName(kWaitingPurge);
     QObject::connect(
-        &program.notes(), &NoteBook::listChanged, waiting,
+        &program.notes(), &NoteBook::listRead, waiting,
         [&program, waiting, daysToKeep = settings.daysToKeep] {
             waiting->deleteLater();
             purgeOldNotes(program, daysToKeep);

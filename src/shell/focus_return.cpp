@@ -16,11 +16,11 @@ FocusReturn::FocusReturn(Program& program) : program_(program) {
 bool FocusReturn::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if ((type != QEvent::Show && type != QEvent::Close && type != QEvent::Hide) ||
-        !watched->isWidgetType() || !program_.hasCalendarWindow()) {
+        !watched->isWidgetType() || program_.calendarWindow() == nullptr) {
         return false;
     }
     const auto* window = static_cast<QWidget*>(watched);
-    CalendarWindow& calendar = program_.calendarWindow();
+    CalendarWindow& calendar = *program_.calendarWindow();
     const Qt::WindowType kind = window->windowType();
     if ((kind != Qt::Window && kind != Qt::Dialog) || window == &calendar) {
         return false;

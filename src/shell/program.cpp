@@ -6,114 +6,141 @@
 #include "common/app_folder.h"
 #include "overview/overview_window.h"
 #include "settings/options_window.h"
+#include "settings/settings_file.h"
 #include "shell/apply_settings.h"
-#include "shell/start_window.h"
+#include "shell/tray_menu.h"
+
+#include <QTimer>
 
 namespace almanor {
 
 Program::Program(Platform& platform, std::string folder)
     : platform_(platform), appFolder_(withTrailingSeparator(folder)), settings_(appFolder_),
-      notes_(appFolder_) {
-    QObject::connect(&settings_, &ProgramSettings::changed, &settings_,
-                     [this] { applySettings(*this); });
-}
+      notes_(appFolder_) {}
 
 Program::~Program() {
     // The long-lived windows go before the notes they show; the calendar window owns the
     // alarm time dialog.
+    trayMenu_.reset();
     delete optionsWindow_.data();
     delete aboutWindow_.data();
     ticker_.reset(); // it shows the time in the calendar window
     calendarWindow_.reset();
     overviewWindow_.reset();
-    startWindow_.reset();
 }
 
-StartWindow& Program::startWindow() {
-    if (!startWindow_) {
-        startWindow_ = std::make_unique<StartWindow>(*this);
+void Program::start() {
+    // The settings were read when the program was made.
+    createCalendarWindow();
+    applySettings(*this, PurgeTiming::AfterStartUp);
+    QObject::connect(&settings_, &ProgramSettings::changed, &settings_,
+                     [this] { applySettings(*this); });
+    calendarWindow_->show();
+    // Normally today already; it differs only when midnight passed during the start-up.
+    const QDate today = platform_.clock.now().date();
+    calendarWindow_->showDay(Date{today.year(), today.month(), today.day()});
+    createOverviewWindow();
+    notes_.readListInSteps();
+    showSplash();
+    trayMenu_ = std::make_unique<TrayMenu>(*this);
+    tellUnreadableSettings();
+}
+
+void Program::createCalendarWindow() {
+    calendarWindow_ = std::make_unique<CalendarWindow>(notes_, settings_.inEffect(), platform_,
+                                                       QString::fromStdString(appFolder_));
+    CalendarWindow* window = calendarWindow_.get();
+    QObject::connect(window, &CalendarWindow::aboutRequested, window,
+                     [this] { showAboutWindow(); });
+    QObject::connect(window, &CalendarWindow::optionsRequested, window,
+                     [this] { showOptionsWindow(); });
+    QObject::connect(window, &CalendarWindow::allNotesRequested, window,
+                     [this] { showOverviewWindow(); });
+    ticker_ = std::make_unique<AlarmTicker>(*window, notes_, settings_.inEffect(), platform_,
+                                            QString::fromStdString(appFolder_), nullptr);
+    window->dockAndShowToday();
+}
+
+void Program::createOverviewWindow() {
+    overviewWindow_ = std::make_unique<OverviewWindow>(notes_, platform_);
+    QObject::connect(overviewWindow_.get(), &OverviewWindow::goToDateRequested,
+                     overviewWindow_.get(),
+                     [this](const Date& day) { calendarWindow_->showDay(day); });
+}
+
+void Program::showSplash() {
+    // The first tick can only come once the start-up has returned to the event loop, so the
+    // splash always lands on top of the calendar window.
+    auto* splash = new QTimer(calendarWindow_.get());
+    splash->setObjectName(QStringLiteral("splash"));
+    QObject::connect(splash, &QTimer::timeout, splash, [this, splash, shown = false]() mutable {
+        if (!shown) {
+            shown = true;
+            showAboutWindow(KeyboardTaken::No);
+            splash->setInterval(2000);
+            return;
+        }
+        // Closed also when the user opened "About" meanwhile: it is the same window.
+        if (aboutWindow_) {
+            aboutWindow_->close();
+        }
+        splash->deleteLater();
+    });
+    splash->start(1);
+}
+
+void Program::tellUnreadableSettings() {
+    // Told once the window is up; a missing file or one that does not parse stays silent.
+    if (const std::optional<QString>& why = settings_.whyUnreadable()) {
+        platform_.messageBox.show(
+            QObject::tr(
+                "The settings file %1 could not be read (%2), so the standard settings are used.")
+                .arg(QString::fromStdString(std::string(kSettingsFileName)), *why),
+            MessageStyle::Warning);
     }
-    return *startWindow_;
 }
 
-CalendarWindow& Program::calendarWindow() {
-    if (!calendarWindow_) {
-        calendarWindow_ = std::make_unique<CalendarWindow>(notes_, settings_.inEffect(), platform_,
-                                                           QString::fromStdString(appFolder_));
-        CalendarWindow* window = calendarWindow_.get();
-        QObject::connect(window, &CalendarWindow::aboutRequested, window,
-                         [this] { showAboutWindow(); });
-        QObject::connect(window, &CalendarWindow::optionsRequested, window,
-                         [this] { showOptionsWindow(); });
-        QObject::connect(window, &CalendarWindow::allNotesRequested, window,
-                         [this] { showOverviewWindow(); });
-        ticker_ = std::make_unique<AlarmTicker>(*window, notes_, settings_.inEffect(), platform_,
-                                                QString::fromStdString(appFolder_), nullptr);
-        window->formLoad();
-    }
-    return *calendarWindow_;
+OptionsWindow* Program::optionsWindow() const {
+    return optionsWindow_.data();
 }
 
-bool Program::hasCalendarWindow() const {
-    return calendarWindow_ != nullptr;
+AboutWindow* Program::aboutWindow() const {
+    return aboutWindow_.data();
 }
 
-OverviewWindow& Program::overviewWindow() {
-    if (!overviewWindow_) {
-        overviewWindow_ = std::make_unique<OverviewWindow>(notes_, platform_);
-        QObject::connect(overviewWindow_.get(), &OverviewWindow::goToDateRequested,
-                         overviewWindow_.get(),
-                         [this](const Date& day) { calendarWindow().showDay(day); });
-    }
-    return *overviewWindow_;
-}
-
-OptionsWindow& Program::optionsWindow() {
+void Program::showOptionsWindow() {
     if (optionsWindow_.isNull()) {
         optionsWindow_ = new OptionsWindow(settings_, platform_, appFolder_); // deleted on close
         OptionsWindow* window = optionsWindow_.data();
         QObject::connect(window, &OptionsWindow::aboutRequested, window,
                          [this] { showAboutWindow(); });
         QObject::connect(window, &OptionsWindow::helpRequested, window,
-                         [this] { calendarWindow().help(); });
+                         [this] { calendarWindow_->help(); });
     }
-    return *optionsWindow_;
+    optionsWindow_->show();
+    optionsWindow_->raise();
+    optionsWindow_->activateWindow();
 }
 
-bool Program::hasOptionsWindow() const {
-    return !optionsWindow_.isNull();
-}
-
-AboutWindow& Program::aboutWindow() {
+void Program::showAboutWindow(KeyboardTaken keyboard) {
     if (aboutWindow_.isNull()) {
         aboutWindow_ = new AboutWindow(platform_.browser); // deletes itself when closed
     }
-    return *aboutWindow_;
-}
-
-bool Program::hasAboutWindow() const {
-    return !aboutWindow_.isNull();
-}
-
-void Program::showOptionsWindow() {
-    OptionsWindow& window = optionsWindow();
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-void Program::showAboutWindow() {
-    AboutWindow& window = aboutWindow();
-    window.show();
-    window.raise();
+    if (keyboard == KeyboardTaken::No) {
+        // As the splash, it leaves the keyboard where it is: a window manager that gives each
+        // new window the focus would otherwise let it take keys meant for the calendar
+        // window, a close by the window manager included.
+        aboutWindow_->setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    aboutWindow_->show();
+    aboutWindow_->raise();
 }
 
 void Program::showOverviewWindow() {
     notes_.refresh(); // the list is read whole only when it is looked at
-    OverviewWindow& window = overviewWindow();
-    window.show();
-    window.raise();
-    window.activateWindow();
+    overviewWindow_->show();
+    overviewWindow_->raise();
+    overviewWindow_->activateWindow();
 }
 
 } // namespace almanor

@@ -16,12 +16,11 @@ class AlarmTicker;
 class CalendarWindow;
 class OptionsWindow;
 class OverviewWindow;
-class StartWindow;
+class TrayMenu;
 
 // The composition root: it holds the settings, the notes and the platform services, creates
-// each window the first time something asks for it, owns it, and connects the windows'
-// requests to each other once. A test makes a fresh one with fake platform services and a
-// temporary folder.
+// the windows at the start, owns them, and connects the windows' requests to each other once. A
+// test makes a fresh one with fake platform services and a temporary folder.
 class Program {
 public:
     // `folder` is the application folder as the system reports it, with or without a
@@ -31,40 +30,46 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    // The start-up sequence, in its order.
+    void start();
+
     Platform& platform() { return platform_; }
     ProgramSettings& settings() { return settings_; }
     NoteBook& notes() { return notes_; }
-    // The one-second clock, there once the calendar window is.
+    // The one-second clock, there once the program started.
     AlarmTicker& ticker() { return *ticker_; }
     // The application folder with exactly one trailing separator.
     const std::string& appFolder() const { return appFolder_; }
 
-    // The start window, the calendar window and the overview window live until the program
-    // ends; the options and about windows are destroyed when closed and made anew.
-    StartWindow& startWindow();
-    CalendarWindow& calendarWindow();
-    bool hasCalendarWindow() const;
-    OverviewWindow& overviewWindow();
-    OptionsWindow& optionsWindow();
-    bool hasOptionsWindow() const;
-    AboutWindow& aboutWindow();
-    bool hasAboutWindow() const;
+    // The calendar window and the overview window are there from the start to the end; the
+    // options and about windows while they are open (they are destroyed when closed). Each is
+    // null while it is not there.
+    CalendarWindow* calendarWindow() { return calendarWindow_.get(); }
+    OverviewWindow* overviewWindow() { return overviewWindow_.get(); }
+    OptionsWindow* optionsWindow() const;
+    AboutWindow* aboutWindow() const;
     // Shown not modal, in front, created first when needed.
     void showOptionsWindow();
-    void showAboutWindow();
+    enum class KeyboardTaken { Yes, No };
+    void showAboutWindow(KeyboardTaken keyboard = KeyboardTaken::Yes);
     void showOverviewWindow();
 
 private:
+    void createCalendarWindow();
+    void createOverviewWindow();
+    void showSplash();
+    void tellUnreadableSettings();
+
     Platform& platform_;
     std::string appFolder_;
     ProgramSettings settings_;
     NoteBook notes_;
-    std::unique_ptr<StartWindow> startWindow_;
     std::unique_ptr<CalendarWindow> calendarWindow_;
     std::unique_ptr<AlarmTicker> ticker_;
     std::unique_ptr<OverviewWindow> overviewWindow_;
     QPointer<OptionsWindow> optionsWindow_;
     QPointer<AboutWindow> aboutWindow_;
+    std::unique_ptr<TrayMenu> trayMenu_;
     FocusReturn focusReturn_{*this};
 };
 

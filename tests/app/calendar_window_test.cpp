@@ -58,11 +58,8 @@ QTextCharFormat formatOf(const MonthCalendar& calendar, int day) {
 
 class CalendarWindowTest : public ::testing::Test {
 protected:
-    CalendarWindow& window() { return t.program().calendarWindow(); }
-    AlarmTicker& ticker() {
-        window(); // which starts the clock
-        return t.program().ticker();
-    }
+    CalendarWindow& window() { return *t.started().calendarWindow(); }
+    AlarmTicker& ticker() { return t.started().ticker(); }
     MonthCalendar& calendar() { return window().calendar(); }
     NoteEdit& note() { return window().noteBox(); }
     void select(Date date) { calendar().setValue(date); }
@@ -215,7 +212,7 @@ TEST_F(CalendarWindowTest, filesThatCannotBeShownWholeAreNeverWrittenOver) {
           record(std::string(30000, 'x'), "12/06/2026")}) {
         testing::TestProgram p;
         p.writeFile(kTodayFile, bytes);
-        CalendarWindow& w = p.program().calendarWindow();
+        CalendarWindow& w = *p.started().calendarWindow();
         EXPECT_TRUE(w.noteIsLocked());
         EXPECT_FALSE(w.alarmField().isEnabled());
         EXPECT_FALSE(w.noteBox().placeholderText().isEmpty() || w.noteBox().toolTip().isEmpty());
@@ -296,7 +293,7 @@ TEST_F(CalendarWindowTest, viewShowsThisNoteOrEveryNote) {
     QTest::keyClick(&window(), Qt::Key_A, Qt::AltModifier);
     EXPECT_TRUE(window().allOption().isChecked());
     testing::clickOn(window(), "View");
-    EXPECT_TRUE(t.program().overviewWindow().isVisible());
+    EXPECT_TRUE(t.program().overviewWindow()->isVisible());
     EXPECT_EQ(t.program().notes().list().size(), 2u) << "the list was brought up to date";
     QTest::mouseClick(&window().thisNoteOption(), Qt::LeftButton, {}, QPoint(5, 5));
     testing::clickOn(window(), "View");
@@ -327,7 +324,7 @@ TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
     EXPECT_EQ(t.fakes.programEnd.endCalls, 1);
     testing::clickOn(window(), "About");
     pressShortcutOf("Options");
-    EXPECT_TRUE(t.program().hasAboutWindow() && t.program().hasOptionsWindow());
+    EXPECT_TRUE(t.program().aboutWindow() && t.program().optionsWindow());
 }
 
 // Another program (a synchronising tool, an editor) deletes the shown day's file: where the
@@ -381,6 +378,7 @@ TEST_F(CalendarWindowTest, aChangeAfterTheUserWroteKeepsBothVersions) {
 // the file makes sense or has stayed unreadable for a while, and the user's text is never only
 // in a message.
 TEST_F(CalendarWindowTest, aCopyWrittenInPlaceIsWaitedOutAndAnUnreadableOneKeepsTheTextAside) {
+    testing::activate(window()); // as the window system does once it is shown
     type("mine");
     t.writeFile(kTodayFile, "");
     checkTheFile();
@@ -471,19 +469,25 @@ TEST_F(CalendarWindowTest, edgeStripOrAnotherStartOpensOnlyAParkedWindowWhenAllo
 
     // The mouse entering any part of a parked window that is on screen opens it as well: some
     // window managers keep a wider strip than the edge strip's few pixels.
-    testing::TestProgram wide;
-    CalendarWindow& parked = wide.program().calendarWindow();
-    parked.setLeftTwips(wide.fakes.screen.width - 30);
-    QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
-    QApplication::sendEvent(&parked, &enter);
-    EXPECT_TRUE(parked.isSlidingOut());
+    // So does a move in it: a pointer resting where it parked never enters it.
+    for (const bool enters : {true, false}) {
+        testing::TestProgram wide;
+        CalendarWindow& parked = *wide.started().calendarWindow();
+        parked.setLeftTwips(wide.fakes.screen.width - 30);
+        QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
+        QMouseEvent move(QEvent::MouseMove, QPointF(99, 9), QPointF(99, 9), Qt::NoButton, {}, {});
+        QApplication::sendEvent(enters ? static_cast<QObject*>(&parked) : parked.windowHandle(),
+                                enters ? static_cast<QEvent*>(&enter) : &move);
+        EXPECT_TRUE(parked.isSlidingOut()) << enters;
+    }
 
     testing::TestProgram p;
-    p.program().calendarWindow().startSlideAway();
-    p.program().calendarWindow().comeForward();
-    EXPECT_TRUE(p.program().calendarWindow().isVisible());
-    EXPECT_FALSE(p.program().calendarWindow().isSlidingAway());
-    EXPECT_TRUE(p.program().calendarWindow().isSlidingOut());
+    CalendarWindow& forward = *p.started().calendarWindow();
+    forward.startSlideAway();
+    forward.comeForward();
+    EXPECT_TRUE(forward.isVisible());
+    EXPECT_FALSE(forward.isSlidingAway());
+    EXPECT_TRUE(forward.isSlidingOut());
 }
 
 // The control on its own: the window relies on a change signal for every real change, raised

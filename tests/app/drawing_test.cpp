@@ -115,7 +115,7 @@ void expectApprovedLooks(const std::vector<std::pair<QString, QImage>>& looks) {
 TEST(Looks, picturesAndFaceLookAsApproved) {
     testing::TestProgram t;
     expectApprovedLooks(
-        {{"face", faceWithSpots(t.program().calendarWindow())},
+        {{"face", faceWithSpots(*t.started().calendarWindow())},
          {"about", sideBySide({aboutPicture(1).toImage(), aboutPicture(2).toImage()})},
          {"buttons", buttonPictures(1)},
          {"buttons@2x", buttonPictures(2)},
@@ -167,16 +167,16 @@ TEST(Looks, everyWindowShowsEveryControlWhole) {
                 testing::record("Dentist at four\r\nbring the card", "12/06/2026", "12:59:59 PM"));
     t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
     Program& program = t.started();
-    CalendarWindow& calendar = program.calendarWindow();
+    CalendarWindow& calendar = *program.calendarWindow();
     QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason);
     QApplication::sendEvent(&calendar.alarmField(), &openDialog);
     program.showOverviewWindow();
     program.showOptionsWindow();
     program.showAboutWindow();
-    program.overviewWindow().copyButton().setDown(true); // as while the mouse holds it
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             &calendar, calendar.timeDialog(), &program.overviewWindow(), &program.optionsWindow(),
-             &program.aboutWindow()}) {
+    program.overviewWindow()->copyButton().setDown(true); // as while the mouse holds it
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&calendar, calendar.timeDialog(), program.overviewWindow(),
+                                         program.optionsWindow(), program.aboutWindow()}) {
         SCOPED_TRACE(window->metaObject()->className());
         expectEveryControlWhole(*window);
     }

@@ -22,7 +22,7 @@ using testing::TestProgram;
 // A child of the program's options window, which is opened first when needed.
 template <class Widget = QAbstractButton> Widget& optionsChild(TestProgram& p, const char* name) {
     p.program().showOptionsWindow();
-    return testing::childNamed<Widget>(p.program().optionsWindow(), name);
+    return testing::childNamed<Widget>(*p.program().optionsWindow(), name);
 }
 
 class OptionsWindowTest : public ::testing::Test {
@@ -93,6 +93,7 @@ TEST_F(OptionsWindowTest, eachControlStoresItsSettingAndApplyPutsThemIntoEffect)
         {"trayIcon", &Settings::trayIcon},
         {"warnOfPastAlarms", &Settings::warnOfPastAlarms},
         {"deleteOldNotes", &Settings::deleteOldNotes}};
+    t.started();
     for (const auto& [name, setting] : flags) {
         Settings expected = inEffect();
         expected.*setting = !(expected.*setting);
@@ -103,7 +104,7 @@ TEST_F(OptionsWindowTest, eachControlStoresItsSettingAndApplyPutsThemIntoEffect)
         click("apply");
         EXPECT_EQ(std::tuple(inEffect(), canApply()), std::tuple(expected, false)) << name;
     }
-    EXPECT_EQ(std::tuple(t.program().calendarWindow().staysOnTop(), t.fakes.tray.shown),
+    EXPECT_EQ(std::tuple(t.program().calendarWindow()->staysOnTop(), t.fakes.tray.shown),
               std::tuple(false, false));
     EXPECT_EQ(t.readFile("options.cfg"), "30,#TRUE#,#FALSE#,#FALSE#,\"300\",#TRUE#,#FALSE#,#FALSE#,"
                                          "#FALSE#,#FALSE#,\"alarm.wav\",\"chime.wav\"\r\n");
@@ -158,7 +159,7 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
     QTest::keyClick(&days, Qt::Key_Backspace);
     click("apply");
     EXPECT_TRUE(t.told().at(0).text.startsWith("Enter how many days"));
-    EXPECT_EQ(t.program().optionsWindow().focusWidget(), &days) << "where the number goes";
+    EXPECT_EQ(t.program().optionsWindow()->focusWidget(), &days) << "where the number goes";
     EXPECT_TRUE(t.exists("20261101.dnf") && t.readFile("options.cfg").starts_with("365,"));
     click("deleteOldNotes"); // purge off: the field shows the number that is written
     click("apply");
@@ -167,6 +168,7 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
 }
 
 TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHelpOpens) {
+    t.started();
     click("alarmSound"); // cancelled
     EXPECT_EQ(t.fakes.fileDialog.asked, (QStringList{"Open Wav", "Audio Wav|*.wav"}));
     t.fakes.fileDialog.answer = QString("/sounds/bell.wav");
@@ -181,7 +183,7 @@ TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHel
     click("help");
     click("about");
     EXPECT_EQ(t.fakes.help.shownPaths, QStringList{folder.filePath("almanor.hlp")});
-    EXPECT_TRUE(t.program().hasAboutWindow());
+    EXPECT_TRUE(t.program().aboutWindow());
 }
 
 // A folder in the settings file's place makes the write fail for every user, root included.
@@ -194,12 +196,12 @@ TEST_F(OptionsWindowTest, failedApplySaysWhyAndReopeningDiscardsWhatWasNotApplie
     EXPECT_TRUE(t.told()[0].text.startsWith("Couldn't create file options.cfg!\nSettings were "
                                             "not saved!\n"));
     EXPECT_TRUE(canApply());
-    EXPECT_FALSE(t.program().hasCalendarWindow()) << "nothing was applied";
+    EXPECT_FALSE(t.program().calendarWindow()) << "nothing was applied";
     std::filesystem::remove_all(t.file("options.cfg"));
     typeDays("\b5");
-    t.program().optionsWindow().close();
+    t.program().optionsWindow()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_FALSE(t.program().hasOptionsWindow());
+    ASSERT_FALSE(t.program().optionsWindow());
     EXPECT_TRUE(optionsChild<QCheckBox>(t, "trayIcon").isChecked());
     EXPECT_EQ(optionsChild<QLineEdit>(t, "daysToKeep").text(), "30");
     EXPECT_EQ(inEffect(), Settings{});

@@ -43,8 +43,8 @@ protected:
         testing::clickOn(calendarWindow(), "View");
         return overview();
     }
-    OverviewWindow& overview() { return t.program().overviewWindow(); }
-    CalendarWindow& calendarWindow() { return t.program().calendarWindow(); }
+    OverviewWindow& overview() { return *t.started().overviewWindow(); }
+    CalendarWindow& calendarWindow() { return *t.started().calendarWindow(); }
     QListView& list() { return overview().list(); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
         const QRect rect = list().visualRect(list().model()->index(row, 0));
@@ -171,9 +171,8 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
     for (const bool fileStays : {false, true}) { // a folder in its place cannot be deleted
         TestProgram p;
         writeFiveDecemberNotes(p);
-        p.program().calendarWindow();
-        p.program().showOverviewWindow();
-        OverviewWindow& w = p.program().overviewWindow();
+        p.started().showOverviewWindow();
+        OverviewWindow& w = *p.program().overviewWindow();
         for (const int row : {0, 1, 2, 4}) { // 5, 4, 3 and 1 December
             w.list().selectionModel()->select(w.list().model()->index(row, 0),
                                               QItemSelectionModel::Select);

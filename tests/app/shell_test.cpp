@@ -9,7 +9,6 @@
 #include "platform/qt_services.h"
 #include "settings/options_window.h"
 #include "shell/single_instance.h"
-#include "shell/start_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,10 +47,16 @@ void sendMouse(QWidget& target, QEvent::Type type, Qt::MouseButton button, QPoin
 
 class ShellTest : public ::testing::Test {
 protected:
-    StartWindow& start() { return t.program().startWindow(); }
-    CalendarWindow& calendarWindow() { return t.program().calendarWindow(); }
+    CalendarWindow& calendarWindow() { return *t.started().calendarWindow(); }
+    static QMenu& trayMenu() {
+        QMenu* menu = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            menu = window->objectName() == "trayMenu" ? qobject_cast<QMenu*>(window) : menu;
+        }
+        return *menu;
+    }
     void choose(const QString& item) {
-        for (QAction* action : start().trayMenu().actions()) {
+        for (QAction* action : trayMenu().actions()) {
             if (action->text() == item) {
                 action->trigger();
             }
@@ -59,7 +64,7 @@ protected:
     }
     OptionsWindow& options() {
         t.program().showOptionsWindow();
-        return t.program().optionsWindow();
+        return *t.program().optionsWindow();
     }
     void click(const char* name) { testing::childNamed<QAbstractButton>(options(), name).click(); }
     TestProgram t;
@@ -95,7 +100,8 @@ TEST_F(ShellTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
     t.end();
     t.started();
     QTest::keyClicks(&testing::childNamed(options(), "Days"), "\b\b3"); // never applied
-    EXPECT_TRUE(t.exists("20261002.dnf")) << "not before the window is on screen";
+    QTest::keyClicks(&calendarWindow().noteBox(), "x"); // a save changes the list, reads not all
+    EXPECT_TRUE(t.exists("20261002.dnf")) << "not before the list was read";
     for (int step = 0; step < 100 && t.exists("20261002.dnf"); ++step) {
         testing::tick(t.program().notes(), "listReading"); // a busy machine may need more
     }
@@ -158,31 +164,30 @@ TEST_F(ShellTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
 // splash. The icon's menu shows the one options window, and Exit ends at once.
 TEST_F(ShellTest, splashAndTrayMenuShowTheirWindowsAndTheIconGoesWithTheProgram) {
     t.started();
-    EXPECT_FALSE(t.program().hasAboutWindow()) << "not before the first tick";
-    testing::tick(start(), "splash");
-    ASSERT_TRUE(t.program().hasAboutWindow());
-    AboutWindow* splash = &t.program().aboutWindow();
+    EXPECT_FALSE(t.program().aboutWindow()) << "not before the first tick";
+    testing::tick(calendarWindow(), "splash");
+    AboutWindow* splash = t.program().aboutWindow();
+    ASSERT_TRUE(splash);
     EXPECT_TRUE(splash->isVisible());
     // It leaves the keyboard where it is; like every window of the program it shares the
     // layer of the calendar window, on top here, so the keyboard can go back there.
     EXPECT_TRUE(splash->testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_TRUE(splash->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(start().findChild<QTimer*>("splash")->interval(), 2000);
+    EXPECT_EQ(calendarWindow().findChild<QTimer*>("splash")->interval(), 2000);
     choose("About");
-    EXPECT_EQ(&t.program().aboutWindow(), splash);
-    testing::tick(start(), "splash");
-    EXPECT_FALSE(start().findChild<QTimer*>("splash")->isActive());
+    EXPECT_EQ(t.program().aboutWindow(), splash);
+    testing::tick(calendarWindow(), "splash");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(t.program().hasAboutWindow());
+    EXPECT_FALSE(t.program().aboutWindow() || calendarWindow().findChild<QTimer*>("splash"));
     t.fakes.tray.handlers.rightPress(QPoint(40, 30));
-    EXPECT_TRUE(start().trayMenu().isVisible());
+    EXPECT_TRUE(trayMenu().isVisible());
     choose("About");
-    EXPECT_TRUE(t.program().aboutWindow().isVisible()) << "after the splash About works as usual";
+    EXPECT_TRUE(t.program().aboutWindow()->isVisible()) << "after the splash About works as usual";
     choose("Options");
-    OptionsWindow* first = &t.program().optionsWindow();
+    OptionsWindow* first = t.program().optionsWindow();
     first->hide();
     choose("Options");
-    EXPECT_EQ(&t.program().optionsWindow(), first);
+    EXPECT_EQ(t.program().optionsWindow(), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_TRUE(first->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     choose("Exit");
@@ -206,8 +211,14 @@ TEST_F(ShellTest, startsOnTopAndTheTrayIconBringsTheWindowBack) {
     w.setLeftTwips(t.fakes.screen.width - 30);
     const QPoint parked = w.pos();
     t.fakes.tray.handlers.leftPress();
-    EXPECT_FALSE(w.staysOnTop()) << "in front, but not pinned there";
     EXPECT_EQ(w.pos(), parked);
+    for (const bool onTop : {true, false}) { // in front, and on top as the settings say
+        t.applySettings([onTop](Settings& s) { s.alwaysOnTop = onTop; });
+        t.fakes.tray.handlers.leftPress();
+        EXPECT_EQ(w.staysOnTop(), onTop);
+        w.comeForward(); // as another start asks
+        EXPECT_EQ(w.staysOnTop(), onTop);
+    }
     for (const bool twice : {false, true}) {
         const auto press =
             twice ? t.fakes.tray.handlers.doubleClick : t.fakes.tray.handlers.leftPress;
@@ -220,11 +231,12 @@ TEST_F(ShellTest, startsOnTopAndTheTrayIconBringsTheWindowBack) {
     }
     for (const auto& [left, slidesOut] : {std::pair{30.0f, true}, std::pair{31.0f, false}}) {
         TestProgram p;
-        p.program().startWindow();
-        p.program().calendarWindow().setLeftTwips(p.fakes.screen.width - left);
+        p.applySettings([](Settings& s) { s.slideAway = false; });
+        CalendarWindow& window = *p.started().calendarWindow();
+        window.setLeftTwips(p.fakes.screen.width - left);
         p.fakes.tray.handlers.doubleClick();
-        EXPECT_EQ(p.program().calendarWindow().isSlidingOut(), slidesOut) << left;
-        EXPECT_EQ(p.program().calendarWindow().isSlidingAway(), !slidesOut) << left;
+        EXPECT_EQ(window.isSlidingOut(), slidesOut) << left;
+        EXPECT_EQ(window.isSlidingAway(), !slidesOut) << left;
     }
     // Where the tray reports no double clicks, a click is the way back to a parked window.
     w.setLeftTwips(t.fakes.screen.width - 30);
@@ -236,7 +248,7 @@ TEST_F(ShellTest, startsOnTopAndTheTrayIconBringsTheWindowBack) {
 // The link is red under the mouse; a click on it is a left press and release there.
 TEST_F(ShellTest, aboutWindowShowsItsPictureAndItsLinkOpensThePage) {
     t.program().showAboutWindow();
-    AboutWindow& w = t.program().aboutWindow();
+    AboutWindow& w = *t.program().aboutWindow();
     for (int round = 0; round < 2; ++round) {
         sendMouse(w.link(), QEvent::MouseMove, Qt::NoButton);
         EXPECT_EQ(w.linkColour(), QColor(Qt::red));
@@ -259,7 +271,7 @@ TEST_F(ShellTest, aboutWindowShowsItsPictureAndItsLinkOpensThePage) {
     EXPECT_EQ(t.fakes.browser.opened.size(), 3u);
     w.close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(t.program().hasAboutWindow()) << "closing destroys it";
+    EXPECT_FALSE(t.program().aboutWindow()) << "closing destroys it";
 }
 
 // Another start on the folder, in a thread of its own as in a process of its own, while this

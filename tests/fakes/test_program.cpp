@@ -1,7 +1,5 @@
 #include "fakes/test_program.h"
 
-#include "shell/start_window.h"
-
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -20,8 +18,10 @@ Program& TestProgram::program() {
 }
 
 Program& TestProgram::started() {
-    program().startWindow().formLoad();
-    return program();
+    if (program().calendarWindow() == nullptr) {
+        program_->start();
+    }
+    return *program_;
 }
 
 std::filesystem::path TestProgram::folder() const {

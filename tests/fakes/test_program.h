@@ -19,7 +19,7 @@ std::string record(const std::string& text, const std::string& date, const std::
 class TestProgram {
 public:
     Program& program();
-    // The program as it starts: the start-up sequence has run.
+    // The program as it starts: the start-up sequence has run, once.
     Program& started();
     // Puts changed settings into effect as Apply does.
     template <class Change> void applySettings(Change change) {
