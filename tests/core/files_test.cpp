@@ -214,6 +214,17 @@ TEST_F(NoteStoreTest, savesLoadsAndRemovesTheNoteWhenBothFieldsAreEmptied) {
     EXPECT_TRUE(fs::is_directory(folder_ / "20000101.dnf" / "keep"));
 }
 
+// Texts kept aside never replace each other: a day's second one gets a number.
+TEST_F(NoteStoreTest, keepsTextsAsideInFilesNumberedPerDay) {
+    NoteStore store(appFolder());
+    std::string first, second;
+    ASSERT_TRUE(store.keepAside(kNewYear, "mine", "", first));
+    ASSERT_TRUE(store.keepAside(kNewYear, "more", "7:00:00 AM", second));
+    EXPECT_EQ(names(),
+              (Names{"20000101 (kept by Almanor 2).txt", "20000101 (kept by Almanor).txt"}));
+    EXPECT_EQ(contents(second), "more\r\n\r\nAlarm: 7:00:00 AM\r\n");
+}
+
 // Loading tells a day without a note from a note from a file it must never save over.
 TEST_F(NoteStoreTest, loadingTellsNoNoteFromANoteFromAFileThatIsNoNote) {
     const std::pair<const char*, Status> cases[] = {
