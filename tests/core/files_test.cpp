@@ -363,6 +363,20 @@ TEST_F(NoteCatalogTest, readingInStepsGivesTheSameListAndMissesNoChangeBehindIt)
     EXPECT_EQ(openDescriptors(), descriptors) << "every listing is closed";
 }
 
+// What this program wrote is read again by the next refresh, even where the time did not move.
+TEST_F(NoteCatalogTest, readsAFileAgainAfterThisProgramWroteIt) {
+    putNote({2000, 1, 1}, "old");
+    ageAll();
+    const auto aged = fs::last_write_time(folder_ / "20000101.dnf");
+    NoteCatalog catalog(appFolder());
+    catalog.refresh();
+    putNote({2000, 1, 1}, "ours");
+    catalog.update("20000101.dnf");
+    putNote({2000, 1, 1}, "theirs"); // another program's, in the same tick of a coarse clock
+    fs::last_write_time(folder_ / "20000101.dnf", aged);
+    EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
+}
+
 #ifndef _WIN32
 // Making a file readable need not change its modification time. Here the system refuses to
 // open the file for want of a descriptor: the folder listing takes the last one.
