@@ -116,9 +116,11 @@ int main(int argc, char* argv[]) {
     ok = grabWindow(program.optionsWindow(), folder, QStringLiteral("options"), suffix) && ok;
     ok = grabWindow(program.aboutWindow(), folder, QStringLiteral("about"), suffix) && ok;
     QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason); // as a click on the alarm
-    QApplication::sendEvent(&program.calendarWindow().alarmField(), &openDialog);
-    ok = grabWindow(*program.calendarWindow().timeDialog(), folder, QStringLiteral("alarm-time"),
-                    suffix) &&
+    almanor::CalendarWindow& calendar = program.calendarWindow();
+    QApplication::sendEvent(calendar.findChild<QLineEdit*>(QStringLiteral("alarmField")),
+                            &openDialog);
+    ok = grabWindow(*calendar.findChild<almanor::TimeDialog*>(), folder,
+                    QStringLiteral("alarm-time"), suffix) &&
          ok;
     ok = grabHelp(folder, suffix) && ok;
     const qreal ratio = scale == "1" ? 1.0 : std::stod(scale);
