@@ -119,8 +119,11 @@ int main(int argc, char* argv[]) {
     program.showAboutWindow();
     ok = grabWindow(*program.aboutWindow(), folder, QStringLiteral("about"), suffix) && ok;
     QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason); // as a click on the alarm
-    QApplication::sendEvent(&calendar.alarmField(), &openDialog);
-    ok = grabWindow(*calendar.timeDialog(), folder, QStringLiteral("alarm-time"), suffix) && ok;
+    QApplication::sendEvent(calendar.findChild<QLineEdit*>(QStringLiteral("alarmField")),
+                            &openDialog);
+    ok = grabWindow(*calendar.findChild<almanor::TimeDialog*>(), folder,
+                    QStringLiteral("alarm-time"), suffix) &&
+         ok;
     ok = grabHelp(folder, suffix) && ok;
     const qreal ratio = scale == "1" ? 1.0 : std::stod(scale);
     ok = save(artworkSheet(ratio), folder, QStringLiteral("artwork"), suffix) && ok;

@@ -33,11 +33,12 @@ AboutWindow::AboutWindow(WebBrowser& browser)
     // a button held.
     setMouseTracking(true);
 
-    infoLabel_ = new QLabel(tr("For more information visit -"), this);
-    infoLabel_->setFont(arialBold(9));
-    infoLabel_->setGeometry(12, 62, kWidth - 24, 20);
+    auto* info = new QLabel(tr("For more information visit -"), this);
+    info->setFont(arialBold(9));
+    info->setGeometry(12, 62, kWidth - 24, 20);
 
     link_ = new QLabel(webAddress(), this);
+    link_->setObjectName(QStringLiteral("link"));
     link_->setFont(arialBold(14.25));
     link_->setAlignment(Qt::AlignCenter);
     link_->setGeometry(0, 88, kWidth, 32);
@@ -57,10 +58,6 @@ QString AboutWindow::webAddress() {
 
 QUrl AboutWindow::webPage() {
     return QUrl(QStringLiteral("https://www.example.com/"));
-}
-
-QColor AboutWindow::linkColour() const {
-    return link_->palette().color(QPalette::WindowText);
 }
 
 void AboutWindow::setLinkColour(const QColor& colour) {

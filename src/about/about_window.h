@@ -25,10 +25,6 @@ public:
     static QString webAddress();
     static QUrl webPage();
 
-    QLabel& infoLabel() { return *infoLabel_; }
-    QLabel& link() { return *link_; }
-    QColor linkColour() const;
-
     // Opens the maker's page; when no browser can, nothing is said.
     void openWebPage();
 
@@ -41,7 +37,6 @@ private:
     void setLinkColour(const QColor& colour);
 
     WebBrowser& browser_;
-    QLabel* infoLabel_ = nullptr;
     QLabel* link_ = nullptr;
     QPixmap picture_;
 };

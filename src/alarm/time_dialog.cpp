@@ -74,11 +74,13 @@ void TimeDialog::buildControls() {
     prompt->setBuddy(entry_);
 
     okButton_ = new QPushButton(tr("Ok"), this);
+    okButton_->setObjectName(QStringLiteral("ok"));
     okButton_->setGeometry(twipsRect(30, 1665, 1275, 360));
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
 
     clearButton_ = new QPushButton(tr("Clear"), this);
+    clearButton_->setObjectName(QStringLiteral("clear"));
     clearButton_->setGeometry(twipsRect(30, 2145, 1275, 360));
     clearButton_->setAutoDefault(true);
 

@@ -28,10 +28,6 @@ public:
     // before and never confirmed is replaced.
     void open(const QString& alarmText);
 
-    QLineEdit& entry() { return *entry_; }
-    QPushButton& okButton() { return *okButton_; }
-    QPushButton& clearButton() { return *clearButton_; }
-
 signals:
     // Ok with an accepted entry in its normal form, or with an empty entry (no alarm).
     void timeChosen(const QString& time);

@@ -88,6 +88,7 @@ CalendarWindow::~CalendarWindow() {
 
 void CalendarWindow::buildControls() {
     calendar_ = new MonthCalendar(this);
+    calendar_->setObjectName(QStringLiteral("calendar"));
     calendar_->setGeometry(twipsRect(layout::kCalendar));
     connect(calendar_, &MonthCalendar::dateChange, this, &CalendarWindow::onDateChange);
 
@@ -102,6 +103,7 @@ void CalendarWindow::buildControls() {
     noteBox_->viewport()->installEventFilter(this);
 
     alarmField_ = new QLineEdit(this);
+    alarmField_->setObjectName(QStringLiteral("alarmField"));
     alarmField_->setGeometry(twipsRect(layout::kAlarmField));
     alarmField_->setAccessibleName(tr("Alarm time"));
     alarmField_->setToolTip(tr("Click to set the alarm time"));
@@ -119,6 +121,8 @@ void CalendarWindow::buildControls() {
 
     allOption_ = new QRadioButton(tr("All"), this);
     thisNoteOption_ = new QRadioButton(tr("This Note"), this);
+    allOption_->setObjectName(QStringLiteral("allNotes"));
+    thisNoteOption_->setObjectName(QStringLiteral("thisNote"));
     allOption_->setGeometry(twipsRect(layout::kAllOption));
     thisNoteOption_->setGeometry(twipsRect(layout::kThisNoteOption));
     // The two buttons share a narrow band; their captions, after the style's round mark, must
@@ -143,6 +147,7 @@ void CalendarWindow::buildControls() {
     connect(thisNoteOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(false); });
 
     clockLabel_ = new QLabel(this);
+    clockLabel_->setObjectName(QStringLiteral("clock"));
     clockLabel_->setGeometry(twipsRect(layout::kClock));
     clockLabel_->setAlignment(Qt::AlignCenter);
     clockLabel_->setToolTip(tr("The Current Time"));

@@ -45,16 +45,6 @@ public:
     // selects today. Run once its signals are connected.
     void dockAndShowToday();
 
-    MonthCalendar& calendar() { return *calendar_; }
-    NoteEdit& noteBox() { return *noteBox_; }
-    QLineEdit& alarmField() { return *alarmField_; }
-    QLabel& clockLabel() { return *clockLabel_; }
-    QRadioButton& allOption() { return *allOption_; }
-    QRadioButton& thisNoteOption() { return *thisNoteOption_; }
-    // The alarm time dialog, once the alarm field has opened it.
-    TimeDialog* timeDialog() { return timeDialog_; }
-    bool allNotesScope() const { return allNotesScope_; }
-
     // The selected day, its year taken from the calendar's year as the note's file name is.
     Date selectedDate() const;
     // Selects a day, and so shows its note.

@@ -80,25 +80,25 @@ void OverviewWindow::buildControls() {
     list_->installEventFilter(this);
     connect(list_, &QListView::doubleClicked, this, [this] { goToCurrentNote(); });
 
-    const auto addButton = [this](ButtonPicture picture, const QString& caption, float left,
-                                  void (OverviewWindow::*command)()) {
+    // Each button has a name by which its command is known, as the list has.
+    const auto addButton = [this](ButtonPicture picture, const char* name, const QString& caption,
+                                  float left, void (OverviewWindow::*command)()) {
         auto* button = new PictureButton(buttonPicture(picture), caption, this);
+        button->setObjectName(QLatin1String(name));
         button->setGeometry(twipsRect(left, 1845, 1455, 795));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, command);
         return button;
     };
-    copyButton_ = addButton(ButtonPicture::Copy, tr("Copy List To Clipboard As Text"), 120,
-                            &OverviewWindow::copyListToClipboard);
-    goToButton_ = addButton(ButtonPicture::GoTo, tr("Goto Date Of Selected Note"), 1680,
-                            &OverviewWindow::goToCurrentNote);
-    closeButton_ = addButton(ButtonPicture::Close, tr("Close This Window"), 3240,
-                             &OverviewWindow::closeWindow);
-    deleteButton_ = addButton(ButtonPicture::Delete, tr("Delete Selected Notes"), 4800,
-                              &OverviewWindow::deleteSelectedNotes);
     PictureButton* const row[] = {
-        static_cast<PictureButton*>(copyButton_), static_cast<PictureButton*>(goToButton_),
-        static_cast<PictureButton*>(closeButton_), static_cast<PictureButton*>(deleteButton_)};
+        addButton(ButtonPicture::Copy, "copy", tr("Copy List To Clipboard As Text"), 120,
+                  &OverviewWindow::copyListToClipboard),
+        addButton(ButtonPicture::GoTo, "goTo", tr("Goto Date Of Selected Note"), 1680,
+                  &OverviewWindow::goToCurrentNote),
+        addButton(ButtonPicture::Close, "close", tr("Close This Window"), 3240,
+                  &OverviewWindow::closeWindow),
+        addButton(ButtonPicture::Delete, "delete", tr("Delete Selected Notes"), 4800,
+                  &OverviewWindow::deleteSelectedNotes)};
     PictureButton::shareFittingFont(row);
 
     // The path list lives beside the lines in the note list, not in a hidden control, so the

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 class QListView;
-class QPushButton;
 
 namespace almanor {
 
@@ -25,12 +24,6 @@ public:
 
     OverviewWindow(NoteBook& notes, Platform& platform);
     ~OverviewWindow() override;
-
-    QListView& list() { return *list_; }
-    QPushButton& copyButton() { return *copyButton_; }
-    QPushButton& goToButton() { return *goToButton_; }
-    QPushButton& closeButton() { return *closeButton_; }
-    QPushButton& deleteButton() { return *deleteButton_; }
 
     // The commands, as the buttons and keys run them.
     void closeWindow();
@@ -56,10 +49,6 @@ private:
     Platform& platform_;
     NoteListModel* model_ = nullptr;
     QListView* list_ = nullptr;
-    QPushButton* copyButton_ = nullptr;
-    QPushButton* goToButton_ = nullptr;
-    QPushButton* closeButton_ = nullptr;
-    QPushButton* deleteButton_ = nullptr;
 };
 
 } // namespace almanor

@@ -1,44 +1,18 @@
-#include "alarm/alarm_ticker.h"
-#include "alarm/time_dialog.h"
-#include "alarm/time_of_day.h"
-#include "calendar/calendar_window.h"
-#include "calendar/month_calendar.h"
-#include "calendar/note_edit.h"
-#include "fakes/test_program.h"
-#include "fakes/user_input.h"
+#include "app/calendar_window_fixture.h"
 #include "notes/both_versions.h"
 #include "overview/overview_window.h"
-#include "platform/qt_services.h"
-#include "platform/wave_file.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
 #include <QClipboard>
-#include <QDir>
 #include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QTextCharFormat>
-#include <QtEndian>
 #include <csignal>
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace almanor {
 namespace {
 
 using testing::record;
 using testing::Told;
-
-// 6 December 2026, 9:30:00 AM is the present moment on the fake clock.
-const char* const kTodayFile = "20261206.dnf";
-const Date kToday{2026, 12, 6};
-const Date kTomorrow{2026, 12, 7};
 
 // While it lives, every file write fails as on a full disk; the files stay as they are.
 struct DiskRefusesWrites {
@@ -52,66 +26,8 @@ struct DiskRefusesWrites {
     ~DiskRefusesWrites() { setrlimit(RLIMIT_FSIZE, &old); }
 };
 
-QTextCharFormat formatOf(const MonthCalendar& calendar, int day) {
-    return calendar.view()->dateTextFormat(QDate(calendar.year(), calendar.month(), day));
-}
-
-class CalendarWindowTest : public ::testing::Test {
-protected:
-    CalendarWindow& window() { return *t.started().calendarWindow(); }
-    AlarmTicker& ticker() { return t.started().ticker(); }
-    MonthCalendar& calendar() { return window().calendar(); }
-    NoteEdit& note() { return window().noteBox(); }
-    void select(Date date) { calendar().setValue(date); }
-    void type(const QString& keys) { QTest::keyClicks(&note(), keys); }
-    // The shortcut a hotspot's tip offers, pressed on the active window.
-    void pressShortcutOf(const QString& name) {
-        const QString tip = testing::childNamed(window(), name).toolTip();
-        ASSERT_TRUE(tip.contains("Shortcut: ")) << name.toStdString();
-        const QKeyCombination keys = QKeySequence::fromString(tip.section("Shortcut: ", 1))[0];
-        testing::activate(window());
-        QTest::keyClick(&window(), keys.key(), keys.keyboardModifiers());
-    }
-    QLineEdit& alarmField() { return window().alarmField(); }
-    // The once-a-second look at the shown day's file, and the window loading what it found.
-    void checkTheFile() {
-        testing::tick(t.program().notes(), "noteFileCheck");
-        QCoreApplication::processEvents();
-    }
-    // Sets the fake clock to a time of today (or of another day); the clock timer ticks, and
-    // the event loop runs (where sounds end).
-    void tickAt(QTime time, QDate day = QDate(2026, 12, 6)) {
-        t.fakes.clock.current = QDateTime(day, time);
-        testing::tick(ticker(), "clock");
-        QCoreApplication::processEvents();
-    }
-    QString sound(const char* name) {
-        return QDir::toNativeSeparators(
-            QDir(QString::fromStdString(t.program().appFolder())).filePath(name));
-    }
-    QStringList& played() { return t.fakes.sound.played; }
-    // The user's way in: the alarm field takes the focus and the dialog opens instead.
-    TimeDialog& open() {
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-        QApplication::sendEvent(&alarmField(), &focusIn);
-        EXPECT_EQ(window().focusWidget(), &note()) << "the keyboard stays with the note";
-        EXPECT_NE(window().timeDialog(), nullptr);
-        return *window().timeDialog();
-    }
-    // Types over the entry (it opens with the keyboard and its text selected), confirms with Ok.
-    void openAndConfirm(Date day, const QString& typed) {
-        select(day);
-        TimeDialog& dialog = open();
-        QTest::keyClick(dialog.focusWidget(), Qt::Key_Backspace);
-        QTest::keyClicks(dialog.focusWidget(), typed);
-        QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
-    }
-    testing::TestProgram t;
-};
-
-// It opens on today's note against the primary screen's right edge; a primary screen right of
-// another one (or below it) begins where that one ends. The window follows the screens as they
-// change, open or parked as it was.
+// It opens on today's note flush with the primary screen's right edge (the screen may begin
+// where another one ends), and follows the screens as they change, open or parked as it was.
 TEST_F(CalendarWindowTest, opensOnTodaysNoteAtThePrimaryScreensRightEdgeAndFollowsItsChanges) {
     t.writeFile(kTodayFile, record("Dentist at 3", "12/06/2026", "2:00:00 PM"));
     t.writeFile("20261224.dnf", record("Eve", "12/24/2026"));
@@ -125,8 +41,8 @@ TEST_F(CalendarWindowTest, opensOnTodaysNoteAtThePrimaryScreensRightEdgeAndFollo
     EXPECT_EQ(note().noteText(), "Dentist at 3");
     EXPECT_EQ(ticker().armedAlarm(), "2:00:00 PM");
     EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{6, 24, 31}));
-    EXPECT_NE(formatOf(calendar(), 6), formatOf(calendar(), 24)) << "today stands out";
-    EXPECT_TRUE(window().thisNoteOption().isChecked());
+    EXPECT_NE(testing::formatOf(calendar(), 6), testing::formatOf(calendar(), 24)) << "today";
+    EXPECT_TRUE(option("thisNote").isChecked());
     for (const bool parked : {true, false}) {
         window().setLeftTwips(screen.left + screen.width - (parked ? 30 : 4215));
         parked ? window().startSlideOut() : window().startSlideAway(); // stopped by the change
@@ -138,8 +54,7 @@ TEST_F(CalendarWindowTest, opensOnTodaysNoteAtThePrimaryScreensRightEdgeAndFollo
     }
 }
 
-// Another program adds, removes and edits notes of the shown month: the next date change shows
-// it without the whole folder being read, and so does the list when it is looked at.
+// Other programs' changes to the shown month show at the next date change, with no full read.
 TEST_F(CalendarWindowTest, marksAndTheListFollowOtherProgramsChanges) {
     t.writeFile("20261210.dnf", record("ten", "12/10/2026"));
     t.writeFile("20261211.dnf", record("eleven", "12/11/2026"));
@@ -158,8 +73,7 @@ TEST_F(CalendarWindowTest, marksAndTheListFollowOtherProgramsChanges) {
     EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{11})) << "filed in December";
 }
 
-// Loading never writes, not even the straight quotes another program wrote; typing saves at
-// every keystroke, curly.
+// Loading never writes, not even another program's straight quotes; each keystroke saves, curly.
 TEST_F(CalendarWindowTest, loadingWritesNothingAndEveryKeystrokeSaves) {
     const std::string written = record("line one\r\nline,\r\"two\"", "12/05/2026");
     t.writeFile("20261205.dnf", written);
@@ -213,27 +127,29 @@ TEST_F(CalendarWindowTest, filesThatCannotBeShownWholeAreNeverWrittenOver) {
         testing::TestProgram p;
         p.writeFile(kTodayFile, bytes);
         CalendarWindow& w = *p.started().calendarWindow();
+        auto& noteBox = testing::childNamed<NoteEdit>(w, "Note");
+        auto& alarmField = testing::childNamed<QLineEdit>(w, "alarmField");
         EXPECT_TRUE(w.noteIsLocked());
-        EXPECT_FALSE(w.alarmField().isEnabled());
-        EXPECT_FALSE(w.noteBox().placeholderText().isEmpty() || w.noteBox().toolTip().isEmpty());
-        QTest::keyClicks(&w.noteBox(), "typed");
-        EXPECT_TRUE(w.noteBox().noteText().isEmpty());
-        w.calendar().setValue(Date{2026, 12, 5});
-        EXPECT_TRUE(w.alarmField().isEnabled());
+        EXPECT_FALSE(alarmField.isEnabled());
+        EXPECT_FALSE(noteBox.placeholderText().isEmpty() || noteBox.toolTip().isEmpty());
+        QTest::keyClicks(&noteBox, "typed");
+        EXPECT_TRUE(noteBox.noteText().isEmpty());
+        testing::childNamed<MonthCalendar>(w, "calendar").setValue(Date{2026, 12, 5});
+        EXPECT_TRUE(alarmField.isEnabled());
         EXPECT_FALSE(w.noteIsLocked() ||
-                     !QString(w.noteBox().placeholderText() + w.noteBox().toolTip()).isEmpty());
-        QTest::keyClicks(&w.noteBox(), "x");
-        w.calendar().setValue(Date{2026, 12, 6});
-        EXPECT_TRUE(w.noteBox().noteText().isEmpty());
+                     !QString(noteBox.placeholderText() + noteBox.toolTip()).isEmpty());
+        QTest::keyClicks(&noteBox, "x");
+        testing::childNamed<MonthCalendar>(w, "calendar").setValue(Date{2026, 12, 6});
+        EXPECT_TRUE(noteBox.noteText().isEmpty());
         EXPECT_EQ(p.readFile(kTodayFile), bytes);
         testing::activate(w);
         QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_FALSE(p.exists(kTodayFile) || w.noteIsLocked());
     }
     QApplication::clipboard()->setText("junk");
-    QTest::keyClicks(&window().alarmField(), "junk");
-    QTest::keyClick(&window().alarmField(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_TRUE(window().alarmField().text().isEmpty());
+    QTest::keyClicks(&alarmField(), "junk");
+    QTest::keyClick(&alarmField(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(alarmField().text().isEmpty());
 }
 
 // Each month command as its hotspot runs it, and as the shortcut its tip offers does.
@@ -272,7 +188,7 @@ TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) 
     EXPECT_EQ(note().noteText(), "x") << "the fields keep their text";
 
     t.writeFile("20261201.dnf", record("a", "12/01/2026"));
-    window().allOption().click();
+    option("allNotes").click();
     t.fakes.messageBox.answers = {Answer::Cancel, Answer::Ok};
     testing::clickOn(window(), "Clear");
     EXPECT_EQ(t.told().back(),
@@ -291,15 +207,15 @@ TEST_F(CalendarWindowTest, viewShowsThisNoteOrEveryNote) {
     t.writeFile("20261201.dnf", record("older", "12/01/2026"));
     testing::activate(window());
     QTest::keyClick(&window(), Qt::Key_A, Qt::AltModifier);
-    EXPECT_TRUE(window().allOption().isChecked());
+    EXPECT_TRUE(option("allNotes").isChecked());
     testing::clickOn(window(), "View");
     EXPECT_TRUE(t.program().overviewWindow()->isVisible());
     EXPECT_EQ(t.program().notes().list().size(), 2u) << "the list was brought up to date";
-    QTest::mouseClick(&window().thisNoteOption(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(&option("thisNote"), Qt::LeftButton, {}, QPoint(5, 5));
     testing::clickOn(window(), "View");
-    window().allOption().click();
+    option("allNotes").click();
     QTest::keyClick(&window(), Qt::Key_N, Qt::AltModifier);
-    EXPECT_TRUE(window().thisNoteOption().isChecked());
+    EXPECT_TRUE(option("thisNote").isChecked());
     testing::clickOn(window(), "View");
     EXPECT_EQ(t.told(), (Told{{"Buy milk"}, {"Buy milk"}}));
 }
@@ -327,9 +243,8 @@ TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
     EXPECT_TRUE(t.program().aboutWindow() && t.program().optionsWindow());
 }
 
-// Another program (a synchronising tool, an editor) deletes the shown day's file: where the
-// once-a-second check cannot see it (a network share), coming back to the window does, and
-// nothing is written.
+// Another program deletes the shown day's file: where the once-a-second check cannot see it
+// (a network share), coming back to the window does, and nothing is written.
 TEST_F(CalendarWindowTest, theShownNoteFollowsItsFileWithoutWritingIt) {
     t.writeFile(kTodayFile, record("from the laptop", "12/06/2026", "2:00:00 PM"));
     EXPECT_EQ(ticker().armedAlarm(), "2:00:00 PM");
@@ -343,8 +258,7 @@ TEST_F(CalendarWindowTest, theShownNoteFollowsItsFileWithoutWritingIt) {
     EXPECT_TRUE(t.told().empty());
 }
 
-// Another program writes the note after the user changed it here: both versions stay, theirs
-// first, and the user is told where their text went, unless theirs already holds it.
+// Theirs written after the user changed it: both stay, theirs first, told unless theirs has it.
 TEST_F(CalendarWindowTest, aChangeAfterTheUserWroteKeepsBothVersions) {
     testing::activate(window());
     note().setFocus();
@@ -374,9 +288,8 @@ TEST_F(CalendarWindowTest, aChangeAfterTheUserWroteKeepsBothVersions) {
     EXPECT_EQ(t.told().size(), 2u);
 }
 
-// Another program writes the file in place (truncated, then written): the window waits until
-// the file makes sense or has stayed unreadable for a while, and the user's text is never only
-// in a message.
+// Another program writes the file in place: the window waits until it makes sense or has stayed
+// unreadable for a while, and the user's text is never only in a message.
 TEST_F(CalendarWindowTest, aCopyWrittenInPlaceIsWaitedOutAndAnUnreadableOneKeepsTheTextAside) {
     testing::activate(window()); // as the window system does once it is shown
     type("mine");
@@ -403,8 +316,7 @@ TEST_F(CalendarWindowTest, aCopyWrittenInPlaceIsWaitedOutAndAnUnreadableOneKeeps
     EXPECT_TRUE(window().noteIsLocked());
 }
 
-// The failure is a notice that asks nothing, so the keys typed meanwhile reach the note; they
-// are saved once the disk takes them, without another keystroke.
+// A failed save is a notice that asks nothing; the text is saved once the disk takes it.
 TEST_F(CalendarWindowTest, failedSaveIsToldOnceAndTheTextIsSavedOnceTheDiskTakesIt) {
     const QStringList& notices = t.fakes.messageBox.notices;
     {
@@ -488,225 +400,6 @@ TEST_F(CalendarWindowTest, edgeStripOrAnotherStartOpensOnlyAParkedWindowWhenAllo
     EXPECT_TRUE(forward.isVisible());
     EXPECT_FALSE(forward.isSlidingAway());
     EXPECT_TRUE(forward.isSlidingOut());
-}
-
-// The control on its own: the window relies on a change signal for every real change, raised
-// before the write returns, whoever made it.
-TEST(MonthCalendar, raisesOncePerRealChangeInsideTheWriteAndMarksAtTheRefresh) {
-    MonthCalendar calendar;
-    std::vector<Date> seen;
-    QObject::connect(&calendar, &MonthCalendar::dateChange,
-                     [&] { seen.push_back(calendar.value()); });
-    calendar.setValue(Date{2026, 3, 31}); // the first write, as at the start
-    calendar.setMonth(4);
-    calendar.setMonth(4);
-    calendar.setMonth(13);
-    calendar.setValue(Date{2026, 2, 30});
-    calendar.view()->setSelectedDate(QDate(2026, 4, 5)); // the user's pick
-    calendar.view()->showNextMonth();                    // paging with the keyboard
-    EXPECT_EQ(seen, (std::vector<Date>{{2026, 3, 31}, {2026, 4, 30}, {2026, 4, 5}, {2026, 5, 5}}));
-    EXPECT_EQ(calendar.view()->selectedDate(), QDate(2026, 5, 5));
-    for (const Date& edge : {Date{100, 1, 1}, Date{9999, 12, 31}}) { // the view shows them too
-        calendar.setValue(edge);
-        EXPECT_EQ(calendar.view()->selectedDate(), QDate(edge.year, edge.month, edge.day));
-    }
-    calendar.setValue(Date{2026, 2, 10}); // marks show from the refresh, for the month's days
-    for (int day : {0, 1, 14, 30, 31, 32}) {
-        calendar.setDayMark(day, true);
-    }
-    EXPECT_TRUE(testing::markedDays(calendar).empty());
-    calendar.refreshMarks();
-    EXPECT_EQ(testing::markedDays(calendar), (std::vector<int>{1, 14}));
-    EXPECT_FALSE(calendar.dayMark(0) || calendar.dayMark(32) || !calendar.dayMark(1));
-    calendar.setMonth(3); // the shown marks move with the date, 30 and 31 stay unknown
-    EXPECT_EQ(testing::markedDays(calendar), (std::vector<int>{1, 14}));
-    EXPECT_EQ(formatOf(calendar, 15), QTextCharFormat());
-    calendar.setDayMark(14, false);
-    calendar.refreshMarks();
-    EXPECT_EQ(formatOf(calendar, 14), QTextCharFormat()) << "the old marks are forgotten";
-}
-
-// The alarm, its time dialog and its sound, in the same window.
-using AlarmTest = CalendarWindowTest;
-
-// The alarm shows its day's note and plays its sound, then tells with the time after the sound.
-// Meanwhile the clock goes on and the window takes the user's keys and clicks.
-TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfterItsSound) {
-    t.writeFile("20261207.dnf", record("Train at 7", "12/07/2026", "7:00:00 AM"));
-    EXPECT_FALSE(ticker().armedAlarm().has_value());
-    tickAt(QTime(23, 59, 59));
-    EXPECT_EQ(window().clockLabel().text(), "11:59:59 PM");
-    EXPECT_EQ(ticker().findChild<QTimer*>("clock")->interval(), 1000) << "one tick a second";
-    tickAt(QTime(0, 0, 0), QDate(2026, 12, 7));
-    EXPECT_EQ(ticker().armedAlarm(), "7:00:00 AM");
-    EXPECT_EQ(window().calendar().value(), kToday) << "the shown day stays until the alarm";
-    EXPECT_EQ(window().calendar().view()->dateTextFormat(QDate(2026, 12, 6)), QTextCharFormat())
-        << "the day before is today no more";
-    tickAt(QTime(6, 59, 59), QDate(2026, 12, 7));
-    t.fakes.sound.holding = true;
-    t.fakes.sound.secondsPerSound = 3;
-    tickAt(QTime(7, 0, 0), QDate(2026, 12, 7));
-    EXPECT_EQ(played(), (QStringList{sound("chime.wav"), sound("alarm.wav")})) << "at midnight";
-    EXPECT_EQ(window().calendar().value(), kTomorrow);
-    tickAt(QTime(7, 0, 1), QDate(2026, 12, 7));
-    EXPECT_EQ(window().clockLabel().text(), "7:00:01 AM");
-    type("!");
-    select(kToday);
-    EXPECT_TRUE(t.told().empty()) << "the message waits for the sound's end";
-    t.fakes.sound.end();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(t.told(), (Told{{"!Train at 7", MessageStyle::Warning, "7:00:04 AM"}}));
-    EXPECT_EQ(window().calendar().value(), kTomorrow) << "the message is about this note";
-    t.fakes.sound.holding = false;
-    tickAt(QTime(0, 0, 0), QDate(2026, 12, 8));
-    EXPECT_FALSE(ticker().armedAlarm().has_value()) << "a day without a note";
-    t.writeFile("20261210.dnf", record("Wake up", "12/10/2026", "9:00:00 AM"));
-    tickAt(QTime(8, 15, 0), QDate(2026, 12, 10)); // the computer slept two days
-    EXPECT_EQ(ticker().armedAlarm(), "9:00:00 AM");
-    EXPECT_NE(formatOf(calendar(), 10), QTextCharFormat()) << "today is the 10th now";
-}
-
-// The chime never starts over the alarm's sound, and an alarm due while the chime plays fires
-// once it has ended; an alarm without a sound tells at once.
-TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWithoutASound) {
-    t.writeFile(kTodayFile, record("Lunch", "12/06/2026", "11:59:59 AM"));
-    t.fakes.sound.holding = true;
-    tickAt(QTime(11, 59, 59));
-    tickAt(QTime(12, 0, 0));
-    EXPECT_EQ(played(), QStringList{sound("alarm.wav")}) << "the chime waits for the message";
-    t.fakes.sound.end();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(played(), (QStringList{sound("alarm.wav"), sound("chime.wav")}));
-    alarmField().setText("12:00:01 PM");
-    tickAt(QTime(12, 0, 1));
-    EXPECT_EQ(t.told().size(), 1u) << "not while the chime plays";
-    t.fakes.sound.end();
-    QCoreApplication::processEvents();
-    t.applySettings([](Settings& s) { s.alarmSound.clear(); });
-    tickAt(QTime(12, 0, 2));
-    EXPECT_EQ(t.told().back(),
-              (testing::ShownMessage{"Lunch", MessageStyle::Warning, "12:00:02 PM"}));
-}
-
-TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
-    t.writeFile("20261206.dnf", record("Dentist", "12/06/2026", "2:00:00 PM"));
-    TimeDialog& dialog = open();
-    QTest::keyClick(&dialog, Qt::Key_A); // only Escape leaves
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.entry().text(), "2:00:00 PM");
-    QTest::keyClicks(&dialog.entry(), "6p");
-    QTest::keyClick(&dialog.entry(), Qt::Key_Return);
-    EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "6:00:00 PM"));
-    EXPECT_EQ(ticker().armedAlarm(), "6:00:00 PM");
-    EXPECT_FALSE(dialog.isVisible());
-    open();
-    window().showDay(Date{2026, 12, 8}); // the dialog is modeless: Ok is for the day shown then
-    QTest::keyClicks(&dialog.entry(), "5p");
-    dialog.okButton().click();
-    EXPECT_EQ(t.readFile("20261208.dnf"), record("", "12/08/2026", "5:00:00 PM"));
-    EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "6:00:00 PM"));
-    EXPECT_EQ(ticker().armedAlarm(), "6:00:00 PM") << "another day's alarm arms nothing";
-}
-
-// A time that cannot be read is refused; a time gone by is set, with advice unless that is off.
-TEST_F(AlarmTest, dialogRefusesWhatItCannotReadClearsAndWarnsOfATimeGoneBy) {
-    t.writeFile("20261206.dnf", record("Dentist", "12/06/2026", "2:00:00 PM"));
-    openAndConfirm(kToday, "25");
-    EXPECT_EQ(t.told(), (Told{{"'25' Isn't A Valid Time!", MessageStyle::Warning, "Oops!"}}));
-    QTest::keyClicks(window().timeDialog()->focusWidget(), "1"); // the entry keeps the keyboard
-    EXPECT_EQ(window().timeDialog()->entry().text(), "1");
-    EXPECT_TRUE(window().timeDialog()->isVisible());
-    EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "2:00:00 PM"));
-    TimeDialog& dialog = *window().timeDialog();
-    QTest::mouseClick(&dialog.clearButton(), Qt::LeftButton); // empties only the entry until Ok
-    EXPECT_EQ(dialog.focusWidget(), &dialog.entry()) << "typing goes on in the entry";
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(ticker().armedAlarm(), "2:00:00 PM");
-    open();
-    QTest::keyClick(&dialog.clearButton(), Qt::Key_Return); // a focused button takes Enter
-    QTest::keyClick(&dialog.okButton(), Qt::Key_Enter);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026"));
-    EXPECT_FALSE(ticker().armedAlarm().has_value());
-    EXPECT_EQ(t.told().size(), 1u) << "an empty entry is neither refused nor warned of";
-    for (const bool warn : {false, true}) {
-        t.told().clear();
-        t.applySettings([warn](Settings& s) { s.warnOfPastAlarms = warn; });
-        openAndConfirm(kToday, "9:29:59");
-        EXPECT_EQ(alarmField().text(), "9:29:59 AM");
-        EXPECT_EQ(t.told().size(), warn ? 1u : 0u);
-    }
-    t.told().clear();
-    openAndConfirm(Date{2026, 12, 5}, "11:59:59 pm");
-    EXPECT_EQ(t.told(), (Told{{"This date and time is in the past!\r\nYou can set the alarm time "
-                               "for an expired time\r\nhowever the alarm will never be triggered.",
-                               MessageStyle::Plain, "Oops!"}}));
-}
-
-QByteArray le32(quint32 value) {
-    const quint32 stored = qToLittleEndian(value);
-    return QByteArray(reinterpret_cast<const char*>(&stored), 4);
-}
-
-QByteArray chunk(const char* id, const QByteArray& body) {
-    // Chunks are padded to an even length.
-    return id + le32(static_cast<quint32>(body.size())) + body + QByteArray(body.size() % 2, '\0');
-}
-
-// A "fmt " chunk for PCM: format 1, one channel, 8 kHz, the byte rate, the block align, 8 bits.
-QByteArray format(quint32 byteRate, int cutTo = 16, char blockAlign = 1) {
-    const QByteArray body = QByteArray("\1\0\1\0", 4) + le32(8000) + le32(byteRate) + blockAlign +
-                            QByteArray("\0\x08\0", 3);
-    return chunk("fmt ", body.left(cutTo));
-}
-
-QByteArray wave(const QByteArray& chunks, const char* kind = "WAVE") {
-    return "RIFF" + le32(static_cast<quint32>(4 + chunks.size())) + kind + chunks;
-}
-
-QByteArray sound(qsizetype bytes) {
-    return chunk("data", QByteArray(bytes, '\x80'));
-}
-
-TEST(WaveFile, durationComesFromTheDataTheFileHoldsAndAConsistentFormat) {
-    QByteArray truncated = sound(4000); // its header claims more than the file holds
-    truncated.replace(4, 4, le32(0xFFFFFFF0u));
-    const std::pair<QByteArray, std::optional<qint64>> cases[] = {
-        {wave(format(8000) + sound(8000)), 1000}, // 0: 8 kHz mono
-        {wave(format(8000) + chunk("LIST", QByteArray(1e5, 'x')) + sound(8000)), 1000}, // 1: tags
-        {wave(format(8000) + chunk("fact", "abc") + sound(4000)), 500}, // 2: a pad byte
-        {wave(format(8000) + truncated), 500},                          // 3: a cut download
-        {QByteArray("ID3\x03 some mp3 bytes........"), std::nullopt},   // 4: no RIFF
-        {wave(format(8000) + sound(8000), "AVI "), std::nullopt},       // 5: no wave
-        {wave(sound(8000) + format(8000)), std::nullopt},               // 6: data first
-        {wave(format(0) + sound(8000)), std::nullopt},                  // 7: no byte rate
-        {wave(format(1) + sound(8000)), std::nullopt},                  // 8: hours for 1 s
-        {wave(format(8000, 16, 2) + sound(8000)), std::nullopt},        // 9: a wrong block
-        {wave(format(8000, 10) + sound(8000)), std::nullopt},           // 10: format cut short
-        {wave(format(8000)), std::nullopt},                             // 11: no sound data
-        {wave(format(8000) + sound(0)), 0},                             // 12: silence at the end
-        {QByteArray(), std::nullopt},                                   // 13: an empty file
-    };
-    const testing::TestProgram folder;
-    const QString path = QString::fromStdString(folder.file("sound.wav").string());
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        folder.writeFile("sound.wav", cases[i].first.toStdString());
-        EXPECT_EQ(waveDurationMs(path), cases[i].second) << "case " << i;
-    }
-    const QString pipe = QString::fromStdString(folder.file("pipe.wav").string());
-    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    EXPECT_EQ(waveDurationMs(pipe), std::nullopt);
-    // The player tells that they cannot play, at once but never from within its call.
-    QtSoundPlayer player;
-    QObject receiver;
-    std::vector<SoundEnd> ends;
-    for (const QString& file : {path, pipe, QString(path + ".missing")}) {
-        player.play(file, &receiver, [&](SoundEnd end) { ends.push_back(end); });
-    }
-    EXPECT_TRUE(ends.empty());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(ends, std::vector<SoundEnd>(3, SoundEnd::Unplayable));
 }
 
 } // namespace

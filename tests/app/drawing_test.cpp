@@ -4,6 +4,7 @@
 #include "calendar/calendar_window.h"
 #include "calendar/hotspot.h"
 #include "fakes/test_program.h"
+#include "fakes/user_input.h"
 #include "overview/overview_window.h"
 #include "platform/artwork.h"
 #include "settings/options_window.h"
@@ -169,14 +170,15 @@ TEST(Looks, everyWindowShowsEveryControlWhole) {
     Program& program = t.started();
     CalendarWindow& calendar = *program.calendarWindow();
     QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(&calendar.alarmField(), &openDialog);
+    QApplication::sendEvent(&testing::childNamed(calendar, "alarmField"), &openDialog);
     program.showOverviewWindow();
     program.showOptionsWindow();
     program.showAboutWindow();
-    program.overviewWindow()->copyButton().setDown(true); // as while the mouse holds it
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{&calendar, calendar.timeDialog(), program.overviewWindow(),
-                                         program.optionsWindow(), program.aboutWindow()}) {
+    testing::childNamed<QPushButton>(*program.overviewWindow(), "copy")
+        .setDown(true); // as while the mouse holds it
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             &calendar, calendar.findChild<TimeDialog*>(), program.overviewWindow(),
+             program.optionsWindow(), program.aboutWindow()}) {
         SCOPED_TRACE(window->metaObject()->className());
         expectEveryControlWhole(*window);
     }

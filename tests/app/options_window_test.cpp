@@ -1,23 +1,23 @@
-#include "calendar/calendar_window.h"
-#include "fakes/test_program.h"
-#include "fakes/user_input.h"
+#include "app/calendar_window_fixture.h"
+#include "platform/qt_services.h"
 #include "settings/options_window.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
+#include <QTimer>
 #include <filesystem>
-#include <gtest/gtest.h>
+#include <fstream>
+#include <functional>
+#include <sys/stat.h>
 
 namespace almanor {
 namespace {
 
+using testing::record;
 using testing::TestProgram;
+using testing::Told;
 
 // A child of the program's options window, which is opened first when needed.
 template <class Widget = QAbstractButton> Widget& optionsChild(TestProgram& p, const char* name) {
@@ -25,7 +25,7 @@ template <class Widget = QAbstractButton> Widget& optionsChild(TestProgram& p, c
     return testing::childNamed<Widget>(*p.program().optionsWindow(), name);
 }
 
-class OptionsWindowTest : public ::testing::Test {
+class OptionsWindowTest : public CalendarWindowTest {
 protected:
     void click(const char* name) { optionsChild(t, name).click(); }
     bool canApply() { return optionsChild(t, "apply").isEnabled(); }
@@ -36,7 +36,6 @@ protected:
         days.end(false);
         QTest::keyClicks(&days, keys); // '\b' is a backspace
     }
-    TestProgram t;
 };
 
 TEST_F(OptionsWindowTest, setUpShowsTheSettingsInEffect) {
@@ -82,8 +81,7 @@ TEST_F(OptionsWindowTest, setUpShowsTheSettingsInEffect) {
     EXPECT_EQ(t.readFile("options.cfg"), "30,1,1,0,\"50\",1,1,1,#TRUE#,#TRUE#,\"a\",\"c\"\r\n");
 }
 
-// Apply between the clicks shows that each of them enables it again. Apply writes the file and
-// the program follows.
+// Apply between the clicks shows each click enables it again; Apply writes the file and acts.
 TEST_F(OptionsWindowTest, eachControlStoresItsSettingAndApplyPutsThemIntoEffect) {
     const std::pair<const char*, bool Settings::*> flags[] = {
         {"alwaysOnTop", &Settings::alwaysOnTop},
@@ -186,8 +184,7 @@ TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHel
     EXPECT_TRUE(t.program().aboutWindow());
 }
 
-// A folder in the settings file's place makes the write fail for every user, root included.
-// Changes never applied are gone when the window opens again.
+// A folder as options.cfg fails the write (root too); unapplied changes go when it reopens.
 TEST_F(OptionsWindowTest, failedApplySaysWhyAndReopeningDiscardsWhatWasNotApplied) {
     std::filesystem::create_directories(t.file("options.cfg") / "blocked");
     click("trayIcon");
@@ -205,6 +202,89 @@ TEST_F(OptionsWindowTest, failedApplySaysWhyAndReopeningDiscardsWhatWasNotApplie
     EXPECT_TRUE(optionsChild<QCheckBox>(t, "trayIcon").isChecked());
     EXPECT_EQ(optionsChild<QLineEdit>(t, "daysToKeep").text(), "30");
     EXPECT_EQ(inEffect(), Settings{});
+}
+
+// The purge goes by the folder as it is now and spares the shown day's note; at start-up it
+// waits for the list read behind the window, and goes by the limit the file gave.
+TEST_F(OptionsWindowTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
+    const auto write = [this](const std::string& name) {
+        t.writeFile(name, record("n", name.substr(4, 2) + "/" + name.substr(6, 2) + "/2026"));
+    };
+    write("20261105.dnf"); // 31 days old
+    write("20261106.dnf");
+    window().showDay(Date{2026, 11, 5});
+    click("deleteOldNotes");
+    click("apply");
+    EXPECT_EQ(note().noteText(), "n") << "the shown day's note stays";
+
+    for (const char* name : {"20261001.dnf", "20261015.dnf", "20261101.dnf"}) {
+        write(name);
+    }
+    window().showDay(Date{2026, 11, 6});
+    std::filesystem::remove(t.file("20261015.dnf"));
+    click("deleteOldNotes"); // off and on again, so that Apply can be pressed
+    click("deleteOldNotes");
+    click("apply");
+    EXPECT_TRUE(t.told().empty());
+    EXPECT_EQ(testing::markedDays(calendar()), std::vector<int>{6});
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"20261106.dnf", "options.cfg"}));
+    write("20261002.dnf");
+    write("20261126.dnf");
+    t.end();
+    t.started();
+    QTest::keyClicks(&optionsChild<QWidget>(t, "Days"), "\b\b3"); // never applied
+    QTest::keyClicks(&note(), "x"); // a save changes the list, reads not all of it
+    EXPECT_TRUE(t.exists("20261002.dnf")) << "not before the list was read";
+    for (int step = 0; step < 100 && t.exists("20261002.dnf"); ++step) {
+        testing::tick(t.program().notes(), "listReading"); // a busy machine may need more
+    }
+    EXPECT_FALSE(t.exists("20261002.dnf"));
+    EXPECT_TRUE(t.exists("20261126.dnf")) << "10 days old: the file says 30";
+    EXPECT_FALSE(t.program().notes().findChild<QTimer*>("listReading")->isActive())
+        << "read once, not over and over";
+    write("20261002.dnf");
+    t.end();
+    t.started();
+    click("deleteOldNotes"); // off, and applied before the list was read
+    click("apply");
+    const QTimer* reading = t.program().notes().findChild<QTimer*>("listReading");
+    for (int step = 0; step < 100 && reading->isActive(); ++step) {
+        testing::tick(t.program().notes(), "listReading");
+    }
+    EXPECT_TRUE(t.exists("20261002.dnf")) << "by what was applied";
+}
+
+// A pipe, a device link or a huge file as options.cfg or help holds nothing up: the defaults
+// apply and why is told once (not for a missing file); the help says why it cannot open.
+TEST_F(OptionsWindowTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
+    const std::pair<std::function<void(const std::filesystem::path&)>, QString> cases[] = {
+        {[](const auto&) {}, "it does not exist"},
+        {[](const auto& file) { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); },
+         "it is not a regular file"},
+        {[](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
+         "it is not a regular file"},
+        {[](const auto& file) { std::ofstream(file) << std::string(5 << 20, ' '); },
+         "it is too large"},
+        {[](const auto& file) { std::ofstream(file) << "30,#TRUE#\r\n<p>Help</p>"; }, ""},
+    };
+    QtHelpViewer help;
+    for (const auto& [make, why] : cases) {
+        SCOPED_TRACE(why.toStdString());
+        TestProgram p;
+        make(p.file("options.cfg"));
+        make(p.file("almanor.hlp"));
+        p.started();
+        const QString told = QString("The settings file options.cfg could not be read (%1), so "
+                                     "the standard settings are used.")
+                                 .arg(why);
+        EXPECT_EQ(p.told(),
+                  (why.startsWith("it is ") ? Told{{told, MessageStyle::Warning}} : Told{}));
+        EXPECT_EQ(p.program().settings().inEffect(), Settings{});
+        QString whyNot;
+        EXPECT_EQ(help.showContents(QString::fromStdString(p.file("almanor.hlp")), whyNot),
+                  why.isEmpty());
+        EXPECT_EQ(whyNot, why);
+    }
 }
 
 } // namespace

@@ -1,20 +1,12 @@
-#include "calendar/calendar_window.h"
-#include "calendar/month_calendar.h"
-#include "calendar/note_edit.h"
-#include "fakes/test_program.h"
-#include "fakes/user_input.h"
+#include "app/calendar_window_fixture.h"
 #include "overview/note_list_model.h"
 #include "overview/overview_window.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QListView>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 namespace almanor {
 namespace {
@@ -35,22 +27,21 @@ void writeFiveDecemberNotes(const TestProgram& p) {
     }
 }
 
-class OverviewWindowTest : public ::testing::Test {
+class OverviewWindowTest : public CalendarWindowTest {
 protected:
     // View with "All", as the user asks for the overview.
     OverviewWindow& view() {
-        calendarWindow().allOption().click();
-        testing::clickOn(calendarWindow(), "View");
+        option("allNotes").click();
+        testing::clickOn(window(), "View");
         return overview();
     }
     OverviewWindow& overview() { return *t.started().overviewWindow(); }
-    CalendarWindow& calendarWindow() { return *t.started().calendarWindow(); }
-    QListView& list() { return overview().list(); }
+    QListView& list() { return testing::childNamed<QListView>(overview(), "Notes"); }
+    QPushButton& button(const char* n) { return testing::childNamed<QPushButton>(overview(), n); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
         const QRect rect = list().visualRect(list().model()->index(row, 0));
         QTest::mouseClick(list().viewport(), Qt::LeftButton, modifiers, rect.center());
     }
-    TestProgram t;
 };
 
 TEST_F(OverviewWindowTest, listsEveryNoteNewestFirstOneRowEach) {
@@ -68,7 +59,7 @@ TEST_F(OverviewWindowTest, listsEveryNoteNewestFirstOneRowEach) {
                            "03/05/1999  -  march"}));
     EXPECT_EQ(list().model()->index(1, 0).data(Qt::ToolTipRole).toString(),
               "12/03/2026  -  1\n2\n3\n4");
-    overview().copyButton().click();
+    button("copy").click();
     EXPECT_EQ(QApplication::clipboard()->text(), "Almanor Notes.\r\n12/06/2026  -  2:00:00 PM  -  "
                                                  "today\r\n12/03/2026  -  1\r\n2\r3\n4\r\n"
                                                  "03/05/1999  -  march");
@@ -85,24 +76,24 @@ TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDateAndCloseHides
     writeFiveDecemberNotes(t);
     view();
     clickRow(5);
-    overview().goToButton().click();
-    EXPECT_EQ(calendarWindow().calendar().value(), (Date{1999, 3, 5}));
-    EXPECT_EQ(calendarWindow().noteBox().noteText(), "Dentist");
-    EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), std::vector<int>{5});
+    button("goTo").click();
+    EXPECT_EQ(calendar().value(), (Date{1999, 3, 5}));
+    EXPECT_EQ(note().noteText(), "Dentist");
+    EXPECT_EQ(testing::markedDays(calendar()), std::vector<int>{5});
     clickRow(2);
     QTest::keyClick(&list(), Qt::Key_Return);
-    EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 3");
+    EXPECT_EQ(note().noteText(), "note 3");
     clickRow(3);
     QTest::keyClick(&list(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 2");
+    EXPECT_EQ(note().noteText(), "note 2");
     clickRow(4);
     const QRect row4 = list().visualRect(list().model()->index(4, 0));
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, row4.center());
-    EXPECT_EQ(calendarWindow().noteBox().noteText(), "note 1");
+    EXPECT_EQ(note().noteText(), "note 1");
     EXPECT_TRUE(t.told().empty());
-    overview().closeButton().click(); // Close, Escape and the close box only hide it
+    button("close").click(); // Close, Escape and the close box only hide it
     EXPECT_FALSE(overview().isVisible());
-    testing::clickOn(calendarWindow(), "View");
+    testing::clickOn(window(), "View");
     QTest::keyClick(&overview(), Qt::Key_A); // of the keys, only Escape closes
     EXPECT_TRUE(overview().isVisible());
     QTest::keyClick(&overview(), Qt::Key_Escape);
@@ -112,29 +103,28 @@ TEST_F(OverviewWindowTest, goToMovesTheCalendarToTheChosenLinesDateAndCloseHides
     EXPECT_FALSE(overview().isVisible());
 }
 
-// Activating the window gives the list the focus; that must not choose a note for the user.
-// A line whose date cannot be read (another program wrote it) is no choice either.
+// Neither the focus the list gets on activation nor a line with an unreadable date is a choice.
 TEST_F(OverviewWindowTest, goToWithoutAChosenLineSaysSoAndRebuildsTheList) {
     t.writeFile("20261203.dnf", record("note", "13/45/2026"));
-    OverviewWindow& w = view();
-    EXPECT_FALSE(w.list().currentIndex().isValid()) << "activation chose nothing";
+    view();
+    EXPECT_FALSE(list().currentIndex().isValid()) << "activation chose nothing";
     QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(&w.list(), &tabbedIn);
-    EXPECT_FALSE(w.list().currentIndex().isValid());
+    QApplication::sendEvent(&list(), &tabbedIn);
+    EXPECT_FALSE(list().currentIndex().isValid());
     t.writeFile("20261101.dnf", record("copied", "11/01/2026"));
-    w.copyButton().click();
+    button("copy").click();
     EXPECT_TRUE(QApplication::clipboard()->text().endsWith("copied")) << "read anew";
     t.writeFile("20261220.dnf", record("added meanwhile", "12/20/2026"));
-    w.goToButton().click();
-    EXPECT_EQ(rowsOf(w.list()).front(), "12/20/2026  -  added meanwhile") << "rebuilt";
+    button("goTo").click();
+    EXPECT_EQ(rowsOf(list()).front(), "12/20/2026  -  added meanwhile") << "rebuilt";
     std::filesystem::remove(t.file("20261220.dnf"));
-    w.goToButton().click();
-    QTest::keyClick(&w.list(), Qt::Key_Down); // the line whose date cannot be read
-    w.goToButton().click();
+    button("goTo").click();
+    QTest::keyClick(&list(), Qt::Key_Down); // the line whose date cannot be read
+    button("goTo").click();
     const testing::ShownMessage notSelected{"A Note Was Not Selected!", MessageStyle::Warning,
                                             "Error!"};
     EXPECT_EQ(t.told(), (testing::Told{notSelected, notSelected, notSelected}));
-    EXPECT_EQ(calendarWindow().calendar().value(), (Date{2026, 12, 6}));
+    EXPECT_EQ(calendar().value(), (Date{2026, 12, 6}));
 }
 
 // The button deletes at once; the key, easily pressed by mistake, asks first.
@@ -142,25 +132,25 @@ TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesAndTheCalendarFollows) {
     writeFiveDecemberNotes(t);
     t.writeFile("20261206.dnf", record("today's", "12/06/2026"));
     view();
-    overview().deleteButton().click(); // nothing selected: nothing goes
+    button("delete").click(); // nothing selected: nothing goes
     QTest::keyClick(&list(), Qt::Key_Delete);
     EXPECT_EQ(t.fileNames().size(), 6u);
     clickRow(0);
     clickRow(2, Qt::ControlModifier);
     clickRow(4, Qt::ControlModifier); // 6, 4 and 2 December
-    overview().deleteButton().click();
+    button("delete").click();
     EXPECT_EQ(t.fileNames(), (std::vector<std::string>{fileOf(1), fileOf(3), fileOf(5)}));
     EXPECT_EQ(rowsOf(list()), (QStringList{"12/05/2026  -  note 5", "12/03/2026  -  note 3",
                                            "12/01/2026  -  note 1"}));
-    EXPECT_TRUE(calendarWindow().noteBox().noteText().isEmpty()) << "today's note was reloaded";
-    EXPECT_EQ(testing::markedDays(calendarWindow().calendar()), (std::vector<int>{1, 3, 5}));
+    EXPECT_TRUE(note().noteText().isEmpty()) << "today's note was reloaded";
+    EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{1, 3, 5}));
 
     clickRow(1);
     t.fakes.messageBox.answers = {Answer::Cancel, Answer::Ok};
     QTest::keyClick(&list(), Qt::Key_Delete);
     EXPECT_EQ(t.told(),
               (testing::Told{{"Delete the selected notes?", MessageStyle::OkCancel, "Delete?"}}));
-    QTest::keyClick(&overview().deleteButton(), Qt::Key_Return); // Enter presses nothing
+    QTest::keyClick(&button("delete"), Qt::Key_Return); // Enter presses nothing
     EXPECT_TRUE(t.exists(fileOf(3)));
     QTest::keyClick(&list(), Qt::Key_Delete);
     EXPECT_FALSE(t.exists(fileOf(3)));
@@ -172,16 +162,15 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
         TestProgram p;
         writeFiveDecemberNotes(p);
         p.started().showOverviewWindow();
-        OverviewWindow& w = *p.program().overviewWindow();
+        auto& list = testing::childNamed<QListView>(*p.program().overviewWindow(), "Notes");
         for (const int row : {0, 1, 2, 4}) { // 5, 4, 3 and 1 December
-            w.list().selectionModel()->select(w.list().model()->index(row, 0),
-                                              QItemSelectionModel::Select);
+            list.selectionModel()->select(list.model()->index(row, 0), QItemSelectionModel::Select);
         }
         std::filesystem::remove(p.file(fileOf(3)));
         if (fileStays) {
             std::filesystem::create_directories(p.file(fileOf(3)) / "inside");
         }
-        w.deleteButton().click();
+        testing::childNamed<QPushButton>(*p.program().overviewWindow(), "delete").click();
         ASSERT_EQ(p.told().size(), 1u);
         EXPECT_TRUE(p.told()[0].text.startsWith(fileStays ? "The Note For 12/03/2026 Could Not "
                                                             "Be Deleted!"
@@ -189,10 +178,10 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
                                                             "Found!"));
         EXPECT_FALSE(p.exists(fileOf(1)));
         EXPECT_EQ(p.fileNames().size(), fileStays ? 4u : 3u) << "5 December was not reached";
-        EXPECT_EQ(rowsOf(w.list()).size(), fileStays ? 4 : 3);
+        EXPECT_EQ(rowsOf(list).size(), fileStays ? 4 : 3);
         std::vector<int> selected;
-        for (int row = 0; row < w.list().model()->rowCount(); ++row) {
-            if (w.list().selectionModel()->isRowSelected(row)) {
+        for (int row = 0; row < list.model()->rowCount(); ++row) {
+            if (list.selectionModel()->isRowSelected(row)) {
                 selected.push_back(row);
             }
         }
@@ -213,9 +202,9 @@ TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
     testing::tick(t.program().notes(), "folderSettled");
     EXPECT_EQ(rowsOf(list()), QStringList{"12/24/2026  -  written elsewhere"});
     // Out of sight the list waits: a date change must not read a large folder for nothing.
-    overview().closeButton().click();
+    button("close").click();
     t.writeFile("20261225.dnf", record("unseen", "12/25/2026"));
-    calendarWindow().showDay(Date{2026, 12, 25});
+    window().showDay(Date{2026, 12, 25});
     EXPECT_EQ(t.program().notes().list().size(), 1u);
 }
 
@@ -225,11 +214,11 @@ TEST_F(OverviewWindowTest, theProgramsOwnSaveAndDeleteShowAtOnce) {
     std::vector<std::vector<Date>> removed;
     QObject::connect(&t.program().notes(), &NoteBook::notesRemoved,
                      [&removed](const std::vector<Date>& days) { removed.push_back(days); });
-    calendarWindow().showDay(Date{2026, 12, 24});
-    QTest::keyClicks(&calendarWindow().noteBox(), "Eve");
+    window().showDay(Date{2026, 12, 24});
+    QTest::keyClicks(&note(), "Eve");
     EXPECT_EQ(rowsOf(list()), QStringList{"12/24/2026  -  Eve"});
-    calendarWindow().thisNoteOption().click();
-    testing::clickOn(calendarWindow(), "Clear");
+    option("thisNote").click();
+    testing::clickOn(window(), "Clear");
     EXPECT_TRUE(rowsOf(list()).isEmpty());
     EXPECT_EQ(removed, (std::vector<std::vector<Date>>{{Date{2026, 12, 24}}}));
 }

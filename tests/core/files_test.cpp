@@ -214,6 +214,17 @@ TEST_F(NoteStoreTest, savesLoadsAndRemovesTheNoteWhenBothFieldsAreEmptied) {
     EXPECT_TRUE(fs::is_directory(folder_ / "20000101.dnf" / "keep"));
 }
 
+// Texts kept aside never replace each other: a day's second one gets a number.
+TEST_F(NoteStoreTest, keepsTextsAsideInFilesNumberedPerDay) {
+    NoteStore store(appFolder());
+    std::string first, second;
+    ASSERT_TRUE(store.keepAside(kNewYear, "mine", "", first));
+    ASSERT_TRUE(store.keepAside(kNewYear, "more", "7:00:00 AM", second));
+    EXPECT_EQ(names(),
+              (Names{"20000101 (kept by Almanor 2).txt", "20000101 (kept by Almanor).txt"}));
+    EXPECT_EQ(contents(second), "more\r\n\r\nAlarm: 7:00:00 AM\r\n");
+}
+
 // Loading tells a day without a note from a note from a file it must never save over.
 TEST_F(NoteStoreTest, loadingTellsNoNoteFromANoteFromAFileThatIsNoNote) {
     const std::pair<const char*, Status> cases[] = {
@@ -349,6 +360,20 @@ TEST_F(NoteCatalogTest, readingInStepsGivesTheSameListAndMissesNoChangeBehindIt)
     EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
     EXPECT_EQ(catalog.notes()[0].line, "01/09/2001  -  changed 9");
     EXPECT_EQ(openDescriptors(), descriptors) << "every listing is closed";
+}
+
+// What this program wrote is read again by the next refresh, even where the time did not move.
+TEST_F(NoteCatalogTest, readsAFileAgainAfterThisProgramWroteIt) {
+    putNote({2000, 1, 1}, "old");
+    ageAll();
+    const auto aged = fs::last_write_time(folder_ / "20000101.dnf");
+    NoteCatalog catalog(appFolder());
+    catalog.refresh();
+    putNote({2000, 1, 1}, "ours");
+    catalog.update("20000101.dnf");
+    putNote({2000, 1, 1}, "theirs"); // another program's, in the same tick of a coarse clock
+    fs::last_write_time(folder_ / "20000101.dnf", aged);
+    EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
 }
 
 #ifndef _WIN32

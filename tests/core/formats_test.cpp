@@ -25,7 +25,7 @@ TEST(Date, monthLengthsFollowTheLeapYearRules) {
                 << year << "-" << month;
         }
     }
-    EXPECT_EQ(daysInMonth(2000, 0) + daysInMonth(2000, 13) + daysInMonth(2000, 100), 0);
+    EXPECT_EQ(daysInMonth(2000, 0) + daysInMonth(2000, 13) + daysInMonth(2000, 1 << 24), 0);
 }
 
 TEST(DateText, isExactlyTwoDigitMonthAndDayAndFourDigitYear) {

@@ -48,11 +48,15 @@ void activate(QWidget& window) {
     QApplication::setActiveWindow(&window);
 }
 
+QTextCharFormat formatOf(const MonthCalendar& calendar, int day) {
+    return calendar.view()->dateTextFormat(QDate(calendar.year(), calendar.month(), day));
+}
+
 std::vector<int> markedDays(const MonthCalendar& calendar) {
     std::vector<int> days;
     for (int day = 1; day <= 31; ++day) {
-        const QDate date(calendar.year(), calendar.month(), day);
-        if (date.isValid() && calendar.view()->dateTextFormat(date).background() != QBrush()) {
+        if (QDate(calendar.year(), calendar.month(), day).isValid() &&
+            formatOf(calendar, day).background() != QBrush()) {
             days.push_back(day);
         }
     }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTextCharFormat>
 #include <vector>
 
 class QAbstractItemView;
@@ -27,6 +28,8 @@ void tick(QObject& owner, const QString& timerName);
 // Makes the window the active one, so that its shortcuts and focus work as on a desktop.
 void activate(QWidget& window);
 
+// How a day of the shown month is drawn.
+QTextCharFormat formatOf(const MonthCalendar& calendar, int day);
 // The days of the shown month drawn as marked (with a background of their own), in order.
 std::vector<int> markedDays(const MonthCalendar& calendar);
 // The text of each row of a list, top to bottom.

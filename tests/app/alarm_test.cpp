@@ -1,0 +1,167 @@
+#include "alarm/alarm_ticker.h"
+#include "alarm/time_dialog.h"
+#include "app/calendar_window_fixture.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace almanor {
+namespace {
+
+using testing::record;
+using testing::Told;
+
+// The alarm, its time dialog and its sound, in the calendar window.
+class AlarmTest : public CalendarWindowTest {
+protected:
+    // Sets the fake clock to a time of today (or of another day); the clock timer ticks, and
+    // the event loop runs (where sounds end).
+    void tickAt(QTime time, QDate day = QDate(2026, 12, 6)) {
+        t.fakes.clock.current = QDateTime(day, time);
+        testing::tick(ticker(), "clock");
+        QCoreApplication::processEvents();
+    }
+    QString sound(const char* name) {
+        return QDir::toNativeSeparators(
+            QDir(QString::fromStdString(t.program().appFolder())).filePath(name));
+    }
+    QStringList& played() { return t.fakes.sound.played; }
+    TimeDialog& timeDialog() { return *window().findChild<TimeDialog*>(); }
+    QLineEdit& entry() { return testing::childNamed<QLineEdit>(timeDialog(), "Alarm time"); }
+    QPushButton& button(const char* n) { return testing::childNamed<QPushButton>(timeDialog(), n); }
+    // The user's way in: the alarm field takes the focus and the dialog opens instead.
+    TimeDialog& open() {
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(&alarmField(), &focusIn);
+        EXPECT_EQ(window().focusWidget(), &note()) << "the keyboard stays with the note";
+        EXPECT_TRUE(timeDialog().isVisible());
+        return timeDialog();
+    }
+    // Types over the entry (it opens with the keyboard and its text selected), confirms with Ok.
+    void openAndConfirm(Date day, const QString& typed) {
+        select(day);
+        TimeDialog& dialog = open();
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Backspace);
+        QTest::keyClicks(dialog.focusWidget(), typed);
+        QTest::mouseClick(&button("ok"), Qt::LeftButton);
+    }
+};
+
+// The alarm shows its day's note and plays its sound, then tells with the time after the sound.
+// Meanwhile the clock goes on and the window takes the user's keys and clicks.
+TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfterItsSound) {
+    t.writeFile("20261207.dnf", record("Train at 7", "12/07/2026", "7:00:00 AM"));
+    EXPECT_FALSE(ticker().armedAlarm().has_value());
+    tickAt(QTime(23, 59, 59));
+    EXPECT_EQ(testing::childNamed<QLabel>(window(), "clock").text(), "11:59:59 PM");
+    EXPECT_EQ(ticker().findChild<QTimer*>("clock")->interval(), 1000) << "one tick a second";
+    tickAt(QTime(0, 0, 0), QDate(2026, 12, 7));
+    EXPECT_EQ(ticker().armedAlarm(), "7:00:00 AM");
+    EXPECT_EQ(calendar().value(), kToday) << "the shown day stays until the alarm";
+    EXPECT_EQ(testing::formatOf(calendar(), 6), QTextCharFormat()) << "today no more";
+    tickAt(QTime(6, 59, 59), QDate(2026, 12, 7));
+    t.fakes.sound.holding = true;
+    t.fakes.sound.secondsPerSound = 3;
+    tickAt(QTime(7, 0, 0), QDate(2026, 12, 7));
+    EXPECT_EQ(played(), (QStringList{sound("chime.wav"), sound("alarm.wav")})) << "at midnight";
+    EXPECT_EQ(calendar().value(), kTomorrow);
+    tickAt(QTime(7, 0, 1), QDate(2026, 12, 7));
+    EXPECT_EQ(testing::childNamed<QLabel>(window(), "clock").text(), "7:00:01 AM");
+    type("!");
+    select(kToday);
+    EXPECT_TRUE(t.told().empty()) << "the message waits for the sound's end";
+    t.fakes.sound.end();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t.told(), (Told{{"!Train at 7", MessageStyle::Warning, "7:00:04 AM"}}));
+    EXPECT_EQ(calendar().value(), kTomorrow) << "the message is about this note";
+    t.fakes.sound.holding = false;
+    tickAt(QTime(0, 0, 0), QDate(2026, 12, 8));
+    EXPECT_FALSE(ticker().armedAlarm().has_value()) << "a day without a note";
+    t.writeFile("20261210.dnf", record("Wake up", "12/10/2026", "9:00:00 AM"));
+    tickAt(QTime(8, 15, 0), QDate(2026, 12, 10)); // the computer slept two days
+    EXPECT_EQ(ticker().armedAlarm(), "9:00:00 AM");
+    EXPECT_NE(testing::formatOf(calendar(), 10), QTextCharFormat()) << "today is the 10th now";
+}
+
+// The chime never starts over the alarm's sound, and an alarm due while the chime plays fires
+// once it has ended; an alarm without a sound tells at once.
+TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWithoutASound) {
+    t.writeFile(kTodayFile, record("Lunch", "12/06/2026", "11:59:59 AM"));
+    t.fakes.sound.holding = true;
+    tickAt(QTime(11, 59, 59));
+    tickAt(QTime(12, 0, 0));
+    EXPECT_EQ(played(), QStringList{sound("alarm.wav")}) << "the chime waits for the message";
+    t.fakes.sound.end();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(played(), (QStringList{sound("alarm.wav"), sound("chime.wav")}));
+    alarmField().setText("12:00:01 PM");
+    tickAt(QTime(12, 0, 1));
+    EXPECT_EQ(t.told().size(), 1u) << "not while the chime plays";
+    t.fakes.sound.end();
+    QCoreApplication::processEvents();
+    t.applySettings([](Settings& s) { s.alarmSound.clear(); });
+    tickAt(QTime(12, 0, 2));
+    EXPECT_EQ(t.told().back(),
+              (testing::ShownMessage{"Lunch", MessageStyle::Warning, "12:00:02 PM"}));
+}
+
+TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
+    t.writeFile("20261206.dnf", record("Dentist", "12/06/2026", "2:00:00 PM"));
+    TimeDialog& dialog = open();
+    QTest::keyClick(&dialog, Qt::Key_A); // only Escape leaves
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(entry().text(), "2:00:00 PM");
+    QTest::keyClicks(&entry(), "6p");
+    QTest::keyClick(&entry(), Qt::Key_Return);
+    EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "6:00:00 PM"));
+    EXPECT_EQ(ticker().armedAlarm(), "6:00:00 PM");
+    EXPECT_FALSE(dialog.isVisible());
+    open();
+    window().showDay(Date{2026, 12, 8}); // the dialog is modeless: Ok is for the day shown then
+    QTest::keyClicks(&entry(), "5p");
+    button("ok").click();
+    EXPECT_EQ(t.readFile("20261208.dnf"), record("", "12/08/2026", "5:00:00 PM"));
+    EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "6:00:00 PM"));
+    EXPECT_EQ(ticker().armedAlarm(), "6:00:00 PM") << "another day's alarm arms nothing";
+}
+
+// A time that cannot be read is refused; a time gone by is set, with advice unless that is off.
+TEST_F(AlarmTest, dialogRefusesWhatItCannotReadClearsAndWarnsOfATimeGoneBy) {
+    t.writeFile("20261206.dnf", record("Dentist", "12/06/2026", "2:00:00 PM"));
+    openAndConfirm(kToday, "25");
+    EXPECT_EQ(t.told(), (Told{{"'25' Isn't A Valid Time!", MessageStyle::Warning, "Oops!"}}));
+    QTest::keyClicks(timeDialog().focusWidget(), "1"); // the entry keeps the keyboard
+    EXPECT_EQ(entry().text(), "1");
+    EXPECT_TRUE(timeDialog().isVisible());
+    EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "2:00:00 PM"));
+    TimeDialog& dialog = timeDialog();
+    QTest::mouseClick(&button("clear"), Qt::LeftButton); // empties only the entry until Ok
+    EXPECT_EQ(dialog.focusWidget(), &entry()) << "typing goes on in the entry";
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(ticker().armedAlarm(), "2:00:00 PM");
+    open();
+    QTest::keyClick(&button("clear"), Qt::Key_Return); // a focused button takes Enter
+    QTest::keyClick(&button("ok"), Qt::Key_Enter);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026"));
+    EXPECT_FALSE(ticker().armedAlarm().has_value());
+    EXPECT_EQ(t.told().size(), 1u) << "an empty entry is neither refused nor warned of";
+    for (const bool warn : {false, true}) {
+        t.told().clear();
+        t.applySettings([warn](Settings& s) { s.warnOfPastAlarms = warn; });
+        openAndConfirm(kToday, "9:29:59");
+        EXPECT_EQ(alarmField().text(), "9:29:59 AM");
+        EXPECT_EQ(t.told().size(), warn ? 1u : 0u);
+    }
+    t.told().clear();
+    openAndConfirm(Date{2026, 12, 5}, "11:59:59 pm");
+    EXPECT_EQ(t.told(), (Told{{"This date and time is in the past!\r\nYou can set the alarm time "
+                               "for an expired time\r\nhowever the alarm will never be triggered.",
+                               MessageStyle::Plain, "Oops!"}}));
+}
+
+} // namespace
+} // namespace almanor

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "calendar/calendar_window.h"
+#include "calendar/month_calendar.h"
+#include "calendar/note_edit.h"
+#include "fakes/test_program.h"
+#include "fakes/user_input.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace almanor {
+
+// 6 December 2026, 9:30:00 AM is the present moment on the fake clock.
+inline const char* const kTodayFile = "20261206.dnf";
+inline const Date kToday{2026, 12, 6};
+inline const Date kTomorrow{2026, 12, 7};
+
+// The calendar window of a fresh program, its controls found as the user finds them.
+class CalendarWindowTest : public ::testing::Test {
+protected:
+    CalendarWindow& window() { return *t.started().calendarWindow(); }
+    AlarmTicker& ticker() { return t.started().ticker(); }
+    MonthCalendar& calendar() { return testing::childNamed<MonthCalendar>(window(), "calendar"); }
+    NoteEdit& note() { return testing::childNamed<NoteEdit>(window(), "Note"); }
+    QLineEdit& alarmField() { return testing::childNamed<QLineEdit>(window(), "alarmField"); }
+    void select(Date date) { calendar().setValue(date); }
+    void type(const QString& keys) { QTest::keyClicks(&note(), keys); }
+    QRadioButton& option(const char* n) { return testing::childNamed<QRadioButton>(window(), n); }
+    // The shortcut a hotspot's tip offers, pressed on the active window.
+    void pressShortcutOf(const QString& name) {
+        const QString tip = testing::childNamed(window(), name).toolTip();
+        ASSERT_TRUE(tip.contains("Shortcut: ")) << name.toStdString();
+        const QKeyCombination keys = QKeySequence::fromString(tip.section("Shortcut: ", 1))[0];
+        testing::activate(window());
+        QTest::keyClick(&window(), keys.key(), keys.keyboardModifiers());
+    }
+    // The once-a-second look at the shown day's file, and the window loading what it found.
+    void checkTheFile() {
+        testing::tick(t.program().notes(), "noteFileCheck");
+        QCoreApplication::processEvents();
+    }
+    testing::TestProgram t;
+};
+
+} // namespace almanor
