@@ -70,6 +70,8 @@ class Desktop:
         self.env = dict(os.environ)
         self.env.pop("QT_QPA_PLATFORM", None)
         self.processes = []
+        self.sound_folder = tempfile.mkdtemp(prefix="almanor-sound-")
+        self.no_sound = None  # why the desktop has no audio output, when it has none
 
     def start(self):
         # The server picks a free display number itself and writes it to the pipe.
@@ -103,6 +105,30 @@ class Desktop:
                      "--height", "24", "--SetDockType", "true"])
         # Slow to come up on a busy machine.
         wait_for(lambda: self.windows_named("panel"), timeout=30, what="the notification area")
+        self.no_sound = self.start_sound_server()
+
+    def start_sound_server(self):
+        """An audio output without hardware: a PulseAudio server whose one sink plays to nowhere
+        at a real device's pace. Returns why there is none when it cannot start."""
+        if not shutil.which("pulseaudio"):
+            return "no PulseAudio server is installed"
+        socket = os.path.join(self.sound_folder, "native")
+        self._spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                     "--use-pid-file=no", "-L", "module-null-sink",
+                     "-L", f"module-native-protocol-unix auth-anonymous=1 socket={socket}"],
+                    env=dict(self.env, HOME=self.sound_folder, XDG_RUNTIME_DIR=self.sound_folder))
+        self.env["PULSE_SERVER"] = "unix:" + socket
+        try:
+            wait_for(lambda: self.run(["pactl", "info"], check=False).returncode == 0,
+                     what="the sound server")
+        except AssertionError as error:
+            del self.env["PULSE_SERVER"]
+            return str(error)
+        return None
+
+    def sounds_playing(self):
+        """How many sounds the desktop's audio output is playing."""
+        return len(self.output(["pactl", "list", "short", "sink-inputs"]).splitlines())
 
     def split_into_two_screens(self):
         """A screen left of the primary one, as two monitors of one X screen (RandR 1.5)."""
@@ -119,11 +145,12 @@ class Desktop:
                 process.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 process.kill()
+        shutil.rmtree(self.sound_folder, ignore_errors=True)
         if TWO_SCREENS:
             shutil.rmtree(self.scratch, ignore_errors=True)
 
-    def _spawn(self, command):
-        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
+    def _spawn(self, command, env=None):
+        process = subprocess.Popen(command, env=env or self.env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         self.processes.append(process)
         return process
