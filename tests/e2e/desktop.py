@@ -1,6 +1,8 @@
 """A virtual X desktop (Xvfb, a window manager and a notification area) and the means to drive
 the real program on it as a person would: mouse, keyboard, screen and files."""
 
+import array
+import contextlib
 import os
 import re
 import shutil
@@ -62,6 +64,14 @@ def wait_for(condition, timeout=10.0, interval=0.05, what="condition"):
         if time.monotonic() > deadline:
             raise AssertionError(f"timed out after {timeout} s waiting for {what}")
         time.sleep(interval)
+
+
+def seconds_heard(path):
+    """How long a recording of the audio output holds sound, to a hundredth of a second."""
+    with open(path, "rb") as recording:
+        data = recording.read()
+    samples = array.array("h", data[:len(data) // 2 * 2])
+    return sum(any(samples[i:i + 80]) for i in range(0, len(samples), 80)) / 100
 
 
 class Desktop:
@@ -126,9 +136,18 @@ class Desktop:
             return str(error)
         return None
 
-    def sounds_playing(self):
-        """How many sounds the desktop's audio output is playing."""
-        return len(self.output(["pactl", "list", "short", "sink-inputs"]).splitlines())
+    @contextlib.contextmanager
+    def listening(self, path):
+        """Records what the audio output plays while the block runs: 8000 samples a second."""
+        with open(path, "wb") as out:
+            recorder = subprocess.Popen(["parec", "--device=@DEFAULT_MONITOR@", "--raw",
+                                         "--format=s16le", "--channels=1", "--rate=8000",
+                                         "--latency-msec=20"], env=self.env, stdout=out)
+            try:
+                yield
+            finally:
+                recorder.terminate()
+                recorder.wait(timeout=5)
 
     def split_into_two_screens(self):
         """A screen left of the primary one, as two monitors of one X screen (RandR 1.5)."""
