@@ -120,8 +120,8 @@ class Desktop:
     def start_sound_server(self):
         """An audio output without hardware: a PulseAudio server whose one sink plays to nowhere
         at a real device's pace. Returns why there is none when it cannot start."""
-        if not shutil.which("pulseaudio"):
-            return "no PulseAudio server is installed"
+        if not (shutil.which("pulseaudio") and shutil.which("pactl")):
+            return "no PulseAudio server or pactl is installed"
         socket = os.path.join(self.sound_folder, "native")
         self._spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                      "--use-pid-file=no", "-L", "module-null-sink",
