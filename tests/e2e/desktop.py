@@ -67,11 +67,14 @@ def wait_for(condition, timeout=10.0, interval=0.05, what="condition"):
 
 
 def seconds_heard(path):
-    """How long a recording of the audio output holds sound, to a hundredth of a second."""
+    """How long a recording of the audio output holds sound, and how long the silence after
+    the last sound is, to a hundredth of a second."""
     with open(path, "rb") as recording:
         data = recording.read()
     samples = array.array("h", data[:len(data) // 2 * 2])
-    return sum(any(samples[i:i + 80]) for i in range(0, len(samples), 80)) / 100
+    loud = [any(samples[i:i + 80]) for i in range(0, len(samples), 80)]
+    last = max((i + 1 for i, block in enumerate(loud) if block), default=0)
+    return sum(loud) / 100, (len(loud) - last) / 100
 
 
 class Desktop:

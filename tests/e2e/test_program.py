@@ -790,8 +790,11 @@ class EndToEnd(unittest.TestCase):
         with self.desktop.listening(heard):
             self.set_alarm_ahead(program, "Stretch")
             self.alarm_message()
-        # All of the sound comes before the message: not cut short, not skipped.
-        self.assertGreater(seconds_heard(heard), length * 0.8)
+        sound, silence = seconds_heard(heard)
+        # All of the sound comes before the message (not cut short, not skipped), and the
+        # message right after it, not once the time allowed for the sound has run out.
+        self.assertGreater(sound, length * 0.8)
+        self.assertLess(silence, 1.0)
 
 
 if __name__ == "__main__":
