@@ -783,12 +783,11 @@ class EndToEnd(unittest.TestCase):
     def test_the_alarm_message_shows_once_its_sound_has_played(self):
         if self.desktop.no_sound:
             self.skipTest(self.desktop.no_sound)
-        with wave.open(self.folder.file("alarm.wav")) as sound:
-            length = sound.getnframes() / sound.getframerate()
-        program = self.start_open()
+        with wave.open(self.folder.file("alarm.wav")) as wav:
+            length = wav.getnframes() / wav.getframerate()
         heard = os.path.join(self.folder.root, "heard.raw")
         with self.desktop.listening(heard):
-            self.set_alarm_ahead(program, "Stretch")
+            self.set_alarm_ahead(self.start_open(), "Stretch")
             self.alarm_message()
         sound, silence = seconds_heard(heard)
         # All of the sound comes before the message (not cut short, not skipped), and the
