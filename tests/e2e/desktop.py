@@ -1,6 +1,8 @@
 """A virtual X desktop (Xvfb, a window manager and a notification area) and the means to drive
 the real program on it as a person would: mouse, keyboard, screen and files."""
 
+import array
+import contextlib
 import os
 import re
 import shutil
@@ -64,12 +66,25 @@ def wait_for(condition, timeout=10.0, interval=0.05, what="condition"):
         time.sleep(interval)
 
 
+def seconds_heard(path):
+    """How long a recording of the audio output holds sound, and how long the silence after
+    the last sound is, to a hundredth of a second."""
+    with open(path, "rb") as recording:
+        data = recording.read()
+    samples = array.array("h", data[:len(data) // 2 * 2])
+    loud = [any(samples[i:i + 80]) for i in range(0, len(samples), 80)]
+    last = max((i + 1 for i, block in enumerate(loud) if block), default=0)
+    return sum(loud) / 100, (len(loud) - last) / 100
+
+
 class Desktop:
     def __init__(self):
         self.display = None
         self.env = dict(os.environ)
         self.env.pop("QT_QPA_PLATFORM", None)
         self.processes = []
+        self.sound_folder = tempfile.mkdtemp(prefix="almanor-sound-")
+        self.no_sound = None  # why the desktop has no audio output, when it has none
 
     def start(self):
         # The server picks a free display number itself and writes it to the pipe.
@@ -103,6 +118,39 @@ class Desktop:
                      "--height", "24", "--SetDockType", "true"])
         # Slow to come up on a busy machine.
         wait_for(lambda: self.windows_named("panel"), timeout=30, what="the notification area")
+        self.no_sound = self.start_sound_server()
+
+    def start_sound_server(self):
+        """An audio output without hardware: a PulseAudio server whose one sink plays to nowhere
+        at a real device's pace. Returns why there is none when it cannot start."""
+        if not (shutil.which("pulseaudio") and shutil.which("pactl")):
+            return "no PulseAudio server or pactl is installed"
+        socket = os.path.join(self.sound_folder, "native")
+        self._spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                     "--use-pid-file=no", "-L", "module-null-sink",
+                     "-L", f"module-native-protocol-unix auth-anonymous=1 socket={socket}"],
+                    env=dict(self.env, HOME=self.sound_folder, XDG_RUNTIME_DIR=self.sound_folder))
+        self.env["PULSE_SERVER"] = "unix:" + socket
+        try:
+            wait_for(lambda: self.run(["pactl", "info"], check=False).returncode == 0,
+                     what="the sound server")
+        except AssertionError as error:
+            del self.env["PULSE_SERVER"]
+            return str(error)
+        return None
+
+    @contextlib.contextmanager
+    def listening(self, path):
+        """Records what the audio output plays while the block runs: 8000 samples a second."""
+        with open(path, "wb") as out:
+            recorder = subprocess.Popen(["parec", "--device=@DEFAULT_MONITOR@", "--raw",
+                                         "--format=s16le", "--channels=1", "--rate=8000",
+                                         "--latency-msec=20"], env=self.env, stdout=out)
+            try:
+                yield
+            finally:
+                recorder.terminate()
+                recorder.wait(timeout=5)
 
     def split_into_two_screens(self):
         """A screen left of the primary one, as two monitors of one X screen (RandR 1.5)."""
@@ -119,11 +167,12 @@ class Desktop:
                 process.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 process.kill()
+        shutil.rmtree(self.sound_folder, ignore_errors=True)
         if TWO_SCREENS:
             shutil.rmtree(self.scratch, ignore_errors=True)
 
-    def _spawn(self, command):
-        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
+    def _spawn(self, command, env=None):
+        process = subprocess.Popen(command, env=env or self.env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         self.processes.append(process)
         return process

@@ -14,10 +14,11 @@ import sys
 import tempfile
 import time
 import unittest
+import wave
 from unittest import mock
 
 from desktop import (AppFolder, Desktop, SCREEN_HEIGHT, SCREEN_RIGHT, TWIPS_PER_PIXEL,
-                     wait_for)
+                     seconds_heard, wait_for)
 
 RUNNABLE = os.environ.get("ALMANOR_APP_DIR", "")
 if not RUNNABLE:
@@ -322,7 +323,7 @@ class EndToEnd(unittest.TestCase):
         self.assertGreaterEqual(fired.replace(microsecond=0), moment.time().replace(microsecond=0))
 
     def test_a_pipe_named_like_the_alarm_sound_stops_neither_the_alarm_nor_the_clock(self):
-        # No audio output here: what shows is the message, and the clock going on after it.
+        # Nothing to play: what shows is the message, and the clock going on after it.
         os.remove(self.folder.file("alarm.wav"))
         os.mkfifo(self.folder.file("alarm.wav"))
         program = self.start_open()
@@ -778,6 +779,21 @@ class EndToEnd(unittest.TestCase):
         self.desktop.click_in(options, width - 25, height - 20)  # Apply, in the corner
         chosen = SETTINGS_KEEP_OPEN.replace(b'"alarm.wav"', b'"' + bell.encode() + b'"')
         wait_for(lambda: self.folder.read("options.cfg") == chosen, what="the chosen sound saved")
+
+    def test_the_alarm_message_shows_once_its_sound_has_played(self):
+        if self.desktop.no_sound:
+            self.skipTest(self.desktop.no_sound)
+        with wave.open(self.folder.file("alarm.wav")) as wav:
+            length = wav.getnframes() / wav.getframerate()
+        heard = os.path.join(self.folder.root, "heard.raw")
+        with self.desktop.listening(heard):
+            self.set_alarm_ahead(self.start_open(), "Stretch")
+            self.alarm_message()
+        sound, silence = seconds_heard(heard)
+        # All of the sound comes before the message (not cut short, not skipped), and the
+        # message right after it, not once the time allowed for the sound has run out.
+        self.assertGreater(sound, length * 0.8)
+        self.assertLess(silence, 1.0)
 
 
 if __name__ == "__main__":
