@@ -200,8 +200,7 @@ class Desktop:
         return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
 
     def client_rect(self, window):
-        """(x, y, width, height) of a window's client area on the screen. Unlike
-        `window_geometry`, right also for windows inside a window manager's frame."""
+        """(x, y, width, height) of a window's client area on screen, also inside a frame."""
         values = {}
         for line in self.output(["xwininfo", "-id", str(window)]).splitlines():
             key, _, value = line.strip().partition(":")
@@ -241,8 +240,7 @@ class Desktop:
         return int(text) if text.isdigit() else None
 
     def focused_window(self):
-        """The window that has the keyboard, which the window manager's idea of the active
-        window may not be."""
+        """The window that has the keyboard (the window manager's active one may not)."""
         text = self.output(["xdotool", "getwindowfocus"]).strip()
         return int(text) if text.isdigit() else None
 
@@ -252,8 +250,7 @@ class Desktop:
         return [int(w) for w in result.stdout.split()]
 
     def embedded_icons(self, wm_class):
-        """Windows of a program embedded in the notification area: (id, x, y, width,
-        height), positions on the screen."""
+        """A program's windows in the notification area: (id, x, y, width, height) on screen."""
         icons = []
         for panel in self.windows_named("panel"):
             for line in self.output(["xwininfo", "-tree", "-id", str(panel)]).splitlines():
@@ -339,8 +336,7 @@ class AppFolder:
         return sorted(n for n in os.listdir(self.path) if n.endswith(".dnf"))
 
     def snapshot(self):
-        """Every file's bytes and modification time; for a link or a pipe, its kind and target
-        instead of the bytes (which never end or block)."""
+        """Every file's bytes and time; a link's or pipe's kind and target (never its bytes)."""
         result = {}
         for name in os.listdir(self.path):
             full = self.file(name)

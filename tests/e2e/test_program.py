@@ -161,8 +161,7 @@ class RunningProgram:
 
     # Other windows ------------------------------------------------------------------------
     def options_window(self):
-        """The options window: captioned like the calendar window, told apart by being another
-        window the window manager handles."""
+        """The options window: the other managed window captioned like the calendar window."""
         calendar = self.calendar_window()
 
         def find():
@@ -179,8 +178,7 @@ class RunningProgram:
         wait_for(lambda: self.desktop.active_window() == window, what="the window to be active")
 
     def read_note_box(self):
-        """The text of the calendar window's note field, copied to the clipboard by the keys a
-        person would use."""
+        """The note field's text, copied to the clipboard by the keys a person would use."""
         self.click("note")
         self.desktop.key("ctrl+a", "ctrl+c")
 
@@ -708,9 +706,8 @@ class EndToEnd(unittest.TestCase):
                  what="every key saved once the disk takes it")
 
     def take_steps_then_quit(self, program, steps):
-        """Takes each step, an action and the day it leads to, then quits with OK. Each step must
-        show on the screen within a bound. Returns None, or how the program stopped answering (the
-        program is then ended, so that its files can still be compared)."""
+        """Takes each step (an action, the day it leads to; each shown within a bound), then quits
+        with OK. Returns None, or how the program stopped answering (it is then ended)."""
         window = program.calendar_window()
         try:
             for act, day in steps:
@@ -728,32 +725,8 @@ class EndToEnd(unittest.TestCase):
             return f"the program stopped answering: {failure}"
         return None
 
-    def test_f1_shows_the_help_and_a_second_f1_the_same_window(self):
-        program = self.start_open()
-        program.click("note")
-        self.desktop.key("F1")
-        helps = wait_for(lambda: self.desktop.windows_named("Almanor Help"), what="the help")
-        self.shoot("help-window", helps[0], frame=True)
-        wait_for(lambda: self.desktop.active_window() == helps[0], what="the help to be active")
-        program.click("note")
-        wait_for(lambda: self.desktop.active_window() != helps[0], what="the calendar window")
-        self.desktop.key("F1")
-        wait_for(lambda: self.desktop.active_window() == helps[0], what="the help active again")
-        self.assertEqual(self.desktop.windows_named("Almanor Help"), helps)
-
-    def test_tray_menu_about_shows_the_about_window_and_exit_ends(self):
-        self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
-        program = self.start()
-        wait_for(lambda: self.desktop.windows_named("About"), what="the splash")
-        wait_for(lambda: not self.desktop.windows_named("About"), what="the splash to close")
-        program.choose_in_tray_menu(program.open_tray_menu(), "About")
-        wait_for(lambda: self.desktop.windows_named("About"), what="the about window")
-        program.exit_from_tray()
-        wait_for(lambda: not program.running(), what="the program to end")
-
     def answer_file_dialog(self, owner, path):
-        """Opens Qt's own file dialog with the focused button and chooses the file, or cancels
-        when path is None; waits for the keyboard to be back in the owner."""
+        """Chooses `path` (or cancels) in Qt's file dialog of the focused button, back in owner."""
         self.desktop.key("space")
         dialog = wait_for(lambda: self.desktop.windows_named("Open Wav"), what="the file dialog")
         self.desktop.run(["xdotool", "windowactivate", "--sync", str(dialog[0])], check=False)
