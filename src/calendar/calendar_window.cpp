@@ -13,7 +13,6 @@
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
@@ -24,6 +23,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTextCursor>
 #include <QWindow>
 #include <algorithm>
@@ -108,7 +108,6 @@ void CalendarWindow::buildControls() {
     alarmField_->setAccessibleName(tr("Alarm time"));
     alarmField_->setToolTip(tr("Click to set the alarm time"));
     alarmField_->installEventFilter(this);
-    qApp->installEventFilter(this); // for the moves over the parked window
     // Only the alarm time dialog sets the alarm: typed, pasted or dropped text would be saved
     // as the alarm unchecked and could silently disarm today's alarm.
     alarmField_->setReadOnly(true);
@@ -604,6 +603,13 @@ void CalendarWindow::changeEvent(QEvent* event) {
         notes_.followed().check();
     }
     QWidget::changeEvent(event);
+}
+
+void CalendarWindow::showEvent(QShowEvent* event) {
+    // The native window exists once shown; its moves are watched for the parked window (see
+    // eventFilter). Installing again only moves the filter to the front.
+    windowHandle()->installEventFilter(this);
+    QWidget::showEvent(event);
 }
 
 void CalendarWindow::closeEvent(QCloseEvent* event) {
