@@ -3,7 +3,6 @@
 // line that reads back as the same settings.
 
 #include "fuzz_check.h"
-#include "settings/settings.h"
 #include "settings/settings_file.h"
 
 #include <array>
@@ -17,16 +16,11 @@ namespace {
 
 using almanor::fuzz::require;
 
-std::array<const almanor::SettingValue*, 10> variants(const almanor::Settings& s) {
-    return {&s.udel,   &s.utop,   &s.uslide, &s.slideSpeed, &s.umouse,
-            &s.ualarm, &s.uchime, &s.utask,  &s.alarmSound, &s.chimeSound};
-}
-
 // The line has no escape for a double quote, so a text holding one (only a bare field of a
 // hand-edited file can) is cut short at it when read back.
-bool holdsDoubleQuote(const almanor::Settings& s) {
-    for (const almanor::SettingValue* value : variants(s)) {
-        const auto* text = std::get_if<std::string>(value);
+bool holdsDoubleQuote(const almanor::StoredSettings& s) {
+    for (const auto& value : s.asRead) {
+        const auto* text = value ? std::get_if<std::string>(&*value) : nullptr;
         if (text != nullptr && text->find('"') != std::string::npos) {
             return true;
         }
@@ -43,13 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // A limit of 0 makes the purge delete every note before today: it must be written as a number.
-    require(settings->deleteDays != 0 ||
+    require(settings->settings.daysToKeep != 0 ||
                 text.substr(0, text.find(',')).find_first_of("0123456789") != text.npos,
             "a purge limit of 0 comes from a written number");
 
     // The options window shows a number through its text and the slide takes it back.
-    for (const almanor::SettingValue* value : variants(*settings)) {
-        if (const auto* number = std::get_if<double>(value)) {
+    for (const auto& value : settings->asRead) {
+        if (const auto* number = value ? std::get_if<double>(&*value) : nullptr) {
             require(almanor::numericValue(almanor::SettingValue(almanor::textValue(*value))) ==
                         *number,
                     "a number's text reads back as the same number");
@@ -62,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (holdsDoubleQuote(*settings)) {
         return 0;
     }
-    require(*again == *settings, "a written settings line reads back as the same settings");
+    require(again->settings == settings->settings && again->asRead == settings->asRead,
+            "a written settings line reads back as the same settings");
     require(almanor::formatSettingsLine(*again) == line, "writing settings again changes nothing");
     return 0;
 }

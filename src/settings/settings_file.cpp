@@ -203,6 +203,8 @@ std::string formatValue(const SettingValue& value) {
 }
 
 template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+// Spelled out for compilers without deduction for aggregates (clang before 17).
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // A setting that the file may give any kind of value, in its field of the line.
 using TypedSetting = std::variant<bool Settings::*, double Settings::*, std::string Settings::*>;
