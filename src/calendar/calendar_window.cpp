@@ -7,9 +7,9 @@
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
 #include "common/twips.h"
-#include "notes/followed_note.h"
 #include "notes/note_book.h"
 #include "notes/note_messages.h"
+#include "notes/shown_note_file.h"
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
 
@@ -64,7 +64,7 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
         return WindowTexts{noteBox_->noteText(), alarmField_->text()};
     });
     // Queued: the change may be found by a save inside the note field's own edit.
-    connect(&notes_.followed(), &FollowedNote::changedOutside, this,
+    connect(&notes_.shownFile(), &ShownNoteFile::changedOutside, this,
             &CalendarWindow::showNoteChangedOutside, Qt::QueuedConnection);
     // Children with names, so that tests can find them and let them tick.
     slideAwayTimer_ = new QTimer(this);
@@ -276,7 +276,7 @@ void CalendarWindow::loadNote() {
         saveNote(); // a last chance for the text the disk refused before another note replaces it
         saveRetry_->stop();
     }
-    const ShownNote note = notes_.followed().load(selectedDate());
+    const ShownNote note = notes_.shownFile().load(selectedDate());
     switch (note.status) {
     case LoadResult::Status::Loaded:
         if (note.text.size() > NoteEdit::kLongestNoteShown) {
@@ -301,7 +301,7 @@ void CalendarWindow::saveNote() {
     if (noteIsLocked()) {
         return; // never write over a note file that could not be read
     }
-    reportSaveResult(notes_.followed().save(noteBox_->noteText(), alarmField_->text()));
+    reportSaveResult(notes_.shownFile().save(noteBox_->noteText(), alarmField_->text()));
 }
 
 void CalendarWindow::showNoteChangedOutside(const QString& message) {
@@ -380,7 +380,7 @@ void CalendarWindow::reportSaveResult(const FileResult& result) {
         return;
     }
     const QString message =
-        noteSaveFailureText(notes_.followed().day(), result) +
+        noteSaveFailureText(notes_.shownFile().day(), result) +
         tr(" Your text is still in the window and will be saved as soon as the disk accepts it.");
     noteBox_->setToolTip(message);
     // The user may stop typing before the disk has room again: the text is saved without
@@ -600,7 +600,7 @@ void CalendarWindow::changeEvent(QEvent* event) {
     // Where the system's clock is not enough to notice another program's change (a sleeping
     // computer, a slow network share), coming back to the window is.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        notes_.followed().check();
+        notes_.shownFile().check();
     }
     QWidget::changeEvent(event);
 }

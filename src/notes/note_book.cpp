@@ -1,11 +1,11 @@
 #include "notes/note_book.h"
 
 #include "common/app_folder.h"
-#include "notes/followed_note.h"
 #include "notes/month_marks.h"
 #include "notes/note_messages.h"
 #include "notes/note_record.h"
 #include "notes/purge.h"
+#include "notes/shown_note_file.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -49,7 +49,7 @@ constexpr int kFirstListStepMs = 1000;
 
 NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
     : QObject(parent), store_(appFolder), catalog_(appFolder), folderSettled_(new QTimer(this)),
-      listReading_(new QTimer(this)), followed_(new FollowedNote(*this)) {
+      listReading_(new QTimer(this)), shownFile_(new ShownNoteFile(*this)) {
     folderSettled_->setObjectName(QStringLiteral("folderSettled"));
     folderSettled_->setSingleShot(true);
     folderSettled_->setInterval(kFolderSettleMs);
@@ -58,8 +58,8 @@ NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
     connect(folderSettled_, &QTimer::timeout, this, &NoteBook::refreshIfShown);
     listReading_->setObjectName(QStringLiteral("listReading"));
     connect(listReading_, &QTimer::timeout, this, &NoteBook::readListStep);
-    connect(followed_, &FollowedNote::changedOutside, this,
-            [this] { emit noteChanged(followed_->day()); });
+    connect(shownFile_, &ShownNoteFile::changedOutside, this,
+            [this] { emit noteChanged(shownFile_->day()); });
 }
 
 void NoteBook::readListInSteps() {

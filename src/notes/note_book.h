@@ -18,7 +18,7 @@ class QTimer;
 
 namespace almanor {
 
-class FollowedNote;
+class ShownNoteFile;
 
 // A day's note as a window shows it: line breaks as "\n", and double quotes in the curly
 // form they are saved in (other programs may have written straight ones).
@@ -48,8 +48,8 @@ public:
 
     // Reads a day's note; never writes anything.
     ShownNote load(const Date& day) const;
-    // The note file of the day a window shows; see FollowedNote.
-    FollowedNote& followed() { return *followed_; }
+    // The note file of the day a window shows; see ShownNoteFile.
+    ShownNoteFile& shownFile() { return *shownFile_; }
     // What the window holds of the followed note, asked for when both versions must be kept.
     void setWindowTexts(std::function<WindowTexts()> texts) { windowTexts_ = std::move(texts); }
     WindowTexts windowTexts() const { return windowTexts_ ? windowTexts_() : WindowTexts{}; }
@@ -120,7 +120,7 @@ private:
     QFileSystemWatcher folderWatcher_;
     QTimer* folderSettled_;
     QTimer* listReading_;
-    FollowedNote* followed_;
+    ShownNoteFile* shownFile_;
     std::function<WindowTexts()> windowTexts_;
 };
 

@@ -17,12 +17,12 @@ namespace almanor {
 // cannot be trusted to move), and a save never writes over a change it has not seen. When the user
 // had changed the note since it was shown and the other version does not hold their text, both
 // versions are kept.
-class FollowedNote final : public QObject {
+class ShownNoteFile final : public QObject {
     Q_OBJECT
 
 public:
     // `notes` owns it; when both versions are kept it asks the book for the window's texts.
-    explicit FollowedNote(NoteBook& notes);
+    explicit ShownNoteFile(NoteBook& notes);
 
     // Reads the day's note, which becomes the followed one.
     ShownNote load(const Date& day);

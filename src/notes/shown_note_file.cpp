@@ -1,4 +1,4 @@
-#include "notes/followed_note.h"
+#include "notes/shown_note_file.h"
 
 #include "notes/both_versions.h"
 #include "notes/note_messages.h"
@@ -24,14 +24,14 @@ constexpr int kSettleLooks = 3;
 
 } // namespace
 
-FollowedNote::FollowedNote(NoteBook& notes)
+ShownNoteFile::ShownNoteFile(NoteBook& notes)
     : QObject(&notes), notes_(notes), checkTimer_(new QTimer(this)) {
     checkTimer_->setObjectName(QStringLiteral("noteFileCheck"));
     checkTimer_->setInterval(kCheckIntervalMs);
-    connect(checkTimer_, &QTimer::timeout, this, &FollowedNote::check);
+    connect(checkTimer_, &QTimer::timeout, this, &ShownNoteFile::check);
 }
 
-ShownNote FollowedNote::load(const Date& day) {
+ShownNote ShownNoteFile::load(const Date& day) {
     // The stamp before the read: a change in between then shows at the next check.
     stamp_ = notes_.stamp(day);
     ShownNote note = notes_.load(day);
@@ -43,7 +43,7 @@ ShownNote FollowedNote::load(const Date& day) {
     return note;
 }
 
-FileResult FollowedNote::save(const QString& text, const QString& alarm) {
+FileResult ShownNoteFile::save(const QString& text, const QString& alarm) {
     if (awaitingLoad_) {
         return FileResult::success(); // the newer note replaces the window's text at once
     }
@@ -64,7 +64,7 @@ FileResult FollowedNote::save(const QString& text, const QString& alarm) {
     return result;
 }
 
-void FollowedNote::check() {
+void ShownNoteFile::check() {
     if (awaitingLoad_) {
         return;
     }
@@ -79,7 +79,7 @@ void FollowedNote::check() {
     look(stamp, true);
 }
 
-void FollowedNote::look(const NoteFileStamp& stamp, bool countsAsLook) {
+void ShownNoteFile::look(const NoteFileStamp& stamp, bool countsAsLook) {
     const ShownNote theirs = notes_.load(day_);
     if (theirs.status == LoadResult::Status::Unreadable && !settled(stamp, countsAsLook)) {
         return; // the next check looks again, as the stamp that was acted on is older
@@ -88,7 +88,7 @@ void FollowedNote::look(const NoteFileStamp& stamp, bool countsAsLook) {
     changed(theirs);
 }
 
-bool FollowedNote::settled(const NoteFileStamp& stamp, bool countsAsLook) {
+bool ShownNoteFile::settled(const NoteFileStamp& stamp, bool countsAsLook) {
     if (stamp != unsettled_) {
         unsettled_ = stamp;
         unsettledLooks_ = 0;
@@ -98,13 +98,13 @@ bool FollowedNote::settled(const NoteFileStamp& stamp, bool countsAsLook) {
            unsettledLooks_ >= kSettleLooks;
 }
 
-void FollowedNote::changed(const ShownNote& theirs) {
+void ShownNoteFile::changed(const ShownNote& theirs) {
     known_ = theirs.file;
     awaitingLoad_ = true;
     emit changedOutside(edited_ ? keepBothVersions(theirs) : QString());
 }
 
-QString FollowedNote::keepBothVersions(const ShownNote& theirs) {
+QString ShownNoteFile::keepBothVersions(const ShownNote& theirs) {
     const WindowTexts mine = notes_.windowTexts();
     const QString day = QString::fromStdString(noteDateField(day_));
     if (theirs.status == LoadResult::Status::Unreadable) {
