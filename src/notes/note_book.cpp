@@ -137,8 +137,20 @@ QString NoteBook::removeAll() {
 
 void NoteBook::updateListEntry(const Date& day) {
     emit listAboutToChange();
-    catalog_.update(noteFileName(day));
-    listChangedWithin();
+    const std::string name = noteFileName(day);
+    catalog_.update(name);
+    // A save at every keystroke must not look at every note: only this one's filing can change.
+    const std::string path = joinPath(store_.folder(), name);
+    std::erase_if(filedElsewhere_,
+                  [&path](const NoteListEntry& note) { return note.path == path; });
+    const auto entry =
+        std::ranges::lower_bound(list(), path, std::ranges::greater(), &NoteListEntry::path);
+    if (entry != list().end() && entry->path == path) {
+        const NoteList foreign =
+            notesFiledUnderAnotherMonth({*entry}, joinPath(store_.folder(), "").size());
+        filedElsewhere_.insert(filedElsewhere_.end(), foreign.begin(), foreign.end());
+    }
+    emit listChanged();
 }
 
 void NoteBook::refresh() {
