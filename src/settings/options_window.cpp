@@ -149,18 +149,25 @@ void OptionsWindow::buildControls() {
 
     auto* generalGroup = new QGroupBox(tr("General  Properties"));
     auto* grid = new QGridLayout(generalGroup);
+    // A row's sound: a button that chooses it and one that plays it.
+    const auto addSoundButtons = [this, grid](int row, const QString& choose, const char* name,
+                                              const QString& play, std::string Settings::*sound) {
+        auto* chooser = new QPushButton(choose);
+        chooser->setObjectName(QLatin1String(name));
+        grid->addWidget(chooser, row, 1);
+        QPushButton* player = playButton(play);
+        grid->addWidget(player, row, 2);
+        connect(chooser, &QPushButton::clicked, this,
+                [this, sound] { chooseSound(settings_.*sound); });
+        connect(player, &QPushButton::clicked, this,
+                [this, sound] { playSound(settings_.*sound); });
+    };
     grid->addWidget(flagBox(tr("Enable Alarm"), "alarmEnabled", &Settings::alarmEnabled), 0, 0);
-    auto* alarmSoundButton = new QPushButton(tr("Select Alarm Sound"));
-    alarmSoundButton->setObjectName(QStringLiteral("alarmSound"));
-    grid->addWidget(alarmSoundButton, 0, 1);
-    QPushButton* alarmPlayButton = playButton(tr("Play the alarm sound"));
-    grid->addWidget(alarmPlayButton, 0, 2);
+    addSoundButtons(0, tr("Select Alarm Sound"), "alarmSound", tr("Play the alarm sound"),
+                    &Settings::alarmSound);
     grid->addWidget(flagBox(tr("Hourly Chime"), "hourlyChime", &Settings::hourlyChime), 1, 0);
-    auto* chimeSoundButton = new QPushButton(tr("Select Chime Sound"));
-    chimeSoundButton->setObjectName(QStringLiteral("chimeSound"));
-    grid->addWidget(chimeSoundButton, 1, 1);
-    QPushButton* chimePlayButton = playButton(tr("Play the chime sound"));
-    grid->addWidget(chimePlayButton, 1, 2);
+    addSoundButtons(1, tr("Select Chime Sound"), "chimeSound", tr("Play the chime sound"),
+                    &Settings::chimeSound);
     trayIconBox_ = flagBox(tr("Show Taskbar Icon"), "trayIcon", &Settings::trayIcon);
     grid->addWidget(trayIconBox_, 2, 0, 1, 3);
     grid->addWidget(flagBox(tr("Warn About Setting Alarm For Old Date/Time"), "warnOfPastAlarms",
@@ -204,14 +211,6 @@ void OptionsWindow::buildControls() {
     // current row without anyone choosing a speed.
     connect(speedList_, &QListWidget::itemSelectionChanged, this, &OptionsWindow::speedChosen);
     connect(daysField_, &QLineEdit::textChanged, this, &OptionsWindow::daysChanged);
-    connect(alarmSoundButton, &QPushButton::clicked, this,
-            [this] { chooseSound(settings_.alarmSound); });
-    connect(chimeSoundButton, &QPushButton::clicked, this,
-            [this] { chooseSound(settings_.chimeSound); });
-    connect(alarmPlayButton, &QPushButton::clicked, this,
-            [this] { playSound(settings_.alarmSound); });
-    connect(chimePlayButton, &QPushButton::clicked, this,
-            [this] { playSound(settings_.chimeSound); });
     connect(aboutButton, &QPushButton::clicked, this, &OptionsWindow::aboutRequested);
     connect(helpButton, &QPushButton::clicked, this, &OptionsWindow::helpRequested);
     connect(applyButton_, &QPushButton::clicked, this, &OptionsWindow::apply);
