@@ -114,11 +114,34 @@ class Desktop:
         self._spawn(WINDOW_MANAGERS[WINDOW_MANAGER])
         wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in self.output(["xprop", "-root"]),
                  what="the window manager")
-        self._spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
-                     "--height", "24", "--SetDockType", "true"])
-        # Slow to come up on a busy machine.
-        wait_for(lambda: self.windows_named("panel"), timeout=30, what="the notification area")
+        self.start_notification_area()
         self.no_sound = self.start_sound_server()
+
+    def start_notification_area(self):
+        """A panel holding the notification area. Started again when it dies before showing; its
+        own messages go into the failure when it never shows."""
+        log_path = os.path.join(self.sound_folder, "trayer.log")
+        # NO_AT_BRIDGE: no wait for an accessibility bus that this session does not have.
+        env = dict(self.env, NO_AT_BRIDGE="1")
+        tries = []
+
+        def shown():
+            if not tries or tries[-1].poll() is not None:
+                if len(tries) == 3:
+                    return False
+                with open(log_path, "a") as log:
+                    tries.append(self._spawn(
+                        ["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                         "--height", "24", "--SetDockType", "true"], env=env, stderr=log))
+            return self.windows_named("panel")
+
+        try:
+            wait_for(shown, timeout=60, what="the notification area")
+        except AssertionError as error:
+            with open(log_path, errors="replace") as log:
+                said = log.read()[-2000:]
+            ended = [process.returncode for process in tries]
+            raise AssertionError(f"{error}; trayer ended with {ended}, said: {said!r}") from None
 
     def start_sound_server(self):
         """An audio output without hardware: a PulseAudio server whose one sink plays to nowhere
@@ -171,9 +194,9 @@ class Desktop:
         if TWO_SCREENS:
             shutil.rmtree(self.scratch, ignore_errors=True)
 
-    def _spawn(self, command, env=None):
+    def _spawn(self, command, env=None, stderr=subprocess.DEVNULL):
         process = subprocess.Popen(command, env=env or self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+                                   stderr=stderr)
         self.processes.append(process)
         return process
 
