@@ -34,7 +34,6 @@ public:
         });
         // Without an audio output the effect may neither play nor fail: the file's own length
         // bounds the wait.
-        bound_.setSingleShot(true);
         connect(&bound_, &QTimer::timeout, this,
                 [this] { finish(started_ ? SoundEnd::Played : SoundEnd::Unplayable); });
         bound_.start(static_cast<int>(

@@ -123,9 +123,9 @@ TEST(Looks, picturesAndFaceLookAsApproved) {
          {"emblems", emblems()}});
 }
 
-// Every control lies inside its window or group, covers no other and shows its whole caption,
-// or else a picture, and one that takes the keyboard has a name a screen reader can say: a
-// later change of fonts, texts or layouts must not hide one unnoticed. The windows laid out in
+// Every control lies inside its window or group, covers no other and shows its whole caption or
+// text, or else a picture, and one that takes the keyboard has a name a screen reader can say:
+// a later change of fonts, texts or layouts must not hide one unnoticed. The windows laid out in
 // twips leave neighbours touching by a pixel or two; the hotspots reach past the frameless
 // window's edges and meet where two commands' words sit close.
 void expectEveryControlWhole(QWidget& window) {
@@ -136,9 +136,13 @@ void expectEveryControlWhole(QWidget& window) {
         }
         const auto* button = qobject_cast<QAbstractButton*>(control);
         const auto* label = qobject_cast<QLabel*>(control);
+        const auto* field = qobject_cast<QLineEdit*>(control);
         const QString caption = button ? button->text() : label ? label->text() : QString();
         const std::string name = control->metaObject()->className() + caption.toStdString();
         const bool spot = qobject_cast<Hotspot*>(control) != nullptr;
+        EXPECT_TRUE(!field || field->fontMetrics().horizontalAdvance(field->text()) <=
+                                  field->contentsRect().width() - 4)
+            << name << ": its text is cut";
         const QWidget& parent = *control->parentWidget();
         EXPECT_TRUE(spot || parent.rect().adjusted(-3, -3, 3, 3).contains(control->geometry()))
             << name;
