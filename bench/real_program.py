@@ -206,6 +206,7 @@ def keystroke_ms(desktop, window, layout, note, every=None):
 
 
 def percentiles(times):
+    """The median, the 90th percentile and the slowest of sorted times."""
     return times[len(times) // 2], times[len(times) * 9 // 10], times[-1]
 
 
