@@ -68,7 +68,7 @@ void ShownNoteFile::check() {
     if (awaitingLoad_) {
         return;
     }
-    const NoteFileStamp stamp = notes_.stamp(day_);
+    const FileStamp stamp = notes_.stamp(day_);
     if (stamp == stamp_) {
         return;
     }
@@ -79,7 +79,7 @@ void ShownNoteFile::check() {
     look(stamp, true);
 }
 
-void ShownNoteFile::look(const NoteFileStamp& stamp, bool countsAsLook) {
+void ShownNoteFile::look(const FileStamp& stamp, bool countsAsLook) {
     const ShownNote theirs = notes_.load(day_);
     if (theirs.status == LoadResult::Status::Unreadable && !settled(stamp, countsAsLook)) {
         return; // the next check looks again, as the stamp that was acted on is older
@@ -88,7 +88,7 @@ void ShownNoteFile::look(const NoteFileStamp& stamp, bool countsAsLook) {
     changed(theirs);
 }
 
-bool ShownNoteFile::settled(const NoteFileStamp& stamp, bool countsAsLook) {
+bool ShownNoteFile::settled(const FileStamp& stamp, bool countsAsLook) {
     if (stamp != unsettled_) {
         unsettled_ = stamp;
         unsettledLooks_ = 0;

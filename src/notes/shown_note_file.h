@@ -42,11 +42,11 @@ private:
     // The file holds something else than it last held here: makes sense of it, unless it
     // cannot be read yet (see settled).
     // Only the timer's and the window's looks count towards settling, not keystrokes.
-    void look(const NoteFileStamp& stamp, bool countsAsLook);
+    void look(const FileStamp& stamp, bool countsAsLook);
     // A version that cannot be read may be another program's write caught half-way: a copy
     // written in place is empty or incomplete for a moment. It is taken as it is only once the
     // file has stayed so for a while.
-    bool settled(const NoteFileStamp& stamp, bool countsAsLook);
+    bool settled(const FileStamp& stamp, bool countsAsLook);
     // The file no longer holds what it last held here; `theirs` is what it holds now.
     void changed(const ShownNote& theirs);
     QString keepBothVersions(const ShownNote& theirs);
@@ -55,9 +55,9 @@ private:
     QTimer* checkTimer_;
     Date day_;
     NoteFileContent known_;
-    NoteFileStamp stamp_;
+    FileStamp stamp_;
     // An unreadable version waiting to settle, and how many looks found it unchanged.
-    NoteFileStamp unsettled_;
+    FileStamp unsettled_;
     int unsettledLooks_ = 0;
     // The user changed the note since it was read: the window holds their own text.
     bool edited_ = false;
