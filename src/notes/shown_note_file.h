@@ -7,8 +7,6 @@
 #include <QObject>
 #include <QString>
 
-class QTimer;
-
 namespace almanor {
 
 // The note file of the day the window shows, followed while it is shown. People keep the
@@ -29,7 +27,8 @@ public:
     // Saves the followed day's note, unless its file changed since it was last read or
     // written here: then both versions are kept and changedOutside says so.
     FileResult save(const QString& text, const QString& alarm);
-    // Looks whether another program changed the file; its timer does this every second.
+    // Looks whether another program changed the file; the program's tick does this every
+    // second, at the cost of one look at the file's stamp while nothing changes.
     void check();
     const Date& day() const { return day_; }
 
@@ -52,7 +51,6 @@ private:
     QString keepBothVersions(const ShownNote& theirs);
 
     NoteBook& notes_;
-    QTimer* checkTimer_;
     Date day_;
     NoteFileContent known_;
     FileStamp stamp_;
