@@ -25,9 +25,9 @@ public:
 };
 
 // The clock of the calendar window: each second's tick shows the time, fires the alarm of
-// today's note when its time has come, and sounds the hourly chime. Today's alarm and the alarm's
-// message come from the note files: it arms again whenever the note book says today's note changed
-// or went.
+// today's note when its time has come, and sounds the hourly chime. Today's alarm and the
+// alarm's message come from the note files: it arms again whenever the note book says today's
+// note changed or went.
 //
 // Sounds play while the program goes on, so the clock keeps ticking and the note takes typing.
 // The alarm's message follows the end of its sound. While the ticker's own sound plays (the
@@ -51,7 +51,8 @@ private:
     void showClock(const TimeOfDay& time);
     void soundAlarm(const LocalDateTime& due);
     void tellAlarm(const Date& day);
-    // Read afresh after an alarm: a full hour that went by meanwhile is not chimed late.
+    // `now` is read afresh after an alarm: a full hour that went by meanwhile is not chimed
+    // late.
     void chimeIfDue(const LocalDateTime& now);
     // The alarm text of a day's note file.
     std::optional<std::string> alarmTextFromFile(const Date& day);
