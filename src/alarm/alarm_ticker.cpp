@@ -14,11 +14,6 @@ AlarmTicker::AlarmTicker(AlarmDisplay& display, const NoteBook& notes, const Set
     : QObject(parent), display_(display), notes_(notes), settings_(settings), platform_(platform),
       appFolder_(std::move(appFolder)),
       alarmClock_([this](const Date& day) { return alarmTextFromFile(day); }) {
-    auto* timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("clock"));
-    timer->setInterval(1000);
-    connect(timer, &QTimer::timeout, this, &AlarmTicker::tick);
-    timer->start();
     connect(&notes_, &NoteBook::noteChanged, this, [this](const Date& day) {
         if (day == today()) {
             armFromNote(day);
@@ -30,24 +25,24 @@ AlarmTicker::AlarmTicker(AlarmDisplay& display, const NoteBook& notes, const Set
         }
     });
     // Only the time at once: the window is still being set up.
-    showClock();
+    showClock(timeOfDayOf(platform_.clock.now().time()));
     armFromNote(today());
 }
 
-void AlarmTicker::tick() {
-    showClock();
+void AlarmTicker::tick(const QDateTime& moment) {
+    const LocalDateTime now = localDateTimeOf(moment);
+    showClock(now.time);
     if (ticking_ || sounding_) {
         return;
     }
     const QScopedValueRollback<bool> guard(ticking_, true);
 
-    const LocalDateTime now = localDateTimeOf(platform_.clock.now());
     display_.setToday(now.date);
     const AlarmTick result = alarmClock_.tick(now, settings_.alarmEnabled);
     if (result.alarm) {
         soundAlarm(*result.alarm);
     } else {
-        chimeIfDue();
+        chimeIfDue(now);
     }
 }
 
@@ -59,9 +54,8 @@ void AlarmTicker::armFromNote(const Date& day) {
     alarmClock_.arm(day, alarmTextFromFile(day));
 }
 
-void AlarmTicker::showClock() {
-    const QTime now = platform_.clock.now().time();
-    display_.showTime(QString::fromStdString(formatTimeOfDay(timeOfDayOf(now))));
+void AlarmTicker::showClock(const TimeOfDay& time) {
+    display_.showTime(QString::fromStdString(formatTimeOfDay(time)));
 }
 
 void AlarmTicker::soundAlarm(const LocalDateTime& due) {
@@ -84,11 +78,10 @@ void AlarmTicker::tellAlarm(const Date& day) {
     platform_.messageBox.show(text, MessageStyle::Warning,
                               QString::fromStdString(formatTimeOfDay(afterSound)));
     sounding_ = false;
-    chimeIfDue();
+    chimeIfDue(localDateTimeOf(platform_.clock.now()));
 }
 
-void AlarmTicker::chimeIfDue() {
-    const LocalDateTime now = localDateTimeOf(platform_.clock.now());
+void AlarmTicker::chimeIfDue(const LocalDateTime& now) {
     if (alarmClock_.takeChime(now, settings_.hourlyChime)) {
         sounding_ = true;
         playWave(platform_.sound, appFolder_, QString::fromStdString(settings_.chimeSound), this,

@@ -4,9 +4,9 @@
 #include "platform/platform.h"
 #include "settings/settings.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <optional>
 #include <string>
 
@@ -24,9 +24,10 @@ public:
     virtual void showDay(const Date& day) = 0;
 };
 
-// The one-second clock: each tick shows the time, fires the alarm of today's note when its
-// time has come, and sounds the hourly chime. Today's alarm and the alarm's message come from
-// the note files: it arms again whenever the note book says today's note changed or went.
+// The clock of the calendar window: each second's tick shows the time, fires the alarm of
+// today's note when its time has come, and sounds the hourly chime. Today's alarm and the
+// alarm's message come from the note files: it arms again whenever the note book says today's
+// note changed or went.
 //
 // Sounds play while the program goes on, so the clock keeps ticking and the note takes typing.
 // The alarm's message follows the end of its sound. While the ticker's own sound plays (the
@@ -41,16 +42,18 @@ public:
                 Platform& platform, QString appFolder, QObject* parent);
 
     const std::optional<std::string>& armedAlarm() const { return armedAlarm_; }
+    // The second's tick at the local moment `now`.
+    void tick(const QDateTime& now);
 
 private:
     Date today() const;
     void armFromNote(const Date& day);
-    void tick();
-    void showClock();
+    void showClock(const TimeOfDay& time);
     void soundAlarm(const LocalDateTime& due);
     void tellAlarm(const Date& day);
-    // Read afresh after an alarm: a full hour that went by meanwhile is not chimed late.
-    void chimeIfDue();
+    // `now` is read afresh after an alarm: a full hour that went by meanwhile is not chimed
+    // late.
+    void chimeIfDue(const LocalDateTime& now);
     // The alarm text of a day's note file.
     std::optional<std::string> alarmTextFromFile(const Date& day);
 

@@ -1,9 +1,9 @@
 // The POSIX listing: readdir, and fstatat relative to the open folder, which spares the
 // system walking the folder's whole path again for every file.
 
+#include "common/file_time_posix.h"
 #include "common/folder_listing.h"
 
-#include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,9 +46,7 @@ std::optional<std::filesystem::file_time_type> FolderListing::fileModified() con
         !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
-    using namespace std::chrono;
-    return std::filesystem::file_time_type::clock::from_sys(
-        sys_seconds(seconds(info.st_mtim.tv_sec)) + nanoseconds(info.st_mtim.tv_nsec));
+    return fileTimeOf(info.st_mtim);
 }
 
 } // namespace almanor

@@ -58,7 +58,7 @@ public:
     // `written`, when given, is set to what the file holds after a successful save.
     FileResult save(const Date& day, const QString& text, const QString& alarm,
                     NoteFileContent* written = nullptr);
-    NoteFileStamp stamp(const Date& day) const { return store_.stamp(day); }
+    FileStamp stamp(const Date& day) const { return store_.stamp(day); }
     NoteFileContent content(const Date& day) const { return store_.content(day); }
     // A note's texts in a file of their own beside the notes; see NoteStore::keepAside.
     FileResult keepAside(const Date& day, const QString& text, const QString& alarm,

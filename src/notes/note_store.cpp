@@ -126,16 +126,8 @@ FileResult NoteStore::keepAside(const Date& date, std::string_view text, std::st
     return FileResult::failed(FileResult::Failure::NoFreeName, day + " (kept by Almanor).txt");
 }
 
-NoteFileStamp NoteStore::stamp(const Date& date) const {
-    const fs::path path = pathFromUtf8(notePath(date));
-    std::error_code error;
-    NoteFileStamp stamp;
-    stamp.exists = fs::exists(path, error);
-    if (stamp.exists) {
-        stamp.size = fs::file_size(path, error);
-        stamp.modified = fs::last_write_time(path, error);
-    }
-    return stamp;
+FileStamp NoteStore::stamp(const Date& date) const {
+    return fileStamp(pathFromUtf8(notePath(date)));
 }
 
 FileResult NoteStore::removeNote(const Date& date) {

@@ -2,6 +2,7 @@
 
 #include "common/atomic_file.h"
 #include "common/date.h"
+#include "common/file_stamp.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -19,16 +20,6 @@ struct NoteFileContent {
     std::string bytes;
 
     friend bool operator==(const NoteFileContent&, const NoteFileContent&) = default;
-};
-
-// What the file system says of a note file without reading it: when this is unchanged, so is
-// the file, as far as anyone can tell cheaply.
-struct NoteFileStamp {
-    bool exists = false;
-    std::uintmax_t size = 0;
-    std::filesystem::file_time_type modified{};
-
-    friend bool operator==(const NoteFileStamp&, const NoteFileStamp&) = default;
 };
 
 // What loading a day's note found. The window must tell a day without a note (show an empty
@@ -80,7 +71,7 @@ public:
     FileResult save(const Date& date, std::string_view text, std::string_view alarm,
                     NoteFileContent* written = nullptr);
 
-    NoteFileStamp stamp(const Date& date) const;
+    FileStamp stamp(const Date& date) const;
     // What the day's file holds, without making sense of it: enough to tell whether it changed.
     NoteFileContent content(const Date& date) const;
 

@@ -4,16 +4,12 @@
 #include "notes/note_messages.h"
 #include "notes/note_record.h"
 
-#include <QTimer>
 #include <chrono>
 #include <filesystem>
 
 namespace almanor {
 
 namespace {
-
-// A change by another program is shown within about this long.
-constexpr int kCheckIntervalMs = 1000;
 
 // An unreadable version is taken as it is once the file was last written this long ago, or
 // once this many looks found it unchanged (where the file's time cannot be trusted, as on a
@@ -24,12 +20,7 @@ constexpr int kSettleLooks = 3;
 
 } // namespace
 
-ShownNoteFile::ShownNoteFile(NoteBook& notes)
-    : QObject(&notes), notes_(notes), checkTimer_(new QTimer(this)) {
-    checkTimer_->setObjectName(QStringLiteral("noteFileCheck"));
-    checkTimer_->setInterval(kCheckIntervalMs);
-    connect(checkTimer_, &QTimer::timeout, this, &ShownNoteFile::check);
-}
+ShownNoteFile::ShownNoteFile(NoteBook& notes) : QObject(&notes), notes_(notes) {}
 
 ShownNote ShownNoteFile::load(const Date& day) {
     // The stamp before the read: a change in between then shows at the next check.
@@ -39,7 +30,6 @@ ShownNote ShownNoteFile::load(const Date& day) {
     known_ = note.file;
     edited_ = false;
     awaitingLoad_ = false;
-    checkTimer_->start();
     return note;
 }
 
@@ -68,7 +58,7 @@ void ShownNoteFile::check() {
     if (awaitingLoad_) {
         return;
     }
-    const NoteFileStamp stamp = notes_.stamp(day_);
+    const FileStamp stamp = notes_.stamp(day_);
     if (stamp == stamp_) {
         return;
     }
@@ -79,7 +69,7 @@ void ShownNoteFile::check() {
     look(stamp, true);
 }
 
-void ShownNoteFile::look(const NoteFileStamp& stamp, bool countsAsLook) {
+void ShownNoteFile::look(const FileStamp& stamp, bool countsAsLook) {
     const ShownNote theirs = notes_.load(day_);
     if (theirs.status == LoadResult::Status::Unreadable && !settled(stamp, countsAsLook)) {
         return; // the next check looks again, as the stamp that was acted on is older
@@ -88,7 +78,7 @@ void ShownNoteFile::look(const NoteFileStamp& stamp, bool countsAsLook) {
     changed(theirs);
 }
 
-bool ShownNoteFile::settled(const NoteFileStamp& stamp, bool countsAsLook) {
+bool ShownNoteFile::settled(const FileStamp& stamp, bool countsAsLook) {
     if (stamp != unsettled_) {
         unsettled_ = stamp;
         unsettledLooks_ = 0;

@@ -7,8 +7,6 @@
 #include <QObject>
 #include <QString>
 
-class QTimer;
-
 namespace almanor {
 
 // The note file of the day the window shows, followed while it is shown. People keep the
@@ -29,7 +27,8 @@ public:
     // Saves the followed day's note, unless its file changed since it was last read or
     // written here: then both versions are kept and changedOutside says so.
     FileResult save(const QString& text, const QString& alarm);
-    // Looks whether another program changed the file; its timer does this every second.
+    // Looks whether another program changed the file; the program's tick does this every
+    // second, at the cost of one look at the file's stamp while nothing changes.
     void check();
     const Date& day() const { return day_; }
 
@@ -42,22 +41,21 @@ private:
     // The file holds something else than it last held here: makes sense of it, unless it
     // cannot be read yet (see settled).
     // Only the timer's and the window's looks count towards settling, not keystrokes.
-    void look(const NoteFileStamp& stamp, bool countsAsLook);
+    void look(const FileStamp& stamp, bool countsAsLook);
     // A version that cannot be read may be another program's write caught half-way: a copy
     // written in place is empty or incomplete for a moment. It is taken as it is only once the
     // file has stayed so for a while.
-    bool settled(const NoteFileStamp& stamp, bool countsAsLook);
+    bool settled(const FileStamp& stamp, bool countsAsLook);
     // The file no longer holds what it last held here; `theirs` is what it holds now.
     void changed(const ShownNote& theirs);
     QString keepBothVersions(const ShownNote& theirs);
 
     NoteBook& notes_;
-    QTimer* checkTimer_;
     Date day_;
     NoteFileContent known_;
-    NoteFileStamp stamp_;
+    FileStamp stamp_;
     // An unreadable version waiting to settle, and how many looks found it unchanged.
-    NoteFileStamp unsettled_;
+    FileStamp unsettled_;
     int unsettledLooks_ = 0;
     // The user changed the note since it was read: the window holds their own text.
     bool edited_ = false;

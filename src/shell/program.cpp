@@ -4,6 +4,7 @@
 #include "alarm/alarm_ticker.h"
 #include "calendar/calendar_window.h"
 #include "common/app_folder.h"
+#include "notes/shown_note_file.h"
 #include "overview/overview_window.h"
 #include "settings/options_window.h"
 #include "settings/settings_file.h"
@@ -16,7 +17,7 @@ namespace almanor {
 
 Program::Program(Platform& platform, std::string folder)
     : platform_(platform), appFolder_(withTrailingSeparator(folder)), settings_(appFolder_),
-      notes_(appFolder_) {}
+      notes_(appFolder_), secondTicker_(platform.clock) {}
 
 Program::~Program() {
     // The long-lived windows go before the notes they show; the calendar window owns the
@@ -58,6 +59,9 @@ void Program::createCalendarWindow() {
                      [this] { showOverviewWindow(); });
     ticker_ = std::make_unique<AlarmTicker>(*window, notes_, settings_.inEffect(), platform_,
                                             QString::fromStdString(appFolder_), nullptr);
+    QObject::connect(&secondTicker_, &SecondTicker::ticked, ticker_.get(), &AlarmTicker::tick);
+    QObject::connect(&secondTicker_, &SecondTicker::ticked, &notes_.shownFile(),
+                     &ShownNoteFile::check);
     window->dockAndShowToday();
 }
 

@@ -2,6 +2,7 @@
 
 #include "notes/note_book.h"
 #include "platform/platform.h"
+#include "platform/second_ticker.h"
 #include "settings/program_settings.h"
 #include "shell/focus_return.h"
 
@@ -36,7 +37,9 @@ public:
     Platform& platform() { return platform_; }
     ProgramSettings& settings() { return settings_; }
     NoteBook& notes() { return notes_; }
-    // The one-second clock, there once the program started.
+    // The program's one timer while nothing happens.
+    SecondTicker& secondTicker() { return secondTicker_; }
+    // The calendar window's clock, alarm and chime, there once the program started.
     AlarmTicker& ticker() { return *ticker_; }
     // The application folder with exactly one trailing separator.
     const std::string& appFolder() const { return appFolder_; }
@@ -64,6 +67,7 @@ private:
     std::string appFolder_;
     ProgramSettings settings_;
     NoteBook notes_;
+    SecondTicker secondTicker_;
     std::unique_ptr<CalendarWindow> calendarWindow_;
     std::unique_ptr<AlarmTicker> ticker_;
     std::unique_ptr<OverviewWindow> overviewWindow_;

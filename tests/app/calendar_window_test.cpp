@@ -274,16 +274,16 @@ TEST_F(CalendarWindowTest, aChangeAfterTheUserWroteKeepsBothVersions) {
     EXPECT_TRUE(t.told()[0].text.contains("Both versions are kept"));
     type("?");
     t.writeFile(kTodayFile, record("again", "12/06/2026"));
-    checkTheFile();
+    tick();
     EXPECT_TRUE(note().noteText().startsWith("again\n\n" + line + "\ntheirs"));
     EXPECT_TRUE(note().noteText().endsWith("mine!?"));
     EXPECT_EQ(t.told().size(), 2u);
     t.writeFile(kTodayFile, record("later", "12/06/2026")); // nothing typed since it was shown
-    checkTheFile();
+    tick();
     EXPECT_EQ(note().noteText(), "later");
     type("x");
     t.writeFile(kTodayFile, record("xlater, and more", "12/06/2026")); // made from the user's
-    checkTheFile();
+    tick();
     EXPECT_EQ(note().noteText(), "xlater, and more");
     EXPECT_EQ(t.told().size(), 2u);
 }
@@ -294,20 +294,20 @@ TEST_F(CalendarWindowTest, aCopyWrittenInPlaceIsWaitedOutAndAnUnreadableOneKeeps
     testing::activate(window()); // as the window system does once it is shown
     type("mine");
     t.writeFile(kTodayFile, "");
-    checkTheFile();
+    tick();
     type("!");
-    checkTheFile();
+    tick();
     EXPECT_EQ(t.readFile(kTodayFile), "") << "nothing is written while theirs is half-way";
     EXPECT_EQ(note().noteText(), "mine!");
     t.writeFile(kTodayFile, record("theirs", "12/06/2026"));
-    checkTheFile();
+    tick();
     const std::string both = "theirs\r\n\r\n" + std::string(kYourVersionLine) + "\r\nmine!";
     EXPECT_EQ(t.readFile(kTodayFile), record(both, "12/06/2026"));
     type("?");
     t.writeFile(kTodayFile, "\"garbage");
     for (int look = 1; look <= 3; ++look) {
         EXPECT_EQ(t.told().size(), 1u) << "look " << look;
-        checkTheFile(); // the third look finds it unchanged long enough
+        tick(); // the third look finds it unchanged long enough
     }
     EXPECT_EQ(t.readFile(kTodayFile), "\"garbage");
     EXPECT_EQ(t.readFile("20261206 (kept by Almanor).txt"), both + "?\r\n");

@@ -202,10 +202,13 @@ TEST_F(NoteStoreTest, savesLoadsAndRemovesTheNoteWhenBothFieldsAreEmptied) {
         EXPECT_EQ(loaded.text, replaceDoubleQuotes(text));
         EXPECT_EQ(loaded.alarm, alarm);
         EXPECT_TRUE(loaded.file.exists && loaded.file == written);
-        EXPECT_EQ(store.stamp(kNewYear).size, written.bytes.size());
+        EXPECT_EQ(
+            store.stamp(kNewYear),
+            (FileStamp{true, written.bytes.size(), fs::last_write_time(folder_ / "20000101.dnf")}));
     }
     EXPECT_TRUE(store.save(kNewYear, "", ""));
     EXPECT_TRUE(names().empty());
+    EXPECT_EQ(store.stamp(kNewYear), FileStamp{});
     EXPECT_TRUE(store.save(kNewYear, "", "")) << "no file to remove is no error";
     // A folder in the note's place can be neither replaced nor removed.
     fs::create_directories(folder_ / "20000101.dnf" / "keep");

@@ -42,8 +42,12 @@ struct FakeMessageBox final : MessageBoxService {
 };
 
 struct FakeClock final : Clock {
-    QDateTime now() const override { return current; }
+    QDateTime now() const override {
+        ++reads;
+        return current;
+    }
     QDateTime current{QDate(2026, 12, 6), QTime(9, 30, 0)};
+    mutable int reads = 0; // each read may cost the system a look at the time zone
 };
 
 // Records what was played. A sound ends through the event loop, `secondsPerSound` later on the
