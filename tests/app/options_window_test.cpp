@@ -147,7 +147,7 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
     t.writeFile("options.cfg",
                 "365,#TRUE#,#TRUE#,#TRUE#,\"300\",#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,"
                 "\"a\",\"c\"\r\n");
-    typeDays("\b7"); // "36" has two digits
+    typeDays("4\b7"); // no fourth digit; then "36" has two
     auto& days = optionsChild<QLineEdit>(t, "daysToKeep");
     EXPECT_EQ(days.text(), "36");
     days.selectAll();
