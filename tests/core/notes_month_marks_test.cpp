@@ -1,9 +1,11 @@
 #include "notes/month_marks.h"
 #include "notes/note_catalog.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace almanor {
 namespace {
@@ -30,7 +32,8 @@ TEST(MonthMarks, monthFilesAndNotesFiledElsewhereGiveTheListsMarks) {
     put("20251210.dnf", "12/10/2025", "dailynotes");        // another year
     NoteCatalog catalog(folder.string());
     const NoteList& all = catalog.refresh();
-    const NoteList elsewhere = notesFiledUnderAnotherMonth(all, (folder / "").string().size());
+    NoteList elsewhere;
+    std::ranges::copy_if(all, std::back_inserter(elsewhere), filedUnderAnotherMonth);
     ASSERT_EQ(elsewhere.size(), 2u) << "the November and December ones";
     for (const auto& [year, month] :
          {std::pair{2026, 12}, std::pair{2026, 11}, std::pair{2025, 12}}) {
