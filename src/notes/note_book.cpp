@@ -137,12 +137,12 @@ void NoteBook::change(const ListChange& change) {
     emit listAboutToChange(change);
     const std::uint32_t number = catalog_.applyChange();
     // Only this note's filing can have changed: a save at every keystroke looks at no other.
-    std::erase_if(filedElsewhere_,
-                  [number](const NoteListEntry& note) { return note.number == number; });
-    const auto entry =
-        std::ranges::lower_bound(list(), number, std::ranges::greater(), &NoteListEntry::number);
-    if (entry != list().end() && entry->number == number && filedUnderAnotherMonth(*entry)) {
-        filedElsewhere_.push_back(*entry);
+    if (const std::optional<std::size_t> filed = filedElsewhere_.find(number)) {
+        filedElsewhere_.erase(*filed);
+    }
+    const std::optional<std::size_t> row = list().find(number);
+    if (row && filedUnderAnotherMonth(list()[*row])) {
+        filedElsewhere_.insert(filedElsewhere_.place(number), list()[*row]);
     }
     emit listChanged(change);
 }

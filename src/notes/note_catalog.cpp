@@ -29,6 +29,7 @@ std::function<FolderDifference()> NoteCatalog::beginLook() {
 
 void NoteCatalog::takeLook(FolderDifference difference) {
     difference_ = std::move(difference);
+    list_.reserve(list_.size() + difference_.edits.size());
     merged_ = 0;
     look_ = Look::Merging;
     filesRead_ = difference_.filesRead;
@@ -36,12 +37,13 @@ void NoteCatalog::takeLook(FolderDifference difference) {
 
 std::optional<ListChange> NoteCatalog::nextChange() {
     while (merged_ < difference_.edits.size()) {
-        FolderDifference::Edit& edit = difference_.edits[merged_++];
+        const FolderDifference::Edit& edit = difference_.edits[merged_++];
         if (std::ranges::find(changedHere_, edit.number) != changedHere_.end()) {
             continue;
         }
-        if (const std::optional<ListChange> change = listChangeFor(list_, edit.number, edit.line)) {
-            pending_ = Change{*change, edit.number, std::move(edit.line)};
+        const std::optional<std::string_view> line = difference_.line(edit);
+        if (const std::optional<ListChange> change = listChangeFor(list_, edit.number, line)) {
+            pending_ = Change{*change, edit.number, line};
             return change;
         }
     }
@@ -59,19 +61,20 @@ std::optional<ListChange> NoteCatalog::ownChange(std::uint32_t number) {
     if (looking()) {
         changedHere_.push_back(number);
     }
-    const std::optional<ListChange> change = listChangeFor(list_, number, line);
+    ownLine_ = line.value_or("");
+    const std::optional<std::string_view> own =
+        line ? std::optional<std::string_view>(ownLine_) : std::nullopt;
+    const std::optional<ListChange> change = listChangeFor(list_, number, own);
     if (change) {
-        pending_ = Change{*change, number, std::move(line)};
+        pending_ = Change{*change, number, own};
     }
     return change;
 }
 
 std::uint32_t NoteCatalog::applyChange() {
-    Change& change = *pending_;
-    applyListChange(list_, change.change, change.number, std::move(change.line));
-    const std::uint32_t number = change.number;
-    pending_.reset();
-    return number;
+    const Change change = *std::exchange(pending_, std::nullopt);
+    applyListChange(list_, change.change, change.number, change.line);
+    return change.number;
 }
 
 } // namespace almanor

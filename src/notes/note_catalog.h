@@ -51,7 +51,7 @@ private:
     struct Change {
         ListChange change;
         std::uint32_t number;
-        std::optional<std::string> line;
+        std::optional<std::string_view> line; // in difference_ or ownLine_
     };
 
     std::string folder_;
@@ -64,6 +64,7 @@ private:
     std::vector<std::uint32_t> changedHere_;
     std::vector<std::uint32_t> readAgain_; // by the next look
     std::optional<Change> pending_;
+    std::string ownLine_;
     std::size_t filesRead_ = 0;
 };
 

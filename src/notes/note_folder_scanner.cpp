@@ -53,6 +53,14 @@ bool readListLine(const std::string& appFolder, std::string_view name,
     return true;
 }
 
+void FolderDifference::add(std::uint32_t number, const std::optional<std::string>& line) {
+    edits.push_back({number, line.has_value(), line ? lines.add(*line) : LineStore::Place{}});
+}
+
+std::optional<std::string_view> FolderDifference::line(const Edit& edit) const {
+    return edit.listed ? std::optional(lines[edit.line]) : std::nullopt;
+}
+
 NoteFolderScanner::NoteFolderScanner(std::string appFolder)
     : folder_(std::move(appFolder)), folderPath_(pathFromUtf8(folder_)) {}
 
@@ -93,12 +101,12 @@ FolderDifference NoteFolderScanner::look(const std::vector<std::uint32_t>& readA
         // A file that could not be read (locked, no permission) stays unsettled, so that it is
         // tried again: making it readable need not change its modification time.
         cached.settled = readListLine(folder_, name, line) && *modified < settledBefore;
-        difference.edits.push_back({number, std::move(line)});
+        difference.add(number, line);
     }
     std::erase_if(cache_, [&](const CachedFile& file) {
         const bool vanished = file.seenInLook != looks_;
         if (vanished) {
-            difference.edits.push_back({file.number, std::nullopt});
+            difference.add(file.number, std::nullopt);
         }
         return vanished;
     });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notes/note_list.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -21,14 +23,20 @@ bool readListLine(const std::string& appFolder, std::string_view name,
                   std::optional<std::string>& line);
 
 // What a look at the folder found since the look before: every note file that is new, changed
-// or gone, with its list line (none: not listed), newest first.
+// or gone, with its list line (none: not listed), newest first. The lines are held one after
+// another, as the list holds them.
 struct FolderDifference {
     struct Edit {
         std::uint32_t number; // the name's eight digits
-        std::optional<std::string> line;
+        bool listed;
+        LineStore::Place line;
     };
     std::vector<Edit> edits;
+    LineStore lines;
     std::size_t filesRead = 0;
+
+    void add(std::uint32_t number, const std::optional<std::string>& line);
+    std::optional<std::string_view> line(const Edit& edit) const;
 };
 
 // Looks at every note file of a folder and tells what changed since its previous look. Only

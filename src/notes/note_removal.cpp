@@ -34,7 +34,7 @@ NoteRemovalOutcome removeListedNotes(const NoteList& notes, std::vector<std::siz
             continue;
         }
         std::string error;
-        std::string date = notes[i].line.substr(0, 10);
+        std::string date(notes[i].line.substr(0, 10));
         std::string name = noteFileName(notes[i].number);
         const NoteFileRemoval removal = remove(name, error);
         if (removal != NoteFileRemoval::Kept) {

@@ -61,7 +61,8 @@ QVariant NoteListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || static_cast<std::size_t>(index.row()) >= list.size()) {
         return {};
     }
-    const QString line = QString::fromStdString(list[static_cast<std::size_t>(index.row())].line);
+    const std::string_view text = list[static_cast<std::size_t>(index.row())].line;
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     switch (role) {
     case Qt::DisplayRole:
         return withLineBreaksAs(line, lineBreakMark());

@@ -1,11 +1,9 @@
 #include "notes/month_marks.h"
 #include "notes/note_catalog.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 namespace almanor {
 namespace {
@@ -33,7 +31,11 @@ TEST(MonthMarks, monthFilesAndNotesFiledElsewhereGiveTheListsMarks) {
     NoteCatalog catalog(folder.string());
     const NoteList& all = catalog.refresh();
     NoteList elsewhere;
-    std::ranges::copy_if(all, std::back_inserter(elsewhere), filedUnderAnotherMonth);
+    for (std::size_t row = 0; row < all.size(); ++row) {
+        if (filedUnderAnotherMonth(all[row])) {
+            elsewhere.push_back(all[row]);
+        }
+    }
     ASSERT_EQ(elsewhere.size(), 2u) << "the November and December ones";
     for (const auto& [year, month] :
          {std::pair{2026, 12}, std::pair{2026, 11}, std::pair{2025, 12}}) {

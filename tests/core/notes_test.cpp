@@ -147,7 +147,7 @@ struct FakeRemover {
 };
 
 NoteListTakeOut erasingFrom(NoteList& notes) {
-    return [&notes](std::size_t i) { notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i)); };
+    return [&notes](std::size_t i) { notes.erase(i); };
 }
 
 // Notes of days of March 1999, one per digit.
@@ -219,8 +219,8 @@ TEST(ListChange, givesOneNoteItsPlaceAmongTheOthersOrTakesItOut) {
             applyListChange(notes, *change, number, line);
         }
         NoteList expected = marchNotes(c.left);
-        for (NoteListEntry& entry : expected) {
-            entry.line = line && entry.number == number ? *line : entry.line;
+        if (const auto row = expected.find(number); row && line) {
+            expected.replace(*row, *line);
         }
         EXPECT_EQ(notes, expected) << c.day << c.text;
     }
@@ -229,16 +229,21 @@ TEST(ListChange, givesOneNoteItsPlaceAmongTheOthersOrTakesItOut) {
 constexpr Date kToday{2024, 3, 5};
 
 // A note of `age` days ago, in the file its name gives `filedAge` days ago.
-NoteListEntry noteAged(int age, int filedAge) {
-    return {formatDateText(kToday.addDays(-age)) + "  -  x",
-            noteFileNumber(noteFileName(kToday.addDays(-filedAge)))};
+void addNoteAged(NoteList& notes, int age, int filedAge) {
+    notes.push_back({formatDateText(kToday.addDays(-age)) + "  -  x",
+                     noteFileNumber(noteFileName(kToday.addDays(-filedAge)))});
 }
 
+// Notes of these ages, then those a purge always keeps.
 NoteList notesAged(const std::vector<int>& ages) {
     NoteList notes;
     for (const int age : ages) {
-        notes.push_back(noteAged(age, age));
+        addNoteAged(notes, age, age);
     }
+    notes.push_back({"02/31/2001  -  x", 20010228});
+    notes.push_back({"12/09/10000  -  x", 20231209});
+    addNoteAged(notes, 500, 0);
+    addNoteAged(notes, 0, 500);
     return notes;
 }
 
@@ -247,22 +252,13 @@ NoteList notesAged(const std::vector<int>& ages) {
 TEST(Purge, deletesTheNotesMoreThanTheGivenDaysOld) {
     const std::pair<int, std::vector<int>> cases[] = {
         {30, {40, -2, 0, 1, 30}}, {0, {40, -2, 0}}, {400, {400, 40, -2, 0, 1, 30, 31}}};
-    const NoteList alwaysKept = {
-        {"02/31/2001  -  x", 20010228},
-        {"12/09/10000  -  x", 20231209},
-        noteAged(500, 0),
-        noteAged(0, 500),
-    };
     for (const auto& [daysToKeep, kept] : cases) {
         NoteList notes = notesAged({400, 40, -2, 0, 1, 30, 31}); // in any order
-        notes.insert(notes.end(), alwaysKept.begin(), alwaysKept.end());
         FakeRemover remover;
         EXPECT_TRUE(purgeOldNotes(notes, kToday, daysToKeep, kToday.addDays(-40), std::ref(remover),
                                   erasingFrom(notes))
                         .completed);
-        NoteList expected = notesAged(kept);
-        expected.insert(expected.end(), alwaysKept.begin(), alwaysKept.end());
-        EXPECT_EQ(notes, expected) << daysToKeep;
+        EXPECT_EQ(notes, notesAged(kept)) << daysToKeep;
     }
 }
 
