@@ -81,15 +81,9 @@ void NoteList::compact() {
 }
 
 bool operator==(const NoteList& a, const NoteList& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t row = 0; row < a.size(); ++row) {
-        if (a[row] != b[row]) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::equal(a.slots_, b.slots_, [&](const auto& x, const auto& y) {
+        return x.number == y.number && a.lines_[x.line] == b.lines_[y.line];
+    });
 }
 
 std::optional<ListChange> listChangeFor(const NoteList& list, std::uint32_t number,

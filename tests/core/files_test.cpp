@@ -373,8 +373,8 @@ TEST_F(NoteCatalogTest, aLookUnderWayDoesNotUndoThisProgramsOwnChanges) {
     };
     putNote({2001, 1, 1}, "ours");
     ownChange(20010101);
-    putNote({2001, 1, 3}, "new here");
-    ownChange(20010103);
+    putNote({2000, 12, 31}, "new here");
+    ownChange(20001231);
     fs::remove(folder_ / "20010102.dnf");
     ownChange(20010102);
     catalog.takeLook(std::move(found));
@@ -384,11 +384,11 @@ TEST_F(NoteCatalogTest, aLookUnderWayDoesNotUndoThisProgramsOwnChanges) {
     }
     EXPECT_FALSE(catalog.looking());
     EXPECT_EQ(catalog.notes(), NoteCatalog(appFolder()).refresh());
-    EXPECT_EQ(catalog.notes()[1].line, "01/01/2001  -  ours");
+    EXPECT_EQ(catalog.notes()[0].line, "01/01/2001  -  ours");
 
     putNote({2001, 1, 1}, "theirs again"); // in the same tick of a coarse clock
     fs::last_write_time(folder_ / "20010101.dnf", aged);
-    fs::remove(folder_ / "20010103.dnf");
+    fs::remove(folder_ / "20001231.dnf");
     EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
     EXPECT_EQ(catalog.notes().size(), 1u);
     EXPECT_EQ(openDescriptors(), descriptors) << "every listing is closed";
