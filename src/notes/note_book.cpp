@@ -56,14 +56,12 @@ NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
     : QObject(parent), store_(appFolder), catalog_(appFolder), folderSettled_(new QTimer(this)),
       listReading_(new QTimer(this)), merging_(new QTimer(this)),
       shownFile_(new ShownNoteFile(*this)) {
-    folderSettled_->setObjectName(QStringLiteral("folderSettled"));
     folderSettled_->setSingleShot(true);
     folderSettled_->setInterval(kFolderSettleMs);
     connect(&folderWatcher_, &QFileSystemWatcher::directoryChanged, folderSettled_,
             qOverload<>(&QTimer::start));
     connect(folderSettled_, &QTimer::timeout, this, &NoteBook::lookAtFolder);
     listReading_->setObjectName(QStringLiteral("listReading"));
-    listReading_->setSingleShot(true);
     listReading_->setInterval(kListReadingMs);
     connect(listReading_, &QTimer::timeout, this, &NoteBook::lookAtFolder);
     merging_->setObjectName(QStringLiteral("listMerging"));
@@ -114,12 +112,6 @@ void NoteBook::mergeStep() {
     }
 }
 
-void NoteBook::mergeAll() {
-    while (const std::optional<ListChange> next = catalog_.nextChange()) {
-        change(*next);
-    }
-}
-
 void NoteBook::refresh() {
     listReading_->stop();
     merging_->stop();
@@ -127,9 +119,7 @@ void NoteBook::refresh() {
     if (look_.valid()) {
         catalog_.takeLook(look_.get()); // waits for the look under way
     }
-    mergeAll();
-    catalog_.takeLook(catalog_.beginLook()());
-    mergeAll();
+    catalog_.refresh([this](const ListChange& next) { change(next); });
     emit listRead();
 }
 

@@ -119,7 +119,6 @@ private:
 
     void takeLook();
     void mergeStep();
-    void mergeAll();
 
     NoteStore store_;
     NoteCatalog catalog_;

@@ -10,14 +10,15 @@ namespace almanor {
 NoteCatalog::NoteCatalog(std::string appFolder)
     : folder_(std::move(appFolder)), scanner_(folder_) {}
 
-const NoteList& NoteCatalog::refresh() {
-    while (nextChange()) {
-        applyChange(); // a look taken before is merged first: its files' times are known now
-    }
+const NoteList& NoteCatalog::refresh(const std::function<void(const ListChange&)>& apply) {
+    const auto mergeAll = [&] {
+        while (const std::optional<ListChange> change = nextChange()) {
+            apply(*change);
+        }
+    };
+    mergeAll(); // a look taken before goes first: the scanner holds its files' times already
     takeLook(beginLook()());
-    while (nextChange()) {
-        applyChange();
-    }
+    mergeAll();
     return list_;
 }
 
@@ -29,7 +30,9 @@ std::function<FolderDifference()> NoteCatalog::beginLook() {
 
 void NoteCatalog::takeLook(FolderDifference difference) {
     difference_ = std::move(difference);
-    list_.reserve(list_.size() + difference_.edits.size());
+    if (list_.empty()) {
+        list_.reserve(difference_.edits.size()); // the first reading, of every note at once
+    }
     merged_ = 0;
     look_ = Look::Merging;
     filesRead_ = difference_.filesRead;

@@ -23,10 +23,15 @@ public:
     // `appFolder` is UTF-8, with or without a trailing separator.
     explicit NoteCatalog(std::string appFolder);
 
-    // Looks at the folder now and merges all it found: the list of all notes, newest first,
-    // the same list a reading of every note file would give. Files that cannot be read, or
-    // whose first field is not "dailynotes", are left out; the others are listed all the same.
-    const NoteList& refresh();
+    // Looks at the folder now and merges all it found (and what a look taken before left): the
+    // list of all notes, newest first, the same list a reading of every note file would give.
+    // Files that cannot be read, or whose first field is not "dailynotes", are left out; the
+    // others are listed all the same. `apply` makes each change, by applyChange, so that views
+    // can be told around it.
+    const NoteList& refresh(const std::function<void(const ListChange&)>& apply);
+    const NoteList& refresh() {
+        return refresh([this](const ListChange&) { applyChange(); });
+    }
 
     // Begins a look: the returned task does it, on any thread, and nothing else here may run
     // at the same time as it but the list's own use and changes. Its difference is then taken
