@@ -238,9 +238,8 @@ TEST_F(OptionsWindowTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
     testing::tick(t.program().notes(), "listReading");
     EXPECT_TRUE(QTest::qWaitFor([&] { return !t.exists("20261002.dnf"); }));
     EXPECT_TRUE(t.exists("20261126.dnf")) << "10 days old: the file says 30";
-    for (const char* timer : {"listReading", "listMerging"}) {
-        EXPECT_FALSE(t.program().notes().findChild<QTimer*>(timer)->isActive())
-            << timer << ": read once, not over and over";
+    for (const char* timer : {"listReading", "listMerging"}) { // read once, not over and over
+        EXPECT_FALSE(t.program().notes().findChild<QTimer*>(timer)->isActive()) << timer;
     }
     write("20261002.dnf");
     t.end();

@@ -199,12 +199,8 @@ TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
     clickRow(1);
     t.writeFile("20261224.dnf", record("written elsewhere", "12/24/2026"));
     std::filesystem::remove(t.file("20261205.dnf"));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return rowsOf(list()) ==
-                   QStringList{"12/24/2026  -  written elsewhere", "12/01/2026  -  one"};
-        },
-        2000));
+    const QStringList rows{"12/24/2026  -  written elsewhere", "12/01/2026  -  one"};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rowsOf(list()) == rows; }, 2000));
     EXPECT_EQ(list().selectionModel()->selectedRows(), QModelIndexList{list().currentIndex()});
     EXPECT_EQ(list().currentIndex().row(), 1);
 }

@@ -229,20 +229,18 @@ TEST(ListChange, givesOneNoteItsPlaceAmongTheOthersOrTakesItOut) {
 // Lines written over and over (a keystroke saves each time) leave the list as if each note
 // had been written once, also when what they left behind is dropped.
 TEST(NoteList, keepsEveryLineThroughManyChanges) {
-    const auto write = [](NoteList& notes, int change) {
-        notes.replace(static_cast<std::size_t>(change % 4),
-                      std::string(static_cast<std::size_t>(change % 97),
-                                  static_cast<char>('a' + change % 26)));
+    const auto write = [](NoteList& notes, int from, int to) {
+        for (int change = from; change < to; ++change) {
+            notes.replace(static_cast<std::size_t>(change % 4),
+                          std::string(static_cast<std::size_t>(change % 97),
+                                      static_cast<char>('a' + change % 26)));
+        }
     };
     NoteList notes = marchNotes("54321");
-    for (int change = 0; change < 3000; ++change) {
-        write(notes, change);
-    }
+    write(notes, 0, 3000);
     notes.erase(4);
     NoteList expected = marchNotes("5432");
-    for (int change = 2996; change < 3000; ++change) {
-        write(expected, change);
-    }
+    write(expected, 2996, 3000);
     EXPECT_EQ(notes, expected);
 }
 
