@@ -156,7 +156,8 @@ NoteList plainRead(const std::string& appFolder) {
         }
         const auto record = readNoteRecord(file.bytes);
         if (record && record->isNote()) {
-            notes.push_back({noteListLine(record->date, record->alarm, record->text), path});
+            notes.push_back(
+                {noteListLine(record->date, record->alarm, record->text), noteFileNumber(*name)});
         }
     }
     return notes;

@@ -258,11 +258,8 @@ void CalendarWindow::onDateChange() {
     } else if (calendar_->year() > kLastYear) {
         calendar_->setYear(kLastYear);
     }
-    // One rebuild of the list serves the marks too: nothing can change the folder between
-    // it and a second one, and with decades of notes each rebuild costs a look at every file.
     // The shown month's files, not the whole folder: a date change costs the same with ten
     // notes or decades of them.
-    notes_.refreshIfShown();
     reloadDay();
 }
 

@@ -16,8 +16,8 @@ std::optional<Date> noteListLineDate(std::string_view line) {
 
 DayMarks markedDays(const NoteList& notes, int year, int month) {
     DayMarks marks;
-    for (const NoteListEntry& note : notes) {
-        const std::optional<Date> date = noteListLineDate(note.line);
+    for (std::size_t row = 0; row < notes.size(); ++row) {
+        const std::optional<Date> date = noteListLineDate(notes[row].line);
         if (date && date->year == year && date->month == month) {
             marks.set(static_cast<std::size_t>(date->day));
         }

@@ -2,7 +2,7 @@
 
 #include "common/app_folder.h"
 #include "common/atomic_file.h"
-#include "notes/note_catalog.h"
+#include "notes/note_folder_scanner.h"
 #include "notes/note_record.h"
 
 namespace almanor {
@@ -27,17 +27,10 @@ DayMarks monthFileMarks(const std::string& appFolder, int year, int month) {
     return marks;
 }
 
-NoteList notesFiledUnderAnotherMonth(const NoteList& notes, std::size_t folderPrefixLength) {
-    NoteList foreign;
-    for (const NoteListEntry& note : notes) {
-        const auto date = noteListLineDate(note.line);
-        const std::string_view name = std::string_view(note.path).substr(folderPrefixLength);
-        // Compared as numbers: this runs over every note whenever the list changes.
-        if (date && noteFileNumber(name) / 100 != date->year * 100LL + date->month) {
-            foreign.push_back(note);
-        }
-    }
-    return foreign;
+bool filedUnderAnotherMonth(const NoteListEntry& note) {
+    const auto date = noteListLineDate(note.line);
+    // Compared as numbers: this runs for every note the first reading of the list finds.
+    return date && note.number / 100 != date->year * 100LL + date->month;
 }
 
 } // namespace almanor

@@ -10,8 +10,9 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <functional>
-#include <iterator>
+#include <utility>
 
 namespace almanor {
 
@@ -22,6 +23,10 @@ std::string toStoredText(const QString& text) {
     QString stored = text;
     stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return stored.toStdString();
+}
+
+std::uint32_t fileNumber(const Date& day) {
+    return noteFileNumber(noteFileName(day));
 }
 
 QString toShownText(const std::string& text) {
@@ -39,47 +44,106 @@ namespace {
 // once the folder has been still for a moment, not at each of them.
 constexpr int kFolderSettleMs = 500;
 
-// Each step of the reading in steps stays well below what a user notices as a stall, also
-// where a file takes long to come from the disk. The first waits until the window that
-// started it has had time to come up: steps between its first events would delay it.
-constexpr qint64 kListStepMs = 10;
-constexpr int kFirstListStepMs = 1000;
+// Each step of a merge stays well below what a user notices as a stall, even a keystroke
+// typed meanwhile. The start's reading waits until the window that started it has had time
+// to come up: a look at a large folder takes the disk from it.
+constexpr qint64 kMergeStepNs = 2'000'000;
+constexpr int kListReadingMs = 1000;
 
 } // namespace
 
 NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
     : QObject(parent), store_(appFolder), catalog_(appFolder), folderSettled_(new QTimer(this)),
-      listReading_(new QTimer(this)), shownFile_(new ShownNoteFile(*this)) {
-    folderSettled_->setObjectName(QStringLiteral("folderSettled"));
+      listReading_(new QTimer(this)), merging_(new QTimer(this)),
+      shownFile_(new ShownNoteFile(*this)) {
     folderSettled_->setSingleShot(true);
     folderSettled_->setInterval(kFolderSettleMs);
     connect(&folderWatcher_, &QFileSystemWatcher::directoryChanged, folderSettled_,
             qOverload<>(&QTimer::start));
-    connect(folderSettled_, &QTimer::timeout, this, &NoteBook::refreshIfShown);
+    connect(folderSettled_, &QTimer::timeout, this, &NoteBook::lookAtFolder);
     listReading_->setObjectName(QStringLiteral("listReading"));
-    connect(listReading_, &QTimer::timeout, this, &NoteBook::readListStep);
+    listReading_->setInterval(kListReadingMs);
+    connect(listReading_, &QTimer::timeout, this, &NoteBook::lookAtFolder);
+    merging_->setObjectName(QStringLiteral("listMerging"));
+    connect(merging_, &QTimer::timeout, this, &NoteBook::mergeStep);
     connect(shownFile_, &ShownNoteFile::changedOutside, this,
             [this] { emit noteChanged(shownFile_->day()); });
 }
 
-void NoteBook::readListInSteps() {
-    listReading_->start(kFirstListStepMs);
+void NoteBook::readListSoon() {
+    listReading_->start();
 }
 
-void NoteBook::readListStep() {
-    listReading_->setInterval(0);
+void NoteBook::lookAtFolder() {
+    listReading_->stop();
+    if (catalog_.looking()) {
+        lookAgain_ = true; // the look under way may have passed the files that changed
+        return;
+    }
+    std::promise<FolderDifference> found;
+    look_ = found.get_future();
+    looker_ = std::jthread([this, look = catalog_.beginLook(), found = std::move(found)]() mutable {
+        found.set_value(look());
+        QMetaObject::invokeMethod(this, &NoteBook::takeLook, Qt::QueuedConnection);
+    });
+}
+
+void NoteBook::takeLook() {
+    // A refresh may have taken it meanwhile, and begun another.
+    if (look_.valid() && look_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        catalog_.takeLook(look_.get());
+        merging_->start(0);
+    }
+}
+
+void NoteBook::mergeStep() {
     QElapsedTimer spent;
     spent.start();
-    while (!catalog_.refreshStep(1)) {
-        if (spent.elapsed() >= kListStepMs) {
+    while (const std::optional<ListChange> next = catalog_.nextChange()) {
+        change(*next);
+        if (spent.nsecsElapsed() >= kMergeStepNs) {
             return;
         }
     }
-    refresh(); // every file was looked at: the list takes in what was read
+    merging_->stop();
+    emit listRead();
+    if (std::exchange(lookAgain_, false)) {
+        lookAtFolder();
+    }
+}
+
+void NoteBook::refresh() {
+    listReading_->stop();
+    merging_->stop();
+    lookAgain_ = false;
+    if (look_.valid()) {
+        catalog_.takeLook(look_.get()); // waits for the look under way
+    }
+    catalog_.refresh([this](const ListChange& next) { change(next); });
+    emit listRead();
+}
+
+void NoteBook::change(const ListChange& change) {
+    emit listAboutToChange(change);
+    const std::uint32_t number = catalog_.applyChange();
+    // Only this note's filing can have changed: a save at every keystroke looks at no other.
+    if (const std::optional<std::size_t> filed = filedElsewhere_.find(number)) {
+        filedElsewhere_.erase(*filed);
+    }
+    const std::optional<std::size_t> row = list().find(number);
+    if (row && filedUnderAnotherMonth(list()[*row])) {
+        filedElsewhere_.insert(filedElsewhere_.place(number), list()[*row]);
+    }
+    emit listChanged(change);
+}
+
+void NoteBook::updateListEntry(std::uint32_t number) {
+    if (const std::optional<ListChange> own = catalog_.ownChange(number)) {
+        change(*own);
+    }
 }
 
 void NoteBook::setListShown(bool shown) {
-    listShown_ = shown;
     const QString folder = QString::fromStdString(store_.folder());
     if (shown) {
         folderWatcher_.addPath(folder);
@@ -102,7 +166,7 @@ FileResult NoteBook::save(const Date& day, const QString& text, const QString& a
                           NoteFileContent* written) {
     const FileResult result = store_.save(day, toStoredText(text), toStoredText(alarm), written);
     if (result) {
-        updateListEntry(day);
+        updateListEntry(fileNumber(day));
         emit noteChanged(day);
     }
     return result;
@@ -119,7 +183,7 @@ FileResult NoteBook::keepAside(const Date& day, const QString& text, const QStri
 QString NoteBook::remove(const Date& day) {
     const FileResult result = store_.removeNote(day);
     if (result) {
-        updateListEntry(day);
+        updateListEntry(fileNumber(day));
         emit notesRemoved({day});
     }
     return noteDeleteFailureText(day, result);
@@ -135,79 +199,36 @@ QString NoteBook::removeAll() {
     return notesDeleteFailureText(deletion);
 }
 
-void NoteBook::updateListEntry(const Date& day) {
-    emit listAboutToChange();
-    const std::string name = noteFileName(day);
-    catalog_.update(name);
-    // A save at every keystroke must not look at every note: only this one's filing can change.
-    const std::string path = joinPath(store_.folder(), name);
-    std::erase_if(filedElsewhere_,
-                  [&path](const NoteListEntry& note) { return note.path == path; });
-    const auto entry =
-        std::ranges::lower_bound(list(), path, std::ranges::greater(), &NoteListEntry::path);
-    if (entry != list().end() && entry->path == path) {
-        const NoteList foreign =
-            notesFiledUnderAnotherMonth({*entry}, joinPath(store_.folder(), "").size());
-        filedElsewhere_.insert(filedElsewhere_.end(), foreign.begin(), foreign.end());
-    }
-    emit listChanged();
-}
-
-void NoteBook::refresh() {
-    listReading_->stop();
-    emit listAboutToChange();
-    catalog_.refresh();
-    listChangedWithin();
-    emit listRead();
-}
-
-void NoteBook::refreshIfShown() {
-    if (listShown_) {
-        refresh();
-    }
-}
-
-void NoteBook::listChangedWithin() {
-    filedElsewhere_ = notesFiledUnderAnotherMonth(list(), joinPath(store_.folder(), "").size());
-    emit listChanged();
-}
-
 DayMarks NoteBook::marks(int year, int month) const {
     return monthFileMarks(store_.folder(), year, month) | markedDays(filedElsewhere_, year, month);
 }
 
 NoteRemovalOutcome NoteBook::removeListed(const std::vector<std::size_t>& rows) {
-    return changeList(
-        [&rows](NoteList& list) { return removeListedNotes(list, rows, removeNoteFile); });
+    return removeNotes([&](const NoteFileRemover& remove, const NoteListTakeOut& takeOut) {
+        return removeListedNotes(list(), rows, remove, takeOut);
+    });
 }
 
 NoteRemovalOutcome NoteBook::purge(const Date& today, int daysToKeep, const Date& spared) {
     refresh(); // the list may not have been needed whole since the start
-    return changeList([&](NoteList& list) {
-        return purgeOldNotes(list, today, daysToKeep, spared, removeNoteFile);
+    return removeNotes([&](const NoteFileRemover& remove, const NoteListTakeOut& takeOut) {
+        return purgeOldNotes(list(), today, daysToKeep, spared, remove, takeOut);
     });
 }
 
-NoteRemovalOutcome
-NoteBook::changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change) {
-    emit listAboutToChange();
-    std::vector<std::string> before;
-    before.reserve(list().size());
-    std::ranges::transform(list(), std::back_inserter(before), &NoteListEntry::path);
-    const NoteRemovalOutcome outcome = change(catalog_.notes());
-    listChangedWithin();
-    std::erase_if(before, [this](const std::string& path) {
-        return std::ranges::binary_search(list(), path, std::ranges::greater(),
-                                          &NoteListEntry::path);
-    });
+NoteRemovalOutcome NoteBook::removeNotes(const Removal& removal) {
     std::vector<Date> days;
-    const std::size_t prefixLength = joinPath(store_.folder(), "").size();
-    for (const std::string& path : before) { // gone from the list
-        if (const std::optional<Date> day =
-                noteFileDate(std::string_view(path).substr(prefixLength))) {
-            days.push_back(*day);
-        }
-    }
+    const NoteRemovalOutcome outcome = removal(
+        [this](const std::string& name, std::string& error) {
+            return removeNoteFile(joinPath(store_.folder(), name), error);
+        },
+        [this, &days](std::size_t row) {
+            const std::uint32_t number = list()[row].number;
+            updateListEntry(number); // its file is gone, and so goes its entry
+            if (const std::optional<Date> day = noteFileDate(noteFileName(number))) {
+                days.push_back(*day);
+            }
+        });
     if (!days.empty()) {
         emit notesRemoved(days);
     }

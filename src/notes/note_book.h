@@ -10,8 +10,11 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 class QTimer;
@@ -68,22 +71,22 @@ public:
     QString remove(const Date& day);
     QString removeAll();
 
-    // Brings the list of all notes up to date with the folder. It is needed whole only by
-    // the overview, the purge and the commands that work on it; a date change reads the
-    // shown month alone.
+    // Brings the list of all notes up to date with the folder now, waiting for a look under
+    // way. Only what needs the list whole waits: the overview's showing, the purge and the
+    // commands that work on the list; a date change reads the shown month alone.
     void refresh();
-    // The overview shows the list: while it does, every date change refreshes it, and so do
-    // files that come and go in the folder (where the system reports them; elsewhere the
-    // next showing or date change finds them).
+    // Looks at the folder on another thread, and merges what changed into the list a few
+    // changes at a time whenever the program waits for the user.
+    void lookAtFolder();
+    // The overview shows the list: while it does, files that come and go in the folder are
+    // looked for (where the system reports them; elsewhere the next showing finds them).
     void setListShown(bool shown);
-    void refreshIfShown();
-    // Reads the list a few files at a time whenever the program waits for the user, so that
-    // the overview and the purge find it read even in a folder of decades of notes; a refresh
-    // meanwhile finishes the reading at once. Both end in listChanged and listRead.
-    void readListInSteps();
+    // Reads the list once the window that starts the program has come up, so that the
+    // overview and the purge find it read even in a folder of decades of notes.
+    void readListSoon();
     const NoteList& list() const { return catalog_.notes(); }
     // The days of the month that have a note, read from the month's own files (and the few
-    // notes filed under another month, as the last refresh found them).
+    // notes filed under another month, as the list has them).
     DayMarks marks(int year, int month) const;
 
     // Deletes the notes at these rows of the list; see removeListedNotes.
@@ -93,11 +96,12 @@ public:
     NoteRemovalOutcome purge(const Date& today, int daysToKeep, const Date& spared);
 
 signals:
-    // Around every change of the list, so that views never read it half-changed.
-    void listAboutToChange();
-    void listChanged();
-    // The list was read whole from the folder (not only changed by one of the program's own
-    // saves).
+    // Around every change of the list, one row at a time, so that views never read it
+    // half-changed; nothing when nothing changed.
+    void listAboutToChange(const almanor::ListChange& change);
+    void listChanged(const almanor::ListChange& change);
+    // The list was brought up to date with the whole folder (not only changed by one of the
+    // program's own saves).
     void listRead();
     // A day's note was saved, created or emptied here, or changed on disk by another program
     // while it was followed.
@@ -106,22 +110,29 @@ signals:
     void notesRemoved(const std::vector<Date>& days);
 
 private:
-    NoteRemovalOutcome changeList(const std::function<NoteRemovalOutcome(NoteList&)>& change);
-    // The program's own write or delete of one day's file, taken into the list at once.
-    void updateListEntry(const Date& day);
+    using Removal =
+        std::function<NoteRemovalOutcome(const NoteFileRemover&, const NoteListTakeOut&)>;
+    NoteRemovalOutcome removeNotes(const Removal& removal);
+    // The program's own write or delete of one note file, taken into the list at once.
+    void updateListEntry(std::uint32_t number);
+    void change(const ListChange& change);
 
-    void listChangedWithin();
-    void readListStep();
+    void takeLook();
+    void mergeStep();
 
     NoteStore store_;
     NoteCatalog catalog_;
     NoteList filedElsewhere_;
-    bool listShown_ = false;
+    bool lookAgain_ = false;
     QFileSystemWatcher folderWatcher_;
     QTimer* folderSettled_;
     QTimer* listReading_;
+    QTimer* merging_;
     ShownNoteFile* shownFile_;
     std::function<WindowTexts()> windowTexts_;
+    std::future<FolderDifference> look_;
+    // Last, so that it is the first to go: a look under way ends before what it uses.
+    std::jthread looker_;
 };
 
 } // namespace almanor

@@ -4,7 +4,6 @@
 #include "platform/file_messages.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace almanor {
 
@@ -107,7 +106,7 @@ QString removalFailureMessage(const NoteRemovalOutcome& outcome) {
     const QString day = QString::fromStdString(outcome.failedDate);
     if (outcome.failure == NoteFileRemoval::Kept) {
         return NoteMessages::tr("The Note For %1 Could Not Be Deleted!\n\n%2: %3")
-            .arg(day, QFileInfo(QString::fromStdString(outcome.failedPath)).fileName(),
+            .arg(day, QString::fromStdString(outcome.failedName),
                  QString::fromStdString(outcome.error));
     }
     return NoteMessages::tr("The Note For %1 Was Not Found!").arg(day);

@@ -27,6 +27,12 @@ std::string noteFileName(const Date& date) {
     return std::string(buffer) + std::string(kNoteFileExtension);
 }
 
+std::string noteFileName(std::uint32_t number) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%08u", static_cast<unsigned>(number));
+    return std::string(buffer) + std::string(kNoteFileExtension);
+}
+
 std::string noteDateField(const Date& date) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02d/%02d/%d", date.month, date.day, date.year);

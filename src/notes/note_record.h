@@ -23,6 +23,8 @@ inline constexpr std::size_t kLargestNoteFile = 64 * 1024;
 // "YYYYMMDD.dnf": the year in decimal, month and day with two digits. Names sort in date
 // order, which the note list relies on.
 std::string noteFileName(const Date& date);
+// The name of the note file whose name's digits are `number` (see noteFileNumber).
+std::string noteFileName(std::uint32_t number);
 
 // The date field of the record, "MM/DD/YYYY" (the year in decimal as in the file name).
 std::string noteDateField(const Date& date);

@@ -2,6 +2,7 @@
 
 #include "common/app_folder.h"
 #include "common/atomic_file.h"
+#include "notes/note_record.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -22,8 +23,9 @@ NoteFileRemoval removeNoteFile(const std::string& path, std::string& error) {
     return NoteFileRemoval::Kept;
 }
 
-NoteRemovalOutcome removeListedNotes(NoteList& notes, std::vector<std::size_t> positions,
-                                     const NoteFileRemover& remove) {
+NoteRemovalOutcome removeListedNotes(const NoteList& notes, std::vector<std::size_t> positions,
+                                     const NoteFileRemover& remove,
+                                     const NoteListTakeOut& takeOut) {
     std::sort(positions.begin(), positions.end(), std::greater<>());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     NoteRemovalOutcome outcome;
@@ -32,11 +34,11 @@ NoteRemovalOutcome removeListedNotes(NoteList& notes, std::vector<std::size_t> p
             continue;
         }
         std::string error;
-        std::string date = notes[i].line.substr(0, 10);
-        std::string path = notes[i].path;
-        const NoteFileRemoval removal = remove(path, error);
+        std::string date(notes[i].line.substr(0, 10));
+        std::string name = noteFileName(notes[i].number);
+        const NoteFileRemoval removal = remove(name, error);
         if (removal != NoteFileRemoval::Kept) {
-            notes.erase(notes.begin() + static_cast<std::ptrdiff_t>(i));
+            takeOut(i);
         }
         if (removal == NoteFileRemoval::Removed) {
             ++outcome.deleted;
@@ -44,7 +46,7 @@ NoteRemovalOutcome removeListedNotes(NoteList& notes, std::vector<std::size_t> p
         }
         outcome.completed = false;
         outcome.failedDate = std::move(date);
-        outcome.failedPath = std::move(path);
+        outcome.failedName = std::move(name);
         outcome.failure = removal;
         outcome.error = std::move(error);
         break;

@@ -16,9 +16,12 @@ enum class NoteFileRemoval {
     Kept,    // it is still on the disk: a read-only folder, or open in another program
 };
 
-// Deletes a note file. `error` receives the system's reason when the file is kept.
-using NoteFileRemover = std::function<NoteFileRemoval(const std::string& path, std::string& error)>;
+// Deletes a note file (`name` in the notes' folder). `error` receives the system's reason when
+// the file is kept.
+using NoteFileRemover = std::function<NoteFileRemoval(const std::string& name, std::string& error)>;
 NoteFileRemoval removeNoteFile(const std::string& path, std::string& error);
+// Takes the entry at this position out of the list.
+using NoteListTakeOut = std::function<void(std::size_t position)>;
 
 struct NoteRemovalOutcome {
     // False when a note could not be deleted; the deleting stopped there.
@@ -27,18 +30,18 @@ struct NoteRemovalOutcome {
     // The note where it stopped: its date text, its file, whether that is still there, and
     // the system's reason when it is.
     std::string failedDate;
-    std::string failedPath;
+    std::string failedName;
     NoteFileRemoval failure = NoteFileRemoval::Removed;
     std::string error;
 };
 
 // Deletes the notes at the given positions of `notes`, from the last position to the first
 // (so each removal leaves the positions still to be visited where they were; duplicates and
-// positions past the end are ignored), removing each deleted note's entry. At the first note
+// positions past the end are ignored), taking out each deleted note's entry. At the first note
 // that cannot be deleted it stops: the notes after it stay deleted and those before it are
 // not visited. A vanished file's entry leaves the list; a file that is still on the disk keeps
 // its entry, so the list never claims a note is gone while its file is there.
-NoteRemovalOutcome removeListedNotes(NoteList& notes, std::vector<std::size_t> positions,
-                                     const NoteFileRemover& remove);
+NoteRemovalOutcome removeListedNotes(const NoteList& notes, std::vector<std::size_t> positions,
+                                     const NoteFileRemover& remove, const NoteListTakeOut& takeOut);
 
 } // namespace almanor

@@ -23,9 +23,29 @@ QString withLineBreaksAs(const QString& line, const QString& mark) {
 
 NoteListModel::NoteListModel(const NoteBook& notes, QObject* parent)
     : QAbstractListModel(parent), notes_(notes) {
-    // A reset also forgets the selection and the current row, which belonged to the old list.
-    connect(&notes_, &NoteBook::listAboutToChange, this, &NoteListModel::beginResetModel);
-    connect(&notes_, &NoteBook::listChanged, this, &NoteListModel::endResetModel);
+    // Row by row, so that the view keeps the user's selection, current row and scroll position.
+    connect(&notes_, &NoteBook::listAboutToChange, this, [this](const ListChange& change) {
+        const int row = static_cast<int>(change.row);
+        if (change.kind == ListChange::Kind::Added) {
+            beginInsertRows({}, row, row);
+        } else if (change.kind == ListChange::Kind::Removed) {
+            beginRemoveRows({}, row, row);
+        }
+    });
+    connect(&notes_, &NoteBook::listChanged, this, [this](const ListChange& change) {
+        switch (change.kind) {
+        case ListChange::Kind::Added:
+            endInsertRows();
+            break;
+        case ListChange::Kind::Removed:
+            endRemoveRows();
+            break;
+        case ListChange::Kind::Changed:
+            emit dataChanged(index(static_cast<int>(change.row)),
+                             index(static_cast<int>(change.row)));
+            break;
+        }
+    });
 }
 
 QString NoteListModel::lineBreakMark() {
@@ -41,7 +61,8 @@ QVariant NoteListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || static_cast<std::size_t>(index.row()) >= list.size()) {
         return {};
     }
-    const QString line = QString::fromStdString(list[static_cast<std::size_t>(index.row())].line);
+    const std::string_view text = list[static_cast<std::size_t>(index.row())].line;
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     switch (role) {
     case Qt::DisplayRole:
         return withLineBreaksAs(line, lineBreakMark());

@@ -9,7 +9,7 @@ class NoteBook;
 
 // The list of all notes as the overview's list view sees it. It reads the note book's list in
 // place, so ten thousand notes cost nothing until rows scroll into sight, follows each of its
-// changes as a reset, and shows each note on one row: a note of several lines has its line
+// changes row by row, and shows each note on one row: a note of several lines has its line
 // breaks drawn as a mark.
 class NoteListModel final : public QAbstractListModel {
     Q_OBJECT

@@ -4,9 +4,9 @@ namespace almanor {
 
 std::string notesClipboardText(const NoteList& notes) {
     std::string text = "Almanor Notes.";
-    for (const NoteListEntry& note : notes) {
+    for (std::size_t row = 0; row < notes.size(); ++row) {
         text += "\r\n";
-        text += note.line;
+        text += notes[row].line;
     }
     return text;
 }

@@ -14,12 +14,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QItemSelection>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListView>
-#include <algorithm>
-#include <functional>
 #include <vector>
 
 namespace almanor {
@@ -164,9 +161,8 @@ bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void OverviewWindow::goToCurrentNote() {
-    // The current row is the one with the focus mark; after each rebuild there is none. A
-    // line whose date cannot be read (a file another program wrote) leads nowhere, so it
-    // counts as no choice.
+    // The current row is the one with the focus mark, which only the user sets. A line whose date
+    // cannot be read (a file another program wrote) leads nowhere, so it counts as no choice.
     const QModelIndex current = list_->currentIndex();
     const NoteList& notes = notes_.list();
     std::optional<Date> date;
@@ -179,7 +175,7 @@ void OverviewWindow::goToCurrentNote() {
         platform_.messageBox.show(tr("A Note Was Not Selected!"), MessageStyle::Warning,
                                   tr("Error!"));
     }
-    notes_.refresh();
+    notes_.lookAtFolder();
 }
 
 void OverviewWindow::copyListToClipboard() {
@@ -190,35 +186,17 @@ void OverviewWindow::copyListToClipboard() {
 }
 
 void OverviewWindow::deleteSelectedNotes() {
-    QItemSelectionModel& selection = *list_->selectionModel();
     std::vector<std::size_t> rows;
-    for (const QModelIndex& index : selection.selectedRows()) {
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows()) {
         rows.push_back(static_cast<std::size_t>(index.row()));
     }
-    std::sort(rows.begin(), rows.end(), std::greater<>());
-
     // When all went, the calendar window reloads its note and marks on the note book's word.
+    // Otherwise the rows it did not reach stay selected, as does a note whose file could not
+    // be deleted: the list loses only the rows of the notes that went.
     const NoteRemovalOutcome outcome = notes_.removeListed(rows);
-    if (outcome.completed) {
-        return;
+    if (!outcome.completed) {
+        platform_.messageBox.show(removalFailureMessage(outcome), MessageStyle::Warning);
     }
-
-    // The rows above the one where it stopped were not visited: they stay selected, and so
-    // does a note whose file could not be deleted.
-    const bool kept = outcome.failure == NoteFileRemoval::Kept;
-    const std::size_t firstUnvisited = outcome.deleted + (kept ? 0 : 1);
-    QItemSelection remaining;
-    // Ascending, one range for each run of neighbouring rows.
-    for (std::size_t k = rows.size(); k-- > firstUnvisited;) {
-        const int row = static_cast<int>(rows[k]);
-        if (!remaining.isEmpty() && remaining.last().bottom() == row - 1) {
-            remaining.last() = QItemSelectionRange(remaining.last().topLeft(), model_->index(row));
-        } else {
-            remaining.select(model_->index(row), model_->index(row));
-        }
-    }
-    selection.select(remaining, QItemSelectionModel::Select);
-    platform_.messageBox.show(removalFailureMessage(outcome), MessageStyle::Warning);
 }
 
 } // namespace almanor

@@ -41,7 +41,7 @@ void Program::start() {
     const QDate today = platform_.clock.now().date();
     calendarWindow_->showDay(Date{today.year(), today.month(), today.day()});
     createOverviewWindow();
-    notes_.readListInSteps();
+    notes_.readListSoon();
     showSplash();
     trayMenu_ = std::make_unique<TrayMenu>(*this);
     tellUnreadableSettings();

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <regex>
@@ -292,33 +293,54 @@ TEST_F(NoteCatalogTest, listsNotesNewestFirstAndFollowsEveryChangeReadingOnlyCha
     ageAll();
     fs::create_directory(folder_ / "20000105.dnf"); // after the ageing: Windows refuses it
     NoteCatalog catalog(withTrailingSeparator(appFolder()));
-    EXPECT_EQ(
-        catalog.refresh(),
-        (NoteList{
-            {"02/29/2024  -  Leap day \u00e9\U0001F600, the one day more", pathOf("20240229.dnf")},
-            {"12/31/1999  -  moved", pathOf("20000101.dnf")}, // the date as written
-            {"12/05/1998  -  an alarm text from another program  -  ", pathOf("19981205.dnf")}}));
-    EXPECT_EQ(catalog.filesReadByLastRefresh(), 6u);
+    EXPECT_EQ(catalog.refresh(),
+              (NoteList{{"02/29/2024  -  Leap day \u00e9\U0001F600, the one day more", 20240229},
+                        {"12/31/1999  -  moved", 20000101}, // the date as written
+                        {"12/05/1998  -  an alarm text from another program  -  ", 19981205}}));
+    EXPECT_EQ(catalog.filesReadByLastLook(), 6u);
 
-    // Against a fresh catalog, which reads every file.
-    const auto check = [&](const char* what, std::size_t filesRead) {
-        EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh()) << what;
-        EXPECT_EQ(catalog.filesReadByLastRefresh(), filesRead) << what;
+    // Each change merged into the list gives what a fresh catalog, reading every file, gives.
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        std::size_t filesRead;
+    } changes[] = {
+        {"unchanged", [] {}, 0},
+        {"edited in place",
+         [&] {
+             put("20000101.dnf", "\"dailynotes\",\"MOVED\",\"12/31/1999\",\"\"\r\n");
+             fs::last_write_time(folder_ / "20000101.dnf", fs::file_time_type::clock::now() - 24h);
+         },
+         1},
+        {"added",
+         [&] {
+             putNote({2000, 1, 7}, "added");
+         },
+         1},
+        // The note added just before is read again until it has settled.
+        {"deleted", [&] { fs::remove(folder_ / "19981205.dnf"); }, 1},
+        {"renamed", [&] { fs::rename(folder_ / "20000107.dnf", folder_ / "20000109.dnf"); }, 1},
+        {"replaced by a rename",
+         [&] {
+             put("new.tmp", "\"dailynotes\",\"replaced\",\"12/31/1999\",\"\"\r\n");
+             fs::rename(folder_ / "new.tmp", folder_ / "20000101.dnf");
+         },
+         2},
+        {"one no longer a note, one now a note",
+         [&] {
+             put("20000101.dnf", "\"memo\",\"moved\",\"12/31/1999\",\"\"\r\n");
+             put("20000102.dnf", "\"dailynotes\",\"milk\",\"01/02/2000\",\"\"\r\n");
+         },
+         3},
     };
-    check("unchanged", 0);
-    put("20000101.dnf", "\"dailynotes\",\"MOVED\",\"12/31/1999\",\"\"\r\n");
-    fs::last_write_time(folder_ / "20000101.dnf", fs::file_time_type::clock::now() - 24h);
-    check("edited in place", 1);
-    putNote({2000, 1, 7}, "added");
-    check("added", 1);
-    fs::remove(folder_ / "19981205.dnf");
-    check("deleted", 1); // the note added just before is read again until it has settled
-    put("20000101.dnf", "\"memo\",\"moved\",\"12/31/1999\",\"\"\r\n");
-    put("20000102.dnf", "\"dailynotes\",\"milk\",\"01/02/2000\",\"\"\r\n");
-    check("one no longer a note, one now a note", 3);
+    for (const auto& c : changes) {
+        c.change();
+        EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh()) << c.what;
+        EXPECT_EQ(catalog.filesReadByLastLook(), c.filesRead) << c.what;
+    }
 }
 
-// Past a number of changes the list is built afresh instead of edited in place.
+// Changes all over the list at once, each merged in its place.
 TEST_F(NoteCatalogTest, followsManyChangesAtOnce) {
     for (int day = 1; day <= 28; day += 3) {
         putNote({2000, 2, day}, "february " + std::to_string(day));
@@ -336,47 +358,43 @@ TEST_F(NoteCatalogTest, followsManyChangesAtOnce) {
     EXPECT_EQ(catalog.notes().size(), 71u);
 }
 
-// Read in steps, the list changes only at the end, as a refresh's. A refresh meanwhile
-// finishes the reading and still sees the files changed behind it.
-TEST_F(NoteCatalogTest, readingInStepsGivesTheSameListAndMissesNoChangeBehindIt) {
-    const auto putAll = [this](const std::string& text) {
-        for (int day = 1; day <= 9; ++day) {
-            putNote({2001, 1, day}, text + std::to_string(day));
-        }
-    };
-    putAll("day ");
+// A look runs while the list is in use: what this program writes or deletes meanwhile is not
+// undone by what the look read before, and the next look reads those files again, even where
+// another program's change kept their time.
+TEST_F(NoteCatalogTest, aLookUnderWayDoesNotUndoThisProgramsOwnChanges) {
+    putNote({2001, 1, 1}, "theirs");
+    putNote({2001, 1, 2}, "deleted here");
     ageAll();
+    const auto aged = fs::last_write_time(folder_ / "20010101.dnf");
     const long descriptors = openDescriptors();
     NoteCatalog catalog(appFolder());
-    int steps = 1;
-    while (!catalog.refreshStep(2)) {
-        ++steps;
+    FolderDifference found = catalog.beginLook()();
+    const auto ownChange = [&](std::uint32_t number) {
+        if (catalog.ownChange(number)) {
+            catalog.applyChange();
+        }
+    };
+    putNote({2001, 1, 1}, "ours");
+    ownChange(20010101);
+    putNote({2000, 12, 31}, "new here");
+    ownChange(20001231);
+    fs::remove(folder_ / "20010102.dnf");
+    ownChange(20010102);
+    catalog.takeLook(std::move(found));
+    EXPECT_TRUE(catalog.looking());
+    while (catalog.nextChange()) {
+        catalog.applyChange();
     }
-    EXPECT_EQ(steps, 5);
-    EXPECT_TRUE(catalog.notes().empty());
-    EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
-    EXPECT_EQ(catalog.filesReadByLastRefresh(), 9u);
+    EXPECT_FALSE(catalog.looking());
+    EXPECT_EQ(catalog.notes(), NoteCatalog(appFolder()).refresh());
+    EXPECT_EQ(catalog.notes()[0].line, "01/01/2001  -  ours");
 
-    EXPECT_FALSE(catalog.refreshStep(3));
-    putAll("changed ");
-    ageAll(24h);
+    putNote({2001, 1, 1}, "theirs again"); // in the same tick of a coarse clock
+    fs::last_write_time(folder_ / "20010101.dnf", aged);
+    fs::remove(folder_ / "20001231.dnf");
     EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
-    EXPECT_EQ(catalog.notes()[0].line, "01/09/2001  -  changed 9");
+    EXPECT_EQ(catalog.notes().size(), 1u);
     EXPECT_EQ(openDescriptors(), descriptors) << "every listing is closed";
-}
-
-// What this program wrote is read again by the next refresh, even where the time did not move.
-TEST_F(NoteCatalogTest, readsAFileAgainAfterThisProgramWroteIt) {
-    putNote({2000, 1, 1}, "old");
-    ageAll();
-    const auto aged = fs::last_write_time(folder_ / "20000101.dnf");
-    NoteCatalog catalog(appFolder());
-    catalog.refresh();
-    putNote({2000, 1, 1}, "ours");
-    catalog.update("20000101.dnf");
-    putNote({2000, 1, 1}, "theirs"); // another program's, in the same tick of a coarse clock
-    fs::last_write_time(folder_ / "20000101.dnf", aged);
-    EXPECT_EQ(catalog.refresh(), NoteCatalog(appFolder()).refresh());
 }
 
 #ifndef _WIN32

@@ -123,33 +123,39 @@ TEST(DayMarks, marksTheShownMonthsDaysReadFromTheDateFieldOfEachLine) {
           "02/29/2024 -  "}) {
         EXPECT_EQ(noteListLineDate(line), std::nullopt) << line;
     }
-    const NoteList notes{{"04/05/2000  -  april", ""}, {"03/31/2000  -  last", ""},
-                         {"03/10/2000  -  mid", ""},   {"03/01/2000  -  ", ""},
-                         {"03/05/1999  -  x", ""},     {"short", ""},
-                         {"02/30/2000  -  x", ""}};
+    const NoteList notes{{"04/05/2000  -  april", 0}, {"03/31/2000  -  last", 0},
+                         {"03/10/2000  -  mid", 0},   {"03/01/2000  -  ", 0},
+                         {"03/05/1999  -  x", 0},     {"short", 0},
+                         {"02/30/2000  -  x", 0}};
     EXPECT_EQ(markedDays(notes, 2000, 3), DayMarks().set(1).set(10).set(31));
     EXPECT_EQ(markedDays(notes, 2000, 4), DayMarks().set(5));
     EXPECT_EQ(markedDays(notes, 1999, 3), DayMarks().set(5));
     EXPECT_EQ(markedDays(notes, 2000, 2), DayMarks());
 }
 
-// Records the paths it is asked to delete; the one named `failing` vanished or is kept.
+// Records the last digit of each file it is asked to delete; the one named `failing` vanished
+// or is kept.
 struct FakeRemover {
     std::string failing;
     NoteFileRemoval failure = NoteFileRemoval::Removed;
-    std::vector<std::string> calls;
-    NoteFileRemoval operator()(const std::string& path, std::string& error) {
-        calls.push_back(path);
-        error = path == failing ? "in use" : "";
-        return path == failing ? failure : NoteFileRemoval::Removed;
+    std::string calls;
+    NoteFileRemoval operator()(const std::string& name, std::string& error) {
+        calls += name[7];
+        error = name == failing ? "in use" : "";
+        return name == failing ? failure : NoteFileRemoval::Removed;
     }
 };
 
-// Notes of days of March 1999, one per digit, each with the digit as its path.
+NoteListTakeOut erasingFrom(NoteList& notes) {
+    return [&notes](std::size_t i) { notes.erase(i); };
+}
+
+// Notes of days of March 1999, one per digit.
 NoteList marchNotes(const std::string& days) {
     NoteList notes;
     for (const char day : days) {
-        notes.push_back({std::string("03/0") + day + "/1999  -  x", std::string(1, day)});
+        notes.push_back({std::string("03/0") + day + "/1999  -  x",
+                         19990300u + static_cast<std::uint32_t>(day - '0')});
     }
     return notes;
 }
@@ -172,51 +178,90 @@ TEST(RemoveListedNotes, deletesTheGivenNotesLastFirstAndStopsAtOneThatCannotGo) 
     };
     for (const auto& c : cases) {
         NoteList notes = marchNotes("54321");
-        FakeRemover remover{"3", c.failure, {}};
-        const NoteRemovalOutcome outcome = removeListedNotes(notes, c.positions, std::ref(remover));
-        EXPECT_EQ(std::accumulate(remover.calls.begin(), remover.calls.end(), std::string()),
-                  c.calls);
+        FakeRemover remover{"19990303.dnf", c.failure, {}};
+        const NoteRemovalOutcome outcome =
+            removeListedNotes(notes, c.positions, std::ref(remover), erasingFrom(notes));
+        EXPECT_EQ(remover.calls, c.calls);
         EXPECT_EQ(notes, marchNotes(c.left));
         EXPECT_EQ(outcome.deleted, c.calls.size() - (c.stoppedAt.empty() ? 0 : 1));
         EXPECT_EQ(outcome.completed, c.stoppedAt.empty());
         EXPECT_EQ(outcome.failedDate, c.stoppedAt);
-        EXPECT_EQ(outcome.failedPath + outcome.error, c.stoppedAt.empty() ? "" : "3in use");
+        EXPECT_EQ(outcome.failedName + outcome.error,
+                  c.stoppedAt.empty() ? "" : "19990303.dnfin use");
     }
 }
 
-// One day's note written or deleted here: its entry changes in its place, newest first.
-TEST(PutListEntry, givesOneNoteItsPlaceAmongTheOthersOrTakesItOut) {
+// One day's note written or deleted here: its entry changes in its place, newest first, and
+// views hear of it only when the list did not show it so already.
+TEST(ListChange, givesOneNoteItsPlaceAmongTheOthersOrTakesItOut) {
+    using enum ListChange::Kind;
     const struct {
         char day;
-        bool written; // else deleted
+        const char* text; // none: deleted
+        std::optional<ListChange> change;
         std::string left;
-    } cases[] = {{'6', true, "6531"}, {'4', true, "5431"}, {'0', true, "5310"},
-                 {'3', true, "531"},  {'3', false, "51"},  {'4', false, "531"}};
+    } cases[] = {{'6', "new", ListChange{Added, 0}, "6531"},
+                 {'4', "new", ListChange{Added, 1}, "5431"},
+                 {'0', "new", ListChange{Added, 3}, "5310"},
+                 {'3', "new", ListChange{Changed, 1}, "531"},
+                 {'3', "x", std::nullopt, "531"},
+                 {'3', nullptr, ListChange{Removed, 1}, "51"},
+                 {'4', nullptr, std::nullopt, "531"}};
     for (const auto& c : cases) {
-        const std::string line = std::string("03/0") + c.day + "/1999  -  new";
+        const auto number = 19990300u + static_cast<std::uint32_t>(c.day - '0');
+        const auto line = c.text
+                              ? std::optional(std::string("03/0") + c.day + "/1999  -  " + c.text)
+                              : std::nullopt;
         NoteList notes = marchNotes("531");
-        putListEntry(notes, std::string(1, c.day), c.written ? std::optional(line) : std::nullopt);
-        NoteList expected = marchNotes(c.left);
-        for (NoteListEntry& entry : expected) {
-            entry.line = c.written && entry.path[0] == c.day ? line : entry.line;
+        const std::optional<ListChange> change = listChangeFor(notes, number, line);
+        EXPECT_EQ(change, c.change) << c.day;
+        if (change) {
+            applyListChange(notes, *change, number, line);
         }
-        EXPECT_EQ(notes, expected) << c.day << c.written;
+        NoteList expected = marchNotes(c.left);
+        if (const auto row = expected.find(number); row && line) {
+            expected.replace(*row, *line);
+        }
+        EXPECT_EQ(notes, expected) << c.day << c.text;
     }
+}
+
+// Lines written over and over (a keystroke saves each time) leave the list as if each note
+// had been written once, also when what they left behind is dropped.
+TEST(NoteList, keepsEveryLineThroughManyChanges) {
+    const auto write = [](NoteList& notes, int from, int to) {
+        for (int change = from; change < to; ++change) {
+            notes.replace(static_cast<std::size_t>(change % 4),
+                          std::string(static_cast<std::size_t>(change % 97),
+                                      static_cast<char>('a' + change % 26)));
+        }
+    };
+    NoteList notes = marchNotes("54321");
+    write(notes, 0, 3000);
+    notes.erase(4);
+    NoteList expected = marchNotes("5432");
+    write(expected, 2996, 3000);
+    EXPECT_EQ(notes, expected);
 }
 
 constexpr Date kToday{2024, 3, 5};
 
 // A note of `age` days ago, in the file its name gives `filedAge` days ago.
-NoteListEntry noteAged(int age, int filedAge) {
-    return {formatDateText(kToday.addDays(-age)) + "  -  x",
-            "/notes/" + noteFileName(kToday.addDays(-filedAge))};
+void addNoteAged(NoteList& notes, int age, int filedAge) {
+    notes.push_back({formatDateText(kToday.addDays(-age)) + "  -  x",
+                     noteFileNumber(noteFileName(kToday.addDays(-filedAge)))});
 }
 
+// Notes of these ages, then those a purge always keeps.
 NoteList notesAged(const std::vector<int>& ages) {
     NoteList notes;
     for (const int age : ages) {
-        notes.push_back(noteAged(age, age));
+        addNoteAged(notes, age, age);
     }
+    notes.push_back({"02/31/2001  -  x", 20010228});
+    notes.push_back({"12/09/10000  -  x", 20231209});
+    addNoteAged(notes, 500, 0);
+    addNoteAged(notes, 0, 500);
     return notes;
 }
 
@@ -225,21 +270,13 @@ NoteList notesAged(const std::vector<int>& ages) {
 TEST(Purge, deletesTheNotesMoreThanTheGivenDaysOld) {
     const std::pair<int, std::vector<int>> cases[] = {
         {30, {40, -2, 0, 1, 30}}, {0, {40, -2, 0}}, {400, {400, 40, -2, 0, 1, 30, 31}}};
-    const NoteList alwaysKept = {
-        {"02/31/2001  -  x", "/notes/20010228.dnf"},
-        {"12/09/10000  -  x", "/notes/20231209.dnf"},
-        noteAged(500, 0),
-        noteAged(0, 500),
-    };
     for (const auto& [daysToKeep, kept] : cases) {
         NoteList notes = notesAged({400, 40, -2, 0, 1, 30, 31}); // in any order
-        notes.insert(notes.end(), alwaysKept.begin(), alwaysKept.end());
         FakeRemover remover;
-        EXPECT_TRUE(purgeOldNotes(notes, kToday, daysToKeep, kToday.addDays(-40), std::ref(remover))
+        EXPECT_TRUE(purgeOldNotes(notes, kToday, daysToKeep, kToday.addDays(-40), std::ref(remover),
+                                  erasingFrom(notes))
                         .completed);
-        NoteList expected = notesAged(kept);
-        expected.insert(expected.end(), alwaysKept.begin(), alwaysKept.end());
-        EXPECT_EQ(notes, expected) << daysToKeep;
+        EXPECT_EQ(notes, notesAged(kept)) << daysToKeep;
     }
 }
 

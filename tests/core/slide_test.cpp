@@ -70,7 +70,7 @@ TEST(Slide, aSettingThatIsNoUsableStepGivesTheDefault) {
 
 TEST(NotesClipboardText, headingThenEachLineAfterCrLfAndNothingAfterTheLast) {
     EXPECT_EQ(notesClipboardText({}), "Almanor Notes.");
-    EXPECT_EQ(notesClipboardText({{"03/05/1999  -  a\r\nb", "a"}, {"03/01/1999  -  c\nd", "b"}}),
+    EXPECT_EQ(notesClipboardText({{"03/05/1999  -  a\r\nb", 1}, {"03/01/1999  -  c\nd", 2}}),
               "Almanor Notes.\r\n03/05/1999  -  a\r\nb\r\n03/01/1999  -  c\nd");
 }
 
