@@ -10,11 +10,18 @@ namespace almanor {
 namespace {
 
 // The program's own help opens in one window, however often it is asked for, and its links
-// to the web open in the browser.
+// to the web open in the browser. A help file may hold up to four megabytes (a byte more is
+// refused: see the options' tests).
 TEST(HelpViewer, showsTheHelpInOneWindow) {
     QtHelpViewer viewer;
     QString whyNot;
-    const QString help = QStringLiteral(ALMANOR_FIXTURES_DIR "/../../resources/almanor.hlp");
+    QTemporaryDir folder;
+    const QString help = folder.filePath("almanor.hlp");
+    QFile file(help);
+    ASSERT_TRUE(QFile::copy(ALMANOR_FIXTURES_DIR "/../../resources/almanor.hlp", help) &&
+                file.open(QIODevice::Append));
+    file.write(QByteArray((4 << 20) - file.size(), ' '));
+    file.close();
     ASSERT_TRUE(viewer.showContents(help, whyNot) && viewer.showContents(help, whyNot));
     QList<QWidget*> shown = QApplication::topLevelWidgets();
     shown.removeIf([](QWidget* w) { return !w->isVisible() || !qobject_cast<QTextBrowser*>(w); });
@@ -22,22 +29,6 @@ TEST(HelpViewer, showsTheHelpInOneWindow) {
     EXPECT_EQ(shown[0]->windowTitle(), "Almanor Help");
     EXPECT_EQ(static_cast<QTextBrowser*>(shown[0])->documentTitle(), "Almanor Help");
     EXPECT_TRUE(static_cast<QTextBrowser*>(shown[0])->openExternalLinks());
-}
-
-// A help file of up to four megabytes opens; anything larger is no help file and is refused
-// with a reason.
-TEST(HelpViewer, refusesAFileLargerThanFourMegabytes) {
-    QTemporaryDir folder;
-    for (const qint64 size : {4 << 20, (4 << 20) + 1}) {
-        QFile file(folder.filePath(QString::number(size)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(QByteArray(size, ' ')), size); // nothing to lay out
-        file.close();
-        QtHelpViewer viewer;
-        QString whyNot;
-        EXPECT_EQ(viewer.showContents(file.fileName(), whyNot), size == 4 << 20) << size;
-        EXPECT_EQ(whyNot.isEmpty(), size == 4 << 20) << size;
-    }
 }
 
 } // namespace

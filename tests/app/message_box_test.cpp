@@ -9,24 +9,20 @@
 namespace almanor {
 namespace {
 
-QList<QMessageBox*> shownBoxes() {
-    QList<QMessageBox*> boxes;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
-            boxes.append(box);
-        }
-    }
-    return boxes;
-}
-
 // A notice stays beside the windows without holding them up: one box, whose text and icon
 // follow the latest notice, gone once there is nothing more to tell.
 TEST(MessageBox, aNoticeShowsInOneBoxUntilThereIsNothingToTell) {
+    const auto shownBoxes = [] {
+        QList<QWidget*> shown = QApplication::topLevelWidgets();
+        shown.removeIf(
+            [](QWidget* w) { return !w->isVisible() || !qobject_cast<QMessageBox*>(w); });
+        return shown;
+    };
     QtMessageBox messages;
     messages.notify("Not saved.", MessageStyle::Plain);
     messages.notify("Still not saved.", MessageStyle::Warning);
     ASSERT_EQ(shownBoxes().size(), 1);
-    const QMessageBox& box = *shownBoxes()[0];
+    const auto& box = *qobject_cast<QMessageBox*>(shownBoxes()[0]);
     EXPECT_EQ(box.text(), "Still not saved.");
     EXPECT_EQ(box.icon(), QMessageBox::Warning);
     EXPECT_EQ(box.windowTitle(), appTitle());

@@ -260,7 +260,7 @@ TEST_F(OptionsWindowTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
          "it is not a regular file"},
         {[](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
          "it is not a regular file"},
-        {[](const auto& file) { std::ofstream(file) << std::string(5 << 20, ' '); },
+        {[](const auto& file) { std::ofstream(file) << std::string((4 << 20) + 1, ' '); },
          "it is too large"},
         {[](const auto& file) { std::ofstream(file) << "30,#TRUE#\r\n<p>Help</p>"; }, ""},
     };

@@ -118,30 +118,25 @@ class Desktop:
         self.no_sound = self.start_sound_server()
 
     def start_notification_area(self):
-        """A panel holding the notification area. Started again when it dies before showing; its
-        own messages go into the failure when it never shows."""
+        """A panel holding the notification area, started again should it die before showing;
+        what it said goes into the failure when it never shows."""
         log_path = os.path.join(self.sound_folder, "trayer.log")
-        # NO_AT_BRIDGE: no wait for an accessibility bus that this session does not have.
-        env = dict(self.env, NO_AT_BRIDGE="1")
         tries = []
 
         def shown():
-            if not tries or tries[-1].poll() is not None:
-                if len(tries) == 3:
-                    return False
-                with open(log_path, "a") as log:
+            if (not tries or tries[-1].poll() is not None) and len(tries) < 3:
+                with open(log_path, "a") as log:  # NO_AT_BRIDGE: no wait for a missing bus
                     tries.append(self._spawn(
                         ["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
-                         "--height", "24", "--SetDockType", "true"], env=env, stderr=log))
+                         "--height", "24", "--SetDockType", "true"],
+                        env=dict(self.env, NO_AT_BRIDGE="1"), stderr=log))
             return self.windows_named("panel")
-
         try:
             wait_for(shown, timeout=60, what="the notification area")
         except AssertionError as error:
             with open(log_path, errors="replace") as log:
-                said = log.read()[-2000:]
-            ended = [process.returncode for process in tries]
-            raise AssertionError(f"{error}; trayer ended with {ended}, said: {said!r}") from None
+                raise AssertionError(f"{error}; trayer ended with "
+                                     f"{[p.returncode for p in tries]}: {log.read()[-2000:]!r}")
 
     def start_sound_server(self):
         """An audio output without hardware: a PulseAudio server whose one sink plays to nowhere
