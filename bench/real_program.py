@@ -1,8 +1,8 @@
 """Measures the real program in a virtual X session on folders of 0, 10,000 and 100,000 notes:
 the time from starting it to its calendar window on screen (warm file cache, and cold where
 the machine lets this script drop the cache), the processor time it spends after that until
-it is idle (above all reading the list of all notes in steps), the processor time one month
-switch costs (Ctrl+PgDown), the time from a key typed into today's note to the note file
+it is idle (above all reading the list of all notes on another thread), the processor time one
+month switch costs (Ctrl+PgDown), the time from a key typed into today's note to the note file
 holding it (median and slowest of a series), the time the notes overview takes to open, and
 the memory after the start.
 Then, with the notes overview closed and again with it open: the month switch, a key every
@@ -90,7 +90,7 @@ def cpu_seconds(pid):
 
 def settle(pid, first=3.0):
     """Waits until the program stops using the processor; by default at least 3 s, as it reads
-    the list of all notes in steps, beginning a second after its window shows."""
+    the list of all notes on another thread, beginning a second after its window shows."""
     time.sleep(first)
     last = cpu_seconds(pid)
     for _ in range(600):

@@ -7,7 +7,7 @@ class Program;
 // Makes the running program follow the settings that need an action: the calendar window's
 // place in the stacking order, its slide away, the tray icon, and the purge of old notes. The
 // other settings are read where they are used.
-// At start-up the purge waits until the list of all notes was read in steps behind the
+// At start-up the purge waits until the list of all notes was read on another thread behind the
 // calendar window: it needs every note file read, and the user must not wait for that.
 enum class PurgeTiming { Now, AfterStartUp };
 void applySettings(Program& program, PurgeTiming purgeTiming = PurgeTiming::Now);
