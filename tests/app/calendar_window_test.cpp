@@ -71,6 +71,10 @@ TEST_F(CalendarWindowTest, marksAndTheListFollowOtherProgramsChanges) {
     select(Date{2026, 11, 7});
     EXPECT_EQ(t.program().notes().list().size(), 2u) << "a date change reads the month alone";
     EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{11})) << "filed in December";
+    select(Date{2026, 12, 11});
+    type("!"); // saved with its own date: filed under November no more
+    select(Date{2026, 11, 7});
+    EXPECT_TRUE(testing::markedDays(calendar()).empty());
 }
 
 // Loading never writes, not even another program's straight quotes; each keystroke saves, curly.

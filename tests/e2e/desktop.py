@@ -285,11 +285,8 @@ class Desktop:
         return subprocess.run(["import", "-window", str(window), "-depth", "8", "rgb:-"],
                               env=self.env, capture_output=True, timeout=20).stdout
 
-    def screenshot(self, path, window=None, frame=False):
-        target = ["-window", "root"] if window is None else ["-window", str(window)]
-        if frame:
-            target.insert(0, "-frame")
-        self.run(["import", *target, path], check=False)
+    def screenshot(self, path):
+        self.run(["import", "-window", "root", path], check=False)
 
     # Mouse and keyboard ------------------------------------------------------------------
     def move_mouse(self, x, y):
