@@ -106,9 +106,18 @@ void NoteBook::mergeStep() {
         }
     }
     merging_->stop();
+    listReadWhole_ = true;
     emit listRead();
     if (std::exchange(lookAgain_, false)) {
         lookAtFolder();
+    }
+}
+
+void NoteBook::prepareToShowList() {
+    if (listReadWhole_) {
+        lookAtFolder();
+    } else {
+        refresh();
     }
 }
 
@@ -120,6 +129,7 @@ void NoteBook::refresh() {
         catalog_.takeLook(look_.get()); // waits for the look under way
     }
     catalog_.refresh([this](const ListChange& next) { change(next); });
+    listReadWhole_ = true;
     emit listRead();
 }
 

@@ -78,6 +78,10 @@ public:
     // Looks at the folder on another thread, and merges what changed into the list a few
     // changes at a time whenever the program waits for the user.
     void lookAtFolder();
+    // For a window about to show the list: until the list was first read whole, refresh();
+    // after that the list shows as it stands and the folder is looked at behind it, so that
+    // showing it never waits for the time of every file.
+    void prepareToShowList();
     // The overview shows the list: while it does, files that come and go in the folder are
     // looked for (where the system reports them; elsewhere the next showing finds them).
     void setListShown(bool shown);
@@ -124,6 +128,7 @@ private:
     NoteCatalog catalog_;
     NoteList filedElsewhere_;
     bool lookAgain_ = false;
+    bool listReadWhole_ = false;
     QFileSystemWatcher folderWatcher_;
     QTimer* folderSettled_;
     QTimer* listReading_;

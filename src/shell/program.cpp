@@ -141,7 +141,7 @@ void Program::showAboutWindow(KeyboardTaken keyboard) {
 }
 
 void Program::showOverviewWindow() {
-    notes_.refresh(); // the list is read whole only when it is looked at
+    notes_.prepareToShowList();
     overviewWindow_->show();
     overviewWindow_->raise();
     overviewWindow_->activateWindow();

@@ -66,6 +66,7 @@ TEST_F(OverviewWindowTest, listsEveryNoteNewestFirstOneRowEach) {
     t.writeFile("20261202.dnf", record(std::string(1985, 'x'), "12/02/2026"));
     t.writeFile("20261201.dnf", record(std::string(1986, 'y'), "12/01/2026"));
     view();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rowsOf(list()).size() == 5; }, 2000));
     EXPECT_EQ(rowsOf(list())[2].size(), 2000) << "shown whole";
     EXPECT_EQ(rowsOf(list())[3], "12/01/2026  -  " + QString(1985, 'y') + QChar(0x2026));
 }
@@ -203,6 +204,10 @@ TEST_F(OverviewWindowTest, anOpenOverviewFollowsFilesThatComeAndGo) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return rowsOf(list()) == rows; }, 2000));
     EXPECT_EQ(list().selectionModel()->selectedRows(), QModelIndexList{list().currentIndex()});
     EXPECT_EQ(list().currentIndex().row(), 1);
+    overview().hide(); // shown again, it catches up with what came while it was out of sight
+    t.writeFile("20261225.dnf", record("christmas", "12/25/2026"));
+    view();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rowsOf(list()).size() == 3; }, 2000));
 }
 
 // The program's own save and delete reach the open overview at once, not at the next look at
