@@ -14,6 +14,12 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+    // The clock repaints each second. Through shared memory every repaint is answered by the X
+    // server, which wakes the program a second and a third time; the windows are small enough
+    // to send their pixels over the connection instead.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Almanor"));
