@@ -36,10 +36,6 @@ QString toShownText(const std::string& text) {
     return shown;
 }
 
-} // namespace
-
-namespace {
-
 // Saves come at every keystroke and each one renames a file in the folder: the list follows
 // once the folder has been still for a moment, not at each of them.
 constexpr int kFolderSettleMs = 500;
