@@ -301,9 +301,17 @@ class Desktop:
         self.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y), "click",
                   "--repeat", str(repeat), "--delay", "80", str(button)])
 
+    def activate(self, window):
+        """Makes the window the active one. Asked before the window manager has taken the window
+        in, the request fails at once (it has no desktop yet), so it is asked until it holds."""
+        def active():
+            self.run(["xdotool", "windowactivate", str(window)], check=False)
+            return self.active_window() == window
+        wait_for(active, what=f"window {window} to be active")
+
     def answer(self, window, *keys):
         """Makes the window (a message box, a dialog) the active one and presses keys in it."""
-        self.run(["xdotool", "windowactivate", "--sync", str(window)], check=False)
+        self.activate(window)
         self.key(*keys)
 
     def type_text(self, text):

@@ -291,7 +291,7 @@ class EndToEnd(unittest.TestCase):
         dialog = wait_for(lambda: self.desktop.windows_named("Alarm Time"),
                           what="the alarm time dialog")[0]
         moment = datetime.datetime.now() + datetime.timedelta(seconds=6)
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(dialog)], check=False)
+        self.desktop.activate(dialog)
         self.desktop.key("ctrl+a")
         self.desktop.type_text(moment.strftime("%H:%M:%S"))
         self.desktop.key("Return")
@@ -718,7 +718,7 @@ class EndToEnd(unittest.TestCase):
         """Chooses `path` (or cancels) in Qt's file dialog of the focused button, back in owner."""
         self.desktop.key("space")
         dialog = wait_for(lambda: self.desktop.windows_named("Open Wav"), what="the file dialog")
-        self.desktop.run(["xdotool", "windowactivate", "--sync", str(dialog[0])], check=False)
+        self.desktop.activate(dialog[0])
         if path:
             self.desktop.type_text(path)
         self.desktop.key("Return" if path else "Escape")
