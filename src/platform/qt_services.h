@@ -34,6 +34,12 @@ private:
 class QtClock final : public Clock {
 public:
     QDateTime now() const override;
+
+private:
+    // Each look-up of the local zone reads the zone file's state from disk. Zones change
+    // their offset only on whole minutes, so the offset is looked up once a minute.
+    mutable qint64 offsetMinute_ = -1; // the UTC minute the offset was looked up in
+    mutable int offsetSeconds_ = 0;
 };
 
 class QtScreenMetrics final : public ScreenMetrics {

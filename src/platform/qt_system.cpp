@@ -10,7 +10,12 @@
 namespace almanor {
 
 QDateTime QtClock::now() const {
-    return QDateTime::currentDateTime();
+    const QDateTime utc = QDateTime::currentDateTimeUtc();
+    if (const qint64 minute = utc.toSecsSinceEpoch() / 60; minute != offsetMinute_) {
+        offsetSeconds_ = utc.toLocalTime().offsetFromUtc();
+        offsetMinute_ = minute;
+    }
+    return utc.toOffsetFromUtc(offsetSeconds_);
 }
 
 static QRect primaryScreenGeometry() {

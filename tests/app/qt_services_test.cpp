@@ -35,6 +35,22 @@ TEST(HelpViewer, showsTheHelpInOneWindow) {
     EXPECT_TRUE(static_cast<QTextBrowser*>(shown[0])->openExternalLinks());
 }
 
+// The clock's local time is the zone's, half-hour offsets included, though it looks the zone up
+// only once a minute.
+TEST(Clock, tellsTheLocalTimeOfTheZone) {
+    const QByteArray zoneBefore = qgetenv("TZ");
+    for (const auto& [zone, offset] : {std::pair{"UTC", 0}, {"Asia/Kolkata", 19800}}) {
+        qputenv("TZ", zone);
+        tzset();
+        const QDateTime local = QtClock().now();
+        EXPECT_EQ(local.offsetFromUtc(), offset) << zone;
+        const QDateTime wallClock(local.date(), local.time()); // as the windows show it
+        EXPECT_LE(std::abs(wallClock.secsTo(QDateTime::currentDateTime())), 2) << zone;
+    }
+    zoneBefore.isNull() ? qunsetenv("TZ") : qputenv("TZ", zoneBefore);
+    tzset();
+}
+
 // A notice stays beside the windows without holding them up: one box, whose text and icon
 // follow the latest notice, gone once there is nothing more to tell.
 TEST(MessageBox, aNoticeShowsInOneBoxUntilThereIsNothingToTell) {
