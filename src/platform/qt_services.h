@@ -36,9 +36,11 @@ public:
     QDateTime now() const override;
 
 private:
-    // Each look-up of the local zone reads the zone file's state from disk. Zones change
-    // their offset only on whole minutes, so the offset is looked up once a minute.
-    mutable qint64 offsetMinute_ = -1; // the UTC minute the offset was looked up in
+    // Each look-up of the local zone reads the zone file's state from disk, so the offset is
+    // kept until the zone's next change of offset, and looked up again at least hourly for a
+    // zone the user changed.
+    mutable QDateTime offsetFrom_;
+    mutable QDateTime offsetUntil_;
     mutable int offsetSeconds_ = 0;
 };
 

@@ -5,15 +5,23 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimeZone>
 #include <QUrl>
 
 namespace almanor {
 
 QDateTime QtClock::now() const {
     const QDateTime utc = QDateTime::currentDateTimeUtc();
-    if (const qint64 minute = utc.toSecsSinceEpoch() / 60; minute != offsetMinute_) {
-        offsetSeconds_ = utc.toLocalTime().offsetFromUtc();
-        offsetMinute_ = minute;
+    if (!offsetFrom_.isValid() || utc < offsetFrom_ || utc >= offsetUntil_) {
+        const QTimeZone zone = QTimeZone::systemTimeZone();
+        offsetSeconds_ =
+            zone.isValid() ? zone.offsetFromUtc(utc) : utc.toLocalTime().offsetFromUtc();
+        offsetFrom_ = utc;
+        offsetUntil_ = utc.addSecs(60 * 60);
+        if (const QDateTime next = zone.nextTransition(utc).atUtc;
+            next.isValid() && next < offsetUntil_) {
+            offsetUntil_ = next;
+        }
     }
     return utc.toOffsetFromUtc(offsetSeconds_);
 }
