@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 
 namespace almanor {
 
@@ -28,6 +30,18 @@ constexpr std::array<char, 128> kAsciiLower = [] {
     return lower;
 }();
 
+// Eight ASCII bytes in lower case at once (no byte carries into the next below 0x80).
+std::uint64_t asciiLower(std::uint64_t bytes) {
+    constexpr std::uint64_t kEach = 0x0101010101010101;
+    const std::uint64_t fromA = bytes + kEach * (0x80 - 'A');
+    const std::uint64_t pastZ = bytes + kEach * (0x80 - 'Z' - 1);
+    return bytes | ((fromA & ~pastZ & kEach * 0x80) >> 2);
+}
+
+constexpr std::uint64_t kNotAscii = 0x8080808080808080;
+// The first byte of the text is the lowest of eight read at once.
+static_assert(std::endian::native == std::endian::little);
+
 std::size_t utf8Length(unsigned char lead) {
     if (lead >= 0xF0) {
         return 4;
@@ -48,6 +62,23 @@ std::size_t foldInto(std::string_view text, char* out, std::uint32_t* sources) {
         ++written;
     };
     for (std::size_t i = 0; i < text.size();) {
+        // Most of a line is ASCII, and a search folds every line: up to eight bytes at a time,
+        // as many as come before the first that is not ASCII. The buffer has room for all
+        // eight, since nothing written is longer than what it came from.
+        if (!sources && i + sizeof(std::uint64_t) <= text.size()) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, text.data() + i, sizeof eight);
+            const std::uint64_t notAscii = eight & kNotAscii;
+            const auto ascii = static_cast<std::size_t>(std::countr_zero(notAscii) / 8);
+            if (ascii > 0) {
+                const std::uint64_t kept = notAscii ? (std::uint64_t{1} << (8 * ascii)) - 1 : ~0ULL;
+                eight = asciiLower(eight & kept);
+                std::memcpy(out + written, &eight, sizeof eight);
+                written += ascii;
+                i += ascii;
+                continue;
+            }
+        }
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 0x80) {
             put(kAsciiLower[lead], i++);
