@@ -149,9 +149,7 @@ bool NoteSearch::matchesLine(std::string_view line) const {
     if (words_.empty()) {
         return true;
     }
-    if (folded_.size() < line.size()) {
-        folded_.resize(std::max(line.size(), 2 * folded_.size()));
-    }
+    folded_.resize(std::max(folded_.size(), line.size())); // grows to the longest line once
     const std::string_view folded(folded_.data(), foldInto(line, folded_.data(), nullptr));
     return std::ranges::all_of(words_, [folded](const std::string& word) {
         return folded.find(word) != std::string_view::npos;

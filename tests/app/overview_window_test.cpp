@@ -186,13 +186,9 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
         EXPECT_FALSE(p.exists(fileOf(1)));
         EXPECT_EQ(p.fileNames().size(), fileStays ? 4u : 3u) << "5 December was not reached";
         EXPECT_EQ(rowsOf(list).size(), fileStays ? 4 : 3);
-        std::vector<int> selected;
-        for (int row = 0; row < list.model()->rowCount(); ++row) {
-            if (list.selectionModel()->isRowSelected(row)) {
-                selected.push_back(row);
-            }
+        for (int row = 0; row < list.model()->rowCount(); ++row) { // the last row went
+            EXPECT_EQ(list.selectionModel()->isRowSelected(row), row < (fileStays ? 3 : 2)) << row;
         }
-        EXPECT_EQ(selected, (fileStays ? std::vector<int>{0, 1, 2} : std::vector<int>{0, 1}));
     }
 }
 
@@ -242,9 +238,7 @@ TEST_F(OverviewWindowTest, aSearchShowsTheNotesHoldingEveryWordAndTheCommandsTak
     writeFiveDecemberNotes(t);
     t.writeFile("20261130.dnf", record("Ça crème note", "11/30/2026"));
     view();
-    EXPECT_EQ(count(), "");
     QTest::keyClicks(&field(), "NOTE 12/0");
-    EXPECT_EQ(rowsOf(list()).size(), 5);
     EXPECT_EQ(count(), "5 of 6 notes");
     QTest::keyClick(&field(), Qt::Key_Down); // into the list, at its first line
     EXPECT_EQ(list().currentIndex().row(), 0);
@@ -265,7 +259,7 @@ TEST_F(OverviewWindowTest, aSearchShowsTheNotesHoldingEveryWordAndTheCommandsTak
 
     QTest::keyClick(&field(), Qt::Key_Escape); // empties the field, and then closes
     EXPECT_EQ(rowsOf(list()).size(), 6);
-    EXPECT_EQ(count(), "");
+    EXPECT_TRUE(overview().isVisible() && count().isEmpty());
     QTest::keyClicks(&field(), "creme NOTE");
     EXPECT_EQ(rowsOf(list()), QStringList{"11/30/2026  -  Ça crème note"});
     EXPECT_EQ(list().model()->index(0, 0).data(NoteListModel::kFoundRangesRole).value<QList<int>>(),
@@ -273,7 +267,6 @@ TEST_F(OverviewWindowTest, aSearchShowsTheNotesHoldingEveryWordAndTheCommandsTak
     QTest::keyClick(&field(), Qt::Key_Return); // the one line found
     EXPECT_EQ(calendar().value(), (Date{2026, 11, 30}));
     QTest::keyClick(&field(), Qt::Key_Escape);
-    EXPECT_TRUE(overview().isVisible());
     QTest::keyClick(&field(), Qt::Key_Escape);
     EXPECT_FALSE(overview().isVisible());
 }
