@@ -42,13 +42,6 @@ constexpr std::uint64_t kNotAscii = 0x8080808080808080;
 // The first byte of the text is the lowest of eight read at once.
 static_assert(std::endian::native == std::endian::little);
 
-std::size_t utf8Length(unsigned char lead) {
-    if (lead >= 0xF0) {
-        return 4;
-    }
-    return lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-}
-
 // Writes the fold of `text` to `out`, which has room for text.size() bytes, and returns how
 // many bytes it wrote. With `sources`, each byte written notes the offset in `text` of the
 // letter it came from. Bytes that are not a folded letter are copied, one by one.
@@ -179,16 +172,21 @@ std::vector<std::size_t> NoteSearch::filter(const NoteList& list,
 }
 
 std::vector<TextRange> NoteSearch::foundRanges(std::string_view utf8) const {
+    if (words_.empty()) {
+        return {}; // asked for every row drawn
+    }
     std::string folded(utf8.size(), '\0');
     std::vector<std::uint32_t> sources(utf8.size());
     folded.resize(foldInto(utf8, folded.data(), sources.data()));
     std::vector<TextRange> ranges;
     for (const std::string& word : words_) {
-        for (std::size_t at = folded.find(word); !word.empty() && at != std::string::npos;
+        for (std::size_t at = folded.find(word); at != std::string::npos;
              at = folded.find(word, at + 1)) {
+            // The bytes of a folded letter all come from its two bytes; any other byte is
+            // copied from itself.
             const std::size_t last = sources[at + word.size() - 1];
-            ranges.push_back(
-                {sources[at], last + utf8Length(static_cast<unsigned char>(utf8[last]))});
+            const std::size_t lastLength = static_cast<unsigned char>(utf8[last]) >= 0xC0 ? 2 : 1;
+            ranges.push_back({sources[at], last + lastLength});
         }
     }
     std::ranges::sort(ranges, {}, &TextRange::begin);
