@@ -162,7 +162,7 @@ int NoteListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant NoteListModel::data(const QModelIndex& index, int role) const {
     const NoteList& list = notes_.list();
-    if (!index.isValid() || index.row() >= rowCount() || listRow(index.row()) >= list.size()) {
+    if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
     const std::string_view text = list[listRow(index.row())].line;

@@ -131,9 +131,8 @@ void OverviewWindow::buildSearchControls() {
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("count"));
     count_->setGeometry(twipsRect(120, 450, 6135, 240));
-    // The count follows the list also when a note comes or goes without showing.
-    connect(model_, &QAbstractItemModel::rowsInserted, this, &OverviewWindow::showCount);
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, &OverviewWindow::showCount);
+    // Also when a note comes or goes without showing; the model, made first, has followed the
+    // change by then.
     connect(&notes_, &NoteBook::listChanged, this, &OverviewWindow::showCount);
 
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,

@@ -236,7 +236,7 @@ TEST_F(OverviewWindowTest, theProgramsOwnSaveAndDeleteShowAtOnce) {
 // the commands take the lines shown.
 TEST_F(OverviewWindowTest, aSearchShowsTheNotesHoldingEveryWordAndTheCommandsTakeThoseLines) {
     writeFiveDecemberNotes(t);
-    t.writeFile("20261130.dnf", record("Ça crème note", "11/30/2026"));
+    t.writeFile("20261130.dnf", record("😀 Ça crème note", "11/30/2026"));
     view();
     QTest::keyClicks(&field(), "NOTE 12/0");
     EXPECT_EQ(count(), "5 of 6 notes");
@@ -261,9 +261,9 @@ TEST_F(OverviewWindowTest, aSearchShowsTheNotesHoldingEveryWordAndTheCommandsTak
     EXPECT_EQ(rowsOf(list()).size(), 6);
     EXPECT_TRUE(overview().isVisible() && count().isEmpty());
     QTest::keyClicks(&field(), "creme NOTE");
-    EXPECT_EQ(rowsOf(list()), QStringList{"11/30/2026  -  Ça crème note"});
+    EXPECT_EQ(rowsOf(list()), QStringList{"11/30/2026  -  😀 Ça crème note"});
     EXPECT_EQ(list().model()->index(0, 0).data(NoteListModel::kFoundRangesRole).value<QList<int>>(),
-              (QList<int>{18, 23, 24, 28}));
+              (QList<int>{21, 26, 27, 31}));
     QTest::keyClick(&field(), Qt::Key_Return); // the one line found
     EXPECT_EQ(calendar().value(), (Date{2026, 11, 30}));
     QTest::keyClick(&field(), Qt::Key_Escape);
