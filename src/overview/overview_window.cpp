@@ -73,7 +73,7 @@ OverviewWindow::~OverviewWindow() = default;
 
 void OverviewWindow::buildControls() {
     model_ = new NoteListModel(notes_, this);
-    buildSearchControls(); // first, so that the tab key reaches them before the list
+    buildSearchControls();
     list_ = new ChoiceList(this);
     list_->setGeometry(twipsRect(120, 705, 6135, 1035));
     list_->setModel(model_);
@@ -109,8 +109,8 @@ void OverviewWindow::buildControls() {
     PictureButton::shareFittingFont(row);
 
     // The path list lives beside the lines in the note list, not in a hidden control, so the
-    // tab key only ever reaches what can be seen: the list, then the buttons left to right,
-    // the order they are made in.
+    // tab key only ever reaches what can be seen: the search field and "On this day", the
+    // list, then the buttons left to right, the order they are made in.
     list_->setFocus();
 }
 
