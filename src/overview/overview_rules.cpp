@@ -2,11 +2,13 @@
 
 namespace almanor {
 
-std::string notesClipboardText(const NoteList& notes) {
+std::string notesClipboardText(const NoteList& notes,
+                               std::optional<std::span<const std::size_t>> rows) {
     std::string text = "Almanor Notes.";
-    for (std::size_t row = 0; row < notes.size(); ++row) {
+    const std::size_t count = rows ? rows->size() : notes.size();
+    for (std::size_t i = 0; i < count; ++i) {
         text += "\r\n";
-        text += notes[row].line;
+        text += notes[rows ? (*rows)[i] : i].line;
     }
     return text;
 }

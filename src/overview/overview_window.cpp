@@ -1,9 +1,12 @@
 #include "overview/overview_window.h"
 
+#include "alarm/qt_date_time.h"
 #include "common/twips.h"
 #include "notes/day_marks.h"
 #include "notes/note_book.h"
 #include "notes/note_messages.h"
+#include "notes/note_search.h"
+#include "overview/found_text_delegate.h"
 #include "overview/note_list_model.h"
 #include "overview/overview_rules.h"
 #include "overview/picture_button.h"
@@ -11,12 +14,17 @@
 #include "platform/twips_rect.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QLocale>
+#include <QShortcut>
 #include <vector>
 
 namespace almanor {
@@ -65,9 +73,11 @@ OverviewWindow::~OverviewWindow() = default;
 
 void OverviewWindow::buildControls() {
     model_ = new NoteListModel(notes_, this);
+    buildSearchControls();
     list_ = new ChoiceList(this);
-    list_->setGeometry(twipsRect(120, 120, 6135, 1620));
+    list_->setGeometry(twipsRect(120, 705, 6135, 1035));
     list_->setModel(model_);
+    list_->setItemDelegate(new FoundTextDelegate(list_));
     list_->setAccessibleName(tr("Notes"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -99,9 +109,106 @@ void OverviewWindow::buildControls() {
     PictureButton::shareFittingFont(row);
 
     // The path list lives beside the lines in the note list, not in a hidden control, so the
-    // tab key only ever reaches what can be seen: the list, then the buttons left to right,
-    // the order they are made in.
+    // tab key only ever reaches what can be seen: the search field and "On this day", the
+    // list, then the buttons left to right, the order they are made in.
     list_->setFocus();
+}
+
+void OverviewWindow::buildSearchControls() {
+    searchField_ = new QLineEdit(this);
+    searchField_->setGeometry(twipsRect(120, 120, 4440, 315));
+    searchField_->setPlaceholderText(tr("Search notes"));
+    searchField_->setAccessibleName(tr("Search notes"));
+    searchField_->setClearButtonEnabled(true);
+    searchField_->installEventFilter(this);
+    connect(searchField_, &QLineEdit::textChanged, this, &OverviewWindow::search);
+
+    onThisDay_ = new QCheckBox(tr("On this day"), this);
+    onThisDay_->setObjectName(QStringLiteral("onThisDay"));
+    onThisDay_->setGeometry(twipsRect(4680, 120, 1575, 315));
+    connect(onThisDay_, &QCheckBox::toggled, this, &OverviewWindow::search);
+
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("count"));
+    count_->setGeometry(twipsRect(120, 450, 6135, 240));
+    // Also when a note comes or goes without showing; the model, made first, has followed the
+    // change by then.
+    connect(&notes_, &NoteBook::listChanged, this, &OverviewWindow::showCount);
+
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
+            &OverviewWindow::focusSearch);
+}
+
+void OverviewWindow::focusSearch() {
+    searchField_->setFocus(Qt::ShortcutFocusReason);
+    searchField_->selectAll();
+}
+
+void OverviewWindow::setCalendarDay(const Date& day) {
+    calendarDay_ = day;
+    search();
+}
+
+void OverviewWindow::showOnThisDay() {
+    onThisDay_->setChecked(true);
+}
+
+void OverviewWindow::search() {
+    std::optional<Date> day;
+    if (onThisDay_->isChecked()) {
+        day = calendarDay_.value_or(dateOf(platform_.clock.now().date()));
+    }
+    model_->setSearch(NoteSearch(searchField_->text().toStdString(), day));
+    showCount();
+}
+
+void OverviewWindow::showCount() {
+    if (searchField_->text().isEmpty() && !onThisDay_->isChecked()) {
+        count_->clear();
+        return;
+    }
+    const QLocale locale;
+    count_->setText(tr("%1 of %2 notes")
+                        .arg(locale.toString(model_->rowCount()),
+                             locale.toString(static_cast<qulonglong>(notes_.list().size()))));
+}
+
+bool OverviewWindow::searchFieldKey(const QKeyEvent& key) {
+    if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) {
+        return false;
+    }
+    const int rows = model_->rowCount();
+    switch (key.key()) {
+    case Qt::Key_Escape:
+        if (searchField_->text().isEmpty()) {
+            closeWindow();
+        } else {
+            searchField_->clear();
+        }
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        if (rows == 0) {
+            return true;
+        }
+        const QModelIndex current = list_->currentIndex();
+        const int step = key.key() == Qt::Key_Down ? 1 : -1;
+        const int row = current.isValid() ? std::clamp(current.row() + step, 0, rows - 1) : 0;
+        list_->setCurrentIndex(model_->index(row));
+        list_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The one note found is as good as chosen.
+        if (!list_->currentIndex().isValid() && rows == 1) {
+            list_->setCurrentIndex(model_->index(0));
+        }
+        goToCurrentNote();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void OverviewWindow::closeWindow() {
@@ -135,6 +242,10 @@ void OverviewWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == searchField_ && event->type() == QEvent::KeyPress &&
+        searchFieldKey(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (watched == list_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
@@ -166,8 +277,8 @@ void OverviewWindow::goToCurrentNote() {
     const QModelIndex current = list_->currentIndex();
     const NoteList& notes = notes_.list();
     std::optional<Date> date;
-    if (current.isValid() && static_cast<std::size_t>(current.row()) < notes.size()) {
-        date = noteListLineDate(notes[static_cast<std::size_t>(current.row())].line);
+    if (current.isValid() && model_->listRow(current.row()) < notes.size()) {
+        date = noteListLineDate(notes[model_->listRow(current.row())].line);
     }
     if (date) {
         emit goToDateRequested(*date);
@@ -181,14 +292,15 @@ void OverviewWindow::goToCurrentNote() {
 void OverviewWindow::copyListToClipboard() {
     const BusyPointer busy;
     notes_.refresh(); // what is on the disk now, also when the list was out of sight
-    const QString text = QString::fromStdString(notesClipboardText(notes_.list()));
+    const QString text =
+        QString::fromStdString(notesClipboardText(notes_.list(), model_->shownListRows()));
     QApplication::clipboard()->setText(text);
 }
 
 void OverviewWindow::deleteSelectedNotes() {
     std::vector<std::size_t> rows;
     for (const QModelIndex& index : list_->selectionModel()->selectedRows()) {
-        rows.push_back(static_cast<std::size_t>(index.row()));
+        rows.push_back(model_->listRow(index.row()));
     }
     // When all went, the calendar window reloads its note and marks on the note book's word.
     // Otherwise the rows it did not reach stay selected, as does a note whose file could not

@@ -4,7 +4,11 @@
 #include "platform/platform.h"
 
 #include <QWidget>
+#include <optional>
 
+class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QListView;
 
 namespace almanor {
@@ -14,7 +18,8 @@ class NoteListModel;
 
 // The notes overview window: every note, newest first, with commands to go to a note's day,
 // copy the list as text and delete the selected notes. It shows the note book's list and
-// follows its changes; closing it only hides it.
+// follows its changes; closing it only hides it. A search field narrows the list to the notes
+// holding every word typed, and "On this day" to the notes of the calendar's day in any year.
 class OverviewWindow final : public QWidget {
     Q_OBJECT
 
@@ -31,6 +36,12 @@ public:
     void copyListToClipboard();
     void deleteSelectedNotes();
 
+    // The search field gets the focus, its text selected to be typed over.
+    void focusSearch();
+    // The calendar's chosen day, which "On this day" follows; today's until it is told one.
+    void setCalendarDay(const Date& day);
+    void showOnThisDay();
+
 signals:
     // Go to: the calendar is to show this day.
     void goToDateRequested(const Date& day);
@@ -44,11 +55,21 @@ protected:
 
 private:
     void buildControls();
+    void buildSearchControls();
+    // Shows the notes the field and "On this day" ask for.
+    void search();
+    void showCount();
+    // What the search field does with a key rather than type it; false for a key it types.
+    bool searchFieldKey(const QKeyEvent& key);
 
     NoteBook& notes_;
     Platform& platform_;
     NoteListModel* model_ = nullptr;
     QListView* list_ = nullptr;
+    QLineEdit* searchField_ = nullptr;
+    QCheckBox* onThisDay_ = nullptr;
+    QLabel* count_ = nullptr;
+    std::optional<Date> calendarDay_;
 };
 
 } // namespace almanor

@@ -2,7 +2,10 @@
 #include "overview/note_list_model.h"
 #include "overview/overview_window.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <filesystem>
@@ -37,6 +40,8 @@ protected:
     OverviewWindow& overview() { return *t.started().overviewWindow(); }
     QListView& list() { return testing::childNamed<QListView>(overview(), "Notes"); }
     QPushButton& button(const char* n) { return testing::childNamed<QPushButton>(overview(), n); }
+    QLineEdit& field() { return testing::childNamed<QLineEdit>(overview(), "Search notes"); }
+    QString count() { return testing::childNamed<QLabel>(overview(), "count").text(); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
         const QRect rect = list().visualRect(list().model()->index(row, 0));
         QTest::mouseClick(list().viewport(), Qt::LeftButton, modifiers, rect.center());
@@ -181,13 +186,9 @@ TEST_F(OverviewWindowTest, deleteStopsAtANoteThatCannotGoAndSaysWhich) {
         EXPECT_FALSE(p.exists(fileOf(1)));
         EXPECT_EQ(p.fileNames().size(), fileStays ? 4u : 3u) << "5 December was not reached";
         EXPECT_EQ(rowsOf(list).size(), fileStays ? 4 : 3);
-        std::vector<int> selected;
-        for (int row = 0; row < list.model()->rowCount(); ++row) {
-            if (list.selectionModel()->isRowSelected(row)) {
-                selected.push_back(row);
-            }
+        for (int row = 0; row < list.model()->rowCount(); ++row) { // the last row went
+            EXPECT_EQ(list.selectionModel()->isRowSelected(row), row < (fileStays ? 3 : 2)) << row;
         }
-        EXPECT_EQ(selected, (fileStays ? std::vector<int>{0, 1, 2} : std::vector<int>{0, 1}));
     }
 }
 
@@ -229,6 +230,65 @@ TEST_F(OverviewWindowTest, theProgramsOwnSaveAndDeleteShowAtOnce) {
     EXPECT_EQ(rowsOf(list()), QStringList{"12/01/2026  -  one"});
     EXPECT_EQ(list().currentIndex().row(), 0);
     EXPECT_EQ(removed, (std::vector<std::vector<Date>>{{Date{2026, 12, 24}}}));
+}
+
+// Only the notes holding every word typed show; the list goes on following the note book, and
+// the commands take the lines shown.
+TEST_F(OverviewWindowTest, aSearchShowsTheNotesHoldingEveryWordAndTheCommandsTakeThoseLines) {
+    writeFiveDecemberNotes(t);
+    t.writeFile("20261130.dnf", record("😀 Ça crème note", "11/30/2026"));
+    view();
+    QTest::keyClicks(&field(), "NOTE 12/0");
+    EXPECT_EQ(count(), "5 of 6 notes");
+    QTest::keyClick(&field(), Qt::Key_Down); // into the list, at its first line
+    EXPECT_EQ(list().currentIndex().row(), 0);
+    clickRow(1);
+    clickRow(3, Qt::ControlModifier); // 4 and 2 December
+    button("delete").click();
+    EXPECT_EQ(t.fileNames(),
+              (std::vector<std::string>{"20261130.dnf", fileOf(1), fileOf(3), fileOf(5)}));
+    window().showDay(Date{2026, 12, 8});
+    QTest::keyClicks(&note(), "Cake");
+    window().showDay(Date{2026, 12, 7});
+    QTest::keyClicks(&note(), "Note 7"); // shows once the line holds "note"
+    button("copy").click();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Almanor Notes.\r\n12/07/2026  -  Note 7\r\n12/05/2026  -  note 5\r\n"
+              "12/03/2026  -  note 3\r\n12/01/2026  -  note 1");
+    EXPECT_EQ(count(), "4 of 6 notes");
+
+    QTest::keyClick(&field(), Qt::Key_Escape); // empties the field, and then closes
+    EXPECT_EQ(rowsOf(list()).size(), 6);
+    EXPECT_TRUE(overview().isVisible() && count().isEmpty());
+    QTest::keyClicks(&field(), "creme NOTE");
+    EXPECT_EQ(rowsOf(list()), QStringList{"11/30/2026  -  😀 Ça crème note"});
+    EXPECT_EQ(list().model()->index(0, 0).data(NoteListModel::kFoundRangesRole).value<QList<int>>(),
+              (QList<int>{21, 26, 27, 31}));
+    QTest::keyClick(&field(), Qt::Key_Return); // the one line found
+    EXPECT_EQ(calendar().value(), (Date{2026, 11, 30}));
+    QTest::keyClick(&field(), Qt::Key_Escape);
+    QTest::keyClick(&field(), Qt::Key_Escape);
+    EXPECT_FALSE(overview().isVisible());
+}
+
+TEST_F(OverviewWindowTest, onThisDayShowsTheNotesOfTheCalendarsDayInEveryYear) {
+    t.writeFile("20240229.dnf", record("leap day", "02/29/2024"));
+    t.writeFile("20230228.dnf", record("cake", "02/28/2023"));
+    t.writeFile("20221206.dnf", record("cake", "12/06/2022"));
+    t.writeFile("20261205.dnf", record("cake", "12/05/2026"));
+    view();
+    overview().showOnThisDay(); // today's until the calendar has a say
+    EXPECT_EQ(rowsOf(list()), QStringList{"12/06/2022  -  cake"});
+    EXPECT_EQ(count(), "1 of 4 notes");
+    overview().setCalendarDay(Date{2025, 2, 28});
+    EXPECT_EQ(rowsOf(list()), (QStringList{"02/29/2024  -  leap day", "02/28/2023  -  cake"}));
+    QTest::keyClicks(&field(), "cake");
+    EXPECT_EQ(rowsOf(list()), QStringList{"02/28/2023  -  cake"});
+    testing::childNamed<QCheckBox>(overview(), "onThisDay").click();
+    EXPECT_EQ(count(), "3 of 4 notes");
+    QApplication::setActiveWindow(&overview()); // Ctrl+F, as a window's key, needs it active
+    QTest::keyClick(&list(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(field().selectedText(), "cake");
 }
 
 } // namespace
