@@ -186,14 +186,14 @@ TEST_F(CalendarWindowTest, altPageKeysGoToTheDaysWithANoteWhoseTipsTellTheNote) 
     std::vector<Date> days;
     QObject::connect(&window(), &CalendarWindow::dayChanged, [&](Date d) { days.push_back(d); });
     testing::activate(window());
-    QTest::keySequence(&window(), QKeySequence("Alt+PgDown"));
+    QTest::keySequence(&note(), QKeySequence("Alt+PgDown"));
     EXPECT_TRUE(days.empty()) << "the list is not read yet";
     t.program().notes().refresh();
     type("today"); // listed at once
-    QTest::keySequence(&window(), QKeySequence("Alt+PgDown"));
+    QTest::keySequence(&note(), QKeySequence("Alt+PgDown"));
     EXPECT_EQ(note().noteText(), "\nJanuary  -  late");
     EXPECT_EQ(tipOfDay(3), "January  -  late");
-    QTest::keySequence(&window(), QKeySequence("Alt+PgDown, Alt+PgUp, Alt+PgUp, Alt+PgUp"));
+    QTest::keySequence(&note(), QKeySequence("Alt+PgDown, Alt+PgUp, Alt+PgUp, Alt+PgUp"));
     EXPECT_EQ(tipOfDay(21), "") << "no note";
     EXPECT_EQ(tipOfDay(20), "9:30:00 AM \u2014 November");
     EXPECT_EQ(days, (std::vector<Date>{{2027, 1, 3}, {2026, 12, 6}, {2026, 11, 20}}));
