@@ -6,9 +6,11 @@
 #include "calendar/hotspot.h"
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
+#include "calendar/note_glance.h"
 #include "common/twips.h"
 #include "notes/note_book.h"
 #include "notes/note_messages.h"
+#include "notes/note_record.h"
 #include "notes/shown_note_file.h"
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
@@ -43,8 +45,19 @@ constexpr int kSaveRetryMs = 2000;
 // Captions are not shrunk below this; past it a caption is clipped rather than unreadable.
 constexpr int kSmallestCaptionPixels = 7;
 
-QString withShortcut(const QString& tip, const QKeySequence& keys) {
-    return CalendarWindow::tr("%1\nShortcut: %2").arg(tip, keys.toString(QKeySequence::NativeText));
+constexpr QKeyCombination kPreviousNoteDayKeys = Qt::ALT | Qt::Key_PageUp;
+constexpr QKeyCombination kNextNoteDayKeys = Qt::ALT | Qt::Key_PageDown;
+constexpr QKeyCombination kSearchKeys = Qt::CTRL | Qt::Key_F;
+constexpr QKeyCombination kOnThisDayKeys = Qt::CTRL | Qt::SHIFT | Qt::Key_H;
+
+QString keysText(const QKeySequence& keys) {
+    return keys.toString(QKeySequence::NativeText);
+}
+
+// `more`, when given, tells related commands that have only keys.
+QString withShortcut(const QString& tip, const QKeySequence& keys, const QString& more = {}) {
+    const QString withKeys = CalendarWindow::tr("%1\nShortcut: %2").arg(tip, keysText(keys));
+    return more.isEmpty() ? withKeys : withKeys + QLatin1Char('\n') + more;
 }
 
 } // namespace
@@ -91,6 +104,7 @@ void CalendarWindow::buildControls() {
     calendar_->setObjectName(QStringLiteral("calendar"));
     calendar_->setGeometry(twipsRect(layout::kCalendar));
     connect(calendar_, &MonthCalendar::dateChange, this, &CalendarWindow::onDateChange);
+    calendar_->setDayTip([this](const Date& day) { return noteGlanceTip(day); });
 
     noteBox_ = new NoteEdit(this);
     noteBox_->setGeometry(twipsRect(layout::kNoteBox));
@@ -163,6 +177,7 @@ void CalendarWindow::buildControls() {
         const char* tip;
         QKeySequence keys;
         void (CalendarWindow::*command)();
+        QString more = {}; // the keys of commands that have no hotspot
     };
     const Spot spots[] = {
         {layout::kBackSpot, QT_TR_NOOP("Back a month"), QT_TR_NOOP("Back A Month"),
@@ -174,7 +189,8 @@ void CalendarWindow::buildControls() {
         {layout::kClearSpot, QT_TR_NOOP("Clear"), nullptr,
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &CalendarWindow::deleteNotes},
         {layout::kViewSpot, QT_TR_NOOP("View"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_L),
-         &CalendarWindow::view},
+         &CalendarWindow::view,
+         tr("Search: %1\nOn this day: %2").arg(keysText(kSearchKeys), keysText(kOnThisDayKeys))},
         {layout::kHelpSpot, QT_TR_NOOP("Help"), nullptr, QKeySequence(Qt::Key_F1),
          &CalendarWindow::help},
         {layout::kQuitSpot, QT_TR_NOOP("Quit"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q),
@@ -190,8 +206,8 @@ void CalendarWindow::buildControls() {
         auto* hotspot = new Hotspot(tr(spot.name), this);
         hotspot->setGeometry(twipsRect(spot.place));
         const QString tip = tr(spot.tip != nullptr ? spot.tip : spot.name);
-        hotspot->setToolTip(withShortcut(tip, spot.keys));
-        hotspot->setAccessibleDescription(spot.keys.toString(QKeySequence::NativeText));
+        hotspot->setToolTip(withShortcut(tip, spot.keys, spot.more));
+        hotspot->setAccessibleDescription(keysText(spot.keys));
         connect(hotspot, &Hotspot::clicked, this, spot.command);
         auto* shortcut = new QShortcut(spot.keys, this);
         connect(shortcut, &QShortcut::activated, this, spot.command);
@@ -214,6 +230,13 @@ void CalendarWindow::addShortcuts() {
         thisNoteOption_->setChecked(true);
         setAllNotesScope(false);
     });
+    const auto onKeys = [this](QKeyCombination keys, const auto& command) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, command);
+    };
+    onKeys(kPreviousNoteDayKeys, [this] { goToNoteDay(false); });
+    onKeys(kNextNoteDayKeys, [this] { goToNoteDay(true); });
+    onKeys(kSearchKeys, &CalendarWindow::searchRequested);
+    onKeys(kOnThisDayKeys, &CalendarWindow::onThisDayRequested);
     allOption_->setToolTip(withShortcut(tr("Clear and View act on all notes"), all->key()));
     thisNoteOption_->setToolTip(
         withShortcut(tr("Clear and View act on the selected day's note"), thisNote->key()));
@@ -252,15 +275,36 @@ Date CalendarWindow::selectedDate() const {
 }
 
 void CalendarWindow::onDateChange() {
-    // A note file's name and date field hold a four-digit year.
+    // A note file's name and date field hold a four-digit year. The write raises the change
+    // that shows the day put back.
     if (calendar_->year() < kFirstYear) {
         calendar_->setYear(kFirstYear);
-    } else if (calendar_->year() > kLastYear) {
+        return;
+    }
+    if (calendar_->year() > kLastYear) {
         calendar_->setYear(kLastYear);
+        return;
     }
     // The shown month's files, not the whole folder: a date change costs the same with ten
     // notes or decades of them.
     reloadDay();
+    emit dayChanged(selectedDate());
+}
+
+QString CalendarWindow::noteGlanceTip(const Date& day) const {
+    // From the list, as far as it has been read: a pointer passing over the days reads no file.
+    const NoteList& list = notes_.list();
+    const std::optional<std::size_t> row = list.find(noteFileNumber(noteFileName(day)));
+    if (!row) {
+        return {};
+    }
+    const NoteGlance glance = glanceAt(list[*row].line);
+    const QString alarm = QString::fromStdString(glance.alarm);
+    const QString text = QString::fromStdString(glance.firstLine);
+    if (alarm.isEmpty() || text.isEmpty()) {
+        return alarm + text;
+    }
+    return tr("%1 \u2014 %2").arg(alarm, text);
 }
 
 void CalendarWindow::reloadDay() {
@@ -412,6 +456,13 @@ void CalendarWindow::forwardAMonth() {
 
 void CalendarWindow::goToToday() {
     calendar_->setValue(today());
+}
+
+void CalendarWindow::goToNoteDay(bool later) {
+    // The list may still be on its way after the start: what it holds serves, without a wait.
+    if (const std::optional<Date> day = adjacentNoteDay(notes_.list(), selectedDate(), later)) {
+        showDay(*day);
+    }
 }
 
 void CalendarWindow::setAllNotesScope(bool all) {

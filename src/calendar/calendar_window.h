@@ -54,6 +54,9 @@ public:
     void backAMonth();
     void forwardAMonth();
     void goToToday();
+    // The nearest day before the selected one (`later`: after it) that has a note, as far as
+    // the list of all notes has been read; nothing when there is none.
+    void goToNoteDay(bool later);
     void setAllNotesScope(bool all);
     void deleteNotes();
     void view();
@@ -86,6 +89,10 @@ signals:
     void optionsRequested();
     // View with "All".
     void allNotesRequested();
+    void searchRequested();
+    void onThisDayRequested();
+    // The selected day, at the start and at every change.
+    void dayChanged(const Date& day);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -117,6 +124,8 @@ private:
     void buildControls();
     void addShortcuts();
     void onDateChange();
+    // What the calendar's tip of a marked day says of its note.
+    QString noteGlanceTip(const Date& day) const;
     void onNoteChanged();
     void onAlarmFieldChanged();
     void openTimeDialog();

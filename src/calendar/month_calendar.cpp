@@ -2,11 +2,13 @@
 
 #include <QCalendarWidget>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
 #include <QTextCharFormat>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -56,12 +58,14 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QWidget(parent), view_(new QCale
     QFont font = view_->font();
     font.setPixelSize(10);
     view_->setFont(font);
-    if (auto* table = view_->findChild<QTableView*>()) {
-        table->setAccessibleName(tr("Days of the month")); // it holds the keyboard
-        table->horizontalHeader()->setMinimumSectionSize(1);
-        table->verticalHeader()->setMinimumSectionSize(1);
-        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    days_ = view_->findChild<QTableView*>();
+    if (days_ != nullptr) {
+        days_->setAccessibleName(tr("Days of the month")); // it holds the keyboard
+        days_->horizontalHeader()->setMinimumSectionSize(1);
+        days_->verticalHeader()->setMinimumSectionSize(1);
+        days_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        days_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        days_->viewport()->installEventFilter(this);
     }
     // No date is selected until the window sets one, so its first write always raises the
     // change that loads the day's note.
@@ -158,6 +162,38 @@ void MonthCalendar::applyFormats() {
         format.setFontWeight(QFont::Black);
         view_->setDateTextFormat(today, format);
     }
+}
+
+// The table shows six weeks under its header. A day of the month before lies in the first two
+// weeks with a number above 14, one of the month after in the last two with a number below 15.
+std::optional<int> MonthCalendar::shownMonthDayAt(const QPoint& pos) const {
+    const QModelIndex cell = days_->indexAt(pos);
+    bool isDay = false;
+    const int day = cell.data().toInt(&isDay);
+    const int week = cell.row() - (days_->model()->rowCount() - 6);
+    if (!isDay || week < 0 || (week < 2 && day > 14) || (week > 3 && day < 15)) {
+        return std::nullopt;
+    }
+    return day;
+}
+
+bool MonthCalendar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip || days_ == nullptr || watched != days_->viewport()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const std::optional<int> day = shownMonthDayAt(help->pos());
+    const QString tip = day && shownMarks_[static_cast<std::size_t>(*day)] && dayTip_
+                            ? dayTip_(Date{value_.year, value_.month, *day})
+                            : QString();
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore(); // as a widget without a tip does
+    } else {
+        QToolTip::showText(help->globalPos(), tip, days_->viewport(),
+                           days_->visualRect(days_->indexAt(help->pos())));
+    }
+    return true;
 }
 
 } // namespace almanor

@@ -4,8 +4,11 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <optional>
 
 class QCalendarWidget;
+class QTableView;
 
 namespace almanor {
 
@@ -35,16 +38,26 @@ public:
     // Today is drawn distinctly; the window tells the control which day that is.
     void setToday(const Date& today);
 
+    // What the tip of a marked day of the shown month says (empty: none). Asked as the pointer
+    // comes to rest on the day, so that it tells the note as it is then.
+    void setDayTip(std::function<QString(const Date&)> tip) { dayTip_ = std::move(tip); }
+
     QCalendarWidget* view() const { return view_; }
 
 signals:
     void dateChange();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void selectFromView();
     void applyFormats();
+    std::optional<int> shownMonthDayAt(const QPoint& pos) const;
 
     QCalendarWidget* view_;
+    QTableView* days_ = nullptr;
+    std::function<QString(const Date&)> dayTip_;
     Date value_;
     Date today_;
     std::array<bool, 32> pendingMarks_{};

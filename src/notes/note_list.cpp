@@ -1,5 +1,7 @@
 #include "notes/note_list.h"
 
+#include "notes/note_record.h"
+
 #include <algorithm>
 #include <functional>
 #include <iterator>
@@ -113,6 +115,29 @@ void applyListChange(NoteList& list, const ListChange& change, std::uint32_t num
         list.replace(change.row, *line);
         break;
     }
+}
+
+std::optional<Date> adjacentNoteDay(const NoteList& list, const Date& from, bool later) {
+    const std::uint32_t number = noteFileNumber(noteFileName(from));
+    const std::size_t place = list.place(number);
+    const auto dayAt = [&list](std::size_t row) {
+        return noteFileDate(noteFileName(list[row].number));
+    };
+    if (later) {
+        // Newest first: the later days lie above the row `from` has or would have.
+        for (std::size_t row = place; row-- > 0;) {
+            if (const std::optional<Date> day = dayAt(row)) {
+                return day;
+            }
+        }
+        return std::nullopt;
+    }
+    for (std::size_t row = list.find(number) ? place + 1 : place; row < list.size(); ++row) {
+        if (const std::optional<Date> day = dayAt(row)) {
+            return day;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace almanor

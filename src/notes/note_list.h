@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/date.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -98,5 +100,9 @@ std::optional<ListChange> listChangeFor(const NoteList& list, std::uint32_t numb
                                         std::optional<std::string_view> line);
 void applyListChange(NoteList& list, const ListChange& change, std::uint32_t number,
                      std::optional<std::string_view> line);
+
+// The nearest day before `from` (`later`: after it) whose note file the list holds; files whose
+// name gives no real day are passed over. The list is in the days' order, so this is a search.
+std::optional<Date> adjacentNoteDay(const NoteList& list, const Date& from, bool later);
 
 } // namespace almanor

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace almanor {
@@ -30,13 +32,26 @@ protected:
     void select(Date date) { calendar().setValue(date); }
     void type(const QString& keys) { QTest::keyClicks(&note(), keys); }
     QRadioButton& option(const char* n) { return testing::childNamed<QRadioButton>(window(), n); }
-    // The shortcut a hotspot's tip offers, pressed on the active window.
-    void pressShortcutOf(const QString& name) {
+    // The keys a hotspot's tip offers (on the line `label`), pressed on the active window.
+    void pressShortcutOf(const QString& name, const QString& label = "Shortcut") {
         const QString tip = testing::childNamed(window(), name).toolTip();
-        ASSERT_TRUE(tip.contains("Shortcut: ")) << name.toStdString();
-        const QKeyCombination keys = QKeySequence::fromString(tip.section("Shortcut: ", 1))[0];
+        ASSERT_TRUE(tip.contains(label + ": ")) << name.toStdString();
+        const QString line = tip.section(label + ": ", 1).section('\n', 0, 0);
+        const QKeyCombination keys = QKeySequence::fromString(line)[0];
         testing::activate(window());
         QTest::keyClick(&window(), keys.key(), keys.keyboardModifiers());
+    }
+    // The tip of the first day numbered `day` in the calendar, the pointer resting on it.
+    QString tipOfDay(int day) {
+        auto& days = *calendar().findChild<QTableView*>();
+        int cell = 0;
+        while (cell < 49 && days.model()->index(cell / 7, cell % 7).data().toInt() != day) {
+            ++cell;
+        }
+        const QPoint at = days.visualRect(days.model()->index(cell / 7, cell % 7)).center();
+        QHelpEvent rest(QEvent::ToolTip, at, days.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(days.viewport(), &rest);
+        return rest.isAccepted() ? QToolTip::text() : QString();
     }
     // The program's second: the clock, the alarm, the chime and the look at the shown day's
     // file; then the event loop runs (where sounds end and the window loads what was found).

@@ -179,6 +179,26 @@ TEST_F(CalendarWindowTest, monthCommandsStepAcrossYearsAndStayWithinFourDigitYea
     EXPECT_EQ(t.fileNames(), std::vector<std::string>{"99991206.dnf"});
 }
 
+// As far as the list has been read; a marked day's tip tells its note from the list.
+TEST_F(CalendarWindowTest, altPageKeysGoToTheDaysWithANoteWhoseTipsTellTheNote) {
+    t.writeFile("20261120.dnf", record("November\r\nsecond line", "11/20/2026", "9:30:00 AM"));
+    t.writeFile("20270103.dnf", record("\r\nJanuary  -  late", "01/03/2027"));
+    std::vector<Date> days;
+    QObject::connect(&window(), &CalendarWindow::dayChanged, [&](Date d) { days.push_back(d); });
+    testing::activate(window());
+    QTest::keySequence(&note(), QKeySequence("Alt+PgDown"));
+    EXPECT_TRUE(days.empty()) << "the list is not read yet";
+    t.program().notes().refresh();
+    type("today"); // listed at once
+    QTest::keySequence(&note(), QKeySequence("Alt+PgDown"));
+    EXPECT_EQ(note().noteText(), "\nJanuary  -  late");
+    EXPECT_EQ(tipOfDay(3), "January  -  late");
+    QTest::keySequence(&note(), QKeySequence("Alt+PgDown, Alt+PgUp, Alt+PgUp, Alt+PgUp"));
+    EXPECT_EQ(tipOfDay(21), "") << "no note";
+    EXPECT_EQ(tipOfDay(20), "9:30:00 AM \u2014 November");
+    EXPECT_EQ(days, (std::vector<Date>{{2027, 1, 3}, {2026, 12, 6}, {2026, 11, 20}}));
+}
+
 TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) {
     t.writeFile(kTodayFile, record("bye", "12/06/2026", "1:00:00 PM"));
     testing::clickOn(window(), "Clear");
@@ -245,6 +265,14 @@ TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
     testing::clickOn(window(), "About");
     pressShortcutOf("Options");
     EXPECT_TRUE(t.program().aboutWindow() && t.program().optionsWindow());
+    int search = 0;
+    int onThisDay = 0;
+    QObject::connect(&window(), &CalendarWindow::searchRequested, [&] { ++search; });
+    QObject::connect(&window(), &CalendarWindow::onThisDayRequested, [&] { ++onThisDay; });
+    pressShortcutOf("View", "On this day");
+    EXPECT_EQ(std::pair(search, onThisDay), std::pair(0, 1));
+    pressShortcutOf("View", "Search");
+    EXPECT_EQ(std::pair(search, onThisDay), std::pair(1, 1));
 }
 
 // Another program deletes the shown day's file: where the once-a-second check cannot see it

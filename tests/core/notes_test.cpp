@@ -226,6 +226,21 @@ TEST(ListChange, givesOneNoteItsPlaceAmongTheOthersOrTakesItOut) {
     }
 }
 
+TEST(NoteList, adjacentNoteDayIsTheNearestListedRealDayEitherWayAcrossYears) {
+    const NoteList notes{{"", 20270102}, {"", 20261399}, {"", 20261206}, {"", 20250101}};
+    const std::tuple<Date, bool, std::optional<Date>> cases[] = {
+        {{2024, 6, 1}, false, {}},
+        {{2024, 6, 1}, true, Date{2025, 1, 1}},
+        {{2027, 1, 2}, true, {}},
+        {{2027, 1, 2}, false, Date{2026, 12, 6}},
+        {{2026, 12, 6}, true, Date{2027, 1, 2}},
+        {{2026, 12, 6}, false, Date{2025, 1, 1}}};
+    for (const auto& [from, later, day] : cases) {
+        EXPECT_EQ(adjacentNoteDay(notes, from, later), day) << noteFileName(from) << later;
+        EXPECT_EQ(adjacentNoteDay(NoteList(), from, later), std::nullopt);
+    }
+}
+
 // Lines written over and over (a keystroke saves each time) leave the list as if each note
 // had been written once, also when what they left behind is dropped.
 TEST(NoteList, keepsEveryLineThroughManyChanges) {

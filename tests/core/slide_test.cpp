@@ -1,3 +1,4 @@
+#include "calendar/note_glance.h"
 #include "calendar/slide.h"
 #include "overview/overview_rules.h"
 
@@ -65,6 +66,20 @@ TEST(Slide, aSettingThatIsNoUsableStepGivesTheDefault) {
         {0.0, 300},          {14.9, 300},         {15, 15},   {22, 22},    {largest, largest}};
     for (const auto& [speed, step] : cases) {
         EXPECT_EQ(slideStepFor(speed), step) << speed.value_or(-1);
+    }
+}
+
+// Only a time in the form the alarm dialog writes is an alarm; the first line is cut after 80.
+TEST(NoteGlance, tellsTheAlarmAndTheFirstLineWithTextOfAListLine) {
+    const std::string eighty = std::string(78, 'a') + "\u00e9\u00e9";
+    const std::pair<std::string, NoteGlance> cases[] = {
+        {"2 pm  -  tea", {"", "2 pm  -  tea"}},
+        {"9:30:00 AM  -  ", {"9:30:00 AM", ""}},
+        {"\r\n  \nsecond\rthird", {"", "second"}},
+        {eighty, {"", eighty}},
+        {"b" + eighty, {"", "b" + std::string(78, 'a') + "\u00e9\u2026"}}};
+    for (const auto& [text, glance] : cases) {
+        EXPECT_EQ(glanceAt("12/06/2026  -  " + text), glance) << text;
     }
 }
 
