@@ -67,9 +67,21 @@ void Program::createCalendarWindow() {
 
 void Program::createOverviewWindow() {
     overviewWindow_ = std::make_unique<OverviewWindow>(notes_, platform_);
-    QObject::connect(overviewWindow_.get(), &OverviewWindow::goToDateRequested,
-                     overviewWindow_.get(),
+    OverviewWindow* overview = overviewWindow_.get();
+    QObject::connect(overview, &OverviewWindow::goToDateRequested, overview,
                      [this](const Date& day) { calendarWindow_->showDay(day); });
+    CalendarWindow* window = calendarWindow_.get();
+    overview->setCalendarDay(window->selectedDate());
+    QObject::connect(window, &CalendarWindow::dayChanged, overview,
+                     &OverviewWindow::setCalendarDay);
+    QObject::connect(window, &CalendarWindow::searchRequested, overview, [this, overview] {
+        showOverviewWindow();
+        overview->focusSearch();
+    });
+    QObject::connect(window, &CalendarWindow::onThisDayRequested, overview, [this, overview] {
+        overview->showOnThisDay();
+        showOverviewWindow();
+    });
 }
 
 void Program::showSplash() {

@@ -276,11 +276,12 @@ TEST_F(OverviewWindowTest, onThisDayShowsTheNotesOfTheCalendarsDayInEveryYear) {
     t.writeFile("20230228.dnf", record("cake", "02/28/2023"));
     t.writeFile("20221206.dnf", record("cake", "12/06/2022"));
     t.writeFile("20261205.dnf", record("cake", "12/05/2026"));
-    view();
-    overview().showOnThisDay(); // today's until the calendar has a say
+    testing::activate(window()); // Ctrl+Shift+H in the calendar window, on its day: today
+    QTest::keyClick(&window(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(overview().isVisible());
     EXPECT_EQ(rowsOf(list()), QStringList{"12/06/2022  -  cake"});
     EXPECT_EQ(count(), "1 of 4 notes");
-    overview().setCalendarDay(Date{2025, 2, 28});
+    window().showDay(Date{2025, 2, 28}); // the list follows the calendar
     EXPECT_EQ(rowsOf(list()), (QStringList{"02/29/2024  -  leap day", "02/28/2023  -  cake"}));
     QTest::keyClicks(&field(), "cake");
     EXPECT_EQ(rowsOf(list()), QStringList{"02/28/2023  -  cake"});

@@ -454,7 +454,7 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: self.desktop.clipboard_bytes() == expected.encode("utf-8"),
                  what="the list on the clipboard")
 
-        self.desktop.click_in(overview, 60, 16)  # the first line
+        self.desktop.click_in(overview, 60, 54)  # the first line, under the search field
         self.desktop.key("End")  # the last line: the oldest note
         self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["goto"]))
         program.read_note_box()
@@ -467,6 +467,15 @@ class EndToEnd(unittest.TestCase):
         program.click("view")
         wait_for(lambda: self.desktop.windows_named("View All Notes") == [overview],
                  what="the same overview window again")
+
+        # Ctrl+F in the calendar window: two words, in another order and without the accent.
+        self.desktop.answer(program.calendar_window(), "ctrl+f")
+        wait_for(lambda: self.desktop.active_window() == overview, what="the search field")
+        self.desktop.type_text("bank cafe")
+        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["copy"]))
+        found = "Almanor Notes.\r\n04/10/2024  -  Caf\u00e9 at ten\r\nthen the bank"
+        wait_for(lambda: self.desktop.clipboard_bytes() == found.encode("utf-8"),
+                 what="the lines found on the clipboard")
         self.assertEqual(self.folder.snapshot(), before)
 
     def test_hostile_note_files_are_left_as_they_are(self):
