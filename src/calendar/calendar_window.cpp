@@ -473,7 +473,7 @@ void CalendarWindow::deleteNotes() {
     MessageBoxService& box = platform_.messageBox;
     QString failure;
     if (allNotesScope_) {
-        if (box.show(tr("Delete All Notes?"), MessageStyle::OkCancel, tr("Delete?")) !=
+        if (box.show(tr("Delete All Notes?"), MessageStyle::DeleteOkCancel, tr("Delete?")) !=
             Answer::Ok) {
             return;
         }

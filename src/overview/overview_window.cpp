@@ -258,7 +258,7 @@ bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
                 // Unlike the button, a key is easily pressed by mistake: ask first.
                 if (list_->selectionModel()->hasSelection() &&
                     platform_.messageBox.show(tr("Delete the selected notes?"),
-                                              MessageStyle::OkCancel,
+                                              MessageStyle::DeleteOkCancel,
                                               tr("Delete?")) == Answer::Ok) {
                     deleteSelectedNotes();
                 }

@@ -14,8 +14,9 @@ class QWidget;
 namespace almanor {
 
 // How a message box looks and what it asks: a plain message with OK, a warning with OK, or a
-// question with OK and Cancel.
-enum class MessageStyle { Plain, Warning, OkCancel };
+// question with OK and Cancel. A question whose OK deletes has Cancel as its default button, so
+// that a stray Enter deletes nothing.
+enum class MessageStyle { Plain, Warning, OkCancel, DeleteOkCancel };
 enum class Answer { Ok, Cancel };
 // The program's name as its message boxes' title.
 inline QString appTitle() {

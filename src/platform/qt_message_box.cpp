@@ -22,13 +22,13 @@ Answer QtMessageBox::show(const QString& text, MessageStyle style, const QString
     box.setWindowTitle(title);
     box.setText(text);
     box.setIcon(iconFor(style));
-    if (style == MessageStyle::OkCancel) {
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    const bool asks = style == MessageStyle::OkCancel || style == MessageStyle::DeleteOkCancel;
+    box.setStandardButtons(asks ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    if (asks) {
         box.setEscapeButton(QMessageBox::Cancel);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
     }
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(style == MessageStyle::DeleteOkCancel ? QMessageBox::Cancel
+                                                               : QMessageBox::Ok);
     // The planner's window may be kept above all others; the question must not hide behind it.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;

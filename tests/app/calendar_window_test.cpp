@@ -215,8 +215,8 @@ TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) 
     option("allNotes").click();
     t.fakes.messageBox.answers = {Answer::Cancel, Answer::Ok};
     testing::clickOn(window(), "Clear");
-    EXPECT_EQ(t.told().back(),
-              (testing::ShownMessage{"Delete All Notes?", MessageStyle::OkCancel, "Delete?"}));
+    EXPECT_EQ(t.told().back(), (testing::ShownMessage{"Delete All Notes?",
+                                                      MessageStyle::DeleteOkCancel, "Delete?"}));
     EXPECT_EQ(t.fileNames().size(), 1u);
     t.program().showOverviewWindow();
     testing::clickOn(window(), "Clear");

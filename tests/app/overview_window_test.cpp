@@ -155,8 +155,8 @@ TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesAndTheCalendarFollows) {
     clickRow(1);
     t.fakes.messageBox.answers = {Answer::Cancel, Answer::Ok};
     QTest::keyClick(&list(), Qt::Key_Delete);
-    EXPECT_EQ(t.told(),
-              (testing::Told{{"Delete the selected notes?", MessageStyle::OkCancel, "Delete?"}}));
+    EXPECT_EQ(t.told(), (testing::Told{{"Delete the selected notes?", MessageStyle::DeleteOkCancel,
+                                        "Delete?"}}));
     QTest::keyClick(&button("delete"), Qt::Key_Return); // Enter presses nothing
     EXPECT_TRUE(t.exists(fileOf(3)));
     QTest::keyClick(&list(), Qt::Key_Delete);

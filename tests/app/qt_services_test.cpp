@@ -73,12 +73,15 @@ TEST(MessageBox, aNoticeShowsInOneBoxUntilThereIsNothingToTell) {
     EXPECT_TRUE(shownBoxes().isEmpty());
 }
 
-// A question takes Ok on Return and Cancel on Escape; a plain message has Ok alone.
-TEST(MessageBox, aQuestionIsOkOnReturnAndCancelOnEscape) {
+// A question takes Ok on Return and Cancel on Escape, but one that deletes takes Cancel on
+// Return; a plain message has Ok alone.
+TEST(MessageBox, aQuestionIsOkOnReturnUnlessItDeletesAndCancelOnEscape) {
     QtMessageBox messages;
     const std::tuple<MessageStyle, Qt::Key, Answer> cases[] = {
         {MessageStyle::OkCancel, Qt::Key_Return, Answer::Ok},
         {MessageStyle::OkCancel, Qt::Key_Escape, Answer::Cancel},
+        {MessageStyle::DeleteOkCancel, Qt::Key_Return, Answer::Cancel},
+        {MessageStyle::DeleteOkCancel, Qt::Key_Escape, Answer::Cancel},
         {MessageStyle::Warning, Qt::Key_Escape, Answer::Ok},
     };
     for (const auto& [style, key, answer] : cases) {
