@@ -242,6 +242,9 @@ TEST_F(OverviewWindowTest, aSearchShowsTheNotesHoldingEveryWordAndTheCommandsTak
     EXPECT_EQ(count(), "5 of 6 notes");
     QTest::keyClick(&field(), Qt::Key_Down); // into the list, at its first line
     EXPECT_EQ(list().currentIndex().row(), 0);
+    QTest::keyClick(&field(), Qt::Key_Down);
+    QTest::keyClick(&field(), Qt::Key_Up); // and back
+    EXPECT_EQ(list().currentIndex().row(), 0);
     clickRow(1);
     clickRow(3, Qt::ControlModifier); // 4 and 2 December
     button("delete").click();
@@ -264,9 +267,23 @@ TEST_F(OverviewWindowTest, aSearchShowsTheNotesHoldingEveryWordAndTheCommandsTak
     EXPECT_EQ(rowsOf(list()), QStringList{"11/30/2026  -  😀 Ça crème note"});
     EXPECT_EQ(list().model()->index(0, 0).data(NoteListModel::kFoundRangesRole).value<QList<int>>(),
               (QList<int>{21, 26, 27, 31}));
+    const auto marked = [this] { // the found words drawn on their mark
+        list().doItemsLayout();  // a view lays out a changed model's rows later
+        const QImage drawn = list().viewport()->grab().toImage();
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (drawn.pixelColor(x, y) == QColor(255, 221, 51)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(marked());
     QTest::keyClick(&field(), Qt::Key_Return); // the one line found
     EXPECT_EQ(calendar().value(), (Date{2026, 11, 30}));
     QTest::keyClick(&field(), Qt::Key_Escape);
+    EXPECT_FALSE(marked());
     QTest::keyClick(&field(), Qt::Key_Escape);
     EXPECT_FALSE(overview().isVisible());
 }
@@ -290,6 +307,7 @@ TEST_F(OverviewWindowTest, onThisDayShowsTheNotesOfTheCalendarsDayInEveryYear) {
     QApplication::setActiveWindow(&overview()); // Ctrl+F, as a window's key, needs it active
     QTest::keyClick(&list(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(field().selectedText(), "cake");
+    EXPECT_TRUE(field().hasFocus());
 }
 
 } // namespace
