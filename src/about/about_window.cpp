@@ -1,6 +1,7 @@
 #include "about/about_window.h"
 
 #include "platform/artwork.h"
+#include "platform/window_keys.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,6 +27,7 @@ AboutWindow::AboutWindow(WebBrowser& browser)
                            Qt::WindowCloseButtonHint),
       browser_(browser) {
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(*this);
     setWindowTitle(tr("About"));
     setWindowIcon(appIcon());
     setFixedSize(kWidth, kHeight);

@@ -1,6 +1,7 @@
 #include "common/app_folder.h"
 #include "platform/file_messages.h"
 #include "platform/qt_services.h"
+#include "platform/window_keys.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -33,6 +34,7 @@ bool QtHelpViewer::showContents(const QString& path, QString& whyNot) {
         window_->setWindowTitle(tr("Almanor Help"));
         window_->setOpenExternalLinks(true);
         window_->resize(560, 640);
+        closeOnEscape(*window_);
     }
     window_->setSearchPaths({QFileInfo(path).absolutePath()});
     window_->setHtml(html);

@@ -3,6 +3,7 @@
 #include "platform/artwork.h"
 #include "platform/file_messages.h"
 #include "platform/sound_files.h"
+#include "platform/window_keys.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -90,6 +91,7 @@ OptionsWindow::OptionsWindow(ProgramSettings& settings, Platform& platform, std:
       inEffect_(settings), settings_(settings.inEffect()), platform_(platform),
       appFolder_(std::move(appFolder)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(*this); // as Cancel: what was not applied is dropped with the window
     setWindowTitle(tr("Almanor"));
     setWindowIcon(appIcon());
     // Without the mouse opener the tray icon is the way back to a parked window, so it is on

@@ -45,9 +45,9 @@ TEST(AboutWindow, showsItsPictureAndItsLinkOpensThePage) {
     QTest::keyClick(&link, Qt::Key_Return);
     QTest::keyClick(&link, Qt::Key_Space);
     EXPECT_EQ(t.fakes.browser.opened.size(), 3u);
-    w.close();
+    QTest::keyClick(&link, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(t.program().aboutWindow()) << "closing destroys it";
+    EXPECT_FALSE(t.program().aboutWindow()) << "Escape closes it, and closing destroys it";
 }
 
 } // namespace

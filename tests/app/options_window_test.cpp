@@ -196,7 +196,8 @@ TEST_F(OptionsWindowTest, failedApplySaysWhyAndReopeningDiscardsWhatWasNotApplie
     EXPECT_FALSE(t.program().calendarWindow()) << "nothing was applied";
     std::filesystem::remove_all(t.file("options.cfg"));
     typeDays("\b5");
-    t.program().optionsWindow()->close();
+    testing::activate(*t.program().optionsWindow());
+    QTest::keyClick(t.program().optionsWindow(), Qt::Key_Escape); // as Cancel
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(t.program().optionsWindow());
     EXPECT_TRUE(optionsChild<QCheckBox>(t, "trayIcon").isChecked());

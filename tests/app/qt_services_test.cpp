@@ -33,6 +33,9 @@ TEST(HelpViewer, showsTheHelpInOneWindow) {
     EXPECT_EQ(shown[0]->windowTitle(), "Almanor Help");
     EXPECT_EQ(static_cast<QTextBrowser*>(shown[0])->documentTitle(), "Almanor Help");
     EXPECT_TRUE(static_cast<QTextBrowser*>(shown[0])->openExternalLinks());
+    QApplication::setActiveWindow(shown[0]);
+    QTest::keyClick(shown[0], Qt::Key_Escape);
+    EXPECT_FALSE(shown[0]->isVisible());
 }
 
 // The clock's local time is the zone's, half-hour offsets included, though it looks the zone up
