@@ -132,8 +132,13 @@ void OverviewWindow::buildSearchControls() {
     count_->setObjectName(QStringLiteral("count"));
     count_->setGeometry(twipsRect(120, 450, 6135, 240));
     // Also when a note comes or goes without showing; the model, made first, has followed the
-    // change by then.
-    connect(&notes_, &NoteBook::listChanged, this, &OverviewWindow::showCount);
+    // change by then. Without a search there is no count, and the list's first reading is a
+    // hundred thousand changes.
+    connect(&notes_, &NoteBook::listChanged, this, [this] {
+        if (model_->shownListRows()) {
+            showCount();
+        }
+    });
 
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
             &OverviewWindow::focusSearch);
@@ -146,7 +151,9 @@ void OverviewWindow::focusSearch() {
 
 void OverviewWindow::setCalendarDay(const Date& day) {
     calendarDay_ = day;
-    search();
+    if (onThisDay_->isChecked()) { // each date change comes here
+        search();
+    }
 }
 
 void OverviewWindow::showOnThisDay() {
