@@ -18,6 +18,7 @@
 
 #include "common/app_folder.h"
 #include "common/atomic_file.h"
+#include "note_folder.h"
 #include "notes/day_marks.h"
 #include "notes/month_marks.h"
 #include "notes/note_catalog.h"
@@ -53,42 +54,6 @@ namespace {
 // time). On a busy machine the wall time also holds the waits for other programs.
 double cpuMillisecondsSince(std::clock_t start) {
     return 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-}
-
-struct Folder {
-    fs::path path;
-    std::vector<Date> dates; // the days that have a note
-};
-
-// `count` notes on distinct days spread over the decades before `today`, each file's
-// modification time in the past as for notes written long ago.
-Folder buildFolder(const fs::path& base, std::size_t count, const Date& today) {
-    Folder folder;
-    folder.path = base / ("almanor-bench-" + std::to_string(count));
-    fs::remove_all(folder.path);
-    fs::create_directories(folder.path);
-
-    std::mt19937 random(static_cast<unsigned>(count));
-    // Every day of the span has a note at 10,000 and more; fewer notes are spread thinner.
-    const long long span = std::max<long long>(static_cast<long long>(count), 27 * 365);
-    std::vector<long long> offsets(static_cast<std::size_t>(span));
-    for (std::size_t i = 0; i < offsets.size(); ++i) {
-        offsets[i] = static_cast<long long>(i);
-    }
-    std::shuffle(offsets.begin(), offsets.end(), random);
-    offsets.resize(count);
-
-    std::uniform_int_distribution<int> alarmChance(0, 4);
-    const auto now = fs::file_time_type::clock::now();
-    for (const long long offset : offsets) {
-        const Date date = today.addDays(-offset);
-        const std::string alarm = alarmChance(random) == 0 ? alarmText(random) : "";
-        const fs::path file = folder.path / noteFileName(date);
-        std::ofstream(file, std::ios::binary) << encodeNoteRecord(date, noteText(random), alarm);
-        fs::last_write_time(file, now - std::chrono::hours(24 * (offset + 1)));
-        folder.dates.push_back(date);
-    }
-    return folder;
 }
 
 // The list as a plain reader builds it: every note file read afresh, newest first.

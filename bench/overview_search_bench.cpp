@@ -6,13 +6,11 @@
 //
 // This is a measurement, not a test: it prints figures and never fails on them.
 
-#include "common/date.h"
+#include "common/app_folder.h"
+#include "note_folder.h"
 #include "notes/note_book.h"
-#include "notes/note_record.h"
-#include "notes/note_store.h"
 #include "overview/overview_window.h"
 #include "platform/qt_platform.h"
-#include "realistic_notes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -36,18 +34,6 @@ double residentMegabytes() {
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
 }
 
-void writeNotes(const QString& folder, std::size_t count) {
-    std::mt19937 random(static_cast<unsigned>(count));
-    std::uniform_int_distribution<int> alarmChance(0, 4);
-    const Date today{2026, 12, 6};
-    for (std::size_t i = 0; i < count; ++i) {
-        const Date date = today.addDays(-static_cast<long long>(i));
-        const std::string alarm = alarmChance(random) == 0 ? alarmText(random) : "";
-        std::ofstream(folder.toStdString() + '/' + noteFileName(date), std::ios::binary)
-            << encodeNoteRecord(date, noteText(random), alarm);
-    }
-}
-
 // The time from a key sent to the field to the list's rows in sight drawn anew.
 double typeMs(QLineEdit& field, QListView& list, QChar letter) {
     const auto start = bench::Clock::now();
@@ -62,10 +48,10 @@ double typeMs(QLineEdit& field, QListView& list, QChar letter) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const std::size_t count = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100000;
-    QTemporaryDir folder;
-    writeNotes(folder.path(), count);
+    QTemporaryDir base;
+    const Folder folder = buildFolder(base.path().toStdString(), count, Date{2026, 12, 6});
     QtPlatform services;
-    NoteBook notes(folder.path().toStdString());
+    NoteBook notes(pathToUtf8(folder.path));
     OverviewWindow overview(notes, services.platform());
     notes.prepareToShowList();
     overview.show();
