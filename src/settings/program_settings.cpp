@@ -1,18 +1,19 @@
 #include "settings/program_settings.h"
 
 #include "platform/file_messages.h"
+#include "settings/preferences_file.h"
 
 namespace almanor {
 
-// Settings that options.cfg does not have (such as a language or the first day of the week)
-// belong in a second file beside it, almanor.ini, read through QSettings in its INI format:
-// options.cfg keeps its one line of twelve fields for every program that reads it.
 ProgramSettings::ProgramSettings(std::string appFolder) : appFolder_(std::move(appFolder)) {
     LoadedSettings loaded = loadSettingsFile(appFolder_);
     stored_ = std::move(loaded.stored);
     if (loaded.file != ReadResult::Status::Read && loaded.file != ReadResult::Status::Missing) {
         whyUnreadable_ = unreadableBecause(loaded.file, loaded.error);
     }
+    LoadedPreferenceValues preferences = loadPreferenceValues(appFolder_);
+    preferences_ = preferencesFromValues(preferences.values);
+    whyPreferencesUnreadable_ = std::move(preferences.whyUnreadable);
 }
 
 FileResult ProgramSettings::apply(const Settings& settings) {
@@ -23,6 +24,16 @@ FileResult ProgramSettings::apply(const Settings& settings) {
         emit changed();
     }
     return written;
+}
+
+std::optional<QString> ProgramSettings::applyPreferences(const Preferences& preferences) {
+    if (std::optional<QString> failed =
+            storePreferenceValues(appFolder_, valuesOfPreferences(preferences))) {
+        return failed;
+    }
+    preferences_ = preferences;
+    emit preferencesChanged();
+    return std::nullopt;
 }
 
 } // namespace almanor

@@ -7,6 +7,7 @@
 #include "notes/shown_note_file.h"
 #include "overview/overview_window.h"
 #include "settings/options_window.h"
+#include "settings/preferences_file.h"
 #include "settings/settings_file.h"
 #include "shell/apply_settings.h"
 #include "shell/tray_menu.h"
@@ -107,13 +108,17 @@ void Program::showSplash() {
 
 void Program::tellUnreadableSettings() {
     // Told once the window is up; a missing file or one that does not parse stays silent.
-    if (const std::optional<QString>& why = settings_.whyUnreadable()) {
-        platform_.messageBox.show(
-            QObject::tr(
-                "The settings file %1 could not be read (%2), so the standard settings are used.")
-                .arg(QString::fromStdString(std::string(kSettingsFileName)), *why),
-            MessageStyle::Warning);
-    }
+    const auto tell = [this](std::string_view file, const std::optional<QString>& why) {
+        if (why) {
+            platform_.messageBox.show(
+                QObject::tr("The settings file %1 could not be read (%2), so the standard "
+                            "settings are used.")
+                    .arg(QString::fromStdString(std::string(file)), *why),
+                MessageStyle::Warning);
+        }
+    };
+    tell(kSettingsFileName, settings_.whyUnreadable());
+    tell(kPreferencesFileName, settings_.whyPreferencesUnreadable());
 }
 
 OptionsWindow* Program::optionsWindow() const {

@@ -1,6 +1,7 @@
 #include "app/calendar_window_fixture.h"
 #include "platform/qt_services.h"
 #include "settings/options_window.h"
+#include "settings/preferences_file.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -270,19 +271,44 @@ TEST_F(OptionsWindowTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
         SCOPED_TRACE(why.toStdString());
         TestProgram p;
         make(p.file("options.cfg"));
+        make(p.file("almanor.ini"));
         make(p.file("almanor.hlp"));
         p.started();
-        const QString told = QString("The settings file options.cfg could not be read (%1), so "
-                                     "the standard settings are used.")
-                                 .arg(why);
+        const auto told = [&why](const char* file) {
+            return QString("The settings file %1 could not be read (%2), so the standard "
+                           "settings are used.")
+                .arg(file, why);
+        };
         EXPECT_EQ(p.told(),
-                  (why.startsWith("it is ") ? Told{{told, MessageStyle::Warning}} : Told{}));
+                  (why.startsWith("it is ") ? Told{{told("options.cfg"), MessageStyle::Warning},
+                                                   {told("almanor.ini"), MessageStyle::Warning}}
+                                            : Told{}));
         EXPECT_EQ(p.program().settings().inEffect(), Settings{});
+        EXPECT_EQ(p.program().settings().preferences(), Preferences{});
+        if (why.startsWith("it is ")) { // and what cannot be read is not replaced
+            EXPECT_TRUE(p.program().settings().applyPreferences({.showWeekNumbers = true}));
+            EXPECT_EQ(p.program().settings().preferences(), Preferences{});
+        }
         QString whyNot;
         EXPECT_EQ(help.showContents(QString::fromStdString(p.file("almanor.hlp")), whyNot),
                   why.isEmpty());
         EXPECT_EQ(whyNot, why);
     }
+}
+
+// almanor.ini keeps what was applied for the next start, and keys it does not know.
+TEST_F(OptionsWindowTest, preferencesAppliedAreThereAtTheNextStart) {
+    TestProgram p;
+    std::ofstream(p.file("almanor.ini")) << "[General]\nsnoozeMinutes=30\n[Later]\nkept=1\n";
+    const Preferences chosen{.language = Language::French, .remindMinutesBefore = 15};
+    {
+        ProgramSettings settings(p.folder().string());
+        EXPECT_EQ(settings.preferences().snoozeMinutes, 30);
+        EXPECT_EQ(settings.applyPreferences(chosen), std::nullopt);
+        EXPECT_EQ(settings.preferences(), chosen);
+    }
+    EXPECT_EQ(ProgramSettings(p.folder().string()).preferences(), chosen);
+    EXPECT_EQ(loadPreferenceValues(p.folder().string()).values.at("Later/kept"), "1");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "common/date.h"
 #include "common/text_encoding.h"
+#include "settings/preferences.h"
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -151,6 +152,31 @@ TEST(SettingValue, onlyABooleanTrueIsOnAndOnlyADecimalTextIsANumber) {
         {" +300 ", 300}, {"-0.5", -0.5}, {"12abc", {}}, {"inf", {}}, {"-", {}}, {"", {}}};
     for (const auto& [text, number] : cases) {
         EXPECT_EQ(numericValue(text), number) << text;
+    }
+}
+
+TEST(Preferences, readEachValueThatFitsItsSettingAndTheDefaultForAnyOther) {
+    const std::pair<PreferenceValues, Preferences> cases[] = {
+        {{}, {}},
+        {{{"language", "de"},
+          {"firstDayOfWeek", "saturday"},
+          {"showWeekNumbers", "true"},
+          {"notifyThroughDesktop", "false"},
+          {"remindMinutesBefore", "120"},
+          {"snoozeMinutes", "60"}},
+         {Language::German, FirstDayOfWeek::Saturday, true, false, 120, 60}},
+        {{{"language", "German"},
+          {"showWeekNumbers", "1"},
+          {"remindMinutesBefore", "4"},
+          {"snoozeMinutes", "20"}},
+         {}},
+        {{{"remindMinutesBefore", "121"}, {"snoozeMinutes", "5x"}}, {}},
+        {{{"remindMinutesBefore", "5"}, {"snoozeMinutes", "5"}},
+         {.remindMinutesBefore = 5, .snoozeMinutes = 5}},
+    };
+    for (const auto& [values, preferences] : cases) {
+        EXPECT_EQ(preferencesFromValues(values), preferences);
+        EXPECT_EQ(preferencesFromValues(valuesOfPreferences(preferences)), preferences);
     }
 }
 
