@@ -88,8 +88,8 @@ QPushButton* playButton(const QString& what) {
 OptionsWindow::OptionsWindow(ProgramSettings& settings, Platform& platform, std::string appFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      inEffect_(settings), settings_(settings.inEffect()), platform_(platform),
-      appFolder_(std::move(appFolder)) {
+      inEffect_(settings), settings_(settings.inEffect()), preferences_(settings.preferences()),
+      platform_(platform), appFolder_(std::move(appFolder)) {
     setAttribute(Qt::WA_DeleteOnClose);
     closeOnEscape(*this); // as Cancel: what was not applied is dropped with the window
     setWindowTitle(tr("Almanor"));
@@ -112,6 +112,18 @@ QCheckBox* OptionsWindow::flagBox(const QString& text, const char* name, bool Se
     box->setChecked(settings_.*setting);
     connect(box, &QCheckBox::clicked, this, [this, setting](bool checked) {
         settings_.*setting = checked;
+        changed();
+    });
+    return box;
+}
+
+QCheckBox* OptionsWindow::preferenceBox(const QString& text, const char* name,
+                                        bool Preferences::*setting) {
+    auto* box = new QCheckBox(text);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(preferences_.*setting);
+    connect(box, &QCheckBox::clicked, this, [this, setting](bool checked) {
+        preferences_.*setting = checked;
         changed();
     });
     return box;
@@ -305,6 +317,15 @@ void OptionsWindow::apply() {
                                       .arg(QString::fromStdString(std::string(kSettingsFileName)),
                                            fileFailureText(written)),
                                   MessageStyle::Plain);
+        return;
+    }
+    if (preferences_ == inEffect_.preferences()) {
+        return;
+    }
+    if (const std::optional<QString> failed = inEffect_.applyPreferences(preferences_)) {
+        applyButton_->setEnabled(true);
+        platform_.messageBox.show(tr("Settings were not saved: %1.").arg(*failed),
+                                  MessageStyle::Warning);
     }
 }
 

@@ -15,7 +15,7 @@ namespace almanor {
 class DaysField;
 
 // Edits a copy of the settings in effect. Nothing the window holds is in effect before Apply,
-// which writes the file and only then puts the copy into effect. Closing the window destroys
+// which writes the files and only then puts the copy into effect. Closing the window destroys
 // it with whatever was not applied.
 class OptionsWindow final : public QWidget {
     Q_OBJECT
@@ -32,6 +32,7 @@ private:
     void buildControls();
     // A check box that shows its setting and stores a click in it.
     QCheckBox* flagBox(const QString& text, const char* name, bool Settings::*setting);
+    QCheckBox* preferenceBox(const QString& text, const char* name, bool Preferences::*setting);
     void showSpeed();
 
     // What a click on each control does.
@@ -45,6 +46,7 @@ private:
 
     ProgramSettings& inEffect_;
     Settings settings_;
+    Preferences preferences_;
     Platform& platform_;
     std::string appFolder_;
     QListWidget* speedList_ = nullptr;
