@@ -1,12 +1,15 @@
 #include "app/calendar_window_fixture.h"
 #include "platform/qt_services.h"
+#include "settings/autostart.h"
 #include "settings/options_window.h"
 #include "settings/preferences_file.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -176,7 +179,7 @@ TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHel
     EXPECT_TRUE(canApply());
     click("Play the alarm sound");
     click("Play the chime sound");
-    const QDir folder(QString::fromStdString(t.program().appFolder()));
+    const QDir folder(QString::fromStdString(t.program().folders().resources));
     EXPECT_EQ(t.fakes.sound.played,
               (QStringList{QDir::toNativeSeparators(folder.filePath("alarm.wav")), bell}));
     click("help");
@@ -309,6 +312,36 @@ TEST_F(OptionsWindowTest, preferencesAppliedAreThereAtTheNextStart) {
     }
     EXPECT_EQ(ProgramSettings(p.folder().string()).preferences(), chosen);
     EXPECT_EQ(loadPreferenceValues(p.folder().string()).values.at("Later/kept"), "1");
+}
+
+// The box shows whether the autostart entry is there as the window opens, whoever wrote it; a
+// click writes an entry that starts this program, or removes it, at once.
+TEST_F(OptionsWindowTest, startAtLoginBoxFollowsTheAutostartEntry) {
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const QString entry = config.filePath("autostart/almanor.desktop");
+    const auto readEntry = [&entry] {
+        QFile file(entry);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    EXPECT_FALSE(optionsChild<QCheckBox>(t, "autostart").isChecked());
+    click("autostart");
+    EXPECT_TRUE(
+        readEntry().contains("\nExec=\"" + QCoreApplication::applicationFilePath() + "\"\n"));
+    TestProgram reopened;
+    EXPECT_TRUE(optionsChild<QCheckBox>(reopened, "autostart").isChecked());
+    optionsChild(reopened, "autostart").click();
+    EXPECT_FALSE(QFile::exists(entry));
+    ASSERT_TRUE(QDir(config.path()).rmdir("autostart") &&
+                QFile(config.filePath("autostart")).open(QIODevice::WriteOnly));
+    optionsChild(reopened, "autostart").click();
+    EXPECT_FALSE(optionsChild<QCheckBox>(reopened, "autostart").isChecked()) << "not written";
+    EXPECT_EQ(reopened.told().size(), 1u);
+    qunsetenv("XDG_CONFIG_HOME");
+    ASSERT_FALSE(Autostart(config.filePath("quoted"), "/my apps/a\"$`\\%b").set(true));
+    QFile quoted(config.filePath("quoted/almanor.desktop"));
+    ASSERT_TRUE(quoted.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(quoted.readAll().contains("\nExec=\"/my apps/a\\\\\"\\\\$\\\\`\\\\\\\\%%b\"\n"));
 }
 
 } // namespace

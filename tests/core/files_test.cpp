@@ -1,5 +1,6 @@
 #include "common/app_folder.h"
 #include "common/atomic_file.h"
+#include "common/data_folder.h"
 #include "notes/note_catalog.h"
 #include "notes/note_record.h"
 #include "notes/note_removal.h"
@@ -12,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 #include <regex>
 #include <string>
 #include <tuple>
@@ -418,6 +420,57 @@ TEST_F(NoteCatalogTest, aFileThatCouldNotBeReadIsTriedAgain) {
     EXPECT_EQ(catalog.notes().size(), 1u);
 }
 #endif
+
+#ifndef _WIN32 // the expected paths are written with POSIX separators
+TEST(DataFolder, portableBesideTheProgramElseTheUsersDataFolder) {
+    struct Case {
+        bool marker, writable, systemInstall;
+        const char* userFolder;
+        Folders expected;
+    };
+    const Folders beside{"/opt/a/bin/", "/opt/a/bin/", true};
+    const Folders user{"/h/.local/share/almanor/", "/opt/a/bin/", false};
+    const Case cases[] = {
+        {false, true, false, "/h/.local/share/almanor", beside},
+        {true, false, false, "/h/.local/share/almanor", beside},
+        {false, false, false, "/h/.local/share/almanor/", user},
+        {false, false, false, "", beside},
+        {false, true, true, "/h/.local/share/almanor", {user.data, "/opt/a/share/almanor/", false}},
+        {true, false, true, "/h/d", {"/opt/a/bin/", "/opt/a/share/almanor/", true}},
+    };
+    for (const Case& c : cases) {
+        const Folders got =
+            chooseFolders({"/opt/a/bin", c.marker, c.writable, c.systemInstall, c.userFolder});
+        EXPECT_EQ(std::tie(got.data, got.resources, got.portable),
+                  std::tie(c.expected.data, c.expected.resources, c.expected.portable))
+            << c.marker << c.writable << c.systemInstall << c.userFolder;
+    }
+}
+#endif
+
+TEST(DataFolder, followsTheDataHomeVariableElseHome) {
+    struct Case {
+        System system;
+        std::map<std::string, std::string> variables;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {System::Posix, {{"XDG_DATA_HOME", "/x/data"}, {"HOME", "/h"}}, "/x/data/almanor"},
+        {System::Posix, {{"XDG_DATA_HOME", "/x/data/"}}, "/x/data/almanor"},
+        {System::Posix, {{"HOME", "/h"}}, "/h/.local/share/almanor"},
+        {System::Posix, {{"XDG_DATA_HOME", "rel"}, {"HOME", "/h"}}, "/h/.local/share/almanor"},
+        {System::Posix, {}, ""},
+        {System::Windows, {{"APPDATA", "C:\\U\\R"}, {"HOME", "/h"}}, "C:\\U\\R\\Almanor"},
+        {System::Windows, {{"HOME", "/h"}}, ""},
+    };
+    for (const Case& c : cases) {
+        const auto environment = [&c](const char* name) {
+            const auto found = c.variables.find(name);
+            return found == c.variables.end() ? std::string() : found->second;
+        };
+        EXPECT_EQ(userDataFolder(environment, c.system), c.expected) << c.expected;
+    }
+}
 
 } // namespace
 } // namespace almanor

@@ -2,6 +2,7 @@
 #include "common/text_encoding.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
+#include "shell/command_line.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -177,6 +178,41 @@ TEST(Preferences, readEachValueThatFitsItsSettingAndTheDefaultForAnyOther) {
     for (const auto& [values, preferences] : cases) {
         EXPECT_EQ(preferencesFromValues(values), preferences);
         EXPECT_EQ(preferencesFromValues(valuesOfPreferences(preferences)), preferences);
+    }
+}
+
+TEST(CommandLine, takesOneCommandAndLeavesTheToolkitsArgumentsAlone) {
+    struct Case {
+        std::vector<std::string> arguments;
+        Command command;
+        std::optional<std::string> rejected;
+    };
+    const Case cases[] = {
+        {{}, Command::Start, {}},
+        {{"--show"}, Command::Show, {}},
+        {{"--hide"}, Command::Hide, {}},
+        {{"-display", ":1", "--toggle"}, Command::Toggle, {}},
+        {{"--today"}, Command::Today, {}},
+        {{"--help"}, Command::Help, {}},
+        {{"--version"}, Command::Version, {}},
+        {{"--toggle", "--hide"}, Command::Start, "--hide"},
+        {{"--shw", "--show"}, Command::Start, "--shw"},
+        {{"--"}, Command::Start, "--"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = parseCommandLine(c.arguments);
+        EXPECT_EQ(std::pair(line.command, line.rejected), std::pair(c.command, c.rejected))
+            << c.arguments.size();
+    }
+}
+
+TEST(CommandLine, theChannelCarriesEachWindowRequestAsALineAndNothingElse) {
+    for (const Command request : {Command::Show, Command::Hide, Command::Toggle, Command::Today}) {
+        EXPECT_EQ(commandOfRequest(requestLine(request)), request);
+    }
+    EXPECT_EQ(commandOfRequest(requestLine(Command::Start)), Command::Show);
+    for (const char* line : {"help\n", "version\n", "toggle", "toggle\n\n", "\n", ""}) {
+        EXPECT_EQ(commandOfRequest(line), std::nullopt) << line;
     }
 }
 
