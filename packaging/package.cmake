@@ -41,11 +41,11 @@ set(CPACK_PACKAGE_NAME almanor)
 set(CPACK_PACKAGE_VENDOR "The Almanor developers")
 set(CPACK_PACKAGE_CONTACT "Almanor developers <almanor@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "day planner at the edge of the screen")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "day planner at the edge of the screen
- Almanor keeps one note and an optional alarm for every day. Its calendar
- window sits against the right edge of the screen and slides away to a thin
- strip when it is not needed. Every keystroke is saved at once, to a plain
- text file per day.")
+# CPack indents each line of the long description itself.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Almanor keeps one note and an optional alarm for every day.
+Its calendar window sits against the right edge of the screen and slides away
+to a thin strip when it is not needed. Every keystroke is saved at once, to a
+plain text file per day.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.com/")
