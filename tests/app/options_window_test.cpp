@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -317,31 +316,26 @@ TEST_F(OptionsWindowTest, preferencesAppliedAreThereAtTheNextStart) {
 // The box shows whether the autostart entry is there as the window opens, whoever wrote it; a
 // click writes an entry that starts this program, or removes it, at once.
 TEST_F(OptionsWindowTest, startAtLoginBoxFollowsTheAutostartEntry) {
-    const QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    const QString entry = config.filePath("autostart/almanor.desktop");
-    const auto readEntry = [&entry] {
-        QFile file(entry);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    };
+    const QString config = QString::fromStdString(t.folder().string());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
     EXPECT_FALSE(optionsChild<QCheckBox>(t, "autostart").isChecked());
     click("autostart");
-    EXPECT_TRUE(
-        readEntry().contains("\nExec=\"" + QCoreApplication::applicationFilePath() + "\"\n"));
+    const std::string exec = "\nExec=\"" + QCoreApplication::applicationFilePath().toStdString();
+    EXPECT_NE(t.readFile("autostart/almanor.desktop").find(exec + "\"\n"), std::string::npos);
     TestProgram reopened;
     EXPECT_TRUE(optionsChild<QCheckBox>(reopened, "autostart").isChecked());
     optionsChild(reopened, "autostart").click();
-    EXPECT_FALSE(QFile::exists(entry));
-    ASSERT_TRUE(QDir(config.path()).rmdir("autostart") &&
-                QFile(config.filePath("autostart")).open(QIODevice::WriteOnly));
+    EXPECT_FALSE(t.exists("autostart/almanor.desktop"));
+    ASSERT_TRUE(QDir(config).rmdir("autostart"));
+    t.writeFile("autostart", ""); // a file where the folder should be
     optionsChild(reopened, "autostart").click();
     EXPECT_FALSE(optionsChild<QCheckBox>(reopened, "autostart").isChecked()) << "not written";
     EXPECT_EQ(reopened.told().size(), 1u);
     qunsetenv("XDG_CONFIG_HOME");
-    ASSERT_FALSE(Autostart(config.filePath("quoted"), "/my apps/a\"$`\\%b").set(true));
-    QFile quoted(config.filePath("quoted/almanor.desktop"));
-    ASSERT_TRUE(quoted.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(quoted.readAll().contains("\nExec=\"/my apps/a\\\\\"\\\\$\\\\`\\\\\\\\%%b\"\n"));
+    ASSERT_FALSE(Autostart(config + "/quoted", "/my apps/a\"$`\\%b").set(true));
+    EXPECT_NE(t.readFile("quoted/almanor.desktop")
+                  .find("\nExec=\"/my apps/a\\\\\"\\\\$\\\\`\\\\\\\\%%b\"\n"),
+              std::string::npos);
 }
 
 } // namespace

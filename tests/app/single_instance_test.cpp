@@ -38,13 +38,10 @@ TEST(SingleInstance, aSecondStartOnTheFolderHandsItsRequestToTheFirstAndEnds) {
     SingleInstance first(notes.path(), runtime.path());
     ASSERT_EQ(first.claim(), SingleInstance::Start::Alone);
     QSignalSpy requested(&first, &SingleInstance::requested);
-    const std::pair<Command, Command> asked[] = {{Command::Start, Command::Show},
-                                                 {Command::Hide, Command::Hide},
-                                                 {Command::Toggle, Command::Toggle},
-                                                 {Command::Today, Command::Today}};
-    for (const auto& [request, heard] : asked) {
+    for (const Command request : {Command::Start, Command::Hide, Command::Toggle, Command::Today}) {
         EXPECT_EQ(startBeside(notes, runtime, request).first, SingleInstance::Start::HandedOver);
         ASSERT_FALSE(requested.isEmpty());
+        const Command heard = request == Command::Start ? Command::Show : request;
         EXPECT_EQ(requested.takeFirst().at(0).value<Command>(), heard);
     }
     SingleInstance elsewhere(otherNotes.path(), runtime.path()); // another folder, another planner

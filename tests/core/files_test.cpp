@@ -421,16 +421,12 @@ TEST_F(NoteCatalogTest, aFileThatCouldNotBeReadIsTriedAgain) {
 }
 #endif
 
-#ifndef _WIN32 // the expected paths are written with POSIX separators
+#ifndef _WIN32 // the paths have POSIX separators
 TEST(DataFolder, portableBesideTheProgramElseTheUsersDataFolder) {
-    struct Case {
-        bool marker, writable, systemInstall;
-        const char* userFolder;
-        Folders expected;
-    };
     const Folders beside{"/opt/a/bin/", "/opt/a/bin/", true};
     const Folders user{"/h/.local/share/almanor/", "/opt/a/bin/", false};
-    const Case cases[] = {
+    // The portable marker, a writable program folder, a system install; the user's data folder.
+    const std::tuple<bool, bool, bool, const char*, Folders> cases[] = {
         {false, true, false, "/h/.local/share/almanor", beside},
         {true, false, false, "/h/.local/share/almanor", beside},
         {false, false, false, "/h/.local/share/almanor/", user},
@@ -438,23 +434,18 @@ TEST(DataFolder, portableBesideTheProgramElseTheUsersDataFolder) {
         {false, true, true, "/h/.local/share/almanor", {user.data, "/opt/a/share/almanor/", false}},
         {true, false, true, "/h/d", {"/opt/a/bin/", "/opt/a/share/almanor/", true}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [marker, writable, systemInstall, userFolder, expected] : cases) {
         const Folders got =
-            chooseFolders({"/opt/a/bin", c.marker, c.writable, c.systemInstall, c.userFolder});
+            chooseFolders({"/opt/a/bin", marker, writable, systemInstall, userFolder});
         EXPECT_EQ(std::tie(got.data, got.resources, got.portable),
-                  std::tie(c.expected.data, c.expected.resources, c.expected.portable))
-            << c.marker << c.writable << c.systemInstall << c.userFolder;
+                  std::tie(expected.data, expected.resources, expected.portable))
+            << marker << writable << systemInstall << userFolder;
     }
 }
 #endif
 
 TEST(DataFolder, followsTheDataHomeVariableElseHome) {
-    struct Case {
-        System system;
-        std::map<std::string, std::string> variables;
-        std::string expected;
-    };
-    const Case cases[] = {
+    const std::tuple<System, std::map<std::string, std::string>, std::string> cases[] = {
         {System::Posix, {{"XDG_DATA_HOME", "/x/data"}, {"HOME", "/h"}}, "/x/data/almanor"},
         {System::Posix, {{"XDG_DATA_HOME", "/x/data/"}}, "/x/data/almanor"},
         {System::Posix, {{"HOME", "/h"}}, "/h/.local/share/almanor"},
@@ -463,12 +454,12 @@ TEST(DataFolder, followsTheDataHomeVariableElseHome) {
         {System::Windows, {{"APPDATA", "C:\\U\\R"}, {"HOME", "/h"}}, "C:\\U\\R\\Almanor"},
         {System::Windows, {{"HOME", "/h"}}, ""},
     };
-    for (const Case& c : cases) {
-        const auto environment = [&c](const char* name) {
-            const auto found = c.variables.find(name);
-            return found == c.variables.end() ? std::string() : found->second;
+    for (const auto& [system, variables, expected] : cases) {
+        const auto environment = [&variables](const char* name) {
+            const auto found = variables.find(name);
+            return found == variables.end() ? std::string() : found->second;
         };
-        EXPECT_EQ(userDataFolder(environment, c.system), c.expected) << c.expected;
+        EXPECT_EQ(userDataFolder(environment, system), expected) << expected;
     }
 }
 

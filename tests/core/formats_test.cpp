@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace almanor {
 namespace {
@@ -182,27 +183,22 @@ TEST(Preferences, readEachValueThatFitsItsSettingAndTheDefaultForAnyOther) {
 }
 
 TEST(CommandLine, takesOneCommandAndLeavesTheToolkitsArgumentsAlone) {
-    struct Case {
-        std::vector<std::string> arguments;
-        Command command;
-        std::optional<std::string> rejected;
-    };
-    const Case cases[] = {
-        {{}, Command::Start, {}},
-        {{"--show"}, Command::Show, {}},
-        {{"--hide"}, Command::Hide, {}},
-        {{"-display", ":1", "--toggle"}, Command::Toggle, {}},
-        {{"--today"}, Command::Today, {}},
-        {{"--help"}, Command::Help, {}},
-        {{"--version"}, Command::Version, {}},
+    const std::tuple<std::vector<std::string>, Command, std::optional<std::string>> cases[] = {
+        {{}, Command::Start, std::nullopt},
+        {{"--show"}, Command::Show, std::nullopt},
+        {{"--hide"}, Command::Hide, std::nullopt},
+        {{"-display", ":1", "--toggle"}, Command::Toggle, std::nullopt},
+        {{"--today"}, Command::Today, std::nullopt},
+        {{"--help"}, Command::Help, std::nullopt},
+        {{"--version"}, Command::Version, std::nullopt},
         {{"--toggle", "--hide"}, Command::Start, "--hide"},
         {{"--shw", "--show"}, Command::Start, "--shw"},
         {{"--"}, Command::Start, "--"},
     };
-    for (const Case& c : cases) {
-        const CommandLine line = parseCommandLine(c.arguments);
-        EXPECT_EQ(std::pair(line.command, line.rejected), std::pair(c.command, c.rejected))
-            << c.arguments.size();
+    for (const auto& [arguments, command, rejected] : cases) {
+        const CommandLine line = parseCommandLine(arguments);
+        EXPECT_EQ(std::pair(line.command, line.rejected), std::pair(command, rejected))
+            << arguments.size();
     }
 }
 

@@ -771,8 +771,7 @@ class EndToEnd(unittest.TestCase):
         self.assertLess(silence, 1.0)
 
     def test_an_installed_program_keeps_its_notes_in_the_users_data_folder(self):
-        """The packaged program when ALMANOR_INSTALLED_ROOT names its unpacked tree, else this
-        folder's, made read-only in a mount namespace of its own."""
+        # The package's unpacked tree, else this folder read-only in a mount namespace of its own.
         root = os.environ.get("ALMANOR_INSTALLED_ROOT")
         data = os.path.join(self.folder.root, "data", "almanor")
         os.makedirs(data)
