@@ -52,7 +52,7 @@ std::string requestLine(Command command) {
 }
 
 std::optional<Command> commandOfRequest(const std::string& line) {
-    if (line.empty() || line.back() != '\n') {
+    if (!line.ends_with('\n')) {
         return std::nullopt;
     }
     const std::optional<Command> command = commandNamed(line.substr(0, line.size() - 1));
