@@ -215,9 +215,7 @@ void Program::carryOut(Command request) {
         window.comeForward();
         break;
     case Command::Hide:
-        if (!window.isParked()) {
-            window.startSlideAway();
-        }
+        window.startSlideAway(); // as the close command does
         break;
     case Command::Toggle:
         window.showAgain();

@@ -151,22 +151,16 @@ TEST_F(ShellTest, aFirstStartTellsOnceWhereTheWindowWent) {
     }
 }
 
-// Requests from the command line: hide slides an open window away, toggle out and away, today
-// comes forward on today.
-TEST_F(ShellTest, commandLineRequestsMoveTheWindowAndShowToday) {
+// Requests from the command line: today comes forward on today's note, hide slides away.
+TEST_F(ShellTest, commandLineRequestsShowTodayAndSlideAway) {
     CalendarWindow& w = calendarWindow();
-    w.setLeftTwips(t.fakes.screen.width - 30);
-    t.program().carryOut(Command::Hide);
-    t.program().carryOut(Command::Toggle);
-    EXPECT_TRUE(w.isSlidingOut());
-    w.setLeftTwips(0);
-    t.program().carryOut(Command::Hide);
-    EXPECT_TRUE(w.isSlidingAway());
     w.showDay({2001, 2, 3});
     t.program().carryOut(Command::Today);
     const QDate today = t.fakes.clock.now().date();
     EXPECT_EQ(w.selectedDate(), (Date{today.year(), today.month(), today.day()}));
     EXPECT_TRUE(w.isSlidingOut() && !w.isSlidingAway());
+    t.program().carryOut(Command::Hide);
+    EXPECT_TRUE(w.isSlidingAway());
 }
 
 } // namespace
