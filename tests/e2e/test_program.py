@@ -743,7 +743,7 @@ class EndToEnd(unittest.TestCase):
         program.click("options")
         options = program.options_window()
         program.focus(options)
-        self.desktop.key(*["Tab"] * 5)  # "Select Alarm Sound", past the boxes and the speeds
+        self.desktop.key(*["Tab"] * 6)  # "Select Alarm Sound", past the four boxes and the speeds
         self.answer_file_dialog(options, None)
         self.answer_file_dialog(options, bell)
         self.desktop.key(*["Tab"] * 3)  # "Select Chime Sound"
