@@ -13,15 +13,20 @@ foreach(file ${ALMANOR_APP_FILES})
         DEPENDS ${file}
         COMMENT "Copying ${name} into the application folder")
     list(APPEND ALMANOR_APP_FILE_COPIES ${ALMANOR_APP_DIR}/${name})
-    install(FILES ${file} DESTINATION .)
 endforeach()
 add_custom_target(almanor_app_files ALL DEPENDS ${ALMANOR_APP_FILE_COPIES})
 add_dependencies(almanor almanor_app_files)
+
+if(ALMANOR_SYSTEM_INSTALL)
+    include(${PROJECT_SOURCE_DIR}/packaging/package.cmake)
+    return()
+endif()
+install(FILES ${ALMANOR_APP_FILES} DESTINATION .)
 install(TARGETS almanor RUNTIME DESTINATION .)
 
 # On Linux the installed folder also gets a desktop entry and the icon, and the entry is put
-# into the user's applications menu. The program keeps its notes in its own folder, so the
-# folder is meant to be one the user can write (for example ~/Almanor).
+# into the user's applications menu. The program keeps its notes in its own folder when the
+# user can write it (for example ~/Almanor), else in the user's data folder.
 if(UNIX AND NOT APPLE)
     option(ALMANOR_INSTALL_MENU_ENTRY "Add Almanor to the user's applications menu on install" ON)
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/almanor.png DESTINATION .)

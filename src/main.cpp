@@ -1,12 +1,50 @@
 #include "calendar/calendar_window.h"
 #include "platform/qt_platform.h"
+#include "shell/command_line.h"
+#include "shell/folders_in_use.h"
 #include "shell/program.h"
 #include "shell/single_instance.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+QString usage() {
+    return QObject::tr(
+        "Usage: almanor [--show | --hide | --toggle | --today | --help | --version]\n"
+        "  --show     bring the calendar window out (starts Almanor if needed)\n"
+        "  --hide     slide the calendar window away\n"
+        "  --toggle   slide the window out, or away when it is out\n"
+        "  --today    bring the window out on today's note\n"
+        "  --help     show this text\n"
+        "  --version  show the version of Almanor\n");
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered without a display, so that they work in any terminal.
+    const almanor::CommandLine commandLine =
+        almanor::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (commandLine.rejected) {
+        print(stderr, QObject::tr("almanor: unknown or extra option %1 (see almanor --help)\n")
+                          .arg(QString::fromLocal8Bit(*commandLine.rejected)));
+        return 1;
+    }
+    if (commandLine.command == almanor::Command::Help) {
+        print(stdout, usage());
+        return 0;
+    }
+    if (commandLine.command == almanor::Command::Version) {
+        print(stdout, QStringLiteral("Almanor " ALMANOR_VERSION "\n"));
+        return 0;
+    }
 #if defined(Q_OS_LINUX)
     // Wayland lets no program place its own window, and the planner must sit at the screen
     // edge and slide: on a Wayland desktop it runs through XWayland. An explicit platform
@@ -24,13 +62,18 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Almanor"));
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only by Exit or Quit
-    almanor::SingleInstance instance(QApplication::applicationDirPath(),
+    const almanor::Folders folders = almanor::foldersInUse(ALMANOR_SYSTEM_INSTALL != 0);
+    almanor::SingleInstance instance(QString::fromStdString(folders.data),
                                      almanor::SingleInstance::userRuntimeFolder());
-    switch (instance.claim()) {
+    switch (instance.claim(commandLine.command)) {
     case almanor::SingleInstance::Start::Alone:
+        if (commandLine.command == almanor::Command::Hide) {
+            print(stderr, QObject::tr("almanor: Almanor is not running\n"));
+            return 1;
+        }
         break;
     case almanor::SingleInstance::Start::HandedOver:
-        return 0; // the program already running on this folder shows its window
+        return 0; // the program already running on this folder does what was asked
     case almanor::SingleInstance::Start::NoAnswer:
         QMessageBox::warning(
             nullptr, QApplication::applicationName(),
@@ -40,9 +83,9 @@ int main(int argc, char* argv[]) {
     }
     almanor::QtPlatform platform;
     platform.platform().programEnd.setCleanUp([&instance] { instance.release(); });
-    almanor::Program program(platform.platform(), QApplication::applicationDirPath().toStdString());
-    QObject::connect(&instance, &almanor::SingleInstance::showRequested, &instance,
-                     [&program] { program.calendarWindow()->comeForward(); });
+    almanor::Program program(platform.platform(), folders);
+    QObject::connect(&instance, &almanor::SingleInstance::requested, &instance,
+                     [&program](almanor::Command request) { program.carryOut(request); });
     program.start();
     return QApplication::exec();
 }

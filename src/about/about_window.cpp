@@ -3,6 +3,7 @@
 #include "platform/artwork.h"
 #include "platform/window_keys.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,7 +23,7 @@ QFont arialBold(qreal points) {
 
 } // namespace
 
-AboutWindow::AboutWindow(WebBrowser& browser)
+AboutWindow::AboutWindow(WebBrowser& browser, const QString& notesFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
       browser_(browser) {
@@ -52,6 +53,19 @@ AboutWindow::AboutWindow(WebBrowser& browser)
     link_->setAccessibleName(tr("Visit %1").arg(webAddress()));
     link_->installEventFilter(this);
     setLinkColour(Qt::black);
+
+    // Where the notes are depends on how the program was installed, so the user can look it up
+    // here.
+    auto* folder = new QLabel(this);
+    folder->setObjectName(QStringLiteral("notesFolder"));
+    QFont small = folder->font();
+    small.setPointSizeF(7);
+    folder->setFont(small);
+    folder->setGeometry(6, 122, kWidth - 12, 18);
+    const QString path = QDir::toNativeSeparators(notesFolder);
+    folder->setText(QFontMetrics(small).elidedText(tr("Notes: %1").arg(path), Qt::ElideMiddle,
+                                                   folder->width()));
+    folder->setToolTip(path);
 }
 
 QString AboutWindow::webAddress() {

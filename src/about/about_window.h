@@ -10,8 +10,8 @@ class QLabel;
 
 namespace almanor {
 
-// The program's picture with a link to the maker's web page. It doubles as the start-up
-// splash, and it is destroyed when closed.
+// The program's picture with a link to the maker's web page and the folder the notes are kept
+// in. It doubles as the start-up splash, and it is destroyed when closed.
 class AboutWindow final : public QWidget {
     Q_OBJECT
 
@@ -19,7 +19,7 @@ public:
     static constexpr int kWidth = 288;
     static constexpr int kHeight = 144;
 
-    explicit AboutWindow(WebBrowser& browser);
+    AboutWindow(WebBrowser& browser, const QString& notesFolder);
 
     // The address as shown, and the page a click opens.
     static QString webAddress();

@@ -530,6 +530,7 @@ bool CalendarWindow::isParked() const {
 void CalendarWindow::slideAwayTick() {
     if (almanor::slideAwayTick(*this, slideStep())) {
         slideAwayTimer_->stop();
+        emit slidAway();
     }
 }
 

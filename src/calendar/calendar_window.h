@@ -91,6 +91,8 @@ signals:
     void allNotesRequested();
     void searchRequested();
     void onThisDayRequested();
+    // The window has slid away to the edge and stopped there.
+    void slidAway();
     // The selected day, at the start and at every change.
     void dayChanged(const Date& day);
 

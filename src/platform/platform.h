@@ -89,6 +89,8 @@ public:
     virtual void show() = 0;
     virtual void hide() = 0;
     virtual bool isShown() const = 0;
+    // A balloon message from the icon, which the desktop takes away after a while.
+    virtual void showMessage(const QString& text) = 0;
 };
 
 class WebBrowser {

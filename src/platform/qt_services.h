@@ -73,6 +73,7 @@ public:
     void show() override;
     void hide() override;
     bool isShown() const override;
+    void showMessage(const QString& text) override;
 
 private:
     std::unique_ptr<QSystemTrayIcon> icon_;

@@ -11,6 +11,13 @@
 
 namespace almanor {
 
+namespace {
+
+// Long enough to read a sentence twice; desktops with their own notifications may keep it longer.
+constexpr int kMessageShownMs = 15000;
+
+} // namespace
+
 QtTrayIcon::QtTrayIcon() = default;
 
 QtTrayIcon::~QtTrayIcon() = default;
@@ -73,6 +80,12 @@ void QtTrayIcon::hide() {
 
 bool QtTrayIcon::isShown() const {
     return icon_ && icon_->isVisible();
+}
+
+void QtTrayIcon::showMessage(const QString& text) {
+    if (icon_) {
+        icon_->showMessage(appTitle(), text, QSystemTrayIcon::Information, kMessageShownMs);
+    }
 }
 
 } // namespace almanor

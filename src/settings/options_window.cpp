@@ -4,8 +4,10 @@
 #include "platform/file_messages.h"
 #include "platform/sound_files.h"
 #include "platform/window_keys.h"
+#include "settings/autostart.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -85,11 +87,11 @@ QPushButton* playButton(const QString& what) {
 
 } // namespace
 
-OptionsWindow::OptionsWindow(ProgramSettings& settings, Platform& platform, std::string appFolder)
+OptionsWindow::OptionsWindow(ProgramSettings& settings, Platform& platform, std::string soundFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       inEffect_(settings), settings_(settings.inEffect()), preferences_(settings.preferences()),
-      platform_(platform), appFolder_(std::move(appFolder)) {
+      platform_(platform), soundFolder_(std::move(soundFolder)) {
     setAttribute(Qt::WA_DeleteOnClose);
     closeOnEscape(*this); // as Cancel: what was not applied is dropped with the window
     setWindowTitle(tr("Almanor"));
@@ -129,6 +131,23 @@ QCheckBox* OptionsWindow::preferenceBox(const QString& text, const char* name,
     return box;
 }
 
+QCheckBox* OptionsWindow::autostartBox() {
+    // Acts at once, outside Apply: it shows the entry on disk, which others change too.
+    const Autostart autostart(Autostart::userFolder(), QCoreApplication::applicationFilePath());
+    auto* box = new QCheckBox(tr("Start Almanor when I log in"));
+    box->setObjectName(QStringLiteral("autostart"));
+    box->setChecked(autostart.isOn());
+    connect(box, &QCheckBox::clicked, this, [this, box, autostart](bool on) {
+        if (const std::optional<QString> failed = autostart.set(on)) {
+            box->setChecked(autostart.isOn());
+            platform_.messageBox.show(
+                tr("Starting at login could not be changed: %1.").arg(*failed),
+                MessageStyle::Warning);
+        }
+    });
+    return box;
+}
+
 void OptionsWindow::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -148,6 +167,9 @@ void OptionsWindow::buildControls() {
     QCheckBox* mouseOpenerBox =
         flagBox(tr("Open By Moving Mouse"), "openOnMouseOver", &Settings::openOnMouseOver);
     windowBoxes->addWidget(mouseOpenerBox);
+#ifndef Q_OS_WIN
+    windowBoxes->addWidget(autostartBox());
+#endif
     windowBoxes->addStretch();
     windowGroupLayout->addLayout(windowBoxes, 1);
     auto* speedColumn = new QVBoxLayout;
@@ -292,7 +314,7 @@ void OptionsWindow::chooseSound(std::string& sound) {
 
 void OptionsWindow::playSound(const std::string& sound) {
     // The sound as it is in memory, a chosen but not yet applied one included.
-    playWave(platform_.sound, QString::fromStdString(appFolder_), QString::fromStdString(sound));
+    playWave(platform_.sound, QString::fromStdString(soundFolder_), QString::fromStdString(sound));
 }
 
 void OptionsWindow::apply() {

@@ -21,8 +21,8 @@ class OptionsWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // options.cfg lives in `appFolder`; sounds are played from there.
-    OptionsWindow(ProgramSettings& settings, Platform& platform, std::string appFolder);
+    // Sounds given by a bare name are played from `soundFolder`.
+    OptionsWindow(ProgramSettings& settings, Platform& platform, std::string soundFolder);
 
 signals:
     void aboutRequested();
@@ -33,6 +33,8 @@ private:
     // A check box that shows its setting and stores a click in it.
     QCheckBox* flagBox(const QString& text, const char* name, bool Settings::*setting);
     QCheckBox* preferenceBox(const QString& text, const char* name, bool Preferences::*setting);
+    // Whether the desktop starts the program at login.
+    QCheckBox* autostartBox();
     void showSpeed();
 
     // What a click on each control does.
@@ -48,7 +50,7 @@ private:
     Settings settings_;
     Preferences preferences_;
     Platform& platform_;
-    std::string appFolder_;
+    std::string soundFolder_;
     QListWidget* speedList_ = nullptr;
     QCheckBox* trayIconBox_ = nullptr;
     DaysField* daysField_ = nullptr;

@@ -13,12 +13,25 @@
 #include "shell/tray_menu.h"
 
 #include <QTimer>
+#include <filesystem>
 
 namespace almanor {
 
-Program::Program(Platform& platform, std::string folder)
-    : platform_(platform), appFolder_(withTrailingSeparator(folder)), settings_(appFolder_),
-      notes_(appFolder_), secondTicker_(platform.clock) {}
+namespace {
+
+const std::string kFirstStartHintKey = "State/firstStartHintShown";
+
+bool exists(const std::string& folder, std::string_view file) {
+    return std::filesystem::exists(pathFromUtf8(joinPath(folder, file)));
+}
+
+} // namespace
+
+Program::Program(Platform& platform, Folders folders)
+    : platform_(platform), folders_(std::move(folders)),
+      firstStart_(!exists(folders_.data, kSettingsFileName) &&
+                  !exists(folders_.data, kPreferencesFileName)),
+      settings_(folders_.data), notes_(folders_.data), secondTicker_(platform.clock) {}
 
 Program::~Program() {
     // The long-lived windows go before the notes they show; the calendar window owns the
@@ -39,18 +52,20 @@ void Program::start() {
                      [this] { applySettings(*this); });
     calendarWindow_->show();
     // Normally today already; it differs only when midnight passed during the start-up.
-    const QDate today = platform_.clock.now().date();
-    calendarWindow_->showDay(Date{today.year(), today.month(), today.day()});
+    showToday();
     createOverviewWindow();
     notes_.readListSoon();
     showSplash();
     trayMenu_ = std::make_unique<TrayMenu>(*this);
     tellUnreadableSettings();
+    if (firstStart_) {
+        hintWhereTheWindowGoes();
+    }
 }
 
 void Program::createCalendarWindow() {
     calendarWindow_ = std::make_unique<CalendarWindow>(notes_, settings_.inEffect(), platform_,
-                                                       QString::fromStdString(appFolder_));
+                                                       QString::fromStdString(folders_.resources));
     CalendarWindow* window = calendarWindow_.get();
     QObject::connect(window, &CalendarWindow::aboutRequested, window,
                      [this] { showAboutWindow(); });
@@ -59,7 +74,7 @@ void Program::createCalendarWindow() {
     QObject::connect(window, &CalendarWindow::allNotesRequested, window,
                      [this] { showOverviewWindow(); });
     ticker_ = std::make_unique<AlarmTicker>(*window, notes_, settings_.inEffect(), platform_,
-                                            QString::fromStdString(appFolder_), nullptr);
+                                            QString::fromStdString(folders_.resources), nullptr);
     QObject::connect(&secondTicker_, &SecondTicker::ticked, ticker_.get(), &AlarmTicker::tick);
     QObject::connect(&secondTicker_, &SecondTicker::ticked, &notes_.shownFile(),
                      &ShownNoteFile::check);
@@ -83,6 +98,11 @@ void Program::createOverviewWindow() {
         overview->showOnThisDay();
         showOverviewWindow();
     });
+}
+
+void Program::showToday() {
+    const QDate today = platform_.clock.now().date();
+    calendarWindow_->showDay(Date{today.year(), today.month(), today.day()});
 }
 
 void Program::showSplash() {
@@ -121,6 +141,27 @@ void Program::tellUnreadableSettings() {
     tell(kPreferencesFileName, settings_.whyPreferencesUnreadable());
 }
 
+void Program::hintWhereTheWindowGoes() {
+    // Once the window has slid away, the user is left with a strip at the edge and may not know
+    // what it is. Said once: the state key makes the next start no first one.
+    CalendarWindow* window = calendarWindow_.get();
+    QObject::connect(
+        window, &CalendarWindow::slidAway, window,
+        [this] {
+            if (platform_.tray.isAvailable() && platform_.tray.isShown()) {
+                platform_.tray.showMessage(
+                    QObject::tr("Almanor waits at the right edge of the screen: touch the edge or "
+                                "double-click this icon to bring it back."));
+            } else {
+                platform_.messageBox.notify(QObject::tr("Almanor waits at the right edge of the "
+                                                        "screen: touch the edge to bring it back."),
+                                            MessageStyle::Plain);
+            }
+            storePreferenceValues(folders_.data, {{kFirstStartHintKey, "true"}});
+        },
+        Qt::SingleShotConnection);
+}
+
 OptionsWindow* Program::optionsWindow() const {
     return optionsWindow_.data();
 }
@@ -131,7 +172,8 @@ AboutWindow* Program::aboutWindow() const {
 
 void Program::showOptionsWindow() {
     if (optionsWindow_.isNull()) {
-        optionsWindow_ = new OptionsWindow(settings_, platform_, appFolder_); // deleted on close
+        optionsWindow_ =
+            new OptionsWindow(settings_, platform_, folders_.resources); // deleted on close
         OptionsWindow* window = optionsWindow_.data();
         QObject::connect(window, &OptionsWindow::aboutRequested, window,
                          [this] { showAboutWindow(); });
@@ -145,7 +187,8 @@ void Program::showOptionsWindow() {
 
 void Program::showAboutWindow(KeyboardTaken keyboard) {
     if (aboutWindow_.isNull()) {
-        aboutWindow_ = new AboutWindow(platform_.browser); // deletes itself when closed
+        aboutWindow_ = new AboutWindow(
+            platform_.browser, QString::fromStdString(folders_.data)); // deletes itself when closed
     }
     if (keyboard == KeyboardTaken::No) {
         // As the splash, it leaves the keyboard where it is: a window manager that gives each
@@ -162,6 +205,34 @@ void Program::showOverviewWindow() {
     overviewWindow_->show();
     overviewWindow_->raise();
     overviewWindow_->activateWindow();
+}
+
+void Program::carryOut(Command request) {
+    CalendarWindow& window = *calendarWindow_;
+    switch (request) {
+    case Command::Start:
+    case Command::Show:
+        window.comeForward();
+        break;
+    case Command::Hide:
+        window.startSlideAway(); // as the close command does
+        break;
+    case Command::Toggle:
+        window.showAgain();
+        if (window.isParked()) {
+            window.startSlideOut();
+        } else {
+            window.startSlideAway();
+        }
+        break;
+    case Command::Today:
+        window.comeForward();
+        showToday();
+        break;
+    case Command::Help:
+    case Command::Version:
+        break;
+    }
 }
 
 } // namespace almanor

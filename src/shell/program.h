@@ -1,9 +1,11 @@
 #pragma once
 
+#include "common/data_folder.h"
 #include "notes/note_book.h"
 #include "platform/platform.h"
 #include "platform/second_ticker.h"
 #include "settings/program_settings.h"
+#include "shell/command_line.h"
 #include "shell/focus_return.h"
 
 #include <QPointer>
@@ -24,9 +26,9 @@ class TrayMenu;
 // test makes a fresh one with fake platform services and a temporary folder.
 class Program {
 public:
-    // `folder` is the application folder as the system reports it, with or without a
-    // trailing separator.
-    Program(Platform& platform, std::string folder);
+    // The notes and settings live in `folders.data`, the sounds and help in
+    // `folders.resources`.
+    Program(Platform& platform, Folders folders);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -41,8 +43,7 @@ public:
     SecondTicker& secondTicker() { return secondTicker_; }
     // The calendar window's clock, alarm and chime, there once the program started.
     AlarmTicker& ticker() { return *ticker_; }
-    // The application folder with exactly one trailing separator.
-    const std::string& appFolder() const { return appFolder_; }
+    const Folders& folders() const { return folders_; }
 
     // The calendar window and the overview window are there from the start to the end; the
     // options and about windows while they are open (they are destroyed when closed). Each is
@@ -56,15 +57,21 @@ public:
     enum class KeyboardTaken { Yes, No };
     void showAboutWindow(KeyboardTaken keyboard = KeyboardTaken::Yes);
     void showOverviewWindow();
+    // A request from the command line (of this start or of a later one) or the tray icon.
+    void carryOut(Command request);
 
 private:
     void createCalendarWindow();
     void createOverviewWindow();
+    void showToday();
     void showSplash();
     void tellUnreadableSettings();
+    void hintWhereTheWindowGoes();
 
     Platform& platform_;
-    std::string appFolder_;
+    Folders folders_;
+    // Neither settings file was there: the user has not seen this program before.
+    bool firstStart_;
     ProgramSettings settings_;
     NoteBook notes_;
     SecondTicker secondTicker_;

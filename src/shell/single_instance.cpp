@@ -33,8 +33,7 @@ constexpr qsizetype kMaxConnections = 8;
 // again after this long.
 constexpr int kListenAgainMs = 1000;
 constexpr qint64 kMaxLine = 16;
-const QByteArray kShowRequest = QByteArrayLiteral("show\n");
-const QByteArray kShownAnswer = QByteArrayLiteral("shown\n");
+const QByteArray kDoneAnswer = QByteArrayLiteral("done\n");
 
 // Names are made from the folder, so that each folder's program hears only the starts on that
 // folder.
@@ -95,7 +94,7 @@ QString SingleInstance::userRuntimeFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
-SingleInstance::Start SingleInstance::claim() {
+SingleInstance::Start SingleInstance::claim(Command request) {
     if (!isPrivateFolder(runtimeFolder_)) {
         return Start::Alone;
     }
@@ -110,8 +109,8 @@ SingleInstance::Start SingleInstance::claim() {
         case InstanceLock::Attempt::HeldByAnother:
             break;
         }
-        const Answer answer = askToShow(deadline);
-        if (answer == Answer::Shown) {
+        const Answer answer = ask(QByteArray::fromStdString(requestLine(request)), deadline);
+        if (answer == Answer::Done) {
             return Start::HandedOver;
         }
         if (answer == Answer::Silent || deadline.hasExpired()) {
@@ -122,7 +121,8 @@ SingleInstance::Start SingleInstance::claim() {
     }
 }
 
-SingleInstance::Answer SingleInstance::askToShow(const QDeadlineTimer& deadline) const {
+SingleInstance::Answer SingleInstance::ask(const QByteArray& request,
+                                           const QDeadlineTimer& deadline) const {
     switch (channelAt(socketPath_)) {
     case Channel::Missing:
         return Answer::NoChannel;
@@ -136,11 +136,11 @@ SingleInstance::Answer SingleInstance::askToShow(const QDeadlineTimer& deadline)
     if (!socket.waitForConnected(int(deadline.remainingTime()))) {
         return Answer::NoChannel; // the socket of a program that has just ended
     }
-    socket.write(kShowRequest);
+    socket.write(request);
     while (!socket.canReadLine() && socket.waitForReadyRead(int(deadline.remainingTime()))) {
     }
     if (socket.canReadLine()) {
-        return socket.readLine(kMaxLine) == kShownAnswer ? Answer::Shown : Answer::Silent;
+        return socket.readLine(kMaxLine) == kDoneAnswer ? Answer::Done : Answer::Silent;
     }
     // Closed without an answer: the program is ending, or dropped this connection to make room.
     return socket.state() == QLocalSocket::UnconnectedState ? Answer::NoChannel : Answer::Silent;
@@ -189,9 +189,11 @@ void SingleInstance::serve(QLocalSocket* connection) {
             }
             return;
         }
-        if (connection->readLine(kMaxLine) == kShowRequest) {
-            emit showRequested();
-            connection->write(kShownAnswer);
+        const std::optional<Command> request =
+            commandOfRequest(connection->readLine(kMaxLine).toStdString());
+        if (request) {
+            emit requested(*request);
+            connection->write(kDoneAnswer);
         }
         connection->disconnectFromServer(); // after the answer is written
     });

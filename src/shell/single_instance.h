@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/command_line.h"
 #include "shell/instance_lock.h"
 
 #include <QList>
@@ -13,8 +14,8 @@ class QLocalSocket;
 namespace almanor {
 
 // One program per notes folder. Two programs on one folder would each save over the other's
-// notes at every keystroke, so a second start only asks the running program to show its
-// window, and ends.
+// notes at every keystroke, so a second start only hands its request (show the window, unless
+// its command line asks for something else) to the running program, and ends.
 //
 // The lock and the channel live in the user's runtime folder, named from the notes folder:
 // a synchronising tool does not carry them to another machine, and no other user can take
@@ -34,27 +35,28 @@ public:
         // starts. Also, holding nothing, when the runtime folder is not the user's own or the
         // lock cannot be made there: only a live program on this machine may stop a start.
         Alone,
-        // The running program was asked to show its window, and said it does.
+        // The running program was handed the request, and said it carries it out.
         HandedOver,
         // A program runs on the folder (otherProcess()) but does not answer.
         NoAnswer,
     };
-    Start claim();
+    Start claim(Command request = Command::Start);
     // The process that holds the folder, once claim() found that it does not answer.
     qint64 otherProcess() const { return otherProcess_; }
     // Takes the lock and the channel away; the program is ending.
     void release();
 
 signals:
-    // A later start on the same folder wants the calendar window on screen.
-    void showRequested();
+    // A later start on the same folder asks for something: the calendar window on screen (Start
+    // and Show), slid away, toggled, or showing today.
+    void requested(almanor::Command request);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Answer { Shown, Silent, NoChannel };
-    Answer askToShow(const QDeadlineTimer& deadline) const;
+    enum class Answer { Done, Silent, NoChannel };
+    Answer ask(const QByteArray& request, const QDeadlineTimer& deadline) const;
     void listen();
     void listenLater();
     void serve(QLocalSocket* connection);

@@ -32,13 +32,7 @@ void TrayMenu::leftPress() {
 
 void TrayMenu::doubleClick() {
     // A double click also brought the window to the front with its first press.
-    CalendarWindow& window = *program_.calendarWindow();
-    window.showAgain();
-    if (window.isParked()) {
-        window.startSlideOut();
-    } else {
-        window.startSlideAway();
-    }
+    program_.carryOut(Command::Toggle);
 }
 
 } // namespace almanor

@@ -3,6 +3,7 @@
 #include "fakes/user_input.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,6 +24,8 @@ TEST(AboutWindow, showsItsPictureAndItsLinkOpensThePage) {
     testing::TestProgram t;
     t.program().showAboutWindow();
     AboutWindow& w = *t.program().aboutWindow();
+    EXPECT_EQ(testing::childNamed<QLabel>(w, "notesFolder").toolTip(),
+              QDir::toNativeSeparators(QString::fromStdString(t.program().folders().data)));
     auto& link = testing::childNamed<QLabel>(w, "link");
     const auto colour = [&link] { return link.palette().color(QPalette::WindowText); };
     for (int round = 0; round < 2; ++round) {

@@ -23,7 +23,7 @@ protected:
     }
     QString sound(const char* name) {
         return QDir::toNativeSeparators(
-            QDir(QString::fromStdString(t.program().appFolder())).filePath(name));
+            QDir(QString::fromStdString(t.program().folders().resources)).filePath(name));
     }
     QStringList& played() { return t.fakes.sound.played; }
     TimeDialog& timeDialog() { return *window().findChild<TimeDialog*>(); }

@@ -1,11 +1,13 @@
 #include "app/calendar_window_fixture.h"
 #include "platform/qt_services.h"
+#include "settings/autostart.h"
 #include "settings/options_window.h"
 #include "settings/preferences_file.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QTimer>
 #include <filesystem>
@@ -176,7 +178,7 @@ TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHel
     EXPECT_TRUE(canApply());
     click("Play the alarm sound");
     click("Play the chime sound");
-    const QDir folder(QString::fromStdString(t.program().appFolder()));
+    const QDir folder(QString::fromStdString(t.program().folders().resources));
     EXPECT_EQ(t.fakes.sound.played,
               (QStringList{QDir::toNativeSeparators(folder.filePath("alarm.wav")), bell}));
     click("help");
@@ -309,6 +311,31 @@ TEST_F(OptionsWindowTest, preferencesAppliedAreThereAtTheNextStart) {
     }
     EXPECT_EQ(ProgramSettings(p.folder().string()).preferences(), chosen);
     EXPECT_EQ(loadPreferenceValues(p.folder().string()).values.at("Later/kept"), "1");
+}
+
+// The box shows whether the autostart entry is there as the window opens, whoever wrote it; a
+// click writes an entry that starts this program, or removes it, at once.
+TEST_F(OptionsWindowTest, startAtLoginBoxFollowsTheAutostartEntry) {
+    const QString config = QString::fromStdString(t.folder().string());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+    EXPECT_FALSE(optionsChild<QCheckBox>(t, "autostart").isChecked());
+    click("autostart");
+    const std::string exec = "\nExec=\"" + QCoreApplication::applicationFilePath().toStdString();
+    EXPECT_NE(t.readFile("autostart/almanor.desktop").find(exec + "\"\n"), std::string::npos);
+    TestProgram reopened;
+    EXPECT_TRUE(optionsChild<QCheckBox>(reopened, "autostart").isChecked());
+    optionsChild(reopened, "autostart").click();
+    EXPECT_FALSE(t.exists("autostart/almanor.desktop"));
+    ASSERT_TRUE(QDir(config).rmdir("autostart"));
+    t.writeFile("autostart", ""); // a file where the folder should be
+    optionsChild(reopened, "autostart").click();
+    EXPECT_FALSE(optionsChild<QCheckBox>(reopened, "autostart").isChecked()) << "not written";
+    EXPECT_EQ(reopened.told().size(), 1u);
+    qunsetenv("XDG_CONFIG_HOME");
+    ASSERT_FALSE(Autostart(config + "/quoted", "/my apps/a\"$`\\%b").set(true));
+    EXPECT_NE(t.readFile("quoted/almanor.desktop")
+                  .find("\nExec=\"/my apps/a\\\\\"\\\\$\\\\`\\\\\\\\%%b\"\n"),
+              std::string::npos);
 }
 
 } // namespace

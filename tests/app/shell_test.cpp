@@ -121,5 +121,47 @@ TEST_F(ShellTest, startsOnTopAndTheTrayIconBringsTheWindowBack) {
     EXPECT_TRUE(w.isSlidingOut());
 }
 
+// The first start in a folder says where the window went once it has slid away: in the icon's
+// balloon, or in a message where there is no icon; the next start says nothing.
+TEST_F(ShellTest, aFirstStartTellsOnceWhereTheWindowWent) {
+    const auto slideAway = [](CalendarWindow& window) {
+        while (window.isSlidingAway()) {
+            testing::tick(window, "slideAway");
+        }
+    };
+    for (const bool tray : {true, false}) {
+        TestProgram p;
+        p.fakes.tray.available = tray;
+        CalendarWindow& window = *p.started().calendarWindow();
+        EXPECT_TRUE(p.fakes.tray.messages.isEmpty()) << "not before the window went";
+        slideAway(window);
+        window.comeForward();
+        window.startSlideAway();
+        slideAway(window);
+        EXPECT_EQ(p.fakes.tray.messages.size(), tray ? 1 : 0);
+        EXPECT_EQ(p.fakes.messageBox.notices.size(), tray ? 0 : 1);
+        EXPECT_TRUE(p.exists("almanor.ini"));
+    }
+    for (const char* settingsFile : {"almanor.ini", "options.cfg"}) {
+        TestProgram later;
+        later.writeFile(settingsFile, "");
+        slideAway(*later.started().calendarWindow());
+        EXPECT_TRUE(later.fakes.tray.messages.isEmpty() && later.fakes.messageBox.notices.isEmpty())
+            << settingsFile;
+    }
+}
+
+// Requests from the command line: today comes forward on today's note, hide slides away.
+TEST_F(ShellTest, commandLineRequestsShowTodayAndSlideAway) {
+    CalendarWindow& w = calendarWindow();
+    w.showDay({2001, 2, 3});
+    t.program().carryOut(Command::Today);
+    const QDate today = t.fakes.clock.now().date();
+    EXPECT_EQ(w.selectedDate(), (Date{today.year(), today.month(), today.day()}));
+    EXPECT_TRUE(w.isSlidingOut() && !w.isSlidingAway());
+    t.program().carryOut(Command::Hide);
+    EXPECT_TRUE(w.isSlidingAway());
+}
+
 } // namespace
 } // namespace almanor

@@ -18,10 +18,11 @@ namespace {
 
 // Another start on the folder in a thread, while this thread's event loop lets the first answer.
 std::pair<SingleInstance::Start, qint64> startBeside(const QTemporaryDir& notes,
-                                                     const QTemporaryDir& runtime) {
+                                                     const QTemporaryDir& runtime,
+                                                     Command request = Command::Start) {
     auto start = std::async(std::launch::async, [&] {
         SingleInstance other(notes.path(), runtime.path());
-        return std::pair{other.claim(), other.otherProcess()};
+        return std::pair{other.claim(request), other.otherProcess()};
     });
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return start.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
@@ -32,13 +33,17 @@ QStringList entries(const QTemporaryDir& folder) {
     return QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
 }
 
-TEST(SingleInstance, aSecondStartOnTheFolderAsksTheFirstToShowAndEnds) {
+TEST(SingleInstance, aSecondStartOnTheFolderHandsItsRequestToTheFirstAndEnds) {
     QTemporaryDir notes, runtime, otherNotes;
     SingleInstance first(notes.path(), runtime.path());
     ASSERT_EQ(first.claim(), SingleInstance::Start::Alone);
-    QSignalSpy shown(&first, &SingleInstance::showRequested);
-    EXPECT_EQ(startBeside(notes, runtime).first, SingleInstance::Start::HandedOver);
-    EXPECT_EQ(shown.count(), 1);
+    QSignalSpy requested(&first, &SingleInstance::requested);
+    for (const Command request : {Command::Start, Command::Hide, Command::Toggle, Command::Today}) {
+        EXPECT_EQ(startBeside(notes, runtime, request).first, SingleInstance::Start::HandedOver);
+        ASSERT_FALSE(requested.isEmpty());
+        const Command heard = request == Command::Start ? Command::Show : request;
+        EXPECT_EQ(requested.takeFirst().at(0).value<Command>(), heard);
+    }
     SingleInstance elsewhere(otherNotes.path(), runtime.path()); // another folder, another planner
     EXPECT_EQ(elsewhere.claim(), SingleInstance::Start::Alone);
     first.release();
@@ -52,7 +57,7 @@ TEST(SingleInstance, aStartNeverAsksASocketOfAnotherUser) {
     QTemporaryDir notes, runtime;
     SingleInstance first(notes.path(), runtime.path());
     ASSERT_EQ(first.claim(), SingleInstance::Start::Alone);
-    QSignalSpy shown(&first, &SingleInstance::showRequested);
+    QSignalSpy shown(&first, &SingleInstance::requested);
     const QString socket = runtime.filePath(entries(runtime).filter(".socket").value(0));
     ASSERT_EQ(::chown(QFile::encodeName(socket).constData(), 65534, 65534), 0);
     const auto [start, process] = startBeside(notes, runtime);

@@ -1,5 +1,6 @@
 #include "common/app_folder.h"
 #include "common/atomic_file.h"
+#include "common/data_folder.h"
 #include "notes/note_catalog.h"
 #include "notes/note_record.h"
 #include "notes/note_removal.h"
@@ -12,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 #include <regex>
 #include <string>
 #include <tuple>
@@ -418,6 +420,48 @@ TEST_F(NoteCatalogTest, aFileThatCouldNotBeReadIsTriedAgain) {
     EXPECT_EQ(catalog.notes().size(), 1u);
 }
 #endif
+
+#ifndef _WIN32 // the paths have POSIX separators
+TEST(DataFolder, portableBesideTheProgramElseTheUsersDataFolder) {
+    const Folders beside{"/opt/a/bin/", "/opt/a/bin/", true};
+    const Folders user{"/h/.local/share/almanor/", "/opt/a/bin/", false};
+    // The portable marker, a writable program folder, a system install; the user's data folder.
+    const std::tuple<bool, bool, bool, const char*, Folders> cases[] = {
+        {false, true, false, "/h/.local/share/almanor", beside},
+        {true, false, false, "/h/.local/share/almanor", beside},
+        {false, false, false, "/h/.local/share/almanor/", user},
+        {false, false, false, "", beside},
+        {false, true, true, "/h/.local/share/almanor", {user.data, "/opt/a/share/almanor/", false}},
+        {true, false, true, "/h/d", {"/opt/a/bin/", "/opt/a/share/almanor/", true}},
+    };
+    for (const auto& [marker, writable, systemInstall, userFolder, expected] : cases) {
+        const Folders got =
+            chooseFolders({"/opt/a/bin", marker, writable, systemInstall, userFolder});
+        EXPECT_EQ(std::tie(got.data, got.resources, got.portable),
+                  std::tie(expected.data, expected.resources, expected.portable))
+            << marker << writable << systemInstall << userFolder;
+    }
+}
+#endif
+
+TEST(DataFolder, followsTheDataHomeVariableElseHome) {
+    const std::tuple<System, std::map<std::string, std::string>, std::string> cases[] = {
+        {System::Posix, {{"XDG_DATA_HOME", "/x/data"}, {"HOME", "/h"}}, "/x/data/almanor"},
+        {System::Posix, {{"XDG_DATA_HOME", "/x/data/"}}, "/x/data/almanor"},
+        {System::Posix, {{"HOME", "/h"}}, "/h/.local/share/almanor"},
+        {System::Posix, {{"XDG_DATA_HOME", "rel"}, {"HOME", "/h"}}, "/h/.local/share/almanor"},
+        {System::Posix, {}, ""},
+        {System::Windows, {{"APPDATA", "C:\\U\\R"}, {"HOME", "/h"}}, "C:\\U\\R\\Almanor"},
+        {System::Windows, {{"HOME", "/h"}}, ""},
+    };
+    for (const auto& [system, variables, expected] : cases) {
+        const auto environment = [&variables](const char* name) {
+            const auto found = variables.find(name);
+            return found == variables.end() ? std::string() : found->second;
+        };
+        EXPECT_EQ(userDataFolder(environment, system), expected) << expected;
+    }
+}
 
 } // namespace
 } // namespace almanor

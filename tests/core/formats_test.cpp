@@ -2,9 +2,11 @@
 #include "common/text_encoding.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
+#include "shell/command_line.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace almanor {
 namespace {
@@ -177,6 +179,36 @@ TEST(Preferences, readEachValueThatFitsItsSettingAndTheDefaultForAnyOther) {
     for (const auto& [values, preferences] : cases) {
         EXPECT_EQ(preferencesFromValues(values), preferences);
         EXPECT_EQ(preferencesFromValues(valuesOfPreferences(preferences)), preferences);
+    }
+}
+
+TEST(CommandLine, takesOneCommandAndLeavesTheToolkitsArgumentsAlone) {
+    const std::tuple<std::vector<std::string>, Command, std::optional<std::string>> cases[] = {
+        {{}, Command::Start, std::nullopt},
+        {{"--show"}, Command::Show, std::nullopt},
+        {{"--hide"}, Command::Hide, std::nullopt},
+        {{"-display", ":1", "--toggle"}, Command::Toggle, std::nullopt},
+        {{"--today"}, Command::Today, std::nullopt},
+        {{"--help"}, Command::Help, std::nullopt},
+        {{"--version"}, Command::Version, std::nullopt},
+        {{"--toggle", "--hide"}, Command::Start, "--hide"},
+        {{"--shw", "--show"}, Command::Start, "--shw"},
+        {{"--"}, Command::Start, "--"},
+    };
+    for (const auto& [arguments, command, rejected] : cases) {
+        const CommandLine line = parseCommandLine(arguments);
+        EXPECT_EQ(std::pair(line.command, line.rejected), std::pair(command, rejected))
+            << arguments.size();
+    }
+}
+
+TEST(CommandLine, theChannelCarriesEachWindowRequestAsALineAndNothingElse) {
+    for (const Command request : {Command::Show, Command::Hide, Command::Toggle, Command::Today}) {
+        EXPECT_EQ(commandOfRequest(requestLine(request)), request);
+    }
+    EXPECT_EQ(commandOfRequest(requestLine(Command::Start)), Command::Show);
+    for (const char* line : {"help\n", "version\n", "toggle", "toggle\n\n", "\n", ""}) {
+        EXPECT_EQ(commandOfRequest(line), std::nullopt) << line;
     }
 }
 

@@ -6,6 +6,7 @@ import datetime
 import hashlib
 import json
 import os
+import pathlib
 import re
 import shutil
 import signal
@@ -85,12 +86,13 @@ def time_of_day_text(moment):
 
 
 class RunningProgram:
-    def __init__(self, desktop, folder):
+    def __init__(self, desktop, folder, command=None, env=None):
         self.desktop = desktop
         self.folder = folder
         # Started from another working folder: the program must find its own folder itself.
-        self.process = subprocess.Popen([folder.file("almanor")], cwd="/", env=desktop.env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.process = subprocess.Popen(command or [folder.file("almanor")], cwd="/",
+                                        env=env or desktop.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
 
     def stop(self):
         if self.process.poll() is None:
@@ -741,7 +743,7 @@ class EndToEnd(unittest.TestCase):
         program.click("options")
         options = program.options_window()
         program.focus(options)
-        self.desktop.key(*["Tab"] * 5)  # "Select Alarm Sound", past the boxes and the speeds
+        self.desktop.key(*["Tab"] * 6)  # "Select Alarm Sound", past the four boxes and the speeds
         self.answer_file_dialog(options, None)
         self.answer_file_dialog(options, bell)
         self.desktop.key(*["Tab"] * 3)  # "Select Chime Sound"
@@ -767,6 +769,65 @@ class EndToEnd(unittest.TestCase):
         # message right after it, not once the time allowed for the sound has run out.
         self.assertGreater(sound, length * 0.8)
         self.assertLess(silence, 1.0)
+
+    def test_an_installed_program_keeps_its_notes_in_the_users_data_folder(self):
+        # The package's unpacked tree, else this folder read-only in a mount namespace of its own.
+        root = os.environ.get("ALMANOR_INSTALLED_ROOT")
+        data = os.path.join(self.folder.root, "data", "almanor")
+        os.makedirs(data)
+        with open(os.path.join(data, "options.cfg"), "wb") as settings:
+            settings.write(SETTINGS_KEEP_OPEN)
+        command = [os.path.join(root, "usr/bin/almanor")] if root else [
+            "unshare", "--map-root-user", "--mount", "sh", "-c",
+            'mount --bind -o ro "$0" "$0" && exec "$0/almanor"', self.folder.path]
+        env = dict(self.desktop.env, XDG_DATA_HOME=os.path.dirname(data), HOME=self.folder.root)
+        self.program = RunningProgram(self.desktop, self.folder, command, env)
+        self.programs.append(self.program)
+        self.program.wait_open()
+        self.program.click("note")
+        self.desktop.type_text("Installed")
+        today = datetime.date.today()
+        note = os.path.join(data, note_name(today))
+        wait_for(lambda: os.path.exists(note) and pathlib.Path(note).read_bytes() ==
+                 record("Installed", today), what="the note in the data folder")
+        self.assertEqual(self.folder.note_files(), [])
+
+    def run_command(self, option):
+        return subprocess.run([self.folder.file("almanor"), option], env=self.desktop.env,
+                              capture_output=True, timeout=30)
+
+    def test_toggle_from_the_command_line_slides_the_window_out_and_away(self):
+        program = self.start()
+        program.wait_parked()
+        for arrived in (program.wait_open, program.wait_parked):
+            self.assertEqual(self.run_command("--toggle").returncode, 0)
+            arrived()
+        program.stop()
+        hidden = self.run_command("--hide")
+        self.assertEqual((hidden.returncode, hidden.stderr.count(b"almanor: ")), (1, 1))
+
+    def hint_balloons(self):
+        """The tray icon's balloons: tooltip windows taller than the icon's one-line tooltip."""
+        return [w for w in self.desktop.windows_of_class("almanor")
+                if self.desktop.is_override_redirect(w) and
+                "_NET_WM_WINDOW_TYPE_TOOLTIP" in self.desktop.window_type(w) and
+                self.desktop.window_geometry(w)[3] > 40]
+
+    def test_a_first_start_says_once_where_the_window_went(self):
+        self.desktop.move_mouse(10, SCREEN_HEIGHT - 10)  # far from the icon and its tooltip
+        for first in (True, False):
+            program = self.start()
+            program.wait_parked()
+            if first:
+                wait_for(self.hint_balloons, what="the hint")
+                program.exit_from_tray()
+                wait_for(lambda: not program.running(), what="the program to end")
+            else:
+                menu = program.open_tray_menu()  # after the park: a hint would be there by now
+                self.assertEqual(self.hint_balloons(), [])
+                program.choose_in_tray_menu(menu, "Exit")
+        self.assertFalse(self.folder.exists("options.cfg"))
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

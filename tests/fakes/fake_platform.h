@@ -94,7 +94,9 @@ struct FakeTray final : TrayIcon {
     void show() override { shown = true; }
     void hide() override { shown = false; }
     bool isShown() const override { return shown; }
+    void showMessage(const QString& text) override { messages << text; }
     bool available = true;
+    QStringList messages;
     bool doubleClicks = true;
     bool shown = false;
     TrayHandlers handlers;

@@ -1,5 +1,7 @@
 #include "fakes/test_program.h"
 
+#include "common/app_folder.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -12,7 +14,8 @@ std::string record(const std::string& text, const std::string& date, const std::
 
 Program& TestProgram::program() {
     if (!program_) {
-        program_ = std::make_unique<Program>(fakes.platform, dir_.path().toStdString());
+        const std::string folder = withTrailingSeparator(dir_.path().toStdString());
+        program_ = std::make_unique<Program>(fakes.platform, Folders{folder, folder});
     }
     return *program_;
 }
