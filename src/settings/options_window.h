@@ -7,6 +7,7 @@
 #include <string>
 
 class QCheckBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -39,7 +40,9 @@ private:
     void mouseOpenerClicked(bool on);
     void speedChosen();
     void daysChanged();
-    void chooseSound(std::string& sound);
+    // Whether a file was chosen into `sound`.
+    bool chooseSound(std::string& sound);
+    void showSoundName(QLabel& label, const std::string& sound);
     void playSound(const std::string& sound);
     void apply();
     void changed();
