@@ -1,4 +1,5 @@
 #include "calendar/calendar_window.h"
+#include "platform/focus_frame.h"
 #include "platform/qt_platform.h"
 #include "shell/program.h"
 #include "shell/single_instance.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Almanor"));
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only by Exit or Quit
+    almanor::showFocusFrames(app);
     almanor::SingleInstance instance(QApplication::applicationDirPath(),
                                      almanor::SingleInstance::userRuntimeFolder());
     switch (instance.claim()) {

@@ -129,6 +129,7 @@ private:
     void onNoteChanged();
     void onAlarmFieldChanged();
     void openTimeDialog();
+    bool alarmFieldOpensDialog(const QEvent& event);
     float slideStep() const;
     Date today() const;
 
