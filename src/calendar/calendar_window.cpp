@@ -7,6 +7,7 @@
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
 #include "calendar/note_glance.h"
+#include "calendar/weeks.h"
 #include "common/twips.h"
 #include "notes/note_book.h"
 #include "notes/note_messages.h"
@@ -23,6 +24,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -604,6 +606,11 @@ void CalendarWindow::setStaysOnTop(bool onTop) {
     } else {
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     }
+}
+
+void CalendarWindow::setWeekLayout(FirstDayOfWeek firstDay, bool weekNumbers) {
+    // Qt counts Monday 1 to Sunday 7.
+    calendar_->setWeekLayout(firstDayOfWeek(firstDay, QLocale().firstDayOfWeek() % 7), weekNumbers);
 }
 
 bool CalendarWindow::staysOnTop() const {

@@ -5,6 +5,7 @@
 #include "common/atomic_file.h"
 #include "common/date.h"
 #include "platform/platform.h"
+#include "settings/preferences.h"
 #include "settings/settings.h"
 
 #include <QString>
@@ -71,6 +72,9 @@ public:
     bool isSlidingOut() const { return slideOutTimer_ != nullptr && slideOutTimer_->isActive(); }
     float leftTwips() const;
     void setLeftTwips(float left);
+
+    // The first day of each week as chosen (System: the locale's) and the week numbers.
+    void setWeekLayout(FirstDayOfWeek firstDay, bool weekNumbers);
 
     // Stacking order, without moving, hiding or flashing the window.
     void setStaysOnTop(bool onTop);

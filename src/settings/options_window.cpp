@@ -6,6 +6,7 @@
 #include "platform/window_keys.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -215,6 +216,8 @@ void OptionsWindow::buildControls() {
     grid->addLayout(deleteRow, 4, 0, 1, 4);
     layout->addWidget(generalGroup);
 
+    layout->addWidget(weekGroup());
+
     auto* buttons = new QHBoxLayout;
     auto* aboutButton = new QPushButton(tr("About"));
     aboutButton->setObjectName(QStringLiteral("about"));
@@ -243,6 +246,29 @@ void OptionsWindow::buildControls() {
     connect(helpButton, &QPushButton::clicked, this, &OptionsWindow::helpRequested);
     connect(applyButton_, &QPushButton::clicked, this, &OptionsWindow::apply);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close); // as Escape
+}
+
+QGroupBox* OptionsWindow::weekGroup() {
+    auto* group = new QGroupBox(tr("Week"));
+    auto* row = new QHBoxLayout(group);
+    auto* firstDayLabel = new QLabel(tr("First day of the week"));
+    auto* firstDay = new QComboBox;
+    firstDay->setObjectName(QStringLiteral("firstDayOfWeek"));
+    // In the order of FirstDayOfWeek.
+    firstDay->addItems({tr("System"), tr("Monday"), tr("Sunday"), tr("Saturday")});
+    firstDay->setCurrentIndex(static_cast<int>(preferences_.firstDayOfWeek));
+    firstDay->setAccessibleName(firstDayLabel->text());
+    firstDayLabel->setBuddy(firstDay);
+    row->addWidget(firstDayLabel);
+    row->addWidget(firstDay);
+    row->addStretch();
+    row->addWidget(
+        preferenceBox(tr("Show week numbers"), "showWeekNumbers", &Preferences::showWeekNumbers));
+    connect(firstDay, &QComboBox::activated, this, [this](int index) {
+        preferences_.firstDayOfWeek = static_cast<FirstDayOfWeek>(index);
+        changed();
+    });
+    return group;
 }
 
 void OptionsWindow::showSpeed() {

@@ -7,6 +7,7 @@
 #include <string>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -34,6 +35,7 @@ private:
     // A check box that shows its setting and stores a click in it.
     QCheckBox* flagBox(const QString& text, const char* name, bool Settings::*setting);
     QCheckBox* preferenceBox(const QString& text, const char* name, bool Preferences::*setting);
+    QGroupBox* weekGroup();
     void showSpeed();
 
     // What a click on each control does.

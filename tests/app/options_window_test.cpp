@@ -3,8 +3,10 @@
 #include "settings/options_window.h"
 #include "settings/preferences_file.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -321,6 +323,35 @@ TEST_F(OptionsWindowTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
                   why.isEmpty());
         EXPECT_EQ(whyNot, why);
     }
+}
+
+// The calendar follows the week applied; the week numbers' tips tell the year of each week.
+TEST_F(OptionsWindowTest, theCalendarShowsTheWeekAppliedInOptions) {
+    select(Date{2024, 12, 15});
+    const QCalendarWidget& view = *calendar().view();
+    EXPECT_EQ(view.firstDayOfWeek(), QLocale().firstDayOfWeek());
+    EXPECT_EQ(view.verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
+    auto& firstDay = optionsChild<QComboBox>(t, "firstDayOfWeek");
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(&firstDay, Qt::Key_Down);
+    }
+    click("showWeekNumbers");
+    EXPECT_EQ(view.firstDayOfWeek(), QLocale().firstDayOfWeek()) << "only once applied";
+    click("apply");
+    EXPECT_EQ(view.firstDayOfWeek(), Qt::Saturday);
+    EXPECT_EQ(view.verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
+    EXPECT_EQ(tipOfDay(1, true), "Week 49 of 2024");
+    EXPECT_EQ(tipOfDay(31, true), "Week 1 of 2025");
+    EXPECT_EQ(t.program().settings().preferences().firstDayOfWeek, FirstDayOfWeek::Saturday);
+    QTest::keyClick(t.program().optionsWindow(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(optionsChild<QComboBox>(t, "firstDayOfWeek").currentText(), "Saturday");
+    EXPECT_TRUE(optionsChild<QCheckBox>(t, "showWeekNumbers").isChecked());
+    QTest::keyClick(&optionsChild<QComboBox>(t, "firstDayOfWeek"), Qt::Key_Up);
+    click("showWeekNumbers");
+    click("apply");
+    EXPECT_EQ(view.firstDayOfWeek(), Qt::Sunday);
+    EXPECT_EQ(view.verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
 }
 
 // almanor.ini keeps what was applied for the next start, and keys it does not know.
