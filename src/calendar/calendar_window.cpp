@@ -142,6 +142,8 @@ void CalendarWindow::buildControls() {
     alarmField_->setAccessibleDescription(
         tr("Press Return or Space, or click, to set the alarm time"));
     alarmField_->installEventFilter(this);
+    // Only Tab gives it the keyboard: after a click the keyboard stays where the user types.
+    alarmField_->setFocusPolicy(Qt::TabFocus);
     // Only the alarm time dialog sets the alarm: typed, pasted or dropped text would be saved
     // as the alarm unchecked and could silently disarm today's alarm.
     alarmField_->setReadOnly(true);

@@ -134,10 +134,15 @@ TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
 TEST_F(AlarmTest, tabStopsAtTheAlarmFieldWhereReturnOrSpaceOpensTheDialog) {
     t.writeFile(kTodayFile, record("Dentist", "12/06/2026", "2:00:00 PM"));
     testing::activate(window());
+    note().setFocus();
+    open();
+    EXPECT_EQ(window().focusWidget(), &note()) << "after a click the keyboard stays in the note";
+    QTest::keyClick(&entry(), Qt::Key_Escape);
+    testing::activate(window());
     option("thisNote").setFocus();
     QTest::keyClick(&option("thisNote"), Qt::Key_Tab);
     EXPECT_EQ(window().focusWidget(), &alarmField());
-    EXPECT_EQ(window().findChild<TimeDialog*>(), nullptr);
+    EXPECT_FALSE(timeDialog().isVisible());
     EXPECT_EQ(QToolTip::text(), "Press Return or Space, or click, to set the alarm time");
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
         open(key);
