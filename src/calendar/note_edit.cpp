@@ -24,6 +24,7 @@ NoteEdit::NoteEdit(QWidget* parent)
     setTabChangesFocus(true);
     count_->setObjectName(QStringLiteral("charactersLeft"));
     count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    count_->setIndent(count_->fontMetrics().averageCharWidth());
     count_->setAutoFillBackground(true);
     count_->hide();
     flashCount(false);
