@@ -66,7 +66,7 @@ void NoteEdit::showCount(int length) {
     if (shown) {
         count_->setText(tr("%1 left").arg(limit_ - length));
     }
-    if (shown != count_->isVisible()) {
+    if (shown == count_->isHidden()) {
         count_->setVisible(shown);
         // The count has a line of its own, so that it never hides the end of the text.
         setViewportMargins(0, 0, 0, shown ? count_->sizeHint().height() : 0);

@@ -26,7 +26,6 @@ public:
         }
         painter->save();
         painter->setPen(QPen(option->palette.color(QPalette::Highlight), kFrameWidth));
-        painter->setBrush(Qt::NoBrush);
         const qreal inset = kFrameWidth / 2.0;
         painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
         painter->restore();

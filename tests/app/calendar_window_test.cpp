@@ -108,6 +108,8 @@ TEST_F(CalendarWindowTest, noteTakesFiveHundredCharactersAndALongerOneOnlyShrink
     type(QString(49, 'a'));
     EXPECT_TRUE(left.isVisibleTo(&note()));
     EXPECT_EQ(left.text(), "2 left");
+    EXPECT_TRUE(note().rect().contains(left.geometry()));
+    EXPECT_FALSE(left.geometry().intersects(note().viewport()->geometry())) << "under the text";
     QTest::keyClick(&note(), Qt::Key_Return); // a line break counts as two
     EXPECT_EQ(left.backgroundRole(), QPalette::Base);
     type("bc");

@@ -343,8 +343,9 @@ TEST_F(OptionsWindowTest, theCalendarShowsTheWeekAppliedInOptions) {
     EXPECT_EQ(tipOfDay(1, true), "Week 49 of 2024");
     EXPECT_EQ(tipOfDay(31, true), "Week 1 of 2025");
     EXPECT_EQ(t.program().settings().preferences().firstDayOfWeek, FirstDayOfWeek::Saturday);
-    QTest::keyClick(t.program().optionsWindow(), Qt::Key_Escape);
+    click("close");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(t.program().optionsWindow());
     EXPECT_EQ(optionsChild<QComboBox>(t, "firstDayOfWeek").currentText(), "Saturday");
     EXPECT_TRUE(optionsChild<QCheckBox>(t, "showWeekNumbers").isChecked());
     QTest::keyClick(&optionsChild<QComboBox>(t, "firstDayOfWeek"), Qt::Key_Up);
