@@ -167,5 +167,4 @@ void TimeDialog::clearEntry() {
     entry_->setFocus();
 }
 
-
 } // namespace almanor
