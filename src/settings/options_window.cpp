@@ -230,8 +230,9 @@ void OptionsWindow::buildControls() {
     buttons->addWidget(aboutButton);
     buttons->addWidget(helpButton);
     buttons->addStretch();
-    buttons->addWidget(applyButton_);
+    // Apply keeps its place in the corner.
     buttons->addWidget(closeButton);
+    buttons->addWidget(applyButton_);
     layout->addLayout(buttons);
 
     speedList_->setFixedWidth(speedList_->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
