@@ -1,4 +1,5 @@
 #include "calendar/calendar_window.h"
+#include "platform/focus_frame.h"
 #include "platform/qt_platform.h"
 #include "shell/command_line.h"
 #include "shell/folders_in_use.h"
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Almanor"));
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only by Exit or Quit
     const almanor::Folders folders = almanor::foldersInUse(ALMANOR_SYSTEM_INSTALL != 0);
+    almanor::showFocusFrames(app);
     almanor::SingleInstance instance(QString::fromStdString(folders.data),
                                      almanor::SingleInstance::userRuntimeFolder());
     switch (instance.claim(commandLine.command)) {

@@ -6,9 +6,9 @@
 #include "common/twips.h"
 #include "platform/artwork.h"
 #include "platform/twips_rect.h"
+#include "platform/window_keys.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,6 +52,8 @@ TimeDialog::TimeDialog(QWidget* owner, const Settings& settings, Platform& platf
     setWindowTitle(tr("Alarm Time"));
     setWindowIcon(appIcon());
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    // Escape leaves like the close box, whichever control has the keyboard: hidden, nothing set.
+    closeOnEscape(*this);
     buildControls();
 }
 
@@ -163,15 +165,6 @@ void TimeDialog::confirm() {
 void TimeDialog::clearEntry() {
     entry_->clear();
     entry_->setFocus();
-}
-
-void TimeDialog::keyPressEvent(QKeyEvent* event) {
-    // Escape leaves like the close box: hidden, nothing changed.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        hide();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace almanor

@@ -32,9 +32,6 @@ signals:
     // Ok with an accepted entry in its normal form, or with an empty entry (no alarm).
     void timeChosen(const QString& time);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void buildControls();
     // Ok: empty clears the day's alarm, a refused entry is reported and emptied, an accepted

@@ -7,6 +7,7 @@
 #include "calendar/month_calendar.h"
 #include "calendar/note_edit.h"
 #include "calendar/note_glance.h"
+#include "calendar/weeks.h"
 #include "common/twips.h"
 #include "notes/note_book.h"
 #include "notes/note_messages.h"
@@ -19,14 +20,18 @@
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTextCursor>
+#include <QToolTip>
 #include <QWindow>
 #include <algorithm>
 
@@ -99,39 +104,9 @@ CalendarWindow::~CalendarWindow() {
     platform_.screen.setChangeHandler({});
 }
 
+// The controls are made in the order Tab takes them, which is the reading order: the left column
+// (the scope, the alarm field), the calendar right of it, then the note below both.
 void CalendarWindow::buildControls() {
-    calendar_ = new MonthCalendar(this);
-    calendar_->setObjectName(QStringLiteral("calendar"));
-    calendar_->setGeometry(twipsRect(layout::kCalendar));
-    connect(calendar_, &MonthCalendar::dateChange, this, &CalendarWindow::onDateChange);
-    calendar_->setDayTip([this](const Date& day) { return noteGlanceTip(day); });
-
-    noteBox_ = new NoteEdit(this);
-    noteBox_->setGeometry(twipsRect(layout::kNoteBox));
-    noteBox_->setAccessibleName(tr("Note"));
-    QPalette notePalette = noteBox_->palette();
-    notePalette.setColor(QPalette::Base, QColor(224, 224, 224));
-    notePalette.setColor(QPalette::Text, Qt::black);
-    noteBox_->setPalette(notePalette);
-    connect(noteBox_, &NoteEdit::noteChanged, this, &CalendarWindow::onNoteChanged);
-    noteBox_->viewport()->installEventFilter(this);
-
-    alarmField_ = new QLineEdit(this);
-    alarmField_->setObjectName(QStringLiteral("alarmField"));
-    alarmField_->setGeometry(twipsRect(layout::kAlarmField));
-    alarmField_->setAccessibleName(tr("Alarm time"));
-    alarmField_->setToolTip(tr("Click to set the alarm time"));
-    alarmField_->installEventFilter(this);
-    // Only the alarm time dialog sets the alarm: typed, pasted or dropped text would be saved
-    // as the alarm unchecked and could silently disarm today's alarm.
-    alarmField_->setReadOnly(true);
-    alarmField_->setAcceptDrops(false);
-    alarmField_->setContextMenuPolicy(Qt::NoContextMenu);
-    alarmField_->setTextMargins(0, 0, 0, 0);
-    alarmField_->setFont(fittedFont(Lettering::Sans, QFont::Normal, 12,
-                                    QStringLiteral("12:59:59 PM"), alarmField_->width() - 6));
-    connect(alarmField_, &QLineEdit::textChanged, this, &CalendarWindow::onAlarmFieldChanged);
-
     allOption_ = new QRadioButton(tr("All"), this);
     thisNoteOption_ = new QRadioButton(tr("This Note"), this);
     allOption_->setObjectName(QStringLiteral("allNotes"));
@@ -158,6 +133,42 @@ void CalendarWindow::buildControls() {
     thisNoteOption_->setChecked(true);
     connect(allOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(true); });
     connect(thisNoteOption_, &QRadioButton::clicked, this, [this] { setAllNotesScope(false); });
+
+    alarmField_ = new QLineEdit(this);
+    alarmField_->setObjectName(QStringLiteral("alarmField"));
+    alarmField_->setGeometry(twipsRect(layout::kAlarmField));
+    alarmField_->setAccessibleName(tr("Alarm time"));
+    alarmField_->setToolTip(tr("Click to set the alarm time"));
+    alarmField_->setAccessibleDescription(
+        tr("Press Return or Space, or click, to set the alarm time"));
+    alarmField_->installEventFilter(this);
+    // Only Tab gives it the keyboard: after a click the keyboard stays where the user types.
+    alarmField_->setFocusPolicy(Qt::TabFocus);
+    // Only the alarm time dialog sets the alarm: typed, pasted or dropped text would be saved
+    // as the alarm unchecked and could silently disarm today's alarm.
+    alarmField_->setReadOnly(true);
+    alarmField_->setAcceptDrops(false);
+    alarmField_->setContextMenuPolicy(Qt::NoContextMenu);
+    alarmField_->setTextMargins(0, 0, 0, 0);
+    alarmField_->setFont(fittedFont(Lettering::Sans, QFont::Normal, 12,
+                                    QStringLiteral("12:59:59 PM"), alarmField_->width() - 6));
+    connect(alarmField_, &QLineEdit::textChanged, this, &CalendarWindow::onAlarmFieldChanged);
+
+    calendar_ = new MonthCalendar(this);
+    calendar_->setObjectName(QStringLiteral("calendar"));
+    calendar_->setGeometry(twipsRect(layout::kCalendar));
+    connect(calendar_, &MonthCalendar::dateChange, this, &CalendarWindow::onDateChange);
+    calendar_->setDayTip([this](const Date& day) { return noteGlanceTip(day); });
+
+    noteBox_ = new NoteEdit(this);
+    noteBox_->setGeometry(twipsRect(layout::kNoteBox));
+    noteBox_->setAccessibleName(tr("Note"));
+    QPalette notePalette = noteBox_->palette();
+    notePalette.setColor(QPalette::Base, QColor(224, 224, 224));
+    notePalette.setColor(QPalette::Text, Qt::black);
+    noteBox_->setPalette(notePalette);
+    connect(noteBox_, &NoteEdit::noteChanged, this, &CalendarWindow::onNoteChanged);
+    noteBox_->viewport()->installEventFilter(this);
 
     clockLabel_ = new QLabel(this);
     clockLabel_->setObjectName(QStringLiteral("clock"));
@@ -600,6 +611,11 @@ void CalendarWindow::setStaysOnTop(bool onTop) {
     }
 }
 
+void CalendarWindow::setWeekLayout(FirstDayOfWeek firstDay, bool weekNumbers) {
+    // Qt counts Monday 1 to Sunday 7.
+    calendar_->setWeekLayout(firstDayOfWeek(firstDay, QLocale().firstDayOfWeek() % 7), weekNumbers);
+}
+
 bool CalendarWindow::staysOnTop() const {
     if (const QWindow* window = windowHandle()) {
         return window->flags().testFlag(Qt::WindowStaysOnTopHint);
@@ -673,17 +689,41 @@ void CalendarWindow::paintEvent(QPaintEvent* /*event*/) {
     paintCalendarFace(painter, rect());
 }
 
+// The alarm field never takes typing: a click, Return or Space opens the alarm time dialog. Tabbed
+// into, it only takes the focus and tells how to open the dialog, so that Tab can pass on.
+bool CalendarWindow::alarmFieldOpensDialog(const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+        return static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton;
+    case QEvent::KeyPress: {
+        const int key = static_cast<const QKeyEvent&>(event).key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    }
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            QToolTip::showText(alarmField_->mapToGlobal(QPoint(0, alarmField_->height())),
+                               alarmField_->accessibleDescription(), alarmField_);
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
 bool CalendarWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove && watched == windowHandle()) {
         // A pointer resting where the window parks is inside it without ever entering it:
         // moving it there opens the window as entering does.
         edgeStripTouched();
     }
-    if (watched == alarmField_ && event->type() == QEvent::FocusIn) {
-        // The alarm field never takes typing: focusing it opens the alarm time dialog.
-        noteBox_->setFocus();
-        openTimeDialog();
-        return true;
+    if (watched == alarmField_) {
+        if (alarmFieldOpensDialog(*event)) {
+            openTimeDialog();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
     }
     if (watched == noteBox_->viewport() && event->type() == QEvent::MouseButtonPress &&
         !isActiveWindow()) {

@@ -5,6 +5,7 @@
 #include "common/atomic_file.h"
 #include "common/date.h"
 #include "platform/platform.h"
+#include "settings/preferences.h"
 #include "settings/settings.h"
 
 #include <QString>
@@ -72,6 +73,9 @@ public:
     float leftTwips() const;
     void setLeftTwips(float left);
 
+    // The first day of each week as chosen (System: the locale's) and the week numbers.
+    void setWeekLayout(FirstDayOfWeek firstDay, bool weekNumbers);
+
     // Stacking order, without moving, hiding or flashing the window.
     void setStaysOnTop(bool onTop);
     bool staysOnTop() const;
@@ -131,6 +135,7 @@ private:
     void onNoteChanged();
     void onAlarmFieldChanged();
     void openTimeDialog();
+    bool alarmFieldOpensDialog(const QEvent& event);
     float slideStep() const;
     Date today() const;
 

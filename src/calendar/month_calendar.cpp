@@ -1,5 +1,7 @@
 #include "calendar/month_calendar.h"
 
+#include "calendar/weeks.h"
+
 #include <QCalendarWidget>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -138,6 +140,13 @@ void MonthCalendar::setToday(const Date& today) {
     }
 }
 
+void MonthCalendar::setWeekLayout(int firstDay, bool weekNumbers) {
+    weekNumbers_ = weekNumbers;
+    view_->setFirstDayOfWeek(firstDay == 0 ? Qt::Sunday : static_cast<Qt::DayOfWeek>(firstDay));
+    view_->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::ISOWeekNumbers
+                                               : QCalendarWidget::NoVerticalHeader);
+}
+
 void MonthCalendar::selectFromView() {
     setValue(fromQDate(view_->selectedDate()));
 }
@@ -166,15 +175,35 @@ void MonthCalendar::applyFormats() {
 
 // The table shows six weeks under its header. A day of the month before lies in the first two
 // weeks with a number above 14, one of the month after in the last two with a number below 15.
-std::optional<int> MonthCalendar::shownMonthDayAt(const QPoint& pos) const {
-    const QModelIndex cell = days_->indexAt(pos);
+std::optional<Date> MonthCalendar::dateOf(const QModelIndex& cell) const {
     bool isDay = false;
     const int day = cell.data().toInt(&isDay);
     const int week = cell.row() - (days_->model()->rowCount() - 6);
-    if (!isDay || week < 0 || (week < 2 && day > 14) || (week > 3 && day < 15)) {
+    const int firstDayColumn = days_->model()->columnCount() - 7;
+    if (!isDay || week < 0 || cell.column() < firstDayColumn) {
         return std::nullopt;
     }
-    return day;
+    const int monthStep = week < 2 && day > 14 ? -1 : (week > 3 && day < 15 ? 1 : 0);
+    const int months = value_.year * 12 + value_.month - 1 + monthStep;
+    return Date{months / 12, months % 12 + 1, day};
+}
+
+// A week's number tells the year the week belongs to, which at the turn of the year may be the
+// one before or after; a marked day of the shown month tells its note.
+QString MonthCalendar::tipAt(const QPoint& pos) const {
+    const QModelIndex cell = days_->indexAt(pos);
+    if (weekNumbers_ && cell.column() == 0) {
+        const std::optional<Date> rowStart = dateOf(cell.siblingAtColumn(1));
+        if (!rowStart) {
+            return {};
+        }
+        const IsoWeek week = weekOfRow(*rowStart);
+        return tr("Week %1 of %2").arg(week.week).arg(week.year);
+    }
+    const std::optional<Date> day = dateOf(cell);
+    const bool marked =
+        day && day->month == value_.month && shownMarks_[static_cast<std::size_t>(day->day)];
+    return marked && dayTip_ ? dayTip_(*day) : QString();
 }
 
 bool MonthCalendar::eventFilter(QObject* watched, QEvent* event) {
@@ -182,10 +211,7 @@ bool MonthCalendar::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     const auto* help = static_cast<QHelpEvent*>(event);
-    const std::optional<int> day = shownMonthDayAt(help->pos());
-    const QString tip = day && shownMarks_[static_cast<std::size_t>(*day)] && dayTip_
-                            ? dayTip_(Date{value_.year, value_.month, *day})
-                            : QString();
+    const QString tip = tipAt(help->pos());
     if (tip.isEmpty()) {
         QToolTip::hideText();
         event->ignore(); // as a widget without a tip does

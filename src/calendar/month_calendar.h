@@ -38,6 +38,10 @@ public:
     // Today is drawn distinctly; the window tells the control which day that is.
     void setToday(const Date& today);
 
+    // The weekday each row starts on (0 = Sunday ... 6 = Saturday) and whether a column before
+    // the days numbers the rows by their ISO week.
+    void setWeekLayout(int firstDay, bool weekNumbers);
+
     // What the tip of a marked day of the shown month says (empty: none). Asked as the pointer
     // comes to rest on the day, so that it tells the note as it is then.
     void setDayTip(std::function<QString(const Date&)> tip) { dayTip_ = std::move(tip); }
@@ -53,13 +57,15 @@ protected:
 private:
     void selectFromView();
     void applyFormats();
-    std::optional<int> shownMonthDayAt(const QPoint& pos) const;
+    std::optional<Date> dateOf(const QModelIndex& cell) const;
+    QString tipAt(const QPoint& pos) const;
 
     QCalendarWidget* view_;
     QTableView* days_ = nullptr;
     std::function<QString(const Date&)> dayTip_;
     Date value_;
     Date today_;
+    bool weekNumbers_ = false;
     std::array<bool, 32> pendingMarks_{};
     std::array<bool, 32> shownMarks_{};
 };

@@ -1,17 +1,37 @@
 #include "calendar/note_edit.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTimer>
 #include <algorithm>
 
 namespace almanor {
 
-NoteEdit::NoteEdit(QWidget* parent) : QPlainTextEdit(parent) {
+namespace {
+
+// Long enough to be seen, short enough not to be in the way of the next key.
+constexpr int kFlashMs = 400;
+
+} // namespace
+
+NoteEdit::NoteEdit(QWidget* parent)
+    : QPlainTextEdit(parent), count_(new QLabel(this)), countFlash_(new QTimer(this)) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
+    count_->setObjectName(QStringLiteral("charactersLeft"));
+    count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    count_->setIndent(count_->fontMetrics().averageCharWidth());
+    count_->setAutoFillBackground(true);
+    count_->hide();
+    flashCount(false);
+    countFlash_->setObjectName(QStringLiteral("countFlash"));
+    countFlash_->setSingleShot(true);
+    countFlash_->setInterval(kFlashMs);
+    connect(countFlash_, &QTimer::timeout, this, [this] { flashCount(false); });
     connect(this, &QPlainTextEdit::textChanged, this, &NoteEdit::followLength);
 }
 
@@ -35,8 +55,41 @@ void NoteEdit::followLength() {
     }
     lastText_ = std::move(text);
     // A note longer than the limit may shrink but never grow back.
-    limit_ = std::max(kMaxLength, std::min(limit_, storedLength(lastText_)));
+    const int length = storedLength(lastText_);
+    limit_ = std::max(kMaxLength, std::min(limit_, length));
+    showCount(length);
     emit noteChanged();
+}
+
+void NoteEdit::showCount(int length) {
+    const bool shown = length >= kCountFrom;
+    if (shown) {
+        count_->setText(tr("%1 left").arg(limit_ - length));
+    }
+    if (shown == count_->isHidden()) {
+        count_->setVisible(shown);
+        // The count has a line of its own, so that it never hides the end of the text.
+        setViewportMargins(0, 0, 0, shown ? count_->sizeHint().height() : 0);
+        placeCount();
+    }
+}
+
+void NoteEdit::placeCount() {
+    const QRect text = viewport()->geometry();
+    count_->setGeometry(text.left(), text.bottom() + 1, text.width(), count_->sizeHint().height());
+}
+
+void NoteEdit::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    placeCount();
+}
+
+void NoteEdit::flashCount(bool on) {
+    count_->setBackgroundRole(on ? QPalette::Highlight : QPalette::Base);
+    count_->setForegroundRole(on ? QPalette::HighlightedText : QPalette::PlaceholderText);
+    if (on) {
+        countFlash_->start();
+    }
 }
 
 QString NoteEdit::fitting(const QString& text) const {
@@ -61,6 +114,9 @@ QString NoteEdit::fitting(const QString& text) const {
 
 void NoteEdit::insertLimited(const QString& text) {
     const QString allowed = fitting(withCurlyQuotes(text));
+    if (allowed.size() < text.size()) {
+        flashCount(true);
+    }
     if (!allowed.isEmpty() || textCursor().hasSelection()) {
         textCursor().insertText(allowed);
         ensureCursorVisible();
@@ -97,9 +153,12 @@ void NoteEdit::inputMethodEvent(QInputMethodEvent* event) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }
+    const QString allowed = fitting(withCurlyQuotes(event->commitString()));
+    if (allowed.size() < event->commitString().size()) {
+        flashCount(true);
+    }
     QInputMethodEvent limited(event->preeditString(), event->attributes());
-    limited.setCommitString(fitting(withCurlyQuotes(event->commitString())),
-                            event->replacementStart(), event->replacementLength());
+    limited.setCommitString(allowed, event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&limited);
 }
 

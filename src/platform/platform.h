@@ -110,10 +110,12 @@ public:
 class FileDialog {
 public:
     virtual ~FileDialog() = default;
-    // A file-open dialog whose chosen file must exist; nothing when cancelled.
+    // A file-open dialog whose chosen file must exist, showing `startFolder` first; nothing
+    // when cancelled.
     virtual std::optional<QString> openExistingFile(QWidget* parent, const QString& title,
                                                     const QString& filterName,
-                                                    const QString& pattern) = 0;
+                                                    const QString& pattern,
+                                                    const QString& startFolder) = 0;
 };
 
 class ProgramEnd {

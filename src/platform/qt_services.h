@@ -99,8 +99,8 @@ private:
 class QtFileDialog final : public FileDialog {
 public:
     std::optional<QString> openExistingFile(QWidget* parent, const QString& title,
-                                            const QString& filterName,
-                                            const QString& pattern) override;
+                                            const QString& filterName, const QString& pattern,
+                                            const QString& startFolder) override;
 };
 
 class QtProgramEnd final : public ProgramEnd {

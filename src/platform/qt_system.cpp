@@ -81,9 +81,10 @@ bool QtWebBrowser::open(const QUrl& url) {
 
 std::optional<QString> QtFileDialog::openExistingFile(QWidget* parent, const QString& title,
                                                       const QString& filterName,
-                                                      const QString& pattern) {
+                                                      const QString& pattern,
+                                                      const QString& startFolder) {
     const QString chosen = QFileDialog::getOpenFileName(
-        parent, title, QString(), QStringLiteral("%1 (%2)").arg(filterName, pattern));
+        parent, title, startFolder, QStringLiteral("%1 (%2)").arg(filterName, pattern));
     if (chosen.isEmpty()) {
         return std::nullopt;
     }

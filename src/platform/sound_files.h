@@ -13,6 +13,12 @@ namespace almanor {
 void playWave(SoundPlayer& sound, const QString& appFolder, const QString& file,
               QObject* receiver = nullptr, SoundEnded ended = {});
 
+// Where a sound's file lies: a bare name in `appFolder`, any other as it is.
+QString soundPath(const QString& appFolder, const QString& file);
+
+// Why a sound ended unplayed, as a sentence for the user.
+QString whyUnplayable(const QString& appFolder, const QString& file);
+
 // Calls `ended` with `how` from `receiver`'s event queue, so never from within the caller, and
 // not at all once `receiver` is gone.
 void endSoundLater(QObject* receiver, SoundEnded ended, SoundEnd how);

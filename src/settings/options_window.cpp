@@ -7,8 +7,10 @@
 #include "settings/autostart.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -77,6 +79,8 @@ protected:
 namespace {
 
 constexpr int kVisibleSpeeds = 5;
+// The width, in average characters, of the chosen sound file's name beside its buttons.
+constexpr int kSoundNameChars = 12;
 
 QPushButton* playButton(const QString& what) {
     auto* button = new QPushButton(buttonPicture(ButtonPicture::Play), QString());
@@ -185,7 +189,7 @@ void OptionsWindow::buildControls() {
 
     auto* generalGroup = new QGroupBox(tr("General  Properties"));
     auto* grid = new QGridLayout(generalGroup);
-    // A row's sound: a button that chooses it and one that plays it.
+    // A row's sound: a button that chooses it, one that plays it and the chosen file's name.
     const auto addSoundButtons = [this, grid](int row, const QString& choose, const char* name,
                                               const QString& play, std::string Settings::*sound) {
         auto* chooser = new QPushButton(choose);
@@ -193,8 +197,16 @@ void OptionsWindow::buildControls() {
         grid->addWidget(chooser, row, 1);
         QPushButton* player = playButton(play);
         grid->addWidget(player, row, 2);
-        connect(chooser, &QPushButton::clicked, this,
-                [this, sound] { chooseSound(settings_.*sound); });
+        auto* fileName = new QLabel;
+        fileName->setObjectName(QLatin1String(name) + QLatin1String("File"));
+        fileName->setFixedWidth(fileName->fontMetrics().averageCharWidth() * kSoundNameChars);
+        grid->addWidget(fileName, row, 3);
+        showSoundName(*fileName, settings_.*sound);
+        connect(chooser, &QPushButton::clicked, this, [this, sound, fileName] {
+            if (chooseSound(settings_.*sound)) {
+                showSoundName(*fileName, settings_.*sound);
+            }
+        });
         connect(player, &QPushButton::clicked, this,
                 [this, sound] { playSound(settings_.*sound); });
     };
@@ -205,10 +217,10 @@ void OptionsWindow::buildControls() {
     addSoundButtons(1, tr("Select Chime Sound"), "chimeSound", tr("Play the chime sound"),
                     &Settings::chimeSound);
     trayIconBox_ = flagBox(tr("Show Taskbar Icon"), "trayIcon", &Settings::trayIcon);
-    grid->addWidget(trayIconBox_, 2, 0, 1, 3);
+    grid->addWidget(trayIconBox_, 2, 0, 1, 4);
     grid->addWidget(flagBox(tr("Warn About Setting Alarm For Old Date/Time"), "warnOfPastAlarms",
                             &Settings::warnOfPastAlarms),
-                    3, 0, 1, 3);
+                    3, 0, 1, 4);
     auto* deleteRow = new QHBoxLayout;
     QCheckBox* deleteBox =
         flagBox(tr("Delete Notes More Than"), "deleteOldNotes", &Settings::deleteOldNotes);
@@ -223,8 +235,10 @@ void OptionsWindow::buildControls() {
     deleteRow->addWidget(daysField_);
     deleteRow->addWidget(daysOld);
     deleteRow->addStretch();
-    grid->addLayout(deleteRow, 4, 0, 1, 3);
+    grid->addLayout(deleteRow, 4, 0, 1, 4);
     layout->addWidget(generalGroup);
+
+    layout->addWidget(weekGroup());
 
     auto* buttons = new QHBoxLayout;
     auto* aboutButton = new QPushButton(tr("About"));
@@ -233,9 +247,13 @@ void OptionsWindow::buildControls() {
     helpButton->setObjectName(QStringLiteral("help"));
     applyButton_ = new QPushButton(buttonPicture(ButtonPicture::Apply), tr("Apply"));
     applyButton_->setObjectName(QStringLiteral("apply"));
+    auto* closeButton = new QPushButton(tr("Close"));
+    closeButton->setObjectName(QStringLiteral("close"));
     buttons->addWidget(aboutButton);
     buttons->addWidget(helpButton);
     buttons->addStretch();
+    // Apply keeps its place in the corner.
+    buttons->addWidget(closeButton);
     buttons->addWidget(applyButton_);
     layout->addLayout(buttons);
 
@@ -250,6 +268,30 @@ void OptionsWindow::buildControls() {
     connect(aboutButton, &QPushButton::clicked, this, &OptionsWindow::aboutRequested);
     connect(helpButton, &QPushButton::clicked, this, &OptionsWindow::helpRequested);
     connect(applyButton_, &QPushButton::clicked, this, &OptionsWindow::apply);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close); // as Escape
+}
+
+QGroupBox* OptionsWindow::weekGroup() {
+    auto* group = new QGroupBox(tr("Week"));
+    auto* row = new QHBoxLayout(group);
+    auto* firstDayLabel = new QLabel(tr("First day of the week"));
+    auto* firstDay = new QComboBox;
+    firstDay->setObjectName(QStringLiteral("firstDayOfWeek"));
+    // In the order of FirstDayOfWeek.
+    firstDay->addItems({tr("System"), tr("Monday"), tr("Sunday"), tr("Saturday")});
+    firstDay->setCurrentIndex(static_cast<int>(preferences_.firstDayOfWeek));
+    firstDay->setAccessibleName(firstDayLabel->text());
+    firstDayLabel->setBuddy(firstDay);
+    row->addWidget(firstDayLabel);
+    row->addWidget(firstDay);
+    row->addStretch();
+    row->addWidget(
+        preferenceBox(tr("Show week numbers"), "showWeekNumbers", &Preferences::showWeekNumbers));
+    connect(firstDay, &QComboBox::activated, this, [this](int index) {
+        preferences_.firstDayOfWeek = static_cast<FirstDayOfWeek>(index);
+        changed();
+    });
+    return group;
 }
 
 void OptionsWindow::showSpeed() {
@@ -302,19 +344,40 @@ void OptionsWindow::daysChanged() {
     }
 }
 
-void OptionsWindow::chooseSound(std::string& sound) {
+bool OptionsWindow::chooseSound(std::string& sound) {
+    // The current sound's folder, where other sounds are likely to be; else the program's.
+    const QString programSounds = QString::fromStdString(soundFolder_);
+    const QDir soundFolder =
+        QFileInfo(soundPath(programSounds, QString::fromStdString(sound))).dir();
+    const QDir startFolder =
+        !sound.empty() && soundFolder.exists() ? soundFolder : QDir(programSounds);
     const std::optional<QString> chosen = platform_.fileDialog.openExistingFile(
-        this, tr("Open Wav"), tr("Audio Wav"), QStringLiteral("*.wav"));
+        this, tr("Open Wav"), tr("Audio Wav"), QStringLiteral("*.wav"),
+        QDir::toNativeSeparators(startFolder.absolutePath()));
     if (!chosen) {
-        return;
+        return false;
     }
     sound = QDir::toNativeSeparators(*chosen).toStdString();
     changed();
+    return true;
+}
+
+void OptionsWindow::showSoundName(QLabel& label, const std::string& sound) {
+    const QString path = QString::fromStdString(sound);
+    label.setText(
+        label.fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, label.width()));
+    label.setToolTip(path);
 }
 
 void OptionsWindow::playSound(const std::string& sound) {
     // The sound as it is in memory, a chosen but not yet applied one included.
-    playWave(platform_.sound, QString::fromStdString(soundFolder_), QString::fromStdString(sound));
+    const QString soundFolder = QString::fromStdString(soundFolder_);
+    const QString file = QString::fromStdString(sound);
+    playWave(platform_.sound, soundFolder, file, this, [this, soundFolder, file](SoundEnd end) {
+        if (end == SoundEnd::Unplayable) {
+            platform_.messageBox.show(whyUnplayable(soundFolder, file), MessageStyle::Warning);
+        }
+    });
 }
 
 void OptionsWindow::apply() {

@@ -7,6 +7,8 @@
 #include <string>
 
 class QCheckBox;
+class QGroupBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -35,13 +37,16 @@ private:
     QCheckBox* preferenceBox(const QString& text, const char* name, bool Preferences::*setting);
     // Whether the desktop starts the program at login.
     QCheckBox* autostartBox();
+    QGroupBox* weekGroup();
     void showSpeed();
 
     // What a click on each control does.
     void mouseOpenerClicked(bool on);
     void speedChosen();
     void daysChanged();
-    void chooseSound(std::string& sound);
+    // Whether a file was chosen into `sound`.
+    bool chooseSound(std::string& sound);
+    void showSoundName(QLabel& label, const std::string& sound);
     void playSound(const std::string& sound);
     void apply();
     void changed();

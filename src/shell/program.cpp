@@ -50,6 +50,13 @@ void Program::start() {
     applySettings(*this, PurgeTiming::AfterStartUp);
     QObject::connect(&settings_, &ProgramSettings::changed, &settings_,
                      [this] { applySettings(*this); });
+    const auto followWeekPreferences = [this] {
+        const Preferences& preferences = settings_.preferences();
+        calendarWindow_->setWeekLayout(preferences.firstDayOfWeek, preferences.showWeekNumbers);
+    };
+    followWeekPreferences();
+    QObject::connect(&settings_, &ProgramSettings::preferencesChanged, &settings_,
+                     followWeekPreferences);
     calendarWindow_->show();
     // Normally today already; it differs only when midnight passed during the start-up.
     showToday();

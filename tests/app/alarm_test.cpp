@@ -29,12 +29,15 @@ protected:
     TimeDialog& timeDialog() { return *window().findChild<TimeDialog*>(); }
     QLineEdit& entry() { return testing::childNamed<QLineEdit>(timeDialog(), "Alarm time"); }
     QPushButton& button(const char* n) { return testing::childNamed<QPushButton>(timeDialog(), n); }
-    // The user's way in: the alarm field takes the focus and the dialog opens instead.
-    TimeDialog& open() {
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-        QApplication::sendEvent(&alarmField(), &focusIn);
-        EXPECT_EQ(window().focusWidget(), &note()) << "the keyboard stays with the note";
+    // The user's way in: a click on the alarm field (or, on it, Return or Space).
+    TimeDialog& open(Qt::Key key = Qt::Key_unknown) {
+        if (key == Qt::Key_unknown) {
+            QTest::mouseClick(&alarmField(), Qt::LeftButton);
+        } else {
+            QTest::keyClick(&alarmField(), key);
+        }
         EXPECT_TRUE(timeDialog().isVisible());
+        testing::activate(timeDialog()); // as the desktop makes it
         return timeDialog();
     }
     // Types over the entry (it opens with the keyboard and its text selected), confirms with Ok.
@@ -125,6 +128,30 @@ TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {
     EXPECT_EQ(t.readFile("20261208.dnf"), record("", "12/08/2026", "5:00:00 PM"));
     EXPECT_EQ(t.readFile("20261206.dnf"), record("Dentist", "12/06/2026", "6:00:00 PM"));
     EXPECT_EQ(ticker().armedAlarm(), "6:00:00 PM") << "another day's alarm arms nothing";
+}
+
+// Tab stops at the alarm field and tells how to open the dialog, whose Escape sets nothing.
+TEST_F(AlarmTest, tabStopsAtTheAlarmFieldWhereReturnOrSpaceOpensTheDialog) {
+    t.writeFile(kTodayFile, record("Dentist", "12/06/2026", "2:00:00 PM"));
+    testing::activate(window());
+    note().setFocus();
+    open();
+    EXPECT_EQ(window().focusWidget(), &note()) << "after a click the keyboard stays in the note";
+    QTest::keyClick(&entry(), Qt::Key_Escape);
+    testing::activate(window());
+    option("thisNote").setFocus();
+    QTest::keyClick(&option("thisNote"), Qt::Key_Tab);
+    EXPECT_EQ(window().focusWidget(), &alarmField());
+    EXPECT_FALSE(timeDialog().isVisible());
+    EXPECT_EQ(QToolTip::text(), "Press Return or Space, or click, to set the alarm time");
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        open(key);
+        QTest::keyClicks(&entry(), "7p");
+        QTest::keyClick(&entry(), Qt::Key_Escape);
+        EXPECT_FALSE(timeDialog().isVisible());
+        EXPECT_EQ(alarmField().text(), "2:00:00 PM");
+    }
+    EXPECT_EQ(t.readFile(kTodayFile), record("Dentist", "12/06/2026", "2:00:00 PM"));
 }
 
 // A time that cannot be read is refused; a time gone by is set, with advice unless that is off.

@@ -41,14 +41,19 @@ protected:
         testing::activate(window());
         QTest::keyClick(&window(), keys.key(), keys.keyboardModifiers());
     }
-    // The tip of the first day numbered `day` in the calendar, the pointer resting on it.
-    QString tipOfDay(int day) {
+    // The tip of the first day numbered `day` in the calendar (`ofItsWeek`: of its row's week
+    // number), the pointer resting on it.
+    QString tipOfDay(int day, bool ofItsWeek = false) {
         auto& days = *calendar().findChild<QTableView*>();
+        const int weekColumns = days.model()->columnCount() - 7;
+        const auto cellAt = [&](int cell, bool week) {
+            return days.model()->index(cell / 7, week ? 0 : weekColumns + cell % 7);
+        };
         int cell = 0;
-        while (cell < 49 && days.model()->index(cell / 7, cell % 7).data().toInt() != day) {
+        while (cell < 49 && cellAt(cell, false).data().toInt() != day) {
             ++cell;
         }
-        const QPoint at = days.visualRect(days.model()->index(cell / 7, cell % 7)).center();
+        const QPoint at = days.visualRect(cellAt(cell, ofItsWeek)).center();
         QHelpEvent rest(QEvent::ToolTip, at, days.viewport()->mapToGlobal(at));
         QApplication::sendEvent(days.viewport(), &rest);
         return rest.isAccepted() ? QToolTip::text() : QString();

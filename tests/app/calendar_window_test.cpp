@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -99,10 +100,23 @@ TEST_F(CalendarWindowTest, loadingWritesNothingAndEveryKeystrokeSaves) {
               record("line one\r\nline,\r\n\x94two\x94\r\n\x94!\x94?", "12/05/2026"));
 }
 
+// Near the limit the note counts what is left, and flashes the count when a key is refused.
 TEST_F(CalendarWindowTest, noteTakesFiveHundredCharactersAndALongerOneOnlyShrinks) {
-    type(QString(498, 'a'));
+    const auto& left = testing::childNamed<QLabel>(note(), "charactersLeft");
+    type(QString(449, 'a'));
+    EXPECT_FALSE(left.isVisibleTo(&note()));
+    type(QString(49, 'a'));
+    EXPECT_TRUE(left.isVisibleTo(&note()));
+    EXPECT_EQ(left.text(), "2 left");
+    EXPECT_TRUE(note().rect().contains(left.geometry()));
+    EXPECT_FALSE(left.geometry().intersects(note().viewport()->geometry())) << "under the text";
     QTest::keyClick(&note(), Qt::Key_Return); // a line break counts as two
+    EXPECT_EQ(left.backgroundRole(), QPalette::Base);
     type("bc");
+    EXPECT_EQ(left.text(), "0 left");
+    EXPECT_EQ(left.backgroundRole(), QPalette::Highlight) << "flashes";
+    testing::tick(note(), "countFlash");
+    EXPECT_EQ(left.backgroundRole(), QPalette::Base);
     EXPECT_EQ(note().noteText(), QString(498, 'a') + "\n");
     QTest::keyClick(&note(), Qt::Key_Backspace);
     QApplication::clipboard()->setText(QString::fromUtf8("b\U0001F600"));

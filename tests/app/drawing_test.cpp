@@ -12,11 +12,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QFocusEvent>
+#include <QFocusFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -131,7 +132,8 @@ TEST(Looks, picturesAndFaceLookAsApproved) {
 void expectEveryControlWhole(QWidget& window) {
     EXPECT_FALSE(window.windowIcon().pixmap(16).toImage().allGray()) << "the program's icon";
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(&window) || control->isWindow()) {
+        if (!control->isVisibleTo(&window) || control->isWindow() ||
+            qobject_cast<QFocusFrame*>(control)) {
             continue;
         }
         const auto* button = qobject_cast<QAbstractButton*>(control);
@@ -150,6 +152,7 @@ void expectEveryControlWhole(QWidget& window) {
             const QRect both = control->geometry() & other->geometry();
             EXPECT_TRUE(other == control || !other->isVisibleTo(&window) || other->isWindow() ||
                         (spot && qobject_cast<const Hotspot*>(other)) ||
+                        qobject_cast<const QFocusFrame*>(other) ||
                         std::min(both.width(), both.height()) <= 3)
                 << name << " covers " << other->metaObject()->className();
         }
@@ -164,6 +167,35 @@ void expectEveryControlWhole(QWidget& window) {
     }
 }
 
+// Tab takes the controls in reading order, each wholly below the one before or right of it and
+// not wholly above it, and the one that has the keyboard shows a frame around it.
+void expectTabInReadingOrderWithAFocusFrame(QWidget& window) {
+    testing::activate(window);
+    std::vector<QWidget*> order;
+    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if (w->isVisibleTo(&window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            !w->focusProxy() && w->window() == &window) {
+            order.push_back(w);
+        }
+    }
+    QRect before;
+    std::string previous;
+    for (QWidget* control : order) {
+        const std::string name = control->metaObject()->className() +
+                                 control->accessibleName().toStdString() +
+                                 control->objectName().toStdString();
+        control->setFocus(Qt::TabFocusReason);
+        const auto* frame = window.findChild<QFocusFrame*>();
+        EXPECT_TRUE(frame && frame->isVisibleTo(&window) && frame->widget() == control) << name;
+        const QRect at(control->mapTo(&window, QPoint(0, 0)), control->size());
+        EXPECT_TRUE(before.isNull() || at.top() >= before.bottom() - 3 ||
+                    (at.left() >= before.right() - 3 && at.bottom() > before.top()))
+            << name << " comes after " << previous << ", which lies below or right of it";
+        before = at;
+        previous = name;
+    }
+}
+
 // Every window, with notes in the shown month, the widest alarm time, the time dialog open and
 // a button held down. Their pixels are left to the style and fonts of the day.
 TEST(Looks, everyWindowShowsEveryControlWhole) {
@@ -173,8 +205,7 @@ TEST(Looks, everyWindowShowsEveryControlWhole) {
     t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
     Program& program = t.started();
     CalendarWindow& calendar = *program.calendarWindow();
-    QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(&testing::childNamed(calendar, "alarmField"), &openDialog);
+    QTest::mouseClick(&testing::childNamed(calendar, "alarmField"), Qt::LeftButton);
     program.showOverviewWindow();
     program.showOptionsWindow();
     program.showAboutWindow();
@@ -185,6 +216,7 @@ TEST(Looks, everyWindowShowsEveryControlWhole) {
              program.optionsWindow(), program.aboutWindow()}) {
         SCOPED_TRACE(window->metaObject()->className());
         expectEveryControlWhole(*window);
+        expectTabInReadingOrderWithAFocusFrame(*window);
     }
 }
 

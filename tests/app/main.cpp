@@ -1,3 +1,5 @@
+#include "platform/focus_frame.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@ int main(int argc, char** argv) {
     qputenv("FONTCONFIG_FILE", ALMANOR_FIXTURES_DIR "/fonts.conf");
     QApplication app(argc, argv);
     QApplication::setCursorFlashTime(0); // a steady cursor draws alike every time
+    almanor::showFocusFrames(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,10 +4,13 @@
 #include "settings/options_window.h"
 #include "settings/preferences_file.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QTimer>
 #include <filesystem>
@@ -168,19 +171,40 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
     EXPECT_TRUE(t.readFile("options.cfg").starts_with("36,#FALSE#"));
 }
 
+// The chooser opens in the sound's folder while it is there, else in the program's; the chosen
+// file's name shows beside its buttons. A sound that cannot play is told why.
 TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHelpOpens) {
     t.started();
+    const QDir folder(QString::fromStdString(t.program().folders().resources));
+    const QString appFolder = QDir::toNativeSeparators(folder.absolutePath());
+    const QString sounds = QDir::toNativeSeparators(folder.filePath("sounds"));
     click("alarmSound"); // cancelled
-    EXPECT_EQ(t.fakes.fileDialog.asked, (QStringList{"Open Wav", "Audio Wav|*.wav"}));
-    t.fakes.fileDialog.answer = QString("/sounds/bell.wav");
+    EXPECT_EQ(t.fakes.fileDialog.asked, (QStringList{"Open Wav", "Audio Wav|*.wav", appFolder}));
+    folder.mkdir("sounds");
+    t.fakes.fileDialog.answer = folder.filePath("sounds/bell.wav");
     click("chimeSound");
-    const QString bell = QDir::toNativeSeparators("/sounds/bell.wav");
+    click("chimeSound");
+    const QString bell = QDir::toNativeSeparators(folder.filePath("sounds/bell.wav"));
+    const QStringList& asked = t.fakes.fileDialog.asked;
+    EXPECT_EQ(std::tuple(asked.size(), asked[5], asked[8]), std::tuple(9, appFolder, sounds));
+    EXPECT_EQ(optionsChild<QLabel>(t, "chimeSoundFile").text(), "bell.wav");
+    EXPECT_EQ(optionsChild<QLabel>(t, "alarmSoundFile").text(), "alarm.wav");
+    folder.rmdir("sounds");
+    click("chimeSound");
+    EXPECT_EQ(t.fakes.fileDialog.asked.back(), appFolder);
     EXPECT_TRUE(canApply());
+    t.writeFile("alarm.wav", "not a wave");
+    t.fakes.sound.ending = SoundEnd::Unplayable;
     click("Play the alarm sound");
     click("Play the chime sound");
-    const QDir folder(QString::fromStdString(t.program().folders().resources));
     EXPECT_EQ(t.fakes.sound.played,
               (QStringList{QDir::toNativeSeparators(folder.filePath("alarm.wav")), bell}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t.told(),
+              (Told{{QDir::toNativeSeparators(folder.filePath("alarm.wav")) +
+                         " is not a wave file that can be played.",
+                     MessageStyle::Warning},
+                    {"The sound file " + bell + " cannot be found.", MessageStyle::Warning}}));
     click("help");
     click("about");
     EXPECT_EQ(t.fakes.help.shownPaths, QStringList{folder.filePath("almanor.hlp")});
@@ -205,6 +229,11 @@ TEST_F(OptionsWindowTest, failedApplySaysWhyAndReopeningDiscardsWhatWasNotApplie
     ASSERT_FALSE(t.program().optionsWindow());
     EXPECT_TRUE(optionsChild<QCheckBox>(t, "trayIcon").isChecked());
     EXPECT_EQ(optionsChild<QLineEdit>(t, "daysToKeep").text(), "30");
+    click("warnOfPastAlarms");
+    click("close"); // as Escape
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(t.program().optionsWindow());
+    EXPECT_TRUE(optionsChild<QCheckBox>(t, "warnOfPastAlarms").isChecked());
     EXPECT_EQ(inEffect(), Settings{});
 }
 
@@ -296,6 +325,36 @@ TEST_F(OptionsWindowTest, settingsAndHelpThatCannotBeReadAreToldWhy) {
                   why.isEmpty());
         EXPECT_EQ(whyNot, why);
     }
+}
+
+// The calendar follows the week applied; the week numbers' tips tell the year of each week.
+TEST_F(OptionsWindowTest, theCalendarShowsTheWeekAppliedInOptions) {
+    select(Date{2024, 12, 15});
+    const QCalendarWidget& view = *calendar().view();
+    EXPECT_EQ(view.firstDayOfWeek(), QLocale().firstDayOfWeek());
+    EXPECT_EQ(view.verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
+    auto& firstDay = optionsChild<QComboBox>(t, "firstDayOfWeek");
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(&firstDay, Qt::Key_Down);
+    }
+    click("showWeekNumbers");
+    EXPECT_EQ(view.firstDayOfWeek(), QLocale().firstDayOfWeek()) << "only once applied";
+    click("apply");
+    EXPECT_EQ(view.firstDayOfWeek(), Qt::Saturday);
+    EXPECT_EQ(view.verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
+    EXPECT_EQ(tipOfDay(1, true), "Week 49 of 2024");
+    EXPECT_EQ(tipOfDay(31, true), "Week 1 of 2025");
+    EXPECT_EQ(t.program().settings().preferences().firstDayOfWeek, FirstDayOfWeek::Saturday);
+    click("close");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(t.program().optionsWindow());
+    EXPECT_EQ(optionsChild<QComboBox>(t, "firstDayOfWeek").currentText(), "Saturday");
+    EXPECT_TRUE(optionsChild<QCheckBox>(t, "showWeekNumbers").isChecked());
+    QTest::keyClick(&optionsChild<QComboBox>(t, "firstDayOfWeek"), Qt::Key_Up);
+    click("showWeekNumbers");
+    click("apply");
+    EXPECT_EQ(view.firstDayOfWeek(), Qt::Sunday);
+    EXPECT_EQ(view.verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
 }
 
 // almanor.ini keeps what was applied for the next start, and keys it does not know.

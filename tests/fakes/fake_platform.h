@@ -64,7 +64,7 @@ struct FakeSound final : SoundPlayer {
     void end() {
         clock.current = clock.current.addSecs(secondsPerSound);
         for (auto& [receiver, ended] : std::exchange(playing, {})) {
-            endSoundLater(receiver, std::move(ended), SoundEnd::Played);
+            endSoundLater(receiver, std::move(ended), ending);
         }
     }
     FakeClock& clock;
@@ -72,6 +72,7 @@ struct FakeSound final : SoundPlayer {
     std::vector<std::pair<QObject*, SoundEnded>> playing;
     qint64 secondsPerSound = 0;
     bool holding = false;
+    SoundEnd ending = SoundEnd::Played;
 };
 
 struct FakeScreen final : ScreenMetrics {
@@ -124,8 +125,9 @@ struct FakeHelpViewer final : HelpViewer {
 // Records the title and "name|pattern" of each question and gives `answer`.
 struct FakeFileDialog final : FileDialog {
     std::optional<QString> openExistingFile(QWidget*, const QString& title, const QString& name,
-                                            const QString& pattern) override {
-        asked << title << name + QLatin1Char('|') + pattern;
+                                            const QString& pattern,
+                                            const QString& folder) override {
+        asked << title << name + QLatin1Char('|') + pattern << folder;
         return answer;
     }
     QStringList asked;
