@@ -215,8 +215,14 @@ void OptionsWindow::buildControls() {
     remindMinutes->setRange(kShortestReminder, kLongestReminder);
     remindMinutes->setValue(remindBox->isChecked() ? preferences_.remindMinutesBefore : 15);
     remindMinutes->setEnabled(remindBox->isChecked());
+    // A screen reader may name the spin box or the field inside it, which takes the focus.
+    remindMinutes->setAccessibleName(tr("Minutes"));
+    remindMinutes->findChild<QLineEdit*>()->setAccessibleName(remindMinutes->accessibleName());
     const auto remindChanged = [this, remindBox, remindMinutes] {
         remindMinutes->setEnabled(remindBox->isChecked());
+        // A screen reader may name the spin box or the field inside it, which takes the focus.
+        remindMinutes->setAccessibleName(tr("Minutes"));
+        remindMinutes->findChild<QLineEdit*>()->setAccessibleName(remindMinutes->accessibleName());
         preferences_.remindMinutesBefore = remindBox->isChecked() ? remindMinutes->value() : 0;
         changed();
     };
