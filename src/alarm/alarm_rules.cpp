@@ -71,17 +71,9 @@ std::optional<long long> AlarmClock::dueMoment(long long after, long long upTo) 
     return moment;
 }
 
-std::optional<std::pair<long long, long long>> AlarmClock::snoozeEnded(long long after,
-                                                                       const LocalDateTime& now) {
-    if (!snoozed_) {
-        return std::nullopt;
-    }
-    const auto [alarm, repeat] = *snoozed_;
-    if (LocalDateTime::fromSerialSeconds(alarm).date != now.date) {
-        snoozed_.reset();
-        return std::nullopt;
-    }
-    if (repeat <= after || repeat > now.serialSeconds()) {
+std::optional<std::pair<long long, long long>> AlarmClock::snoozeEnded(const LocalDateTime& now) {
+    if (!snoozed_ || snoozed_->second > now.serialSeconds() ||
+        LocalDateTime::fromSerialSeconds(snoozed_->first).date != now.date) {
         return std::nullopt;
     }
     return std::exchange(snoozed_, std::nullopt);
@@ -122,7 +114,7 @@ AlarmTick AlarmClock::tick(const LocalDateTime& now, bool alarmOn) {
         }
     }
     // The alarm moment that fell due and when it did: the alarm itself, or else its snooze.
-    std::optional<std::pair<long long, long long>> fell = snoozeEnded(after, now);
+    std::optional<std::pair<long long, long long>> fell = snoozeEnded(now);
     if (due) {
         fell = {*due, *due};
     }

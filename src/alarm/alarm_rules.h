@@ -100,8 +100,7 @@ public:
 private:
     std::optional<long long> armedMoment() const;
     std::optional<long long> dueMoment(long long after, long long upTo) const;
-    std::optional<std::pair<long long, long long>> snoozeEnded(long long after,
-                                                               const LocalDateTime& now);
+    std::optional<std::pair<long long, long long>> snoozeEnded(const LocalDateTime& now);
     std::optional<long long> reminderDue(long long after, long long upTo) const;
 
     AlarmTextOfDay alarmTextOfDay_;

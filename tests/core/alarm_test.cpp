@@ -134,8 +134,8 @@ TEST_F(AlarmClockTest, tellsMissedAlarmsOnceRemindsAheadAndRepeatsASnoozeOnItsDa
     };
     // clang-format off
     const Case cases[] = {
-        {"gone by before the start", kTuesday, "2:00:00 PM", "", 0, 0,
-         {{three, tue(15, 0, 2)}}, {{Missed, two, three}}},
+        {"gone by before the start", kTuesday, "12:00:00 AM", "", 0, 0,
+         {{three, tue(15, 0, 2)}}, {{Missed, tue(0, 0, 0), three}}},
         {"told in an earlier run", kTuesday, "2:00:00 PM", "03/05/2024 2:00:00 PM", 0, 0,
          {{three, tue(15, 0, 2)}}, {}},
         {"yesterday's note", kMonday, "2:00:00 PM", "", 0, 0, {{three, tue(15, 0, 2)}}, {}},
