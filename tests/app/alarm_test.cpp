@@ -127,8 +127,7 @@ TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWithoutASound) {
     QCoreApplication::processEvents();
     t.applySettings([](Settings& s) { s.alarmSound.clear(); });
     tickAt(QTime(12, 0, 2));
-    EXPECT_EQ(notices().size(), 2u);
-    EXPECT_EQ(toldAlarm().value(2), "Lunch");
+    EXPECT_EQ(notices().size(), 2u) << "at once without a sound";
 }
 
 // Snooze repeats sound and window after the chosen minutes, remembered for the next alarm; the
@@ -138,6 +137,7 @@ TEST_F(AlarmTest, snoozeRepeatsTheAlarmAndAnAnswerInWindowOrNoticeAnswersBoth) {
                                    "10:05:00 AM"));
     tickAt(QTime(10, 5, 0));
     ASSERT_TRUE(alarmWindow() != nullptr && notices().size() == 1u);
+    EXPECT_LE(alarmWindow()->frameGeometry().right(), window().frameGeometry().left());
     EXPECT_EQ(notices()[0].summary + '|' + notices()[0].body,
               "Alarm – 10:05 AM|Call Ann\nabout\nthe trip");
     using Actions = std::vector<std::pair<QString, QString>>;

@@ -1,6 +1,5 @@
-"""A stand-in notification service for Debian's python3 (python3-dbus, python3-gi): it keeps the
-Notify calls in the folder's notices.json (empty once it serves) and invokes the action named
-in a file named answer there."""
+"""A stand-in notification service (Debian's python3-dbus, python3-gi): Notify calls go to the
+folder's notices.json (empty once it serves); a file named answer there invokes its action."""
 
 import json
 import os

@@ -136,7 +136,6 @@ struct FakeProgramEnd final : ProgramEnd {
     int endCalls = 0;
 };
 
-// Records the notices sent; `answer` plays the user's choice of an action.
 struct FakeNotifier final : DesktopNotifier {
     void send(const DesktopNotice& notice, NoticeAnswered onAnswer) override {
         sent.push_back(notice);
