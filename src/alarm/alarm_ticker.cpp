@@ -3,6 +3,7 @@
 #include "alarm/qt_date_time.h"
 #include "notes/note_book.h"
 #include "platform/sound_files.h"
+#include "platform/twips_rect.h"
 #include "settings/preferences_file.h"
 #include "settings/program_settings.h"
 
@@ -109,7 +110,10 @@ void AlarmTicker::tellAlarm(const LocalDateTime& alarm, AlarmCall call) {
     }
     toldAlarm_ = alarm;
     const Preferences& preferences = settings_.preferences();
-    alarmWindow_.tell(messageOf(alarm, call, true), preferences.snoozeMinutes, window_);
+    const ScreenMetrics& screen = platform_.screen;
+    alarmWindow_.tell(messageOf(alarm, call, true), preferences.snoozeMinutes, window_,
+                      twipsRect(screen.leftTwips(), screen.topTwips(), screen.widthTwips(),
+                                screen.heightTwips()));
     if (!preferences.notifyThroughDesktop) {
         return;
     }

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 namespace almanor {
@@ -56,14 +55,15 @@ AlarmWindow::AlarmWindow()
     });
 }
 
-void AlarmWindow::tell(const AlarmMessage& message, int snoozeMinutes, const QWidget& beside) {
+void AlarmWindow::tell(const AlarmMessage& message, int snoozeMinutes, const QWidget& beside,
+                       const QRect& screen) {
     setWindowTitle(message.title);
     heading_->setText(message.heading);
     note_->setPlainText(message.note);
     snooze_->setVisible(message.offersSnooze);
     snoozeMinutes_->setVisible(message.offersSnooze);
     snoozeMinutes_->setCurrentIndex(std::max(0, snoozeMinutes_->findData(snoozeMinutes)));
-    placeBeside(beside);
+    placeBeside(beside, screen);
     show();
     raise();
 }
@@ -74,13 +74,12 @@ void AlarmWindow::closeEvent(QCloseEvent* event) {
     emit dismissed();
 }
 
-void AlarmWindow::placeBeside(const QWidget& beside) {
-    const QScreen* screen = beside.screen();
-    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+void AlarmWindow::placeBeside(const QWidget& beside, const QRect& screen) {
     const QRect window = beside.frameGeometry();
-    const int right = std::min(window.left(), area.right() + 1) - kFrameRoom;
-    move(std::max(area.left(), right - width()),
-         std::clamp(window.top(), area.top(), std::max(area.top(), area.bottom() - height())));
+    const int right = std::min(window.left(), screen.right() + 1) - kFrameRoom;
+    move(
+        std::max(screen.left(), right - width()),
+        std::clamp(window.top(), screen.top(), std::max(screen.top(), screen.bottom() - height())));
 }
 
 } // namespace almanor

@@ -25,9 +25,10 @@ class AlarmWindow final : public QWidget {
 public:
     AlarmWindow();
 
-    // Shows `message` beside the left edge of `beside` (at the screen's right edge while that
+    // Shows `message` beside the left edge of `beside` (at the right edge of `screen` while that
     // window is parked beyond it), with `snoozeMinutes` chosen for the snooze.
-    void tell(const AlarmMessage& message, int snoozeMinutes, const QWidget& beside);
+    void tell(const AlarmMessage& message, int snoozeMinutes, const QWidget& beside,
+              const QRect& screen);
 
 signals:
     void snoozed(int minutes);
@@ -37,7 +38,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void placeBeside(const QWidget& beside);
+    void placeBeside(const QWidget& beside, const QRect& screen);
 
     QLabel* heading_;
     QPlainTextEdit* note_;
