@@ -62,7 +62,7 @@ std::optional<LocalDateTime> parseToldAlarm(std::string_view text);
 // restart does not tell it again.
 //
 // A snooze repeats the alarm's call later on the alarm's own day: one that would end past that
-// day's midnight is refused, and one still pending when the day ends is forgotten. A reminder
+// day's midnight is refused, and one still pending never repeats on another day. A reminder
 // comes the chosen minutes before an alarm that still lies ahead, once.
 //
 // With the alarm switched off, a due moment passes unfired and stays passed: switching the

@@ -130,7 +130,7 @@ public:
     virtual ~DesktopNotifier() = default;
     // Sends an urgent notice marked as the program's, in place of the one sent before, and
     // returns at once. `answered` is called through the event loop with the key of the action
-    // the user chose, once; never when no notification service runs (nothing is sent then).
+    // the user chose, once; never when no notification service runs (the notice goes nowhere).
     virtual void send(const DesktopNotice& notice, NoticeAnswered answered) = 0;
     // Takes the notice away when it was answered elsewhere; no answer comes for it any more.
     virtual void withdraw() = 0;
