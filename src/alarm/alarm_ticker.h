@@ -1,8 +1,8 @@
 #pragma once
 
 #include "alarm/alarm_rules.h"
+#include "alarm/alarm_window.h"
 #include "platform/platform.h"
-#include "settings/settings.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -13,6 +13,7 @@
 namespace almanor {
 
 class NoteBook;
+class ProgramSettings;
 
 // What the clock needs of the window that shows the time and the day's note.
 class AlarmDisplay {
@@ -30,16 +31,20 @@ public:
 // note changed or went.
 //
 // Sounds play while the program goes on, so the clock keeps ticking and the note takes typing.
-// The alarm's message follows the end of its sound. While the ticker's own sound plays (the
-// alarm's or the chime's), while the alarm's box is open, and inside a nested event loop of a
-// tick, a tick only shows the time: one sound never starts over another, and the first full
-// tick after looks back over the seconds they took, so an alarm due meanwhile still fires.
+// The alarm's window follows the end of its sound; a missed alarm and a reminder come quietly.
+// The window goes to the desktop's notifications as well, where the user wants that; an answer
+// in either answers both. While the ticker's own sound plays (the alarm's or the chime's), and
+// inside a nested event loop of a tick, a tick only shows the time: one sound never starts over
+// another, and the first full tick after looks back over the seconds they took, so an alarm due
+// meanwhile still fires. The alarm told last is kept in almanor.ini, so that a missed alarm is
+// told once, not at every start.
 class AlarmTicker final : public QObject {
     Q_OBJECT
 
 public:
-    AlarmTicker(AlarmDisplay& display, const NoteBook& notes, const Settings& settings,
-                Platform& platform, QString appFolder, QObject* parent);
+    // `window` is the display's window, beside which the alarm's window comes up.
+    AlarmTicker(AlarmDisplay& display, const QWidget& window, const NoteBook& notes,
+                ProgramSettings& settings, Platform& platform, QString appFolder, QObject* parent);
 
     const std::optional<std::string>& armedAlarm() const { return armedAlarm_; }
     // The second's tick at the local moment `now`.
@@ -50,7 +55,10 @@ private:
     void armFromNote(const Date& day);
     void showClock(const TimeOfDay& time);
     void soundAlarm(const LocalDateTime& due);
-    void tellAlarm(const Date& day);
+    void tellAlarm(const LocalDateTime& alarm, AlarmCall call);
+    AlarmMessage messageOf(const LocalDateTime& alarm, AlarmCall call, bool withDay) const;
+    void snooze(int minutes);
+    void rememberTold(const LocalDateTime& alarm);
     // `now` is read afresh after an alarm: a full hour that went by meanwhile is not chimed
     // late.
     void chimeIfDue(const LocalDateTime& now);
@@ -58,14 +66,17 @@ private:
     std::optional<std::string> alarmTextFromFile(const Date& day);
 
     AlarmDisplay& display_;
+    const QWidget& window_;
     const NoteBook& notes_;
-    const Settings& settings_;
+    ProgramSettings& settings_;
     Platform& platform_;
     QString appFolder_;
     std::optional<std::string> armedAlarm_;
     AlarmClock alarmClock_;
     bool ticking_ = false;  // a tick runs; a message it shows nests ticks of its own
-    bool sounding_ = false; // the ticker's sound plays, or the alarm's box that follows it
+    bool sounding_ = false; // the ticker's sound plays
+    AlarmWindow alarmWindow_;
+    std::optional<LocalDateTime> toldAlarm_; // the alarm the window and notice tell of
 };
 
 } // namespace almanor

@@ -1,6 +1,7 @@
 #include "alarm/time_of_day.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace almanor {
 
@@ -20,6 +21,14 @@ std::string formatTimeOfDay(const TimeOfDay& time) {
     std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d %s", hour12, time.minute, time.second,
                   time.hour < 12 ? "AM" : "PM");
     return buffer;
+}
+
+std::string formatAlarmTime(const TimeOfDay& time) {
+    std::string text = formatTimeOfDay(time);
+    if (time.second == 0) {
+        text.erase(text.size() - std::string_view(":00 AM").size(), 3);
+    }
+    return text;
 }
 
 namespace {

@@ -37,6 +37,9 @@ inline constexpr int kSecondsPerDay = 24 * 60 * 60;
 // The one written form of a time of day, whatever the desktop's locale: "2:00:00 PM",
 // midnight "12:00:00 AM", noon "12:00:00 PM".
 std::string formatTimeOfDay(const TimeOfDay& time);
+// The shorter form for telling an alarm: "5:23 PM", with the seconds only where they are not
+// zero ("5:23:30 PM").
+std::string formatAlarmTime(const TimeOfDay& time);
 
 // Reads what the user types into the alarm time dialog:
 //   [blanks] h [(":"|".") mm [(":"|".") ss]] [blanks] [a | am | p | pm] [blanks]

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QObject;
 class QUrl;
@@ -118,6 +120,26 @@ public:
                                                     const QString& startFolder) = 0;
 };
 
+// A message for the desktop's notification service.
+struct DesktopNotice {
+    QString summary;
+    QString body;
+    // The buttons it offers, each a key and its label; an answer names the key.
+    std::vector<std::pair<QString, QString>> actions;
+};
+using NoticeAnswered = std::function<void(const QString& key)>;
+
+class DesktopNotifier {
+public:
+    virtual ~DesktopNotifier() = default;
+    // Sends an urgent notice marked as the program's, in place of the one sent before, and
+    // returns at once. `answered` is called through the event loop with the key of the action
+    // the user chose, once; never when no notification service runs (the notice goes nowhere).
+    virtual void send(const DesktopNotice& notice, NoticeAnswered answered) = 0;
+    // Takes the notice away when it was answered elsewhere; no answer comes for it any more.
+    virtual void withdraw() = 0;
+};
+
 class ProgramEnd {
 public:
     virtual ~ProgramEnd() = default;
@@ -139,6 +161,7 @@ struct Platform {
     HelpViewer& help;
     FileDialog& fileDialog;
     ProgramEnd& programEnd;
+    DesktopNotifier& notifier;
 };
 
 } // namespace almanor

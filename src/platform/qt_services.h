@@ -103,6 +103,27 @@ public:
                                             const QString& startFolder) override;
 };
 
+// Speaks to org.freedesktop.Notifications on the session bus, where there is one.
+class QtDesktopNotifier final : public QObject, public DesktopNotifier {
+    Q_OBJECT
+
+public:
+    QtDesktopNotifier();
+    void send(const DesktopNotice& notice, NoticeAnswered answered) override;
+    void withdraw() override;
+
+private slots:
+    void actionInvoked(uint id, const QString& key);
+    void notificationClosed(uint id, uint reason);
+
+private:
+    void close(uint id);
+
+    uint shown_ = 0;       // the service's number of the notice out there
+    bool waiting_ = false; // a notice was sent and its number has not come back yet
+    NoticeAnswered answered_;
+};
+
 class QtProgramEnd final : public ProgramEnd {
 public:
     explicit QtProgramEnd(TrayIcon& tray);

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -236,6 +237,36 @@ void OptionsWindow::buildControls() {
     deleteRow->addWidget(daysOld);
     deleteRow->addStretch();
     grid->addLayout(deleteRow, 4, 0, 1, 4);
+    grid->addWidget(preferenceBox(tr("Also notify through the desktop"), "notifyThroughDesktop",
+                                  &Preferences::notifyThroughDesktop),
+                    5, 0, 1, 4);
+    auto* remindRow = new QHBoxLayout;
+    auto* remindBox = new QCheckBox(tr("Remind me"));
+    remindBox->setObjectName(QStringLiteral("remind"));
+    remindBox->setChecked(preferences_.remindMinutesBefore > 0);
+    auto* remindMinutes = new QSpinBox;
+    remindMinutes->setObjectName(QStringLiteral("remindMinutesBefore"));
+    remindMinutes->setRange(kShortestReminder, kLongestReminder);
+    remindMinutes->setValue(remindBox->isChecked() ? preferences_.remindMinutesBefore : 15);
+    remindMinutes->setEnabled(remindBox->isChecked());
+    // A screen reader may name the spin box or the field inside it, which takes the focus.
+    remindMinutes->setAccessibleName(tr("Minutes"));
+    remindMinutes->findChild<QLineEdit*>()->setAccessibleName(remindMinutes->accessibleName());
+    const auto remindChanged = [this, remindBox, remindMinutes] {
+        remindMinutes->setEnabled(remindBox->isChecked());
+        // A screen reader may name the spin box or the field inside it, which takes the focus.
+        remindMinutes->setAccessibleName(tr("Minutes"));
+        remindMinutes->findChild<QLineEdit*>()->setAccessibleName(remindMinutes->accessibleName());
+        preferences_.remindMinutesBefore = remindBox->isChecked() ? remindMinutes->value() : 0;
+        changed();
+    };
+    connect(remindBox, &QCheckBox::clicked, this, remindChanged);
+    connect(remindMinutes, &QSpinBox::valueChanged, this, remindChanged);
+    remindRow->addWidget(remindBox);
+    remindRow->addWidget(remindMinutes);
+    remindRow->addWidget(new QLabel(tr("minutes before")));
+    remindRow->addStretch();
+    grid->addLayout(remindRow, 6, 0, 1, 4);
     layout->addWidget(generalGroup);
 
     layout->addWidget(weekGroup());

@@ -80,7 +80,7 @@ void Program::createCalendarWindow() {
                      [this] { showOptionsWindow(); });
     QObject::connect(window, &CalendarWindow::allNotesRequested, window,
                      [this] { showOverviewWindow(); });
-    ticker_ = std::make_unique<AlarmTicker>(*window, notes_, settings_.inEffect(), platform_,
+    ticker_ = std::make_unique<AlarmTicker>(*window, *window, notes_, settings_, platform_,
                                             QString::fromStdString(folders_.resources), nullptr);
     QObject::connect(&secondTicker_, &SecondTicker::ticked, ticker_.get(), &AlarmTicker::tick);
     QObject::connect(&secondTicker_, &SecondTicker::ticked, &notes_.shownFile(),

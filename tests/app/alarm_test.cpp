@@ -1,15 +1,22 @@
 #include "alarm/alarm_ticker.h"
 #include "alarm/time_dialog.h"
 #include "app/calendar_window_fixture.h"
+#include "settings/options_window.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
+#include <algorithm>
 
 namespace almanor {
 namespace {
 
+using testing::childNamed;
 using testing::record;
 using testing::Told;
 
@@ -26,6 +33,22 @@ protected:
             QDir(QString::fromStdString(t.program().folders().resources)).filePath(name));
     }
     QStringList& played() { return t.fakes.sound.played; }
+    std::vector<DesktopNotice>& notices() { return t.fakes.notifier.sent; }
+    // The shown alarm window, if any, and its title, heading and note.
+    AlarmWindow* alarmWindow() {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto shown = std::ranges::find_if(windows, [](QWidget* w) {
+            return qobject_cast<AlarmWindow*>(w) != nullptr && w->isVisible();
+        });
+        return shown == windows.end() ? nullptr : static_cast<AlarmWindow*>(*shown);
+    }
+    QStringList toldAlarm() {
+        AlarmWindow* w = alarmWindow();
+        return w == nullptr
+                   ? QStringList()
+                   : QStringList{w->windowTitle(), childNamed<QLabel>(*w, "heading").text(),
+                                 childNamed<QPlainTextEdit>(*w, "note").toPlainText()};
+    }
     TimeDialog& timeDialog() { return *window().findChild<TimeDialog*>(); }
     QLineEdit& entry() { return testing::childNamed<QLineEdit>(timeDialog(), "Alarm time"); }
     QPushButton& button(const char* n) { return testing::childNamed<QPushButton>(timeDialog(), n); }
@@ -74,10 +97,11 @@ TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfter
     EXPECT_EQ(testing::childNamed<QLabel>(window(), "clock").text(), "7:00:01 AM");
     type("!");
     select(kToday);
-    EXPECT_TRUE(t.told().empty()) << "the message waits for the sound's end";
+    EXPECT_EQ(alarmWindow(), nullptr) << "the window waits for the sound's end";
     t.fakes.sound.end();
     QCoreApplication::processEvents();
-    EXPECT_EQ(t.told(), (Told{{"!Train at 7", MessageStyle::Warning, "7:00:04 AM"}}));
+    EXPECT_EQ(toldAlarm(), (QStringList{"Alarm – 7:00 AM", "Alarm – Monday 12/07/2026, 7:00 AM",
+                                        "!Train at 7"}));
     EXPECT_EQ(calendar().value(), kTomorrow) << "the message is about this note";
     t.fakes.sound.holding = false;
     tickAt(QTime(0, 0, 0), QDate(2026, 12, 8));
@@ -101,13 +125,65 @@ TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWithoutASound) {
     EXPECT_EQ(played(), (QStringList{sound("alarm.wav"), sound("chime.wav")}));
     alarmField().setText("12:00:01 PM");
     tickAt(QTime(12, 0, 1));
-    EXPECT_EQ(t.told().size(), 1u) << "not while the chime plays";
+    EXPECT_EQ(notices().size(), 1u) << "not while the chime plays";
     t.fakes.sound.end();
     QCoreApplication::processEvents();
     t.applySettings([](Settings& s) { s.alarmSound.clear(); });
     tickAt(QTime(12, 0, 2));
-    EXPECT_EQ(t.told().back(),
-              (testing::ShownMessage{"Lunch", MessageStyle::Warning, "12:00:02 PM"}));
+    EXPECT_EQ(notices().size(), 2u) << "at once without a sound";
+}
+
+// Snooze repeats sound and window after the chosen minutes, remembered for the next alarm; the
+// desktop's notice offers both answers, and an answer in either takes the other away.
+TEST_F(AlarmTest, snoozeRepeatsTheAlarmAndAnAnswerInWindowOrNoticeAnswersBoth) {
+    t.writeFile(kTodayFile, record("Call Ann\r\nabout\r\nthe trip\r\nand the car", "12/06/2026",
+                                   "10:05:00 AM"));
+    tickAt(QTime(10, 5, 0));
+    ASSERT_TRUE(alarmWindow() != nullptr && notices().size() == 1u);
+    EXPECT_LE(alarmWindow()->frameGeometry().right(), window().frameGeometry().left());
+    EXPECT_EQ(notices()[0].summary + '|' + notices()[0].body,
+              "Alarm – 10:05 AM|Call Ann\nabout\nthe trip");
+    using Actions = std::vector<std::pair<QString, QString>>;
+    EXPECT_EQ(notices()[0].actions, (Actions{{"snooze", "Snooze"}, {"dismiss", "Dismiss"}}));
+    auto& minutes = childNamed<QComboBox>(*alarmWindow(), "snoozeMinutes");
+    minutes.setCurrentIndex(minutes.findText("30 minutes"));
+    QTest::mouseClick(&childNamed<QPushButton>(*alarmWindow(), "snooze"), Qt::LeftButton);
+    EXPECT_EQ(alarmWindow(), nullptr);
+    EXPECT_EQ(t.fakes.notifier.withdrawals, 1);
+    EXPECT_EQ(t.program().settings().preferences().snoozeMinutes, 30);
+    tickAt(QTime(10, 35, 0));
+    EXPECT_EQ(played().size(), 2);
+    EXPECT_EQ(toldAlarm().value(1), "Alarm – Sunday 12/06/2026, 10:05 AM");
+    t.fakes.notifier.answer("snooze"); // as long as chosen last time
+    EXPECT_EQ(alarmWindow(), nullptr);
+    tickAt(QTime(11, 5, 0));
+    EXPECT_EQ(played().size(), 3) << "the alarm again";
+    t.fakes.notifier.answer("dismiss");
+    EXPECT_EQ(alarmWindow(), nullptr);
+}
+
+// Told once, quietly, and not again at the next start; reminders and the notices as set in
+// Options.
+TEST_F(AlarmTest, aMissedAlarmIsToldOnceAcrossStartsAndAReminderComesAsSetInOptions) {
+    t.writeFile(kTodayFile, record("Dentist", "12/06/2026", "9:00:00 AM"));
+    tickAt(QTime(9, 30, 1));
+    EXPECT_EQ(toldAlarm(), (QStringList{"Missed alarm – 9:00 AM",
+                                        "Missed alarm – Sunday 12/06/2026, 9:00 AM", "Dentist"}));
+    t.end();
+    tickAt(QTime(9, 30, 2));
+    EXPECT_EQ(notices().size(), 1u) << "not told again";
+    t.program().showOptionsWindow();
+    OptionsWindow& options = *t.program().optionsWindow();
+    childNamed<QCheckBox>(options, "notifyThroughDesktop").click();
+    childNamed<QCheckBox>(options, "remind").click();
+    childNamed<QSpinBox>(options, "remindMinutesBefore").setValue(20);
+    childNamed<QPushButton>(options, "apply").click();
+    alarmField().setText("10:00:00 AM");
+    tickAt(QTime(9, 40, 0));
+    EXPECT_EQ(toldAlarm().value(0), "In 20 minutes – 10:00 AM");
+    EXPECT_FALSE(childNamed<QPushButton>(*alarmWindow(), "snooze").isVisible());
+    EXPECT_TRUE(played().isEmpty()) << "quietly, the missed alarm and the reminder";
+    EXPECT_EQ(notices().size(), 1u);
 }
 
 TEST_F(AlarmTest, dialogOpensWithTheFieldsTextAndConfirmsForTheDayShown) {

@@ -92,7 +92,7 @@ TEST_F(AlarmClockTest, aNewDayArmsItsOwnNoteInTheSameTickAndOweTheOldDaysAlarm) 
 
 TEST_F(AlarmClockTest, firesOnceNeverRepeatedByAClockSetBackNorCaughtUpWhenSwitchedOff) {
     clock.arm(kTuesday, "2:00:00 PM");
-    EXPECT_FALSE(clock.tick(at(kTuesday, 14, 0, 1), true).fireAlarm()) << "the first tick";
+    EXPECT_FALSE(clock.tick(at(kTuesday, 13, 0, 0), true).alarm) << "still to come";
     ASSERT_EQ(run(at(kTuesday, 13, 59, 59), at(kTuesday, 14, 0, 30)).size(), 1u);
     clock.arm(kTuesday, "2:00:00 PM"); // showing today's note again arms the same time
     EXPECT_TRUE(run(at(kTuesday, 13, 59, 0), at(kTuesday, 14, 1, 0)).empty());
@@ -109,6 +109,82 @@ TEST_F(AlarmClockTest, firesOnceNeverRepeatedByAClockSetBackNorCaughtUpWhenSwitc
     notes[kMonday.serial()] = "10:00:00 AM";
     EXPECT_EQ(run(at(kMonday, 9, 59, 59), at(kMonday, 10, 0, 1)),
               std::vector{at(kMonday, 10, 0, 0)});
+}
+
+// Ticks each second through the spans (the clock jumps between them); the first call with its
+// sound is answered with a snooze, when one is chosen. Each call: how, which alarm, when.
+TEST_F(AlarmClockTest, tellsMissedAlarmsOnceRemindsAheadAndRepeatsASnoozeOnItsDayOnly) {
+    using Call = std::tuple<AlarmCall, LocalDateTime, LocalDateTime>;
+    using Span = std::pair<LocalDateTime, LocalDateTime>;
+    using enum AlarmCall;
+    const auto tue = [](int hour, int minute, int second) {
+        return at(kTuesday, hour, minute, second);
+    };
+    const LocalDateTime two = tue(14, 0, 0);
+    const LocalDateTime three = tue(15, 0, 0);
+    struct Case {
+        const char* what;
+        Date noteDay;
+        std::string alarm;
+        std::string toldBefore;
+        int remindMinutes;
+        int snoozeMinutes;
+        std::vector<Span> spans;
+        std::vector<Call> calls;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"gone by before the start", kTuesday, "12:00:00 AM", "", 0, 0,
+         {{three, tue(15, 0, 2)}}, {{Missed, tue(0, 0, 0), three}}},
+        {"told in an earlier run", kTuesday, "2:00:00 PM", "03/05/2024 2:00:00 PM", 0, 0,
+         {{three, tue(15, 0, 2)}}, {}},
+        {"yesterday's note", kMonday, "2:00:00 PM", "", 0, 0, {{three, tue(15, 0, 2)}}, {}},
+        {"a minute before the start", kTuesday, "2:59:00 PM", "", 0, 0,
+         {{three, three}}, {{Sound, tue(14, 59, 0), three}}},
+        {"slept over it", kTuesday, "2:00:00 PM", "", 0, 0,
+         {{tue(13, 0, 0), tue(13, 0, 1)}, {tue(14, 1, 1), tue(14, 1, 1)}},
+         {{Missed, two, tue(14, 1, 1)}}},
+        {"ahead at the start: reminded, sounded", kTuesday, "2:00:00 PM", "", 15, 0,
+         {{tue(13, 44, 58), two}}, {{Reminder, two, tue(13, 45, 0)}, {Sound, two, two}}},
+        {"reminded once", kTuesday, "2:00:00 PM", "", 15, 0,
+         {{tue(13, 45, 0), tue(13, 45, 1)}, {tue(13, 44, 59), tue(13, 45, 1)}},
+         {{Reminder, two, tue(13, 45, 0)}}},
+        {"no reminder of the past", kTuesday, "2:00:00 PM", "", 15, 0,
+         {{tue(14, 10, 0), tue(14, 10, 0)}}, {{Missed, two, tue(14, 10, 0)}}},
+        {"snoozed once", kTuesday, "2:00:00 PM", "", 0, 10,
+         {{tue(13, 59, 59), tue(14, 40, 0)}}, {{Sound, two, two}, {Sound, two, tue(14, 10, 0)}}},
+        {"snoozed past midnight", kTuesday, "11:55:00 PM", "", 0, 10,
+         {{tue(23, 54, 59), at(kWednesday, 0, 10, 0)}},
+         {{Sound, tue(23, 55, 0), tue(23, 55, 0)}}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AlarmClock fresh{[&c](const Date& day) -> std::optional<std::string> {
+            return day == c.noteDay ? std::optional(c.alarm) : std::nullopt;
+        }};
+        if (const auto told = parseToldAlarm(c.toldBefore)) {
+            EXPECT_EQ(toldAlarmText(*told), c.toldBefore);
+            fresh.restoreTold(*told);
+        }
+        fresh.remindBefore(c.remindMinutes);
+        std::vector<Call> calls;
+        for (auto [now, end] : c.spans) {
+            for (; now <= end; now = LocalDateTime::fromSerialSeconds(now.serialSeconds() + 1)) {
+                if (const AlarmTick tick = fresh.tick(now, true); tick.alarm) {
+                    if (calls.empty() && c.snoozeMinutes > 0) {
+                        EXPECT_EQ(fresh.snooze(*tick.alarm, now, c.snoozeMinutes),
+                                  now.time.hour < 23);
+                    }
+                    calls.emplace_back(tick.call, *tick.alarm, now);
+                }
+            }
+        }
+        EXPECT_EQ(calls, c.calls);
+    }
+    EXPECT_FALSE(parseToldAlarm("03/05/2024") || parseToldAlarm("3/5/2024 2:00:00 PM"));
+    EXPECT_EQ(formatAlarmTime({17, 23, 0}), "5:23 PM");
+    EXPECT_EQ(formatAlarmTime({0, 5, 30}), "12:05:30 AM");
 }
 
 // Once an hour of the wall clock, in the first seconds of it: a tick that skipped 18:00:00

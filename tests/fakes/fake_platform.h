@@ -140,6 +140,21 @@ struct FakeProgramEnd final : ProgramEnd {
     int endCalls = 0;
 };
 
+struct FakeNotifier final : DesktopNotifier {
+    void send(const DesktopNotice& notice, NoticeAnswered onAnswer) override {
+        sent.push_back(notice);
+        answered = std::move(onAnswer);
+    }
+    void withdraw() override {
+        ++withdrawals;
+        answered = nullptr;
+    }
+    void answer(const QString& key) { std::exchange(answered, nullptr)(key); }
+    std::vector<DesktopNotice> sent;
+    NoticeAnswered answered;
+    int withdrawals = 0;
+};
+
 // All fakes together, as the program sees them.
 struct FakePlatform {
     FakeMessageBox messageBox;
@@ -151,8 +166,9 @@ struct FakePlatform {
     FakeHelpViewer help;
     FakeFileDialog fileDialog;
     FakeProgramEnd programEnd;
-    Platform platform{messageBox, sound, clock,      screen,    tray,
-                      browser,    help,  fileDialog, programEnd};
+    FakeNotifier notifier;
+    Platform platform{messageBox, sound, clock,      screen,     tray,
+                      browser,    help,  fileDialog, programEnd, notifier};
 };
 
 } // namespace almanor::testing
