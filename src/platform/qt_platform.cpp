@@ -14,6 +14,7 @@ struct QtPlatform::Services {
     QtHelpViewer help;
     QtFileDialog fileDialog;
     QtProgramEnd programEnd{tray};
+    QtTrash trash;
 };
 
 QtPlatform::QtPlatform()
@@ -21,7 +22,7 @@ QtPlatform::QtPlatform()
       platform_(std::make_unique<Platform>(
           Platform{services_->messageBox, services_->sound, services_->clock, services_->screen,
                    services_->tray, services_->browser, services_->help, services_->fileDialog,
-                   services_->programEnd})) {}
+                   services_->programEnd, services_->trash})) {}
 
 QtPlatform::~QtPlatform() = default;
 

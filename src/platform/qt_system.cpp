@@ -2,7 +2,10 @@
 #include "platform/qt_services.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimeZone>
@@ -88,6 +91,26 @@ std::optional<QString> QtFileDialog::openExistingFile(QWidget* parent, const QSt
         return std::nullopt;
     }
     return chosen;
+}
+
+std::optional<QString> QtTrash::moveToTrash(const QString& path) {
+    QString pathInTrash;
+    if (!QFile::moveToTrash(path, &pathInTrash)) {
+        return std::nullopt;
+    }
+    return pathInTrash;
+}
+
+bool QtTrash::restore(const QString& pathInTrash, const QString& path) {
+    if (QFileInfo::exists(path) || !QFile::rename(pathInTrash, path)) {
+        return false;
+    }
+    // The freedesktop.org trash says where each file came from in Trash/info/<name>.trashinfo,
+    // beside Trash/files/<name>: left behind, the file manager would list a file that is gone.
+    const QFileInfo trashed(pathInTrash);
+    QFile::remove(
+        trashed.dir().filePath(QStringLiteral("../info/%1.trashinfo").arg(trashed.fileName())));
+    return true;
 }
 
 } // namespace almanor

@@ -18,7 +18,7 @@ namespace almanor {
 
 Program::Program(Platform& platform, std::string folder)
     : platform_(platform), appFolder_(withTrailingSeparator(folder)), settings_(appFolder_),
-      notes_(appFolder_), secondTicker_(platform.clock) {}
+      notes_(appFolder_, platform), secondTicker_(platform.clock) {}
 
 Program::~Program() {
     // The long-lived windows go before the notes they show; the calendar window owns the
@@ -36,7 +36,10 @@ void Program::start() {
     createCalendarWindow();
     applySettings(*this, PurgeTiming::AfterStartUp);
     QObject::connect(&settings_, &ProgramSettings::changed, &settings_,
-                     [this] { applySettings(*this); });
+                     [this, before = settings_.inEffect()]() mutable {
+                         applySettings(*this, PurgeTiming::Now, &before);
+                         before = settings_.inEffect();
+                     });
     calendarWindow_->show();
     // Normally today already; it differs only when midnight passed during the start-up.
     const QDate today = platform_.clock.now().date();
