@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimeZone>
 #include <QUrl>
 
@@ -94,8 +95,16 @@ std::optional<QString> QtFileDialog::openExistingFile(QWidget* parent, const QSt
 }
 
 std::optional<QString> QtTrash::moveToTrash(const QString& path) {
+    // Qt makes the home trash only inside an existing data folder, and without one it takes the
+    // working folder for the trash: the folder is made first, and a file that went elsewhere
+    // all the same is put back.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     QString pathInTrash;
     if (!QFile::moveToTrash(path, &pathInTrash)) {
+        return std::nullopt;
+    }
+    if (QFileInfo(pathInTrash).isRelative()) {
+        restore(pathInTrash, path);
         return std::nullopt;
     }
     return pathInTrash;
