@@ -18,12 +18,11 @@ std::optional<Date> conflictCopyDay(std::string_view name) {
     return isNoteFileName(ownName) ? noteFileDate(ownName) : std::nullopt;
 }
 
-std::vector<ConflictCopy> conflictCopies(const std::string& appFolder, std::string_view prefix) {
+std::vector<ConflictCopy> conflictCopies(const std::string& appFolder) {
     std::vector<ConflictCopy> copies;
     for (FolderListing folder(pathFromUtf8(appFolder)); folder.next();) {
         const std::string_view name = folder.name();
-        const std::optional<Date> day =
-            name.starts_with(prefix) ? conflictCopyDay(name) : std::nullopt;
+        const std::optional<Date> day = conflictCopyDay(name);
         if (!day) {
             continue;
         }

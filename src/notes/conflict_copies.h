@@ -21,10 +21,8 @@ struct ConflictCopy {
     Date day;
 };
 
-// The conflict copies in `appFolder` (UTF-8) whose names begin with `prefix` ("YYYYMM" for a
-// month, "YYYYMMDD" for a day, empty for all) and that hold a note record, in the order of
-// their names. Only the names are looked at for the others, so a month costs a listing of the
-// folder and the reading of its own copies.
-std::vector<ConflictCopy> conflictCopies(const std::string& appFolder, std::string_view prefix);
+// The conflict copies in `appFolder` (UTF-8) that hold a note record, in the order of their
+// names. Only the names of the other files are looked at.
+std::vector<ConflictCopy> conflictCopies(const std::string& appFolder);
 
 } // namespace almanor

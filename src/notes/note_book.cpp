@@ -14,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <utility>
 
 namespace almanor {
@@ -172,8 +173,12 @@ ShownNote NoteBook::load(const Date& day) const {
 
 FileResult NoteBook::save(const Date& day, const QString& text, const QString& alarm,
                           NoteFileContent* written) {
+    const bool copiesKnown = copiesFolderTime_ == folderTime();
     const FileResult result = store_.save(day, toStoredText(text), toStoredText(alarm), written);
     if (result) {
+        if (copiesKnown) {
+            copiesFolderTime_ = folderTime(); // a note of its own is no other version
+        }
         updateListEntry(fileNumber(day));
         emit noteChanged(day);
     }
@@ -304,9 +309,24 @@ bool NoteBook::mergeInto(const Date& day, const std::string& bytes) {
         save(day, QString::fromStdString(kept.text), QString::fromStdString(kept.alarm)));
 }
 
+std::filesystem::file_time_type NoteBook::folderTime() const {
+    std::error_code ignored;
+    return std::filesystem::last_write_time(pathFromUtf8(store_.folder()), ignored);
+}
+
 std::vector<ConflictCopy> NoteBook::conflictCopies(int year, int month) const {
-    const std::string digits = month == 0 ? std::string() : noteFileName(Date{year, month, 1});
-    return almanor::conflictCopies(store_.folder(), std::string_view(digits).substr(0, 6));
+    if (const auto time = folderTime(); time != copiesFolderTime_) {
+        copies_ = almanor::conflictCopies(store_.folder());
+        copiesFolderTime_ = time;
+    }
+    if (month == 0) {
+        return copies_;
+    }
+    std::vector<ConflictCopy> ofMonth;
+    std::ranges::copy_if(copies_, std::back_inserter(ofMonth), [&](const ConflictCopy& copy) {
+        return copy.day.year == year && copy.day.month == month;
+    });
+    return ofMonth;
 }
 
 QString NoteBook::keepBoth(const ConflictCopy& copy) {

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <future>
 #include <optional>
@@ -83,7 +84,8 @@ public:
     QString undoRemoval();
 
     // Other machines' versions of the month's notes, as synchronising tools leave them (see
-    // conflictCopies), or of every note when no month is given: a look at the folder's names.
+    // conflictCopies), or of every note when no month is given. The folder's names are looked at
+    // again only when something other than this program's saves changed the folder since.
     std::vector<ConflictCopy> conflictCopies(int year = 0, int month = 0) const;
     // Merges a conflict copy into its day's note with the keep-both rule, and moves the copy to
     // the trash; what the user is told when that failed, else nothing.
@@ -160,10 +162,16 @@ private:
     void takeLook();
     void mergeStep();
 
+    // The folder's time as of the last look at its names: a folder of decades of notes takes
+    // a noticeable while to list, and a date change must not wait for that.
+    std::filesystem::file_time_type folderTime() const;
+
     NoteStore store_;
     NoteCatalog catalog_;
     Platform& platform_;
     std::vector<TakenNote> taken_;
+    mutable std::optional<std::filesystem::file_time_type> copiesFolderTime_;
+    mutable std::vector<ConflictCopy> copies_;
     NoteList filedElsewhere_;
     bool lookAgain_ = false;
     bool listReadWhole_ = false;

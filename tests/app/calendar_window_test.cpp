@@ -277,6 +277,9 @@ TEST_F(CalendarWindowTest, keepBothMergesAnotherVersionOfTheNoteAndTrashesIt) {
     EXPECT_FALSE(t.exists(copy));
     EXPECT_EQ(t.fakes.trash.held().size(), 1);
     EXPECT_FALSE(keepBoth.isVisibleTo(&window()));
+    t.writeFile("20261209 (conflicted copy).dnf", record("later", "12/09/2026"));
+    select(kToday);
+    EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{7, 9}));
 }
 
 TEST_F(CalendarWindowTest, viewShowsThisNoteOrEveryNote) {

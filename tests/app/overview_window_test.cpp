@@ -165,7 +165,8 @@ TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesAndTheCalendarFollows) {
     QTest::keyClick(&list(), Qt::Key_Delete);
     EXPECT_FALSE(t.exists(fileOf(3)));
     testing::activate(window());
-    QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier);
+    calendar().setFocus();
+    QTest::keyClick(&calendar(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(rowsOf(list()).size(), 3) << "back in the list";
     EXPECT_EQ(t.readFile(fileOf(3)), record("note 3", "12/03/2026"));
 }
