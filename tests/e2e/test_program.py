@@ -204,6 +204,11 @@ class EndToEnd(unittest.TestCase):
         self.folder = AppFolder(RUNNABLE)
         self.program = None
         self.programs = []
+        # A trash of the test's own, where the program's deletes go.
+        trash_home = mock.patch.dict(self.desktop.env,
+                                     XDG_DATA_HOME=os.path.join(self.folder.root, "data"))
+        trash_home.start()
+        self.addCleanup(trash_home.stop)
 
     def tearDown(self):
         self.shoot(self.id().split(".")[-1])
@@ -768,12 +773,6 @@ class EndToEnd(unittest.TestCase):
         self.assertGreater(sound, length * 0.8)
         self.assertLess(silence, 1.0)
 
-    def start_with_trash(self):
-        """Starts the program open, with the desktop's trash in the test's own folder."""
-        data = os.path.join(self.folder.root, "data")
-        with mock.patch.dict(self.desktop.env, XDG_DATA_HOME=data):
-            return self.start_open()
-
     def in_trash(self, kind="files"):
         folder = os.path.join(self.folder.root, "data", "Trash", kind)
         return sorted(os.listdir(folder)) if os.path.isdir(folder) else []
@@ -782,7 +781,7 @@ class EndToEnd(unittest.TestCase):
         today = datetime.date.today()
         note = record("Bring me back", today, "7:00:00 AM")
         self.folder.write(note_name(today), note)
-        program = self.start_with_trash()
+        program = self.start_open()
         program.click("clear")
         wait_for(lambda: self.in_trash() == [note_name(today)], what="the note in the trash")
         self.assertFalse(self.folder.exists(note_name(today)))
@@ -794,7 +793,7 @@ class EndToEnd(unittest.TestCase):
     def test_enter_on_delete_all_notes_deletes_nothing(self):
         today = datetime.date.today()
         self.folder.write(note_name(today), record("Stay", today))
-        program = self.start_with_trash()
+        program = self.start_open()
         program.click("all")
         program.click("clear")
         box = wait_for(lambda: self.desktop.windows_named(r"Delete\?"), what="the question")[0]
@@ -808,7 +807,7 @@ class EndToEnd(unittest.TestCase):
         copy = today.strftime("%Y%m%d") + " (conflicted copy 2026-12-06 101010).dnf"
         self.folder.write(note_name(today), record("Mine", today))
         self.folder.write(copy, record("Theirs", today))
-        program = self.start_with_trash()
+        program = self.start_open()
         x, y, _, _ = self.desktop.window_geometry(program.calendar_window())
         left, top, width, height = LAYOUT["note"]
         # The command stands over the note's last line while another version exists.
@@ -816,7 +815,7 @@ class EndToEnd(unittest.TestCase):
                            y + round((top + height * 0.9) / TWIPS_PER_PIXEL))
         wait_for(lambda: re.match(rb'"dailynotes","Mine\r\n\r\n-+ .* -+\r\nTheirs"',
                                   self.folder.read(note_name(today))), what="both versions")
-        self.assertEqual(self.in_trash(), [copy])
+        wait_for(lambda: self.in_trash() == [copy], what="the copy in the trash")
         self.assertFalse(self.folder.exists(copy))
 
 if __name__ == "__main__":
