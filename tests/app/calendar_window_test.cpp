@@ -215,6 +215,7 @@ TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) 
     QTest::keyClick(&note(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(t.readFile(kTodayFile), bye) << "back from the trash";
     EXPECT_EQ(note().noteText(), "bye");
+    EXPECT_TRUE(ticker().armedAlarm().has_value()) << "and so is its alarm";
     testing::clickOn(window(), "Clear");
     type("x");
     std::filesystem::remove(t.file(kTodayFile));
