@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     QTemporaryDir base;
     const Folder folder = buildFolder(base.path().toStdString(), count, Date{2026, 12, 6});
     QtPlatform services;
-    NoteBook notes(pathToUtf8(folder.path));
+    NoteBook notes(pathToUtf8(folder.path), services.platform());
     OverviewWindow overview(notes, services.platform());
     notes.prepareToShowList();
     overview.show();

@@ -27,13 +27,16 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace almanor {
 
@@ -46,6 +49,8 @@ constexpr int kSlideIntervalMs = 15;
 
 // After a failed save the note is saved again this often until the disk takes it.
 constexpr int kSaveRetryMs = 2000;
+// Long enough to read "Note deleted – Ctrl+Z brings it back" once.
+constexpr int kDeletedNoticeMs = 5000;
 
 // Captions are not shrunk below this; past it a caption is clipped rather than unreadable.
 constexpr int kSmallestCaptionPixels = 7;
@@ -97,6 +102,15 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
     saveRetry_->setObjectName(QStringLiteral("saveRetry"));
     saveRetry_->setInterval(kSaveRetryMs);
     connect(saveRetry_, &QTimer::timeout, this, &CalendarWindow::saveNote);
+    deletedNotice_ = new QTimer(this);
+    deletedNotice_->setObjectName(QStringLiteral("deletedNotice"));
+    deletedNotice_->setSingleShot(true);
+    deletedNotice_->setInterval(kDeletedNoticeMs);
+    connect(deletedNotice_, &QTimer::timeout, this, [this] {
+        if (!noteIsLocked()) {
+            noteBox_->setPlaceholderText(QString());
+        }
+    });
     connect(&notes_, &NoteBook::notesRemoved, this, &CalendarWindow::notesRemoved);
 }
 
@@ -169,6 +183,16 @@ void CalendarWindow::buildControls() {
     noteBox_->setPalette(notePalette);
     connect(noteBox_, &NoteEdit::noteChanged, this, &CalendarWindow::onNoteChanged);
     noteBox_->viewport()->installEventFilter(this);
+    noteBox_->installEventFilter(this);
+
+    // Over the note's last line, while the day has another version of its note.
+    keepBoth_ = new QPushButton(tr("Another version of this note exists: Keep both"), this);
+    keepBoth_->setObjectName(QStringLiteral("keepBoth"));
+    const QRect noteRect = twipsRect(layout::kNoteBox);
+    keepBoth_->setGeometry(noteRect.left(), noteRect.bottom() - noteRect.height() / 5,
+                           noteRect.width(), noteRect.height() / 5);
+    keepBoth_->hide();
+    connect(keepBoth_, &QPushButton::clicked, this, &CalendarWindow::keepBothVersions);
 
     clockLabel_ = new QLabel(this);
     clockLabel_->setObjectName(QStringLiteral("clock"));
@@ -248,6 +272,8 @@ void CalendarWindow::addShortcuts() {
     onKeys(kNextNoteDayKeys, [this] { goToNoteDay(true); });
     onKeys(kSearchKeys, &CalendarWindow::searchRequested);
     onKeys(kOnThisDayKeys, &CalendarWindow::onThisDayRequested);
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
+            &CalendarWindow::undoDelete);
     allOption_->setToolTip(withShortcut(tr("Clear and View act on all notes"), all->key()));
     thisNoteOption_->setToolTip(
         withShortcut(tr("Clear and View act on the selected day's note"), thisNote->key()));
@@ -347,6 +373,10 @@ void CalendarWindow::loadNote() {
         showUnreadableNote(note.reason);
         break;
     }
+    keepBoth_->setVisible(
+        std::ranges::any_of(monthCopies_, [day = selectedDate()](const ConflictCopy& copy) {
+            return copy.day == day;
+        }));
 }
 
 void CalendarWindow::saveNote() {
@@ -374,7 +404,11 @@ void CalendarWindow::notesRemoved(const std::vector<Date>& days) {
 }
 
 void CalendarWindow::markDaysFromList() {
-    const DayMarks marks = notes_.marks(calendar_->year(), calendar_->month());
+    DayMarks marks = notes_.marks(calendar_->year(), calendar_->month());
+    monthCopies_ = notes_.conflictCopies(calendar_->year(), calendar_->month());
+    for (const ConflictCopy& copy : monthCopies_) {
+        marks.set(static_cast<std::size_t>(copy.day.day));
+    }
     for (int day = 1; day <= 31; ++day) {
         calendar_->setDayMark(day, marks[static_cast<std::size_t>(day)]);
     }
@@ -491,10 +525,44 @@ void CalendarWindow::deleteNotes() {
         failure = notes_.removeAll();
     } else {
         failure = notes_.remove(selectedDate());
+        if (failure.isEmpty()) {
+            noteBox_->setPlaceholderText(tr("Note deleted \u2013 Ctrl+Z brings it back"));
+            deletedNotice_->start();
+        }
     }
     if (!failure.isEmpty()) {
         box.show(failure, MessageStyle::Plain);
     }
+}
+
+void CalendarWindow::undoDelete() {
+    if (!notes_.canUndoRemoval()) {
+        return;
+    }
+    const QString failure = notes_.undoRemoval();
+    reloadDay();
+    if (!failure.isEmpty()) {
+        platform_.messageBox.show(failure, MessageStyle::Warning);
+    }
+}
+
+void CalendarWindow::keepBothVersions() {
+    const Date day = selectedDate();
+    for (const ConflictCopy& copy : std::exchange(monthCopies_, {})) {
+        if (copy.day == day) {
+            if (const QString failure = notes_.keepBoth(copy); !failure.isEmpty()) {
+                platform_.messageBox.show(failure, MessageStyle::Warning);
+                break;
+            }
+        }
+    }
+    reloadDay();
+}
+
+bool CalendarWindow::noteBoxUndoes(const QEvent& event) const {
+    return event.type() != QEvent::KeyPress ||
+           !static_cast<const QKeyEvent&>(event).matches(QKeySequence::Undo) ||
+           noteBox_->document()->isUndoAvailable() || !notes_.canUndoRemoval();
 }
 
 void CalendarWindow::view() {
@@ -724,6 +792,11 @@ bool CalendarWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         return QWidget::eventFilter(watched, event);
+    }
+    if (watched == noteBox_ && !noteBoxUndoes(*event)) {
+        // The note box takes Ctrl+Z before the window's shortcut sees it.
+        undoDelete();
+        return true;
     }
     if (watched == noteBox_->viewport() && event->type() == QEvent::MouseButtonPress &&
         !isActiveWindow()) {

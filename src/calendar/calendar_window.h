@@ -4,6 +4,7 @@
 #include "calendar/slide.h"
 #include "common/atomic_file.h"
 #include "common/date.h"
+#include "notes/conflict_copies.h"
 #include "platform/platform.h"
 #include "settings/preferences.h"
 #include "settings/settings.h"
@@ -16,6 +17,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace almanor {
@@ -60,6 +62,10 @@ public:
     void goToNoteDay(bool later);
     void setAllNotesScope(bool all);
     void deleteNotes();
+    // Brings back the notes of the last Clear, or the overview's Delete.
+    void undoDelete();
+    // Merges the selected day's other versions into its note.
+    void keepBothVersions();
     void view();
     void help();
     void quit();
@@ -155,6 +161,8 @@ private:
     // Another program changed the shown day's note file.
     void showNoteChangedOutside(const QString& message);
     void notesRemoved(const std::vector<Date>& days);
+    // Whether the note box is to take Ctrl+Z itself: for its own typing, not for a delete.
+    bool noteBoxUndoes(const QEvent& event) const;
 
     NoteBook& notes_;
     const Settings& settings_;
@@ -171,6 +179,10 @@ private:
     QTimer* slideAwayTimer_ = nullptr;
     QTimer* slideOutTimer_ = nullptr;
     QTimer* saveRetry_ = nullptr;
+    QTimer* deletedNotice_ = nullptr;
+    QPushButton* keepBoth_ = nullptr;
+    // The shown month's other versions of its notes, as its marks were last read.
+    std::vector<ConflictCopy> monthCopies_;
     bool allNotesScope_ = false;
     float leftTwips_ = 0;
     float dockedRight_ = 0;

@@ -1,6 +1,7 @@
 #include "notes/note_book.h"
 
 #include "common/app_folder.h"
+#include "notes/both_versions.h"
 #include "notes/month_marks.h"
 #include "notes/note_messages.h"
 #include "notes/note_record.h"
@@ -11,7 +12,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <functional>
+#include <iterator>
 #include <utility>
 
 namespace almanor {
@@ -48,9 +51,9 @@ constexpr int kListReadingMs = 1000;
 
 } // namespace
 
-NoteBook::NoteBook(const std::string& appFolder, QObject* parent)
-    : QObject(parent), store_(appFolder), catalog_(appFolder), folderSettled_(new QTimer(this)),
-      listReading_(new QTimer(this)), merging_(new QTimer(this)),
+NoteBook::NoteBook(const std::string& appFolder, Platform& platform, QObject* parent)
+    : QObject(parent), store_(appFolder), catalog_(appFolder), platform_(platform),
+      folderSettled_(new QTimer(this)), listReading_(new QTimer(this)), merging_(new QTimer(this)),
       shownFile_(new ShownNoteFile(*this)) {
     folderSettled_->setSingleShot(true);
     folderSettled_->setInterval(kFolderSettleMs);
@@ -170,8 +173,12 @@ ShownNote NoteBook::load(const Date& day) const {
 
 FileResult NoteBook::save(const Date& day, const QString& text, const QString& alarm,
                           NoteFileContent* written) {
+    const bool copiesKnown = copiesFolderTime_ == folderTime();
     const FileResult result = store_.save(day, toStoredText(text), toStoredText(alarm), written);
     if (result) {
+        if (copiesKnown) {
+            copiesFolderTime_ = folderTime(); // a note of its own is no other version
+        }
         updateListEntry(fileNumber(day));
         emit noteChanged(day);
     }
@@ -186,18 +193,69 @@ FileResult NoteBook::keepAside(const Date& day, const QString& text, const QStri
     return result;
 }
 
+QString NoteBook::pathOf(const std::string& name) const {
+    return QString::fromStdString(joinPath(store_.folder(), name));
+}
+
+NoteFileRemover NoteBook::discarder(std::vector<TakenNote>& taken) {
+    return [this, &taken, forGood = std::optional<bool>()](const std::string& name,
+                                                           std::string& error) mutable {
+        const std::string path = joinPath(store_.folder(), name);
+        std::error_code ignored;
+        const auto type = std::filesystem::symlink_status(pathFromUtf8(path), ignored).type();
+        if (type == std::filesystem::file_type::not_found) {
+            return NoteFileRemoval::Missing;
+        }
+        if (type != std::filesystem::file_type::regular) {
+            // A link goes without what it points to, and a folder stays: no note is lost.
+            return removeNoteFile(path, error);
+        }
+        if (std::optional<QString> inTrash = platform_.trash.moveToTrash(pathOf(name))) {
+            taken.push_back({name, std::move(*inTrash), {}});
+            return NoteFileRemoval::Removed;
+        }
+        if (!forGood) {
+            forGood =
+                platform_.messageBox.show(deleteForGoodQuestion(name), MessageStyle::DeleteOkCancel,
+                                          deleteQuestionTitle()) == Answer::Ok;
+        }
+        if (!*forGood) {
+            error = notInTrashReason().toStdString();
+            return NoteFileRemoval::Kept;
+        }
+        ReadResult file = readRegularFile(pathFromUtf8(path), kLargestNoteFile);
+        const NoteFileRemoval removal = removeNoteFile(path, error);
+        if (removal == NoteFileRemoval::Removed && file.read()) {
+            taken.push_back({name, {}, std::move(file.bytes)});
+        }
+        return removal;
+    };
+}
+
 QString NoteBook::remove(const Date& day) {
-    const FileResult result = store_.removeNote(day);
-    if (result) {
-        updateListEntry(fileNumber(day));
-        emit notesRemoved({day});
+    std::vector<TakenNote> taken;
+    std::string reason;
+    const std::string name = noteFileName(day);
+    const NoteFileRemoval removal = discarder(taken)(name, reason);
+    if (removal != NoteFileRemoval::Removed) {
+        return noteDeleteFailureText(day, FileResult::failed(removal == NoteFileRemoval::Missing
+                                                                 ? FileResult::Failure::Missing
+                                                                 : FileResult::Failure::Remove,
+                                                             name, reason));
     }
-    return noteDeleteFailureText(day, result);
+    taken_ = std::move(taken);
+    updateListEntry(fileNumber(day));
+    emit notesRemoved({day});
+    return {};
 }
 
 QString NoteBook::removeAll() {
     std::vector<Date> days;
-    const NoteDeletion deletion = store_.removeAllNotes(&days);
+    std::vector<TakenNote> taken;
+    const NoteDeletion deletion = store_.removeAllNotes(discarder(taken), &days);
+    if (!taken.empty()) {
+        taken_ = std::move(taken);
+    }
     if (!days.empty()) {
         refresh(); // cheap: the folder holds only what could not be deleted
         emit notesRemoved(days);
@@ -205,36 +263,125 @@ QString NoteBook::removeAll() {
     return notesDeleteFailureText(deletion);
 }
 
+QString NoteBook::undoRemoval() {
+    QStringList notBack;
+    for (TakenNote& note : std::exchange(taken_, {})) {
+        const std::filesystem::path path = pathFromUtf8(joinPath(store_.folder(), note.name));
+        const std::optional<Date> day = noteFileDate(note.name);
+        std::error_code ignored;
+        bool back = false;
+        if (!std::filesystem::exists(path, ignored)) {
+            back = note.pathInTrash.isEmpty()
+                       ? static_cast<bool>(writeFileAtomically(path, note.bytes))
+                       : platform_.trash.restore(note.pathInTrash, pathOf(note.name));
+        } else if (day) {
+            // The day has a new note: it takes the deleted one in, which stays in the trash too.
+            if (!note.pathInTrash.isEmpty()) {
+                note.bytes =
+                    readRegularFile(pathFromUtf8(note.pathInTrash.toStdString()), kLargestNoteFile)
+                        .bytes;
+            }
+            back = mergeInto(*day, note.bytes);
+        }
+        if (!back) {
+            notBack << QString::fromStdString(note.name);
+            continue;
+        }
+        updateListEntry(noteFileNumber(note.name));
+        if (day) {
+            emit noteChanged(*day);
+        }
+    }
+    return notesNotBroughtBackText(notBack);
+}
+
+bool NoteBook::mergeInto(const Date& day, const std::string& bytes) {
+    const std::optional<NoteRecord> other = readNoteRecord(bytes);
+    const ShownNote note = load(day);
+    if (!other || !other->isNote() || other->partial ||
+        note.status == LoadResult::Status::Unreadable) {
+        return false;
+    }
+    const NoteTexts kept = almanor::keepBoth(
+        {note.text.toStdString(), note.alarm.toStdString()},
+        {toShownText(other->text).toStdString(), toShownText(other->alarm).toStdString()});
+    return static_cast<bool>(
+        save(day, QString::fromStdString(kept.text), QString::fromStdString(kept.alarm)));
+}
+
+std::filesystem::file_time_type NoteBook::folderTime() const {
+    std::error_code ignored;
+    return std::filesystem::last_write_time(pathFromUtf8(store_.folder()), ignored);
+}
+
+std::vector<ConflictCopy> NoteBook::conflictCopies(int year, int month) const {
+    if (const auto time = folderTime(); time != copiesFolderTime_) {
+        copies_ = almanor::conflictCopies(store_.folder());
+        copiesFolderTime_ = time;
+    }
+    if (month == 0) {
+        return copies_;
+    }
+    std::vector<ConflictCopy> ofMonth;
+    std::ranges::copy_if(copies_, std::back_inserter(ofMonth), [&](const ConflictCopy& copy) {
+        return copy.day.year == year && copy.day.month == month;
+    });
+    return ofMonth;
+}
+
+QString NoteBook::keepBoth(const ConflictCopy& copy) {
+    const ReadResult file =
+        readRegularFile(pathFromUtf8(joinPath(store_.folder(), copy.name)), kLargestNoteFile);
+    if (!file.read() || !mergeInto(copy.day, file.bytes)) {
+        return conflictNotMergedText(copy.day, copy.name);
+    }
+    // Its words are in the day's note now; the copy goes to the trash, or stays where the user
+    // would not have it deleted for good.
+    std::vector<TakenNote> taken;
+    std::string reason;
+    discarder(taken)(copy.name, reason);
+    return {};
+}
+
 DayMarks NoteBook::marks(int year, int month) const {
     return monthFileMarks(store_.folder(), year, month) | markedDays(filedElsewhere_, year, month);
 }
 
 NoteRemovalOutcome NoteBook::removeListed(const std::vector<std::size_t>& rows) {
-    return removeNotes([&](const NoteFileRemover& remove, const NoteListTakeOut& takeOut) {
-        return removeListedNotes(list(), rows, remove, takeOut);
-    });
+    return removeNotes(
+        [&](const NoteFileRemover& remove, const NoteListTakeOut& takeOut) {
+            return removeListedNotes(list(), rows, remove, takeOut);
+        },
+        true);
 }
 
 NoteRemovalOutcome NoteBook::purge(const Date& today, int daysToKeep, const Date& spared) {
     refresh(); // the list may not have been needed whole since the start
-    return removeNotes([&](const NoteFileRemover& remove, const NoteListTakeOut& takeOut) {
-        return purgeOldNotes(list(), today, daysToKeep, spared, remove, takeOut);
-    });
+    return removeNotes(
+        [&](const NoteFileRemover& remove, const NoteListTakeOut& takeOut) {
+            return purgeOldNotes(list(), today, daysToKeep, spared, remove, takeOut);
+        },
+        false);
 }
 
-NoteRemovalOutcome NoteBook::removeNotes(const Removal& removal) {
+std::size_t NoteBook::oldNoteCount(const Date& today, int daysToKeep, const Date& spared) {
+    refresh();
+    return oldNotePositions(list(), today, daysToKeep, spared).size();
+}
+
+NoteRemovalOutcome NoteBook::removeNotes(const Removal& removal, bool undoable) {
     std::vector<Date> days;
-    const NoteRemovalOutcome outcome = removal(
-        [this](const std::string& name, std::string& error) {
-            return removeNoteFile(joinPath(store_.folder(), name), error);
-        },
-        [this, &days](std::size_t row) {
-            const std::uint32_t number = list()[row].number;
-            updateListEntry(number); // its file is gone, and so goes its entry
-            if (const std::optional<Date> day = noteFileDate(noteFileName(number))) {
-                days.push_back(*day);
-            }
-        });
+    std::vector<TakenNote> taken;
+    const NoteRemovalOutcome outcome = removal(discarder(taken), [this, &days](std::size_t row) {
+        const std::uint32_t number = list()[row].number;
+        updateListEntry(number); // its file is gone, and so goes its entry
+        if (const std::optional<Date> day = noteFileDate(noteFileName(number))) {
+            days.push_back(*day);
+        }
+    });
+    if (undoable && !taken.empty()) {
+        taken_ = std::move(taken);
+    }
     if (!days.empty()) {
         emit notesRemoved(days);
     }

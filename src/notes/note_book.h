@@ -2,17 +2,21 @@
 
 #include "common/atomic_file.h"
 #include "common/date.h"
+#include "notes/conflict_copies.h"
 #include "notes/day_marks.h"
 #include "notes/note_catalog.h"
 #include "notes/note_removal.h"
 #include "notes/note_store.h"
+#include "platform/platform.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <future>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -46,8 +50,10 @@ class NoteBook final : public QObject {
     Q_OBJECT
 
 public:
-    // `appFolder` is UTF-8, with or without a trailing separator.
-    explicit NoteBook(const std::string& appFolder, QObject* parent = nullptr);
+    // `appFolder` is UTF-8, with or without a trailing separator. Deleted notes go to the
+    // platform's trash; one the trash cannot take is deleted for good only when the user agrees
+    // to that first.
+    NoteBook(const std::string& appFolder, Platform& platform, QObject* parent = nullptr);
 
     // Reads a day's note; never writes anything.
     ShownNote load(const Date& day) const;
@@ -70,6 +76,20 @@ public:
     // Delete a day's note, or all notes; what the user is told when that failed, else nothing.
     QString remove(const Date& day);
     QString removeAll();
+    // Whether the user's last delete (not the purge's) took notes that Undo can bring back.
+    bool canUndoRemoval() const { return !taken_.empty(); }
+    // Brings back the notes of the user's last delete, from the trash or from memory. A day that
+    // has a new note meanwhile keeps both versions in it. What the user is told of the notes that
+    // could not come back, else nothing.
+    QString undoRemoval();
+
+    // Other machines' versions of the month's notes, as synchronising tools leave them (see
+    // conflictCopies), or of every note when no month is given. The folder's names are looked at
+    // again only when something other than this program's saves changed the folder since.
+    std::vector<ConflictCopy> conflictCopies(int year = 0, int month = 0) const;
+    // Merges a conflict copy into its day's note with the keep-both rule, and moves the copy to
+    // the trash; what the user is told when that failed, else nothing.
+    QString keepBoth(const ConflictCopy& copy);
 
     // Brings the list of all notes up to date with the folder now, waiting for a look under
     // way. Only what needs the list whole waits: the overview's showing, the purge and the
@@ -98,6 +118,8 @@ public:
     // Deletes the notes more than `daysToKeep` days before `today` but that of `spared`; see
     // purgeOldNotes.
     NoteRemovalOutcome purge(const Date& today, int daysToKeep, const Date& spared);
+    // How many notes that purge would delete now.
+    std::size_t oldNoteCount(const Date& today, int daysToKeep, const Date& spared);
 
 signals:
     // Around every change of the list, one row at a time, so that views never read it
@@ -114,9 +136,25 @@ signals:
     void notesRemoved(const std::vector<Date>& days);
 
 private:
+    // A note file a delete took: in the trash, or (when the user let it be deleted for good)
+    // its bytes.
+    struct TakenNote {
+        std::string name;
+        QString pathInTrash;
+        std::string bytes;
+    };
+    // One command's way with note files: each goes to the trash. At the first one the trash
+    // cannot take, the user is asked whether such files are to be deleted for good; those that
+    // go so leave their bytes for Undo. What was taken is added to `taken`.
+    NoteFileRemover discarder(std::vector<TakenNote>& taken);
+    // The day's note takes in the texts of `bytes`, a note record, with the keep-both rule; false
+    // when either cannot be read or the note not saved.
+    bool mergeInto(const Date& day, const std::string& bytes);
+    QString pathOf(const std::string& name) const;
+
     using Removal =
         std::function<NoteRemovalOutcome(const NoteFileRemover&, const NoteListTakeOut&)>;
-    NoteRemovalOutcome removeNotes(const Removal& removal);
+    NoteRemovalOutcome removeNotes(const Removal& removal, bool undoable);
     // The program's own write or delete of one note file, taken into the list at once.
     void updateListEntry(std::uint32_t number);
     void change(const ListChange& change);
@@ -124,8 +162,16 @@ private:
     void takeLook();
     void mergeStep();
 
+    // The folder's time as of the last look at its names: a folder of decades of notes takes
+    // a noticeable while to list, and a date change must not wait for that.
+    std::filesystem::file_time_type folderTime() const;
+
     NoteStore store_;
     NoteCatalog catalog_;
+    Platform& platform_;
+    std::vector<TakenNote> taken_;
+    mutable std::optional<std::filesystem::file_time_type> copiesFolderTime_;
+    mutable std::vector<ConflictCopy> copies_;
     NoteList filedElsewhere_;
     bool lookAgain_ = false;
     bool listReadWhole_ = false;

@@ -112,4 +112,37 @@ QString removalFailureMessage(const NoteRemovalOutcome& outcome) {
     return NoteMessages::tr("The Note For %1 Was Not Found!").arg(day);
 }
 
+QString deleteForGoodQuestion(const std::string& fileName) {
+    return NoteMessages::tr("The note file %1 cannot go to the trash and will be deleted for good "
+                            "(as will any other note of this delete that the trash cannot take).")
+        .arg(QString::fromStdString(fileName));
+}
+
+QString deleteQuestionTitle() {
+    return NoteMessages::tr("Delete?");
+}
+
+QString notInTrashReason() {
+    return NoteMessages::tr("it cannot go to the trash");
+}
+
+QString purgeQuestion(std::size_t count, int daysToKeep) {
+    return NoteMessages::tr("Delete %n notes older than %1 days? They go to the trash.", nullptr,
+                            static_cast<int>(count))
+        .arg(daysToKeep);
+}
+
+QString notesNotBroughtBackText(const QStringList& fileNames) {
+    if (fileNames.isEmpty()) {
+        return {};
+    }
+    return NoteMessages::tr("These deleted notes could not be brought back: %1.")
+        .arg(fileNames.join(QStringLiteral(", ")));
+}
+
+QString conflictNotMergedText(const Date& day, const std::string& copyName) {
+    return NoteMessages::tr("The other version %1 could not be merged into the note for %2.")
+        .arg(QString::fromStdString(copyName), dateText(day));
+}
+
 } // namespace almanor

@@ -6,6 +6,8 @@
 #include "notes/note_store.h"
 
 #include <QString>
+#include <QStringList>
+#include <cstddef>
 #include <string>
 
 namespace almanor {
@@ -29,5 +31,17 @@ QString notesDeleteFailureText(const NoteDeletion& deletion);
 // Where deleting listed notes stopped: "The Note For <date> Was Not Found!" for a vanished
 // file, and the reason for a file that could not be deleted.
 QString removalFailureMessage(const NoteRemovalOutcome& outcome);
+
+// Asked before a note file the trash cannot take is deleted for good, under deleteQuestionTitle().
+QString deleteForGoodQuestion(const std::string& fileName);
+QString deleteQuestionTitle();
+// Why a note file stays when the user would not have it deleted for good.
+QString notInTrashReason();
+// Asked before Apply's purge: "Delete 214 notes older than 20 days? They go to the trash."
+QString purgeQuestion(std::size_t count, int daysToKeep);
+// The note files Undo could not bring back; empty when there are none.
+QString notesNotBroughtBackText(const QStringList& fileNames);
+// Why another version of a day's note was not merged into it.
+QString conflictNotMergedText(const Date& day, const std::string& copyName);
 
 } // namespace almanor

@@ -130,11 +130,7 @@ FileStamp NoteStore::stamp(const Date& date) const {
     return fileStamp(pathFromUtf8(notePath(date)));
 }
 
-FileResult NoteStore::removeNote(const Date& date) {
-    return removeFile(pathFromUtf8(notePath(date)), false);
-}
-
-NoteDeletion NoteStore::removeAllNotes(std::vector<Date>* removed) {
+NoteDeletion NoteStore::removeAllNotes(const NoteFileRemover& remove, std::vector<Date>* removed) {
     std::error_code error;
     std::vector<fs::path> notes;
     for (fs::directory_iterator it(pathFromUtf8(folder_), error), end; !error && it != end;
@@ -156,13 +152,13 @@ NoteDeletion NoteStore::removeAllNotes(std::vector<Date>* removed) {
         return deletion;
     }
     for (const fs::path& note : notes) {
+        const std::string name = pathToUtf8(note.filename());
+        std::string reason;
         // A file that vanished meanwhile is as good as deleted.
-        fs::remove(note, error);
-        if (error) {
+        if (remove(name, reason) == NoteFileRemoval::Kept) {
             deletion.status = NoteDeletion::Status::SomeKept;
-            deletion.kept.push_back({pathToUtf8(note.filename()), error.message()});
-        } else if (const std::optional<Date> day = noteFileDate(pathToUtf8(note.filename()));
-                   removed != nullptr && day) {
+            deletion.kept.push_back({name, std::move(reason)});
+        } else if (const std::optional<Date> day = noteFileDate(name); removed != nullptr && day) {
             removed->push_back(*day);
         }
     }

@@ -3,6 +3,7 @@
 #include "common/atomic_file.h"
 #include "common/date.h"
 #include "common/file_stamp.h"
+#include "notes/note_removal.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -82,12 +83,10 @@ public:
     FileResult keepAside(const Date& date, std::string_view text, std::string_view alarm,
                          std::string& name);
 
-    // Deletes the day's note file. A missing file is a failure of its own kind, Missing.
-    FileResult removeNote(const Date& date);
-
-    // Deletes every note file of the folder. `removed`, when given, receives the days whose
-    // files were deleted.
-    NoteDeletion removeAllNotes(std::vector<Date>* removed = nullptr);
+    // Deletes every note file of the folder through `remove`. `removed`, when given, receives
+    // the days whose files went.
+    NoteDeletion removeAllNotes(const NoteFileRemover& remove,
+                                std::vector<Date>* removed = nullptr);
 
 private:
     struct RawFile {

@@ -7,9 +7,8 @@
 
 namespace almanor {
 
-NoteRemovalOutcome purgeOldNotes(const NoteList& notes, const Date& today, int daysToKeep,
-                                 const Date& spared, const NoteFileRemover& remove,
-                                 const NoteListTakeOut& takeOut) {
+std::vector<std::size_t> oldNotePositions(const NoteList& notes, const Date& today, int daysToKeep,
+                                          const Date& spared) {
     const auto isOld = [&](const std::optional<Date>& date) {
         return date && daysBetween(*date, today) > daysToKeep;
     };
@@ -20,7 +19,14 @@ NoteRemovalOutcome purgeOldNotes(const NoteList& notes, const Date& today, int d
             old.push_back(i);
         }
     }
-    return removeListedNotes(notes, std::move(old), remove, takeOut);
+    return old;
+}
+
+NoteRemovalOutcome purgeOldNotes(const NoteList& notes, const Date& today, int daysToKeep,
+                                 const Date& spared, const NoteFileRemover& remove,
+                                 const NoteListTakeOut& takeOut) {
+    return removeListedNotes(notes, oldNotePositions(notes, today, daysToKeep, spared), remove,
+                             takeOut);
 }
 
 } // namespace almanor

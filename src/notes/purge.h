@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace almanor {
 
@@ -26,5 +27,8 @@ namespace almanor {
 NoteRemovalOutcome purgeOldNotes(const NoteList& notes, const Date& today, int daysToKeep,
                                  const Date& spared, const NoteFileRemover& remove,
                                  const NoteListTakeOut& takeOut);
+// The positions of the notes purgeOldNotes would delete.
+std::vector<std::size_t> oldNotePositions(const NoteList& notes, const Date& today, int daysToKeep,
+                                          const Date& spared);
 
 } // namespace almanor

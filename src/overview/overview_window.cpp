@@ -5,6 +5,7 @@
 #include "notes/day_marks.h"
 #include "notes/note_book.h"
 #include "notes/note_messages.h"
+#include "notes/note_record.h"
 #include "notes/note_search.h"
 #include "overview/found_text_delegate.h"
 #include "overview/note_list_model.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QLocale>
 #include <QShortcut>
 #include <vector>
@@ -107,6 +109,21 @@ void OverviewWindow::buildControls() {
         addButton(ButtonPicture::Delete, "delete", tr("Delete Selected Notes"), 4800,
                   &OverviewWindow::deleteSelectedNotes)};
     PictureButton::shareFittingFont(row);
+
+    otherVersions_ = new QListWidget(this);
+    otherVersions_->setAccessibleName(tr("Other versions"));
+    otherVersions_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    otherVersions_->setGeometry(twipsRect(120, 1335, 4620, 405));
+    keepBoth_ = new QPushButton(tr("Keep both"), this);
+    keepBoth_->setObjectName(QStringLiteral("keepBoth"));
+    keepBoth_->setGeometry(twipsRect(4800, 1335, 1455, 405));
+    keepBoth_->setAutoDefault(false);
+    connect(keepBoth_, &QPushButton::clicked, this, &OverviewWindow::keepBothVersions);
+    // After each look at the folder, not at each change of the list: its first reading is a
+    // hundred thousand changes.
+    connect(&notes_, &NoteBook::listRead, this, &OverviewWindow::showOtherVersions);
+    otherVersions_->hide();
+    keepBoth_->hide();
 
     // The path list lives beside the lines in the note list, not in a hidden control, so the
     // tab key only ever reaches what can be seen: the search field and "On this day", the
@@ -216,6 +233,32 @@ bool OverviewWindow::searchFieldKey(const QKeyEvent& key) {
     default:
         return false;
     }
+}
+
+void OverviewWindow::showOtherVersions() {
+    copies_ = notes_.conflictCopies();
+    std::ranges::reverse(copies_); // newest first, as the list
+    otherVersions_->clear();
+    for (const ConflictCopy& copy : copies_) {
+        otherVersions_->addItem(tr("%1  -  another version (%2)")
+                                    .arg(QString::fromStdString(noteDateField(copy.day)),
+                                         QString::fromStdString(copy.name)));
+    }
+    const bool any = !copies_.empty();
+    list_->setGeometry(twipsRect(120, 705, 6135, any ? 615 : 1035));
+    otherVersions_->setVisible(any);
+    keepBoth_->setVisible(any);
+}
+
+void OverviewWindow::keepBothVersions() {
+    for (const QModelIndex& index : otherVersions_->selectionModel()->selectedRows()) {
+        const QString failure = notes_.keepBoth(copies_[static_cast<std::size_t>(index.row())]);
+        if (!failure.isEmpty()) {
+            platform_.messageBox.show(failure, MessageStyle::Warning);
+            break;
+        }
+    }
+    showOtherVersions();
 }
 
 void OverviewWindow::closeWindow() {

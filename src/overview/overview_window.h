@@ -1,15 +1,19 @@
 #pragma once
 
 #include "common/date.h"
+#include "notes/conflict_copies.h"
 #include "platform/platform.h"
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QListWidget;
+class QPushButton;
 
 namespace almanor {
 
@@ -35,6 +39,8 @@ public:
     void goToCurrentNote();
     void copyListToClipboard();
     void deleteSelectedNotes();
+    // Merges the chosen other versions into their days' notes.
+    void keepBothVersions();
 
     // The search field gets the focus, its text selected to be typed over.
     void focusSearch();
@@ -61,6 +67,9 @@ private:
     void showCount();
     // What the search field does with a key rather than type it; false for a key it types.
     bool searchFieldKey(const QKeyEvent& key);
+    // The other versions of notes that synchronising tools left, below the list while there
+    // are any.
+    void showOtherVersions();
 
     NoteBook& notes_;
     Platform& platform_;
@@ -69,6 +78,9 @@ private:
     QLineEdit* searchField_ = nullptr;
     QCheckBox* onThisDay_ = nullptr;
     QLabel* count_ = nullptr;
+    QListWidget* otherVersions_ = nullptr;
+    QPushButton* keepBoth_ = nullptr;
+    std::vector<ConflictCopy> copies_;
     std::optional<Date> calendarDay_;
 };
 

@@ -140,6 +140,19 @@ public:
     virtual void withdraw() = 0;
 };
 
+// The desktop's trash (the freedesktop.org trash, the Windows Recycle Bin), from which the file
+// manager can bring a file back.
+class Trash {
+public:
+    virtual ~Trash() = default;
+    // Moves a file to the trash and gives the path it has there; nothing when the trash cannot
+    // take it (a file system without a trash folder, no permission), the file staying put.
+    virtual std::optional<QString> moveToTrash(const QString& path) = 0;
+    // Puts a file the trash took back at `path`, which must be free, and takes the trash's record
+    // of it away; false when it cannot.
+    virtual bool restore(const QString& pathInTrash, const QString& path) = 0;
+};
+
 class ProgramEnd {
 public:
     virtual ~ProgramEnd() = default;
@@ -162,6 +175,7 @@ struct Platform {
     FileDialog& fileDialog;
     ProgramEnd& programEnd;
     DesktopNotifier& notifier;
+    Trash& trash;
 };
 
 } // namespace almanor

@@ -15,6 +15,7 @@ struct QtPlatform::Services {
     QtFileDialog fileDialog;
     QtProgramEnd programEnd{tray};
     QtDesktopNotifier notifier;
+    QtTrash trash;
 };
 
 QtPlatform::QtPlatform()
@@ -22,7 +23,7 @@ QtPlatform::QtPlatform()
       platform_(std::make_unique<Platform>(
           Platform{services_->messageBox, services_->sound, services_->clock, services_->screen,
                    services_->tray, services_->browser, services_->help, services_->fileDialog,
-                   services_->programEnd, services_->notifier})) {}
+                   services_->programEnd, services_->notifier, services_->trash})) {}
 
 QtPlatform::~QtPlatform() = default;
 

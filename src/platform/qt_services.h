@@ -124,6 +124,12 @@ private:
     NoticeAnswered answered_;
 };
 
+class QtTrash final : public Trash {
+public:
+    std::optional<QString> moveToTrash(const QString& path) override;
+    bool restore(const QString& pathInTrash, const QString& path) override;
+};
+
 class QtProgramEnd final : public ProgramEnd {
 public:
     explicit QtProgramEnd(TrayIcon& tray);

@@ -2,9 +2,13 @@
 #include "platform/qt_services.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimeZone>
 #include <QUrl>
 
@@ -89,6 +93,34 @@ std::optional<QString> QtFileDialog::openExistingFile(QWidget* parent, const QSt
         return std::nullopt;
     }
     return chosen;
+}
+
+std::optional<QString> QtTrash::moveToTrash(const QString& path) {
+    // Qt makes the home trash only inside an existing data folder, and without one it takes the
+    // working folder for the trash: the folder is made first, and a file that went elsewhere
+    // all the same is put back.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QString pathInTrash;
+    if (!QFile::moveToTrash(path, &pathInTrash)) {
+        return std::nullopt;
+    }
+    if (QFileInfo(pathInTrash).isRelative()) {
+        restore(pathInTrash, path);
+        return std::nullopt;
+    }
+    return pathInTrash;
+}
+
+bool QtTrash::restore(const QString& pathInTrash, const QString& path) {
+    if (QFileInfo::exists(path) || !QFile::rename(pathInTrash, path)) {
+        return false;
+    }
+    // The freedesktop.org trash says where each file came from in Trash/info/<name>.trashinfo,
+    // beside Trash/files/<name>: left behind, the file manager would list a file that is gone.
+    const QFileInfo trashed(pathInTrash);
+    QFile::remove(
+        trashed.dir().filePath(QStringLiteral("../info/%1.trashinfo").arg(trashed.fileName())));
+    return true;
 }
 
 } // namespace almanor

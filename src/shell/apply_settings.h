@@ -3,13 +3,17 @@
 namespace almanor {
 
 class Program;
+struct Settings;
 
 // Makes the running program follow the settings that need an action: the calendar window's
 // place in the stacking order, its slide away, the tray icon, and the purge of old notes. The
 // other settings are read where they are used.
 // At start-up the purge waits until the list of all notes was read on another thread behind the
 // calendar window: it needs every note file read, and the user must not wait for that.
+// When the settings replace `before` and turn the purge on or lower the days to keep, the purge
+// asks first with the count of notes it would delete.
 enum class PurgeTiming { Now, AfterStartUp };
-void applySettings(Program& program, PurgeTiming purgeTiming = PurgeTiming::Now);
+void applySettings(Program& program, PurgeTiming purgeTiming = PurgeTiming::Now,
+                   const Settings* before = nullptr);
 
 } // namespace almanor

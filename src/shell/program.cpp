@@ -31,7 +31,7 @@ Program::Program(Platform& platform, Folders folders)
     : platform_(platform), folders_(std::move(folders)),
       firstStart_(!exists(folders_.data, kSettingsFileName) &&
                   !exists(folders_.data, kPreferencesFileName)),
-      settings_(folders_.data), notes_(folders_.data), secondTicker_(platform.clock) {}
+      settings_(folders_.data), notes_(folders_.data, platform), secondTicker_(platform.clock) {}
 
 Program::~Program() {
     // The long-lived windows go before the notes they show; the calendar window owns the
@@ -49,7 +49,10 @@ void Program::start() {
     createCalendarWindow();
     applySettings(*this, PurgeTiming::AfterStartUp);
     QObject::connect(&settings_, &ProgramSettings::changed, &settings_,
-                     [this] { applySettings(*this); });
+                     [this, before = settings_.inEffect()]() mutable {
+                         applySettings(*this, PurgeTiming::Now, &before);
+                         before = settings_.inEffect();
+                     });
     const auto followWeekPreferences = [this] {
         const Preferences& preferences = settings_.preferences();
         calendarWindow_->setWeekLayout(preferences.firstDayOfWeek, preferences.showWeekNumbers);

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -214,11 +215,22 @@ TEST_F(CalendarWindowTest, altPageKeysGoToTheDaysWithANoteWhoseTipsTellTheNote) 
 }
 
 TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) {
-    t.writeFile(kTodayFile, record("bye", "12/06/2026", "1:00:00 PM"));
+    const std::string bye = record("bye", "12/06/2026", "1:00:00 PM");
+    t.writeFile(kTodayFile, bye);
     testing::clickOn(window(), "Clear");
     EXPECT_FALSE(t.exists(kTodayFile));
+    EXPECT_EQ(t.fakes.trash.held().size(), 1);
     EXPECT_TRUE(note().noteText().isEmpty());
+    EXPECT_EQ(note().placeholderText(), "Note deleted \u2013 Ctrl+Z brings it back");
+    testing::tick(window(), "deletedNotice");
+    EXPECT_TRUE(note().placeholderText().isEmpty());
     EXPECT_FALSE(ticker().armedAlarm().has_value()) << "the alarm field was emptied";
+    testing::activate(window());
+    QTest::keyClick(&note(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(t.readFile(kTodayFile), bye) << "back from the trash";
+    EXPECT_EQ(note().noteText(), "bye");
+    EXPECT_TRUE(ticker().armedAlarm().has_value()) << "and so is its alarm";
+    testing::clickOn(window(), "Clear");
     type("x");
     std::filesystem::remove(t.file(kTodayFile));
     testing::clickOn(window(), "Clear");
@@ -236,6 +248,53 @@ TEST_F(CalendarWindowTest, clearDeletesThisNoteOrAllOnOkAndSaysWhenThereIsNone) 
     testing::clickOn(window(), "Clear");
     EXPECT_TRUE(t.fileNames().empty());
     EXPECT_TRUE(t.program().notes().list().empty()) << "the list on show follows";
+    QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(t.readFile("20261201.dnf"), record("a", "12/01/2026"));
+    EXPECT_FALSE(t.exists(kTodayFile)) << "the last delete only";
+}
+
+// A note the trash cannot take is deleted for good only when the user agrees, and Undo brings it
+// back from memory; a day that has a new note meanwhile keeps both.
+TEST_F(CalendarWindowTest, undoBringsBackWhatTheTrashCouldNotTakeAndKeepsANewNoteToo) {
+    t.fakes.trash.refuses = true;
+    t.writeFile(kTodayFile, record("old", "12/06/2026"));
+    t.fakes.messageBox.answers = {Answer::Cancel, Answer::Ok};
+    testing::clickOn(window(), "Clear");
+    const testing::ShownMessage question{
+        "The note file 20261206.dnf cannot go to the trash and will be deleted for good (as will "
+        "any other note of this delete that the trash cannot take).",
+        MessageStyle::DeleteOkCancel, "Delete?"};
+    EXPECT_EQ(t.told(), (Told{question,
+                              {"The note for 12/06/2026 could not be deleted (it cannot "
+                               "go to the trash)."}}));
+    testing::clickOn(window(), "Clear");
+    EXPECT_FALSE(t.exists(kTodayFile));
+    t.writeFile(kTodayFile, record("new", "12/06/2026"));
+    testing::activate(window());
+    QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(note().noteText(), "new\n\n" + QString::fromLatin1(kYourVersionLine) + "\nold");
+    EXPECT_EQ(t.told().size(), 3u);
+}
+
+// Another machine's version of a day's note marks the day and is offered to be merged in.
+TEST_F(CalendarWindowTest, keepBothMergesAnotherVersionOfTheNoteAndTrashesIt) {
+    const char* copy = "20261207 (conflicted copy 2026-12-06 101010).dnf";
+    t.writeFile(copy, record("theirs", "12/07/2026"));
+    t.writeFile("20261208.sync-conflict-20261206-101010-ABCDEFG.dnf", "no note");
+    auto& keepBoth = testing::childNamed<QPushButton>(window(), "keepBoth");
+    EXPECT_EQ(testing::markedDays(calendar()), std::vector<int>{7});
+    EXPECT_FALSE(keepBoth.isVisibleTo(&window()));
+    select(kTomorrow);
+    type("mine");
+    ASSERT_TRUE(keepBoth.isVisibleTo(&window()));
+    keepBoth.click();
+    EXPECT_EQ(note().noteText(), "mine\n\n" + QString::fromLatin1(kYourVersionLine) + "\ntheirs");
+    EXPECT_FALSE(t.exists(copy));
+    EXPECT_EQ(t.fakes.trash.held().size(), 1);
+    EXPECT_FALSE(keepBoth.isVisibleTo(&window()));
+    t.writeFile("20261209 (conflicted copy).dnf", record("later", "12/09/2026"));
+    select(kToday);
+    EXPECT_EQ(testing::markedDays(calendar()), (std::vector<int>{7, 9}));
 }
 
 TEST_F(CalendarWindowTest, viewShowsThisNoteOrEveryNote) {

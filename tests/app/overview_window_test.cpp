@@ -1,4 +1,5 @@
 #include "app/calendar_window_fixture.h"
+#include "notes/both_versions.h"
 #include "overview/note_list_model.h"
 #include "overview/overview_window.h"
 
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <filesystem>
 
@@ -147,6 +149,7 @@ TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesAndTheCalendarFollows) {
     clickRow(4, Qt::ControlModifier); // 6, 4 and 2 December
     button("delete").click();
     EXPECT_EQ(t.fileNames(), (std::vector<std::string>{fileOf(1), fileOf(3), fileOf(5)}));
+    EXPECT_EQ(t.fakes.trash.held().size(), 3);
     EXPECT_EQ(rowsOf(list()), (QStringList{"12/05/2026  -  note 5", "12/03/2026  -  note 3",
                                            "12/01/2026  -  note 1"}));
     EXPECT_TRUE(note().noteText().isEmpty()) << "today's note was reloaded";
@@ -161,6 +164,31 @@ TEST_F(OverviewWindowTest, deleteRemovesTheSelectedNotesAndTheCalendarFollows) {
     EXPECT_TRUE(t.exists(fileOf(3)));
     QTest::keyClick(&list(), Qt::Key_Delete);
     EXPECT_FALSE(t.exists(fileOf(3)));
+    testing::activate(window());
+    calendar().setFocus();
+    QTest::keyClick(&calendar(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(rowsOf(list()).size(), 3) << "back in the list";
+    EXPECT_EQ(t.readFile(fileOf(3)), record("note 3", "12/03/2026"));
+}
+
+// Another machine's version of a note is listed apart until Keep both merges it into its day's.
+TEST_F(OverviewWindowTest, otherVersionsAreListedAndKeepBothMergesThem) {
+    writeFiveDecemberNotes(t);
+    const char* copy = "20261203.sync-conflict-20261206-101010-ABCDEFG.dnf";
+    t.writeFile(copy, record("theirs", "12/03/2026"));
+    view();
+    auto& versions = testing::childNamed<QListWidget>(overview(), "Other versions");
+    EXPECT_EQ(rowsOf(versions),
+              QStringList{QString("12/03/2026  -  another version (") + copy + ")"});
+    button("keepBoth").click(); // none chosen
+    EXPECT_TRUE(t.exists(copy));
+    versions.setCurrentRow(0);
+    button("keepBoth").click();
+    EXPECT_EQ(
+        t.readFile(fileOf(3)),
+        record("note 3\r\n\r\n" + std::string(kYourVersionLine) + "\r\ntheirs", "12/03/2026"));
+    EXPECT_EQ(t.fakes.trash.held().size(), 1);
+    EXPECT_FALSE(versions.isVisibleTo(&overview()));
 }
 
 // Rows it did not reach stay selected, and so does a note whose file could not be deleted.

@@ -1,6 +1,7 @@
 #include "common/app_folder.h"
 #include "common/atomic_file.h"
 #include "common/data_folder.h"
+#include "notes/conflict_copies.h"
 #include "notes/note_catalog.h"
 #include "notes/note_record.h"
 #include "notes/note_removal.h"
@@ -262,13 +263,51 @@ TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
     EXPECT_EQ(removeNoteFile(pathOf("20000102.dnf"), error), NoteFileRemoval::Removed);
     EXPECT_EQ(removeNoteFile(pathOf("20000102.dnf"), error), NoteFileRemoval::Missing);
     NoteStore store(appFolder());
-    EXPECT_TRUE(store.removeNote(kNewYear));
-    EXPECT_EQ(store.removeNote(kNewYear).failure, FileResult::Failure::Missing);
-    EXPECT_EQ(store.removeAllNotes().status, NoteDeletion::Status::Deleted);
+    const auto remove = [this](const std::string& name, std::string& reason) {
+        return removeNoteFile(pathOf(name), reason);
+    };
+    std::vector<Date> removed;
+    EXPECT_EQ(store.removeAllNotes(remove, &removed).status, NoteDeletion::Status::Deleted);
+    EXPECT_EQ(removed.size(), 2u);
     EXPECT_EQ(names(), (std::vector<std::string>{"20000101.dnf.bak", "20000104.dnf",
                                                  "hand made.dnf", "options.cfg"}));
-    EXPECT_EQ(store.removeAllNotes().status, NoteDeletion::Status::NothingToDelete);
-    EXPECT_EQ(NoteStore(pathOf("gone")).removeAllNotes().status, NoteDeletion::Status::NotListed);
+    EXPECT_EQ(store.removeAllNotes(remove).status, NoteDeletion::Status::NothingToDelete);
+    EXPECT_EQ(NoteStore(pathOf("gone")).removeAllNotes(remove).status,
+              NoteDeletion::Status::NotListed);
+}
+
+// Synchronising tools' copies of a day's note file are found by their names, and only those
+// that hold a note; the note itself and other files are no copies.
+TEST_F(TempFolder, conflictCopiesAreTheOtherNoteFilesOfADay) {
+    const Date day{2026, 12, 6};
+    const std::pair<std::string, bool> cases[] = {
+        {"20261206.sync-conflict-20261206-101010-ABCDEFG.dnf", true},  // Syncthing
+        {"20261206 (conflicted copy 2026-12-06 101010).dnf", true},    // Nextcloud
+        {"20261206 (Machine's conflicted copy 2026-12-06).dnf", true}, // Dropbox
+        {"20261206.dnf", false},
+        {"20261206.dnf.bak", false},
+        {"20261206 (kept by Almanor).txt", false},
+        {"20261306 (conflicted copy).dnf", false}, // no such day
+        {"2026126 (conflicted copy).dnf", false},
+        {"copy of 20261206.dnf", false},
+    };
+    std::vector<std::string> copies;
+    for (const auto& [name, isCopy] : cases) {
+        put(name, encodeNoteRecord(day, "x", ""));
+        EXPECT_EQ(conflictCopyDay(name), isCopy ? std::optional(day) : std::nullopt) << name;
+        if (isCopy) {
+            copies.insert(std::ranges::upper_bound(copies, name), name);
+        }
+    }
+    put("20261207 (conflicted copy).dnf", "not a note");
+    put("20261107 (conflicted copy).dnf", encodeNoteRecord({2026, 11, 7}, "x", ""));
+    copies.insert(copies.begin(), "20261107 (conflicted copy).dnf");
+    std::vector<std::string> found;
+    for (const ConflictCopy& copy : conflictCopies(appFolder())) {
+        found.push_back(copy.name);
+        EXPECT_EQ(copy.day, conflictCopyDay(copy.name));
+    }
+    EXPECT_EQ(found, copies);
 }
 
 class NoteCatalogTest : public TempFolder {

@@ -219,6 +219,11 @@ class EndToEnd(unittest.TestCase):
         self.folder = AppFolder(RUNNABLE)
         self.program = None
         self.programs = []
+        # A trash of the test's own, where the program's deletes go.
+        trash_home = mock.patch.dict(self.desktop.env,
+                                     XDG_DATA_HOME=os.path.join(self.folder.root, "data"))
+        trash_home.start()
+        self.addCleanup(trash_home.stop)
 
     def tearDown(self):
         self.shoot(self.id().split(".")[-1])
@@ -883,6 +888,50 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: not self.desktop.windows_named("Missed alarm .*"),
                  what="the window to close")
 
+    def in_trash(self, kind="files"):
+        folder = os.path.join(self.folder.root, "data", "Trash", kind)
+        return sorted(os.listdir(folder)) if os.path.isdir(folder) else []
+
+    def test_clear_puts_the_note_in_the_trash_and_ctrl_z_brings_it_back(self):
+        today = datetime.date.today()
+        note = record("Bring me back", today, "7:00:00 AM")
+        self.folder.write(note_name(today), note)
+        program = self.start_open()
+        program.click("clear")
+        wait_for(lambda: self.in_trash() == [note_name(today)], what="the note in the trash")
+        self.assertFalse(self.folder.exists(note_name(today)))
+        self.desktop.answer(program.calendar_window(), "ctrl+z")
+        wait_for(lambda: self.folder.exists(note_name(today)), what="the note back")
+        self.assertEqual(self.folder.read(note_name(today)), note)
+        self.assertEqual(self.in_trash() + self.in_trash("info"), [])
+
+    def test_enter_on_delete_all_notes_deletes_nothing(self):
+        today = datetime.date.today()
+        self.folder.write(note_name(today), record("Stay", today))
+        program = self.start_open()
+        program.click("all")
+        program.click("clear")
+        box = wait_for(lambda: self.desktop.windows_named(r"Delete\?"), what="the question")[0]
+        self.desktop.answer(box, "Return")
+        wait_for(lambda: not self.desktop.windows_named(r"Delete\?"), what="the question to close")
+        self.assertEqual(self.folder.note_files(), [note_name(today)])
+        self.assertEqual(self.in_trash(), [])
+
+    def test_keep_both_merges_another_machines_version_of_the_note(self):
+        today = datetime.date.today()
+        copy = today.strftime("%Y%m%d") + " (conflicted copy 2026-12-06 101010).dnf"
+        self.folder.write(note_name(today), record("Mine", today))
+        self.folder.write(copy, record("Theirs", today))
+        program = self.start_open()
+        x, y, _, _ = self.desktop.window_geometry(program.calendar_window())
+        left, top, width, height = LAYOUT["note"]
+        # The command stands over the note's last line while another version exists.
+        self.desktop.click(x + round((left + width / 2) / TWIPS_PER_PIXEL),
+                           y + round((top + height * 0.9) / TWIPS_PER_PIXEL))
+        wait_for(lambda: re.match(rb'"dailynotes","Mine\r\n\r\n-+ .* -+\r\nTheirs"',
+                                  self.folder.read(note_name(today))), what="both versions")
+        wait_for(lambda: self.in_trash() == [copy], what="the copy in the trash")
+        self.assertFalse(self.folder.exists(copy))
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -4,8 +4,11 @@
 #include "platform/sound_files.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <deque>
 #include <utility>
@@ -155,6 +158,24 @@ struct FakeNotifier final : DesktopNotifier {
     int withdrawals = 0;
 };
 
+// Moves what it takes into a folder of its own; takes nothing while `refuses`.
+struct FakeTrash final : Trash {
+    std::optional<QString> moveToTrash(const QString& path) override {
+        const QString inTrash = folder.filePath(QString::number(++moves));
+        if (refuses || !QFile::rename(path, inTrash)) {
+            return std::nullopt;
+        }
+        return inTrash;
+    }
+    bool restore(const QString& pathInTrash, const QString& path) override {
+        return QFile::rename(pathInTrash, path);
+    }
+    QStringList held() const { return QDir(folder.path()).entryList(QDir::Files); }
+    QTemporaryDir folder;
+    int moves = 0;
+    bool refuses = false;
+};
+
 // All fakes together, as the program sees them.
 struct FakePlatform {
     FakeMessageBox messageBox;
@@ -167,8 +188,9 @@ struct FakePlatform {
     FakeFileDialog fileDialog;
     FakeProgramEnd programEnd;
     FakeNotifier notifier;
-    Platform platform{messageBox, sound, clock,      screen,     tray,
-                      browser,    help,  fileDialog, programEnd, notifier};
+    FakeTrash trash;
+    Platform platform{messageBox, sound,      clock,      screen,   tray, browser,
+                      help,       fileDialog, programEnd, notifier, trash};
 };
 
 } // namespace almanor::testing
