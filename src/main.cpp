@@ -1,5 +1,7 @@
 #include "calendar/calendar_window.h"
 #include "platform/qt_platform.h"
+#include "settings/preferences_file.h"
+#include "settings/spoken_language.h"
 #include "shell/program.h"
 #include "shell/single_instance.h"
 
@@ -24,6 +26,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Almanor"));
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only by Exit or Quit
+    // Every text is looked up where it is made, the first message just below.
+    const almanor::SpokenLanguage language(
+        almanor::preferencesFromValues(
+            almanor::loadPreferenceValues(QApplication::applicationDirPath().toStdString()).values)
+            .language);
     almanor::SingleInstance instance(QApplication::applicationDirPath(),
                                      almanor::SingleInstance::userRuntimeFolder());
     switch (instance.claim()) {

@@ -6,6 +6,7 @@
 #include "platform/window_keys.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -203,6 +204,7 @@ void OptionsWindow::buildControls() {
     deleteRow->addStretch();
     grid->addLayout(deleteRow, 4, 0, 1, 3);
     layout->addWidget(generalGroup);
+    layout->addWidget(languageGroup());
 
     auto* buttons = new QHBoxLayout;
     auto* aboutButton = new QPushButton(tr("About"));
@@ -228,6 +230,26 @@ void OptionsWindow::buildControls() {
     connect(aboutButton, &QPushButton::clicked, this, &OptionsWindow::aboutRequested);
     connect(helpButton, &QPushButton::clicked, this, &OptionsWindow::helpRequested);
     connect(applyButton_, &QPushButton::clicked, this, &OptionsWindow::apply);
+}
+
+QGroupBox* OptionsWindow::languageGroup() {
+    auto* group = new QGroupBox(tr("Language"));
+    auto* row = new QHBoxLayout(group);
+    auto* choices = new QComboBox;
+    choices->setObjectName(QStringLiteral("language"));
+    choices->setAccessibleName(group->title());
+    // In the order of Language; each language is named in its own words.
+    choices->addItems({tr("System"), QStringLiteral("English"), QStringLiteral("Deutsch"),
+                       QStringLiteral("Français")});
+    choices->setCurrentIndex(static_cast<int>(preferences_.language));
+    connect(choices, &QComboBox::activated, this, [this](int index) {
+        preferences_.language = static_cast<Language>(index);
+        changed();
+    });
+    row->addWidget(choices);
+    row->addWidget(new QLabel(tr("(after a restart)")));
+    row->addStretch();
+    return group;
 }
 
 void OptionsWindow::showSpeed() {

@@ -7,6 +7,7 @@
 #include <string>
 
 class QCheckBox;
+class QGroupBox;
 class QListWidget;
 class QPushButton;
 
@@ -33,6 +34,8 @@ private:
     // A check box that shows its setting and stores a click in it.
     QCheckBox* flagBox(const QString& text, const char* name, bool Settings::*setting);
     QCheckBox* preferenceBox(const QString& text, const char* name, bool Preferences::*setting);
+    // The language of the texts; the program speaks it from its next start on.
+    QGroupBox* languageGroup();
     void showSpeed();
 
     // What a click on each control does.

@@ -8,6 +8,7 @@
 #include "overview/overview_window.h"
 #include "platform/artwork.h"
 #include "settings/options_window.h"
+#include "settings/spoken_language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -164,9 +166,9 @@ void expectEveryControlWhole(QWidget& window) {
     }
 }
 
-// Every window, with notes in the shown month, the widest alarm time, the time dialog open and
-// a button held down. Their pixels are left to the style and fonts of the day.
-TEST(Looks, everyWindowShowsEveryControlWhole) {
+// Every window with notes in the shown month, the widest alarm time, the time dialog open and a
+// button held down. Their pixels are left to the style and fonts of the day.
+void expectEveryWindowWhole() {
     testing::TestProgram t;
     t.writeFile("20261206.dnf",
                 testing::record("Dentist at four\r\nbring the card", "12/06/2026", "12:59:59 PM"));
@@ -185,6 +187,17 @@ TEST(Looks, everyWindowShowsEveryControlWhole) {
              program.optionsWindow(), program.aboutWindow()}) {
         SCOPED_TRACE(window->metaObject()->className());
         expectEveryControlWhole(*window);
+    }
+}
+
+// In each language: a longer word must not be cut where the English one fits.
+TEST(Looks, everyWindowShowsEveryControlWholeInEachLanguage) {
+    for (const Language language : {Language::English, Language::German, Language::French}) {
+        const SpokenLanguage spoken(language);
+        SCOPED_TRACE(QLocale().name().toStdString());
+        EXPECT_EQ(language == Language::English,
+                  QCoreApplication::translate("almanor::OptionsWindow", "Apply") == "Apply");
+        expectEveryWindowWhole();
     }
 }
 

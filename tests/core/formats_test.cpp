@@ -1,10 +1,12 @@
 #include "common/date.h"
 #include "common/text_encoding.h"
+#include "settings/language_choice.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace almanor {
 namespace {
@@ -177,6 +179,29 @@ TEST(Preferences, readEachValueThatFitsItsSettingAndTheDefaultForAnyOther) {
     for (const auto& [values, preferences] : cases) {
         EXPECT_EQ(preferencesFromValues(values), preferences);
         EXPECT_EQ(preferencesFromValues(valuesOfPreferences(preferences)), preferences);
+    }
+}
+
+// What the user chose wins; for System the locale variables decide as gettext has them decide.
+TEST(Preferences, theLanguageSpokenIsTheChoiceOrTheOneTheLocaleVariablesAskFor) {
+    const std::tuple<Language, MessageLocale, Language> cases[] = {
+        {Language::French, {"de", "de_DE.UTF-8", "", ""}, Language::French},
+        {Language::English, {"", "", "", "de_DE.UTF-8"}, Language::English},
+        {Language::System, {}, Language::English},
+        {Language::System, {"", "", "", "de_DE.UTF-8"}, Language::German},
+        {Language::System, {"", "", "fr_CA.UTF-8", "de_DE.UTF-8"}, Language::French},
+        {Language::System, {"", "de_AT@euro", "fr_FR", "en_US"}, Language::German},
+        {Language::System, {"", "", "", "es_ES.UTF-8"}, Language::English},
+        {Language::System, {"es:fr_BE:de", "", "", "de_DE.UTF-8"}, Language::French},
+        {Language::System, {"es", "", "", "de_DE.UTF-8"}, Language::English},
+        {Language::System, {"en_GB:de", "", "", "fr_FR.UTF-8"}, Language::English},
+        {Language::System, {"de", "", "", "C.UTF-8"}, Language::English},
+        {Language::System, {"fr", "POSIX", "", "de_DE"}, Language::English},
+        {Language::System, {"fr", "", "", ""}, Language::English},
+    };
+    for (const auto& [choice, locale, spoken] : cases) {
+        EXPECT_EQ(languageToSpeak(choice, locale), spoken)
+            << locale.language << "|" << locale.all << "|" << locale.messages << "|" << locale.lang;
     }
 }
 
