@@ -7,7 +7,7 @@ file(GLOB translations ${SOURCE_DIR}/translations/*.ts)
 file(COPY ${translations} DESTINATION ${WORK_DIR})
 file(GLOB copies ${WORK_DIR}/*.ts)
 file(GLOB_RECURSE sources ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.h)
-execute_process(COMMAND ${LUPDATE} -no-obsolete ${sources} -ts ${copies}
+execute_process(COMMAND ${LUPDATE} -no-obsolete -I ${SOURCE_DIR}/src ${sources} -ts ${copies}
                 RESULT_VARIABLE failed OUTPUT_QUIET)
 if(failed OR NOT copies)
     message(FATAL_ERROR "lupdate could not read the sources into the translations")
