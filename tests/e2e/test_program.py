@@ -767,6 +767,40 @@ class EndToEnd(unittest.TestCase):
         # message right after it, not once the time allowed for the sound has run out.
         self.assertGreater(sound, length * 0.8)
         self.assertLess(silence, 1.0)
+    def test_the_overview_speaks_german_under_a_german_locale_and_english_as_before(self):
+        """Title and buttons of the notes overview; under en_US they look as they always did
+        (as under the C locale), under de_DE they differ. Qt reads LANG itself: the locale need
+        not be installed."""
+        _, top, _, height = OVERVIEW_BUTTONS["copy"]
+        looks = {}
+        for lang, title in (("C.UTF-8", "View All Notes"), ("en_US.UTF-8", "View All Notes"),
+                            ("de_DE.UTF-8", "Alle Notizen")):
+            folder = AppFolder(RUNNABLE)
+            self.addCleanup(folder.remove)
+            folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+            with mock.patch.dict(self.desktop.env, LANG=lang, LANGUAGE="", LC_ALL="",
+                                 LC_MESSAGES=""):
+                program = RunningProgram(self.desktop, folder)
+            self.programs.append(program)
+            program.wait_open()
+            program.click("all")
+            program.click("view")
+            overview = wait_for(lambda: self.desktop.windows_named(title),
+                                what=f"the overview titled {title}")[0]
+            self.desktop.move_mouse(0, 0)  # no button under the mouse
+            row = self.desktop.client_rect(overview)[2] * 3
+            first, last = round(top / TWIPS_PER_PIXEL), round((top + height) / TWIPS_PER_PIXEL)
+            buttons = lambda: self.desktop.pixels(overview)[first * row:last * row]
+            pictures = []
+
+            def settled():  # the same picture twice in a row
+                pictures.append(buttons())
+                return len(pictures) > 1 and pictures[-1] == pictures[-2] and pictures[-1]
+            looks[lang] = wait_for(settled, what="the buttons drawn")
+            program.stop()
+        self.assertEqual(looks["en_US.UTF-8"], looks["C.UTF-8"])
+        self.assertNotEqual(looks["de_DE.UTF-8"], looks["C.UTF-8"])
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
