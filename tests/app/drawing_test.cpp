@@ -166,38 +166,34 @@ void expectEveryControlWhole(QWidget& window) {
     }
 }
 
-// Every window with notes in the shown month, the widest alarm time, the time dialog open and a
-// button held down. Their pixels are left to the style and fonts of the day.
-void expectEveryWindowWhole() {
-    testing::TestProgram t;
-    t.writeFile("20261206.dnf",
-                testing::record("Dentist at four\r\nbring the card", "12/06/2026", "12:59:59 PM"));
-    t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
-    Program& program = t.started();
-    CalendarWindow& calendar = *program.calendarWindow();
-    QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(&testing::childNamed(calendar, "alarmField"), &openDialog);
-    program.showOverviewWindow();
-    program.showOptionsWindow();
-    program.showAboutWindow();
-    testing::childNamed<QPushButton>(*program.overviewWindow(), "copy")
-        .setDown(true); // as while the mouse holds it
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             &calendar, calendar.findChild<TimeDialog*>(), program.overviewWindow(),
-             program.optionsWindow(), program.aboutWindow()}) {
-        SCOPED_TRACE(window->metaObject()->className());
-        expectEveryControlWhole(*window);
-    }
-}
-
-// In each language: a longer word must not be cut where the English one fits.
+// Every window in each language, with notes in the shown month, the widest alarm time, the time
+// dialog open and a button held down: a longer word must not be cut where the English one fits.
+// Their pixels are left to the style and fonts of the day.
 TEST(Looks, everyWindowShowsEveryControlWholeInEachLanguage) {
     for (const Language language : {Language::English, Language::German, Language::French}) {
         const SpokenLanguage spoken(language);
         SCOPED_TRACE(QLocale().name().toStdString());
         EXPECT_EQ(language == Language::English,
                   QCoreApplication::translate("almanor::OptionsWindow", "Apply") == "Apply");
-        expectEveryWindowWhole();
+        testing::TestProgram t;
+        t.writeFile("20261206.dnf", testing::record("Dentist at four\r\nbring the card",
+                                                    "12/06/2026", "12:59:59 PM"));
+        t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
+        Program& program = t.started();
+        CalendarWindow& calendar = *program.calendarWindow();
+        QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(&testing::childNamed(calendar, "alarmField"), &openDialog);
+        program.showOverviewWindow();
+        program.showOptionsWindow();
+        program.showAboutWindow();
+        testing::childNamed<QPushButton>(*program.overviewWindow(), "copy")
+            .setDown(true); // as while the mouse holds it
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 &calendar, calendar.findChild<TimeDialog*>(), program.overviewWindow(),
+                 program.optionsWindow(), program.aboutWindow()}) {
+            SCOPED_TRACE(window->metaObject()->className());
+            expectEveryControlWhole(*window);
+        }
     }
 }
 

@@ -768,9 +768,7 @@ class EndToEnd(unittest.TestCase):
         self.assertGreater(sound, length * 0.8)
         self.assertLess(silence, 1.0)
     def test_the_overview_speaks_german_under_a_german_locale_and_english_as_before(self):
-        """Title and buttons of the notes overview; under en_US they look as they always did
-        (as under the C locale), under de_DE they differ. Qt reads LANG itself: the locale need
-        not be installed."""
+        """Under en_US as under the C locale; LANG need not name an installed locale."""
         _, top, _, height = OVERVIEW_BUTTONS["copy"]
         looks = {}
         for lang, title in (("C.UTF-8", "View All Notes"), ("en_US.UTF-8", "View All Notes"),
