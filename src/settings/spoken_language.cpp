@@ -32,11 +32,12 @@ QLocale::Language qtLanguageOf(Language language) {
 SpokenLanguage::SpokenLanguage(Language choice) : language_(languageOfEnvironment(choice)) {
     const QLocale::Language spoken = qtLanguageOf(language_);
     if (spoken != QLocale::English) {
-        const QString code = QLocale(spoken).name().section(QLatin1Char('_'), 0, 0);
-        if (programTexts_.load(QStringLiteral(":/i18n/almanor_") + code)) {
+        const QString underscore = QStringLiteral("_");
+        if (programTexts_.load(QLocale(spoken), QStringLiteral("almanor"), underscore,
+                               QStringLiteral(":/i18n"))) {
             QCoreApplication::installTranslator(&programTexts_);
         }
-        if (qtTexts_.load(QStringLiteral("qtbase_") + code,
+        if (qtTexts_.load(QLocale(spoken), QStringLiteral("qtbase"), underscore,
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(&qtTexts_);
         }

@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDir>
 #include <QFocusEvent>
 #include <QLabel>
@@ -175,12 +176,16 @@ TEST(Looks, everyWindowShowsEveryControlWholeInEachLanguage) {
         SCOPED_TRACE(QLocale().name().toStdString());
         EXPECT_EQ(language == Language::English,
                   QCoreApplication::translate("almanor::OptionsWindow", "Apply") == "Apply");
+        EXPECT_EQ(language == Language::English, // Qt's own, as on a message box's button
+                  QCoreApplication::translate("QPlatformTheme", "Cancel") == "Cancel");
         testing::TestProgram t;
         t.writeFile("20261206.dnf", testing::record("Dentist at four\r\nbring the card",
                                                     "12/06/2026", "12:59:59 PM"));
         t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
         Program& program = t.started();
         CalendarWindow& calendar = *program.calendarWindow();
+        EXPECT_EQ(calendar.findChild<QCalendarWidget*>()->firstDayOfWeek(), Qt::Monday)
+            << "the week of each language, and of the C locale in English";
         QFocusEvent openDialog(QEvent::FocusIn, Qt::MouseFocusReason);
         QApplication::sendEvent(&testing::childNamed(calendar, "alarmField"), &openDialog);
         program.showOverviewWindow();
