@@ -767,6 +767,7 @@ class EndToEnd(unittest.TestCase):
         # message right after it, not once the time allowed for the sound has run out.
         self.assertGreater(sound, length * 0.8)
         self.assertLess(silence, 1.0)
+
     def test_the_overview_speaks_german_under_a_german_locale_and_english_as_before(self):
         """Under en_US as under the C locale; LANG need not name an installed locale."""
         _, top, _, height = OVERVIEW_BUTTONS["copy"]
