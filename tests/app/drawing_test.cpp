@@ -167,9 +167,8 @@ void expectEveryControlWhole(QWidget& window) {
     }
 }
 
-// Every window in each language, with notes in the shown month, the widest alarm time, the time
-// dialog open and a button held down: a longer word must not be cut where the English one fits.
-// Their pixels are left to the style and fonts of the day.
+// Every window in each language (a longer word must fit where the English one does), with notes,
+// the widest alarm time, the time dialog open and a button held down; pixels left to the style.
 TEST(Looks, everyWindowShowsEveryControlWholeInEachLanguage) {
     for (const Language language : {Language::English, Language::German, Language::French}) {
         const SpokenLanguage spoken(language);

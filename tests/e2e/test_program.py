@@ -789,11 +789,10 @@ class EndToEnd(unittest.TestCase):
             self.desktop.move_mouse(0, 0)  # no button under the mouse
             row = self.desktop.client_rect(overview)[2] * 3
             first, last = round(top / TWIPS_PER_PIXEL), round((top + height) / TWIPS_PER_PIXEL)
-            buttons = lambda: self.desktop.pixels(overview)[first * row:last * row]
             pictures = []
 
-            def settled():  # the same picture twice in a row
-                pictures.append(buttons())
+            def settled():  # the same picture of the buttons twice in a row
+                pictures.append(self.desktop.pixels(overview)[first * row:last * row])
                 return len(pictures) > 1 and pictures[-1] == pictures[-2] and pictures[-1]
             looks[lang] = wait_for(settled, what="the buttons drawn")
             program.stop()
