@@ -4,7 +4,9 @@
 set(ALMANOR_APP_FILES
     ${CMAKE_CURRENT_LIST_DIR}/alarm.wav
     ${CMAKE_CURRENT_LIST_DIR}/chime.wav
-    ${CMAKE_CURRENT_LIST_DIR}/almanor.hlp)
+    ${CMAKE_CURRENT_LIST_DIR}/almanor.hlp
+    ${CMAKE_CURRENT_LIST_DIR}/almanor.de.hlp
+    ${CMAKE_CURRENT_LIST_DIR}/almanor.fr.hlp)
 set(ALMANOR_APP_FILE_COPIES)
 foreach(file ${ALMANOR_APP_FILES})
     get_filename_component(name ${file} NAME)

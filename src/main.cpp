@@ -1,6 +1,8 @@
 #include "calendar/calendar_window.h"
 #include "platform/focus_frame.h"
 #include "platform/qt_platform.h"
+#include "settings/preferences_file.h"
+#include "settings/spoken_language.h"
 #include "shell/command_line.h"
 #include "shell/folders_in_use.h"
 #include "shell/program.h"
@@ -65,6 +67,10 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only by Exit or Quit
     const almanor::Folders folders = almanor::foldersInUse(ALMANOR_SYSTEM_INSTALL != 0);
     almanor::showFocusFrames(app);
+    // Every text is looked up where it is made, the first message just below.
+    const almanor::SpokenLanguage language(
+        almanor::preferencesFromValues(almanor::loadPreferenceValues(folders.data).values)
+            .language);
     almanor::SingleInstance instance(QString::fromStdString(folders.data),
                                      almanor::SingleInstance::userRuntimeFolder());
     switch (instance.claim(commandLine.command)) {

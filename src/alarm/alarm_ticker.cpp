@@ -21,6 +21,22 @@ const QString kDismissKey = QStringLiteral("dismiss");
 
 } // namespace
 
+QString clockText(const TimeOfDay& time, const QLocale& locale) {
+    if (locale.language() == QLocale::C) {
+        return QString::fromStdString(formatTimeOfDay(time));
+    }
+    // The long form is the one with seconds; its time zone (an unquoted "t") is left out.
+    QString format;
+    bool quoted = false;
+    for (const QChar c : locale.timeFormat(QLocale::LongFormat)) {
+        quoted ^= c == QLatin1Char('\'');
+        if (quoted || c != QLatin1Char('t')) {
+            format += c;
+        }
+    }
+    return locale.toString(QTime(time.hour, time.minute, time.second), format.trimmed());
+}
+
 AlarmTicker::AlarmTicker(AlarmDisplay& display, const QWidget& window, const NoteBook& notes,
                          ProgramSettings& settings, Platform& platform, QString appFolder,
                          QObject* parent)
@@ -84,7 +100,7 @@ void AlarmTicker::armFromNote(const Date& day) {
 }
 
 void AlarmTicker::showClock(const TimeOfDay& time) {
-    display_.showTime(QString::fromStdString(formatTimeOfDay(time)));
+    display_.showTime(clockText(time));
 }
 
 void AlarmTicker::soundAlarm(const LocalDateTime& due) {

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -14,6 +15,11 @@ namespace almanor {
 
 class NoteBook;
 class ProgramSettings;
+
+// The running clock's text in the locale's own form, to the second, e.g. "2:05:09 PM" for
+// en_US and "14:05:09" for de_DE. The C locale shows the program's own form, the one alarm
+// times are written in.
+QString clockText(const TimeOfDay& time, const QLocale& locale = QLocale());
 
 // What the clock needs of the window that shows the time and the day's note.
 class AlarmDisplay {

@@ -18,8 +18,9 @@ inline constexpr TwipsBox kWindow{0, 0, 4215, 4275};
 inline constexpr TwipsBox kCalendar{1875, 240, 2325, 2325};
 inline constexpr TwipsBox kNoteBox{90, 2640, 4020, 1245};
 inline constexpr TwipsBox kAlarmField{810, 2280, 990, 285};
-inline constexpr TwipsBox kAllOption{375, 915, 510, 270};
-inline constexpr TwipsBox kThisNoteOption{870, 915, 1020, 270};
+// The band is shared so that the shortest of the translations of "All" fits beside the round mark.
+inline constexpr TwipsBox kAllOption{375, 915, 600, 270};
+inline constexpr TwipsBox kThisNoteOption{960, 915, 930, 270};
 inline constexpr TwipsBox kClock{675, 1905, 915, 240};
 // The parked window's strip at the screen's edge; it reaches past the window's top, bottom and
 // left so that no part of the visible strip misses it.

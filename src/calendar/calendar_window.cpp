@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -201,7 +202,7 @@ void CalendarWindow::buildControls() {
     clockLabel_->setToolTip(tr("The Current Time"));
     clockLabel_->setAttribute(Qt::WA_TranslucentBackground);
     // Arial where the desktop has it; the widest time must still fit the label.
-    QFont clockFont = fittedFont(Lettering::Sans, QFont::Bold, 12, QStringLiteral("12:59:59 PM"),
+    QFont clockFont = fittedFont(Lettering::Sans, QFont::Bold, 12, clockText(TimeOfDay{12, 59, 59}),
                                  clockLabel_->width());
     clockLabel_->setFont(clockFont);
     clockLabel_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
@@ -574,7 +575,12 @@ void CalendarWindow::view() {
 }
 
 void CalendarWindow::help() {
-    const QString path = QDir(appFolder_).filePath(QStringLiteral("almanor.hlp"));
+    // A translation of the help lies beside it as almanor.<language>.hlp, e.g. almanor.de.hlp.
+    const QDir folder(appFolder_);
+    const QString translated = folder.filePath(
+        QStringLiteral("almanor.%1.hlp").arg(QLocale().name().section(QLatin1Char('_'), 0, 0)));
+    const QString path =
+        QFileInfo::exists(translated) ? translated : folder.filePath(QStringLiteral("almanor.hlp"));
     QString whyNot;
     if (!platform_.help.showContents(path, whyNot)) {
         platform_.messageBox.show(

@@ -268,6 +268,7 @@ void OptionsWindow::buildControls() {
     remindRow->addStretch();
     grid->addLayout(remindRow, 6, 0, 1, 4);
     layout->addWidget(generalGroup);
+    layout->addWidget(languageGroup());
 
     layout->addWidget(weekGroup());
 
@@ -322,6 +323,26 @@ QGroupBox* OptionsWindow::weekGroup() {
         preferences_.firstDayOfWeek = static_cast<FirstDayOfWeek>(index);
         changed();
     });
+    return group;
+}
+
+QGroupBox* OptionsWindow::languageGroup() {
+    auto* group = new QGroupBox(tr("Language"));
+    auto* row = new QHBoxLayout(group);
+    auto* choices = new QComboBox;
+    choices->setObjectName(QStringLiteral("language"));
+    choices->setAccessibleName(group->title());
+    // In the order of Language; each language is named in its own words.
+    choices->addItems({tr("System"), QStringLiteral("English"), QStringLiteral("Deutsch"),
+                       QStringLiteral("Français")});
+    choices->setCurrentIndex(static_cast<int>(preferences_.language));
+    connect(choices, &QComboBox::activated, this, [this](int index) {
+        preferences_.language = static_cast<Language>(index);
+        changed();
+    });
+    row->addWidget(choices);
+    row->addWidget(new QLabel(tr("(after a restart)")));
+    row->addStretch();
     return group;
 }
 

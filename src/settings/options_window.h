@@ -38,6 +38,8 @@ private:
     // Whether the desktop starts the program at login.
     QCheckBox* autostartBox();
     QGroupBox* weekGroup();
+    // The language of the texts; the program speaks it from its next start on.
+    QGroupBox* languageGroup();
     void showSpeed();
 
     // What a click on each control does.

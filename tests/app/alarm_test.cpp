@@ -73,6 +73,18 @@ protected:
     }
 };
 
+// The clock speaks the locale's form to the second, never with the time zone; the C locale keeps
+// the form alarm times are written in.
+TEST(Clock, showsTheLocalesFormToTheSecond) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C", "2:05:09 PM"},   {"en_US", "2:05:09 PM"}, {"de_DE", "14:05:09"},
+        {"fr_FR", "14:05:09"}, {"en_GB", "14:05:09"},   {"fr_CA", "14 h 05 min 09 s"},
+    };
+    for (const auto& [locale, text] : cases) {
+        EXPECT_EQ(clockText(TimeOfDay{14, 5, 9}, QLocale(QLatin1String(locale))), text) << locale;
+    }
+}
+
 // The alarm shows its day's note and plays its sound, then tells with the time after the sound.
 // Meanwhile the clock goes on and the window takes the user's keys and clicks.
 TEST_F(AlarmTest, newDayArmsTheAlarmOfItsOwnNoteFileAndTheAlarmShowsItsNoteAfterItsSound) {

@@ -1,6 +1,7 @@
 #include "app/calendar_window_fixture.h"
 #include "notes/both_versions.h"
 #include "overview/overview_window.h"
+#include "settings/spoken_language.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -346,6 +347,13 @@ TEST_F(CalendarWindowTest, helpQuitAboutAndOptionsDoWhatTheySay) {
     EXPECT_EQ(std::pair(search, onThisDay), std::pair(0, 1));
     pressShortcutOf("View", "Search");
     EXPECT_EQ(std::pair(search, onThisDay), std::pair(1, 1));
+    t.writeFile("almanor.de.hlp", "<p>Hilfe</p>"); // and no French one: the English one serves
+    for (const auto& [language, file] :
+         {std::pair{Language::German, "/almanor.de.hlp"}, {Language::French, "/almanor.hlp"}}) {
+        const SpokenLanguage spoken(language);
+        testing::clickOn(window(), "Help");
+        EXPECT_TRUE(t.fakes.help.shownPaths.last().endsWith(file)) << file;
+    }
 }
 
 // Another program deletes the shown day's file: where the once-a-second check cannot see it

@@ -8,13 +8,16 @@
 #include "overview/overview_window.h"
 #include "platform/artwork.h"
 #include "settings/options_window.h"
+#include "settings/spoken_language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDir>
 #include <QFocusFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
@@ -196,27 +199,37 @@ void expectTabInReadingOrderWithAFocusFrame(QWidget& window) {
     }
 }
 
-// Every window, with notes in the shown month, the widest alarm time, the time dialog open and
-// a button held down. Their pixels are left to the style and fonts of the day.
-TEST(Looks, everyWindowShowsEveryControlWhole) {
-    testing::TestProgram t;
-    t.writeFile("20261206.dnf",
-                testing::record("Dentist at four\r\nbring the card", "12/06/2026", "12:59:59 PM"));
-    t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
-    Program& program = t.started();
-    CalendarWindow& calendar = *program.calendarWindow();
-    QTest::mouseClick(&testing::childNamed(calendar, "alarmField"), Qt::LeftButton);
-    program.showOverviewWindow();
-    program.showOptionsWindow();
-    program.showAboutWindow();
-    testing::childNamed<QPushButton>(*program.overviewWindow(), "copy")
-        .setDown(true); // as while the mouse holds it
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             &calendar, calendar.findChild<TimeDialog*>(), program.overviewWindow(),
-             program.optionsWindow(), program.aboutWindow()}) {
-        SCOPED_TRACE(window->metaObject()->className());
-        expectEveryControlWhole(*window);
-        expectTabInReadingOrderWithAFocusFrame(*window);
+// Every window in each language (a longer word must fit where the English one does), with notes,
+// the widest alarm time, the time dialog open and a button held down; pixels left to the style.
+TEST(Looks, everyWindowShowsEveryControlWholeInEachLanguage) {
+    for (const Language language : {Language::English, Language::German, Language::French}) {
+        const SpokenLanguage spoken(language);
+        SCOPED_TRACE(QLocale().name().toStdString());
+        EXPECT_EQ(language == Language::English,
+                  QCoreApplication::translate("almanor::OptionsWindow", "Apply") == "Apply");
+        EXPECT_EQ(language == Language::English, // Qt's own, as on a message box's button
+                  QCoreApplication::translate("QPlatformTheme", "Cancel") == "Cancel");
+        testing::TestProgram t;
+        t.writeFile("20261206.dnf", testing::record("Dentist at four\r\nbring the card",
+                                                    "12/06/2026", "12:59:59 PM"));
+        t.writeFile("20261224.dnf", testing::record("presents", "12/24/2026"));
+        Program& program = t.started();
+        CalendarWindow& calendar = *program.calendarWindow();
+        EXPECT_EQ(calendar.findChild<QCalendarWidget*>()->firstDayOfWeek(), Qt::Monday)
+            << "the week of each language, and of the C locale in English";
+        QTest::mouseClick(&testing::childNamed(calendar, "alarmField"), Qt::LeftButton);
+        program.showOverviewWindow();
+        program.showOptionsWindow();
+        program.showAboutWindow();
+        testing::childNamed<QPushButton>(*program.overviewWindow(), "copy")
+            .setDown(true); // as while the mouse holds it
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 &calendar, calendar.findChild<TimeDialog*>(), program.overviewWindow(),
+                 program.optionsWindow(), program.aboutWindow()}) {
+            SCOPED_TRACE(window->metaObject()->className());
+            expectEveryControlWhole(*window);
+            expectTabInReadingOrderWithAFocusFrame(*window);
+        }
     }
 }
 

@@ -368,6 +368,20 @@ TEST_F(OptionsWindowTest, theCalendarShowsTheWeekAppliedInOptions) {
     EXPECT_EQ(view.verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
 }
 
+// The language box starts on the language in effect; the one chosen counts once applied.
+TEST_F(OptionsWindowTest, languageChosenIsAppliedAsAPreference) {
+    auto& languages = optionsChild<QComboBox>(t, "language");
+    EXPECT_EQ(languages.currentText(), "System");
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(&languages, Qt::Key_Down);
+    }
+    EXPECT_EQ(t.program().settings().preferences().language, Language::System) << "not yet";
+    click("apply");
+    EXPECT_EQ(t.program().settings().preferences().language, Language::French);
+    t.program().optionsWindow()->close();
+    EXPECT_EQ(optionsChild<QComboBox>(t, "language").currentText(), QString::fromUtf8("Français"));
+}
+
 // almanor.ini keeps what was applied for the next start, and keys it does not know.
 TEST_F(OptionsWindowTest, preferencesAppliedAreThereAtTheNextStart) {
     TestProgram p;

@@ -1,6 +1,7 @@
 #include "calendar/weeks.h"
 #include "common/date.h"
 #include "common/text_encoding.h"
+#include "settings/language_choice.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "shell/command_line.h"
@@ -235,6 +236,27 @@ TEST(CommandLine, theChannelCarriesEachWindowRequestAsALineAndNothingElse) {
     EXPECT_EQ(commandOfRequest(requestLine(Command::Start)), Command::Show);
     for (const char* line : {"help\n", "version\n", "toggle", "toggle\n\n", "\n", ""}) {
         EXPECT_EQ(commandOfRequest(line), std::nullopt) << line;
+    }
+}
+
+// What the user chose wins; for System the locale variables decide as gettext has them decide.
+TEST(Preferences, theLanguageSpokenIsTheChoiceOrTheOneTheLocaleVariablesAskFor) {
+    const std::tuple<Language, MessageLocale, Language> cases[] = {
+        {Language::French, {"de", "de_DE.UTF-8", "", ""}, Language::French},
+        {Language::System, {"fr", "", "", ""}, Language::English},
+        {Language::System, {"", "", "", "de_DE.UTF-8"}, Language::German},
+        {Language::System, {"", "", "fr_CA.UTF-8", "de_DE.UTF-8"}, Language::French},
+        {Language::System, {"", "de_AT@euro", "fr_FR", "en_US"}, Language::German},
+        {Language::System, {"", "", "", "es_ES.UTF-8"}, Language::English},
+        {Language::System, {"es:fr_BE:de", "", "", "de_DE.UTF-8"}, Language::French},
+        {Language::System, {"es", "", "", "de_DE.UTF-8"}, Language::English},
+        {Language::System, {"en_GB:de", "", "", "fr_FR.UTF-8"}, Language::English},
+        {Language::System, {"de", "", "", "C.UTF-8"}, Language::English},
+        {Language::System, {"fr", "POSIX", "", "de_DE"}, Language::English},
+    };
+    for (const auto& [choice, locale, spoken] : cases) {
+        EXPECT_EQ(languageToSpeak(choice, locale), spoken)
+            << locale.language << "|" << locale.all << "|" << locale.messages << "|" << locale.lang;
     }
 }
 

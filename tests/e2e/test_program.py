@@ -933,5 +933,37 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: self.in_trash() == [copy], what="the copy in the trash")
         self.assertFalse(self.folder.exists(copy))
 
+    def test_the_overview_speaks_german_under_a_german_locale_and_english_as_before(self):
+        """Under en_US as under the C locale; LANG need not name an installed locale."""
+        _, top, _, height = OVERVIEW_BUTTONS["copy"]
+        looks = {}
+        for lang, title in (("C.UTF-8", "View All Notes"), ("en_US.UTF-8", "View All Notes"),
+                            ("de_DE.UTF-8", "Alle Notizen")):
+            folder = AppFolder(RUNNABLE)
+            self.addCleanup(folder.remove)
+            folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+            with mock.patch.dict(self.desktop.env, LANG=lang, LANGUAGE="", LC_ALL="",
+                                 LC_MESSAGES=""):
+                program = RunningProgram(self.desktop, folder)
+            self.programs.append(program)
+            program.wait_open()
+            program.click("all")
+            program.click("view")
+            overview = wait_for(lambda: self.desktop.windows_named(title),
+                                what=f"the overview titled {title}")[0]
+            self.desktop.move_mouse(0, 0)  # no button under the mouse
+            row = self.desktop.client_rect(overview)[2] * 3
+            first, last = round(top / TWIPS_PER_PIXEL), round((top + height) / TWIPS_PER_PIXEL)
+            pictures = []
+
+            def settled():  # the same picture of the buttons twice in a row
+                pictures.append(self.desktop.pixels(overview)[first * row:last * row])
+                return len(pictures) > 1 and pictures[-1] == pictures[-2] and pictures[-1]
+            looks[lang] = wait_for(settled, what="the buttons drawn")
+            program.stop()
+        self.assertEqual(looks["en_US.UTF-8"], looks["C.UTF-8"])
+        self.assertNotEqual(looks["de_DE.UTF-8"], looks["C.UTF-8"])
+
+
 if __name__ == "__main__":
     unittest.main(verbosity=2)
