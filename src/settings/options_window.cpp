@@ -445,7 +445,9 @@ void OptionsWindow::apply() {
         }
         daysField_->showNumber(settings_.daysToKeep);
     }
-    // Disabled before the program follows the settings, as a purge may ask the user.
+    if (applyQuestion_ && !applyQuestion_(settings_)) {
+        return;
+    }
     applyButton_->setEnabled(false);
     const FileResult written = inEffect_.apply(settings_);
     if (!written) {
@@ -456,6 +458,9 @@ void OptionsWindow::apply() {
                                   MessageStyle::Plain);
         return;
     }
+    // The alarm window keeps the snooze chosen last; this window does not show it, and must not
+    // put back the one it had when it opened.
+    preferences_.snoozeMinutes = inEffect_.preferences().snoozeMinutes;
     if (preferences_ == inEffect_.preferences()) {
         return;
     }

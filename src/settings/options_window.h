@@ -4,6 +4,7 @@
 #include "settings/program_settings.h"
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -25,6 +26,10 @@ class OptionsWindow final : public QWidget {
 public:
     // Sounds given by a bare name are played from `soundFolder`.
     OptionsWindow(ProgramSettings& settings, Platform& platform, std::string soundFolder);
+
+    // Asked before Apply writes anything; false leaves everything as it was, Apply included.
+    using ApplyQuestion = std::function<bool(const Settings& next)>;
+    void setApplyQuestion(ApplyQuestion question) { applyQuestion_ = std::move(question); }
 
 signals:
     void aboutRequested();
@@ -56,6 +61,7 @@ private:
     ProgramSettings& inEffect_;
     Settings settings_;
     Preferences preferences_;
+    ApplyQuestion applyQuestion_;
     Platform& platform_;
     std::string soundFolder_;
     QListWidget* speedList_ = nullptr;

@@ -11,32 +11,38 @@ namespace {
 // The start-up purge waiting for the list, as a child of the calendar window.
 constexpr QLatin1String kWaitingPurge("waitingPurge");
 
-void purgeOldNotes(Program& program, int daysToKeep, bool askFirst) {
-    Platform& platform = program.platform();
+Date today(Program& program) {
+    const QDate now = program.platform().clock.now().date();
+    return Date{now.year(), now.month(), now.day()};
+}
+
+void purgeOldNotes(Program& program, int daysToKeep) {
     // When all old notes went, the calendar window reloads its note and marks on the note
     // book's word; otherwise the rest go at the next start or Apply, and the day's note and
     // the marks stay as they are until then. The shown day's note is spared: the user may be
     // typing into it.
-    const QDate now = platform.clock.now().date();
-    const Date today{now.year(), now.month(), now.day()};
-    const Date spared = program.calendarWindow()->selectedDate();
-    if (askFirst) {
-        const std::size_t count = program.notes().oldNoteCount(today, daysToKeep, spared);
-        if (count == 0 ||
-            platform.messageBox.show(purgeQuestion(count, daysToKeep), MessageStyle::DeleteOkCancel,
-                                     deleteQuestionTitle()) != Answer::Ok) {
-            return;
-        }
-    }
-    const NoteRemovalOutcome outcome = program.notes().purge(today, daysToKeep, spared);
+    const NoteRemovalOutcome outcome =
+        program.notes().purge(today(program), daysToKeep, program.calendarWindow()->selectedDate());
     if (!outcome.completed) {
-        platform.messageBox.show(removalFailureMessage(outcome), MessageStyle::Warning);
+        program.platform().messageBox.show(removalFailureMessage(outcome), MessageStyle::Warning);
     }
 }
 
 } // namespace
 
-void applySettings(Program& program, PurgeTiming purgeTiming, const Settings* before) {
+bool purgeApproved(Program& program, const Settings& next) {
+    const Settings& now = program.settings().inEffect();
+    if (!next.deleteOldNotes || (now.deleteOldNotes && next.daysToKeep >= now.daysToKeep)) {
+        return true; // notes that aged past a limit the user already had go as at a start
+    }
+    const std::size_t count = program.notes().oldNoteCount(
+        today(program), next.daysToKeep, program.calendarWindow()->selectedDate());
+    return count == 0 || program.platform().messageBox.show(purgeQuestion(count, next.daysToKeep),
+                                                            MessageStyle::DeleteOkCancel,
+                                                            deleteQuestionTitle()) == Answer::Ok;
+}
+
+void applySettings(Program& program, PurgeTiming purgeTiming) {
     const Settings& settings = program.settings().inEffect();
     Platform& platform = program.platform();
     CalendarWindow& window = *program.calendarWindow();
@@ -56,10 +62,7 @@ void applySettings(Program& program, PurgeTiming purgeTiming, const Settings* be
         return;
     }
     if (purgeTiming == PurgeTiming::Now) {
-        // Notes that aged past a limit the user already had go as they would at a start.
-        purgeOldNotes(program, settings.daysToKeep,
-                      before != nullptr &&
-                          (!before->deleteOldNotes || settings.daysToKeep < before->daysToKeep));
+        purgeOldNotes(program, settings.daysToKeep);
         return;
     }
     // The limit as the file gave it at the start, taken now: the purge runs a while later.
@@ -69,7 +72,7 @@ void applySettings(Program& program, PurgeTiming purgeTiming, const Settings* be
         &program.notes(), &NoteBook::listRead, waiting,
         [&program, waiting, daysToKeep = settings.daysToKeep] {
             waiting->deleteLater();
-            purgeOldNotes(program, daysToKeep, false);
+            purgeOldNotes(program, daysToKeep);
         },
         Qt::SingleShotConnection);
 }

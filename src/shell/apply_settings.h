@@ -10,10 +10,12 @@ struct Settings;
 // other settings are read where they are used.
 // At start-up the purge waits until the list of all notes was read on another thread behind the
 // calendar window: it needs every note file read, and the user must not wait for that.
-// When the settings replace `before` and turn the purge on or lower the days to keep, the purge
-// asks first with the count of notes it would delete.
 enum class PurgeTiming { Now, AfterStartUp };
-void applySettings(Program& program, PurgeTiming purgeTiming = PurgeTiming::Now,
-                   const Settings* before = nullptr);
+void applySettings(Program& program, PurgeTiming purgeTiming = PurgeTiming::Now);
+
+// Whether settings about to be applied may purge: when they turn the purge on or lower the days
+// to keep and notes would go at once, the user is asked first, with their count, before
+// anything is written, so that a No leaves the settings as they were.
+bool purgeApproved(Program& program, const Settings& next);
 
 } // namespace almanor

@@ -49,10 +49,7 @@ void Program::start() {
     createCalendarWindow();
     applySettings(*this, PurgeTiming::AfterStartUp);
     QObject::connect(&settings_, &ProgramSettings::changed, &settings_,
-                     [this, before = settings_.inEffect()]() mutable {
-                         applySettings(*this, PurgeTiming::Now, &before);
-                         before = settings_.inEffect();
-                     });
+                     [this] { applySettings(*this); });
     const auto followWeekPreferences = [this] {
         const Preferences& preferences = settings_.preferences();
         calendarWindow_->setWeekLayout(preferences.firstDayOfWeek, preferences.showWeekNumbers);
@@ -187,6 +184,8 @@ void Program::showOptionsWindow() {
         OptionsWindow* window = optionsWindow_.data();
         QObject::connect(window, &OptionsWindow::aboutRequested, window,
                          [this] { showAboutWindow(); });
+        window->setApplyQuestion(
+            [this](const Settings& next) { return purgeApproved(*this, next); });
         QObject::connect(window, &OptionsWindow::helpRequested, window,
                          [this] { calendarWindow_->help(); });
     }

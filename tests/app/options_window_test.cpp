@@ -248,17 +248,23 @@ TEST_F(OptionsWindowTest, purgeDeletesOldNotesAsTheFolderHoldsThemNow) {
     write("20261104.dnf");
     window().showDay(Date{2026, 11, 5});
     click("deleteOldNotes");
-    t.fakes.messageBox.answers = {Answer::Cancel, Answer::Cancel};
-    click("apply");                                          // turns the purge on: asks first
-    t.applySettings([](Settings& s) { s.daysToKeep = 29; }); // fewer days to keep: asks again
+    t.fakes.messageBox.answers = {Answer::Cancel, Answer::Ok, Answer::Cancel};
+    click("apply"); // turns the purge on: asks first, and a No applies nothing
+    EXPECT_FALSE(t.program().settings().inEffect().deleteOldNotes);
+    EXPECT_FALSE(t.exists("options.cfg"));
+    click("apply");
+    QTest::keyClicks(&optionsChild<QWidget>(t, "Days"), "\b\b29"); // fewer days to keep: asks again
+    click("apply");
     EXPECT_EQ(t.told(), (Told{{"Delete 1 notes older than 30 days? They go to the trash.",
                                MessageStyle::DeleteOkCancel, "Delete?"},
-                              {"Delete 2 notes older than 29 days? They go to the trash.",
+                              {"Delete 1 notes older than 30 days? They go to the trash.",
+                               MessageStyle::DeleteOkCancel, "Delete?"},
+                              {"Delete 1 notes older than 29 days? They go to the trash.",
                                MessageStyle::DeleteOkCancel, "Delete?"}}));
-    EXPECT_TRUE(t.exists("20261104.dnf"));
-    t.told().clear();
-    t.applySettings([](Settings& s) { s.daysToKeep = 30; }); // as at a start: no question
+    EXPECT_EQ(t.program().settings().inEffect().daysToKeep, 30);
     EXPECT_EQ(t.fakes.trash.held().size(), 1);
+    t.told().clear();
+    QTest::keyClicks(&optionsChild<QWidget>(t, "Days"), "\b\b30");
     EXPECT_EQ(note().noteText(), "n") << "the shown day's note stays";
 
     for (const char* name : {"20261001.dnf", "20261015.dnf", "20261101.dnf"}) {
