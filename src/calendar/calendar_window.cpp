@@ -113,6 +113,8 @@ CalendarWindow::CalendarWindow(NoteBook& notes, const Settings& settings, Platfo
         }
     });
     connect(&notes_, &NoteBook::notesRemoved, this, &CalendarWindow::notesRemoved);
+    // Other versions of notes are found by the look at the folder behind the window.
+    connect(&notes_, &NoteBook::listRead, this, &CalendarWindow::markDaysFromList);
 }
 
 CalendarWindow::~CalendarWindow() {
@@ -374,6 +376,10 @@ void CalendarWindow::loadNote() {
         showUnreadableNote(note.reason);
         break;
     }
+    offerKeepBoth();
+}
+
+void CalendarWindow::offerKeepBoth() {
     keepBoth_->setVisible(
         std::ranges::any_of(monthCopies_, [day = selectedDate()](const ConflictCopy& copy) {
             return copy.day == day;
@@ -414,6 +420,7 @@ void CalendarWindow::markDaysFromList() {
         calendar_->setDayMark(day, marks[static_cast<std::size_t>(day)]);
     }
     calendar_->refreshMarks();
+    offerKeepBoth();
 }
 
 void CalendarWindow::onNoteChanged() {

@@ -152,6 +152,8 @@ private:
     void saveNote();
     // The shown month's marks from the list of all notes.
     void markDaysFromList();
+    // The Keep both command, while the shown day has another version of its note.
+    void offerKeepBoth();
     // Filling the fields from a note file: nothing is saved while they are filled.
     void showLoadedNote(const QString& text, const QString& alarm);
     // A note file that exists but cannot be read: empty, read-only fields that say why, and

@@ -2,10 +2,7 @@
 
 #include "common/app_folder.h"
 #include "common/atomic_file.h"
-#include "common/folder_listing.h"
 #include "notes/note_record.h"
-
-#include <algorithm>
 
 namespace almanor {
 
@@ -18,25 +15,20 @@ std::optional<Date> conflictCopyDay(std::string_view name) {
     return isNoteFileName(ownName) ? noteFileDate(ownName) : std::nullopt;
 }
 
-std::vector<ConflictCopy> conflictCopies(const std::string& appFolder) {
-    std::vector<ConflictCopy> copies;
-    for (FolderListing folder(pathFromUtf8(appFolder)); folder.next();) {
-        const std::string_view name = folder.name();
-        const std::optional<Date> day = conflictCopyDay(name);
-        if (!day) {
-            continue;
-        }
-        std::string copyName(name);
-        const ReadResult file =
-            readRegularFile(pathFromUtf8(joinPath(appFolder, copyName)), kLargestNoteFile);
-        const std::optional<NoteRecord> record =
-            file.read() ? readNoteRecord(file.bytes) : std::nullopt;
-        if (record && record->isNote() && !record->partial) {
-            copies.push_back({std::move(copyName), *day});
-        }
+std::optional<ConflictCopy> readConflictCopy(const std::string& appFolder, std::string_view name) {
+    const std::optional<Date> day = conflictCopyDay(name);
+    if (!day) {
+        return std::nullopt;
     }
-    std::ranges::sort(copies, {}, &ConflictCopy::name);
-    return copies;
+    std::string copyName(name);
+    const ReadResult file =
+        readRegularFile(pathFromUtf8(joinPath(appFolder, copyName)), kLargestNoteFile);
+    const std::optional<NoteRecord> record =
+        file.read() ? readNoteRecord(file.bytes) : std::nullopt;
+    if (!record || !record->isNote() || record->partial) {
+        return std::nullopt;
+    }
+    return ConflictCopy{std::move(copyName), *day};
 }
 
 } // namespace almanor

@@ -21,8 +21,8 @@ struct ConflictCopy {
     Date day;
 };
 
-// The conflict copies in `appFolder` (UTF-8) that hold a note record, in the order of their
-// names. Only the names of the other files are looked at.
-std::vector<ConflictCopy> conflictCopies(const std::string& appFolder);
+// File `name` in `appFolder` (UTF-8) as a conflict copy, when its name is one's and it holds a
+// note record.
+std::optional<ConflictCopy> readConflictCopy(const std::string& appFolder, std::string_view name);
 
 } // namespace almanor

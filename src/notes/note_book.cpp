@@ -314,16 +314,17 @@ std::filesystem::file_time_type NoteBook::folderTime() const {
     return std::filesystem::last_write_time(pathFromUtf8(store_.folder()), ignored);
 }
 
-std::vector<ConflictCopy> NoteBook::conflictCopies(int year, int month) const {
+std::vector<ConflictCopy> NoteBook::conflictCopies(int year, int month) {
     if (const auto time = folderTime(); time != copiesFolderTime_) {
-        copies_ = almanor::conflictCopies(store_.folder());
-        copiesFolderTime_ = time;
+        copiesFolderTime_ = time; // as of the look's start: a later change brings another
+        lookAtFolder();
     }
+    const std::vector<ConflictCopy>& copies = catalog_.conflictCopies();
     if (month == 0) {
-        return copies_;
+        return copies;
     }
     std::vector<ConflictCopy> ofMonth;
-    std::ranges::copy_if(copies_, std::back_inserter(ofMonth), [&](const ConflictCopy& copy) {
+    std::ranges::copy_if(copies, std::back_inserter(ofMonth), [&](const ConflictCopy& copy) {
         return copy.day.year == year && copy.day.month == month;
     });
     return ofMonth;
@@ -339,7 +340,13 @@ QString NoteBook::keepBoth(const ConflictCopy& copy) {
     // would not have it deleted for good.
     std::vector<TakenNote> taken;
     std::string reason;
-    discarder(taken)(copy.name, reason);
+    const bool copiesKnown = copiesFolderTime_ == folderTime();
+    if (discarder(taken)(copy.name, reason) != NoteFileRemoval::Kept) {
+        catalog_.forgetConflictCopy(copy.name);
+        if (copiesKnown) {
+            copiesFolderTime_ = folderTime();
+        }
+    }
     return {};
 }
 

@@ -84,9 +84,11 @@ public:
     QString undoRemoval();
 
     // Other machines' versions of the month's notes, as synchronising tools leave them (see
-    // conflictCopies), or of every note when no month is given. The folder's names are looked at
-    // again only when something other than this program's saves changed the folder since.
-    std::vector<ConflictCopy> conflictCopies(int year = 0, int month = 0) const;
+    // conflictCopyDay), or of every note when no month is given, as the last look at the folder
+    // found them. A folder of decades of notes takes a while to list, so a date change never
+    // waits for it: when something other than this program's saves changed the folder since,
+    // a look begins behind the window, and listRead tells when it found them.
+    std::vector<ConflictCopy> conflictCopies(int year = 0, int month = 0);
     // Merges a conflict copy into its day's note with the keep-both rule, and moves the copy to
     // the trash; what the user is told when that failed, else nothing.
     QString keepBoth(const ConflictCopy& copy);
@@ -162,16 +164,13 @@ private:
     void takeLook();
     void mergeStep();
 
-    // The folder's time as of the last look at its names: a folder of decades of notes takes
-    // a noticeable while to list, and a date change must not wait for that.
     std::filesystem::file_time_type folderTime() const;
 
     NoteStore store_;
     NoteCatalog catalog_;
     Platform& platform_;
     std::vector<TakenNote> taken_;
-    mutable std::optional<std::filesystem::file_time_type> copiesFolderTime_;
-    mutable std::vector<ConflictCopy> copies_;
+    std::optional<std::filesystem::file_time_type> copiesFolderTime_;
     NoteList filedElsewhere_;
     bool lookAgain_ = false;
     bool listReadWhole_ = false;

@@ -36,6 +36,7 @@ void NoteCatalog::takeLook(FolderDifference difference) {
     merged_ = 0;
     look_ = Look::Merging;
     filesRead_ = difference_.filesRead;
+    copies_ = std::move(difference_.copies);
 }
 
 std::optional<ListChange> NoteCatalog::nextChange() {

@@ -49,6 +49,12 @@ public:
     std::uint32_t applyChange();
 
     const NoteList& notes() const { return list_; }
+    // Other machines' versions of notes, as the last look taken in saw them.
+    const std::vector<ConflictCopy>& conflictCopies() const { return copies_; }
+    // This program merged and removed conflict copy `name`: it goes at once, not at the next look.
+    void forgetConflictCopy(const std::string& name) {
+        std::erase_if(copies_, [&](const ConflictCopy& copy) { return copy.name == name; });
+    }
     // How many files the last look had to read.
     std::size_t filesReadByLastLook() const { return filesRead_; }
 
@@ -71,6 +77,7 @@ private:
     std::optional<Change> pending_;
     std::string ownLine_;
     std::size_t filesRead_ = 0;
+    std::vector<ConflictCopy> copies_;
 };
 
 } // namespace almanor

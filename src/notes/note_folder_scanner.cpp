@@ -81,6 +81,10 @@ FolderDifference NoteFolderScanner::look(const std::vector<std::uint32_t>& readA
     const fs::file_time_type settledBefore = fs::file_time_type::clock::now() - kSettleTime;
     for (FolderListing listing(folderPath_); listing.next();) {
         const std::string_view name = listing.name();
+        if (std::optional<ConflictCopy> copy = readConflictCopy(folder_, name)) {
+            difference.copies.push_back(std::move(*copy));
+            continue;
+        }
         // A file that vanishes between the listing and this question is simply not there.
         const std::optional<fs::file_time_type> modified =
             isNoteFileName(name) ? listing.fileModified() : std::nullopt;
@@ -116,6 +120,7 @@ FolderDifference NoteFolderScanner::look(const std::vector<std::uint32_t>& readA
         cache_.begin(), firstAdded, cache_.end(),
         [](const CachedFile& a, const CachedFile& b) { return a.number < b.number; });
     std::ranges::sort(difference.edits, std::greater(), &FolderDifference::Edit::number);
+    std::ranges::sort(difference.copies, {}, &ConflictCopy::name);
     return difference;
 }
 

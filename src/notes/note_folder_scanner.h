@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notes/conflict_copies.h"
 #include "notes/note_list.h"
 
 #include <cstddef>
@@ -33,6 +34,9 @@ struct FolderDifference {
     };
     std::vector<Edit> edits;
     LineStore lines;
+    // Every conflict copy the look saw, in the order of their names: they are few, and read
+    // again at each look.
+    std::vector<ConflictCopy> copies;
     std::size_t filesRead = 0;
 
     void add(std::uint32_t number, const std::optional<std::string>& line);

@@ -276,8 +276,8 @@ TEST_F(NoteStoreTest, removesOneDaysNoteOrAllNoteFilesAndSaysWhenThereIsNone) {
               NoteDeletion::Status::NotListed);
 }
 
-// Synchronising tools' copies of a day's note file are found by their names, and only those
-// that hold a note; the note itself and other files are no copies.
+// Synchronising tools' copies of a day's note file are found by their names when the folder is
+// looked at, and only those that hold a note; the note itself and other files are no copies.
 TEST_F(TempFolder, conflictCopiesAreTheOtherNoteFilesOfADay) {
     const Date day{2026, 12, 6};
     const std::pair<std::string, bool> cases[] = {
@@ -303,7 +303,9 @@ TEST_F(TempFolder, conflictCopiesAreTheOtherNoteFilesOfADay) {
     put("20261107 (conflicted copy).dnf", encodeNoteRecord({2026, 11, 7}, "x", ""));
     copies.insert(copies.begin(), "20261107 (conflicted copy).dnf");
     std::vector<std::string> found;
-    for (const ConflictCopy& copy : conflictCopies(appFolder())) {
+    NoteCatalog catalog(appFolder());
+    EXPECT_EQ(catalog.refresh().size(), 1u) << "the copies are not in the list";
+    for (const ConflictCopy& copy : catalog.conflictCopies()) {
         found.push_back(copy.name);
         EXPECT_EQ(copy.day, conflictCopyDay(copy.name));
     }
