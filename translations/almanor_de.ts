@@ -171,6 +171,33 @@
         <source>The Note For %1 Was Not Found!</source>
         <translation>Die Notiz vom %1 wurde nicht gefunden!</translation>
     </message>
+    <message>
+        <source>The note file %1 cannot go to the trash and will be deleted for good (as will any other note of this delete that the trash cannot take).</source>
+        <translation>Die Notizdatei %1 kann nicht in den Papierkorb und wird endgültig gelöscht (wie jede andere Notiz dieses Löschens, die der Papierkorb nicht aufnehmen kann).</translation>
+    </message>
+    <message>
+        <source>Delete?</source>
+        <translation>Löschen?</translation>
+    </message>
+    <message>
+        <source>it cannot go to the trash</source>
+        <translation>sie kann nicht in den Papierkorb</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n notes older than %1 days? They go to the trash.</source>
+        <translation>
+            <numerusform>%n Notiz löschen, die älter als %1 Tage ist? Sie kommt in den Papierkorb.</numerusform>
+            <numerusform>%n Notizen löschen, die älter als %1 Tage sind? Sie kommen in den Papierkorb.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These deleted notes could not be brought back: %1.</source>
+        <translation>Diese gelöschten Notizen konnten nicht zurückgeholt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The other version %1 could not be merged into the note for %2.</source>
+        <translation>Die andere Fassung %1 konnte nicht in die Notiz vom %2 übernommen werden.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -181,6 +208,44 @@
     <message>
         <source>The settings file %1 could not be read (%2), so the standard settings are used.</source>
         <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden (%2), daher gelten die Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>Usage: almanor [--show | --hide | --toggle | --today | --help | --version]
+  --show     bring the calendar window out (starts Almanor if needed)
+  --hide     slide the calendar window away
+  --toggle   slide the window out, or away when it is out
+  --today    bring the window out on today&apos;s note
+  --help     show this text
+  --version  show the version of Almanor
+</source>
+        <translation>Aufruf: almanor [--show | --hide | --toggle | --today | --help | --version]
+  --show     das Kalenderfenster hervorholen (startet Almanor, wenn nötig)
+  --hide     das Kalenderfenster wegschieben
+  --toggle   das Fenster hervorholen oder, wenn es da ist, wegschieben
+  --today    das Fenster mit der Notiz von heute hervorholen
+  --help     diesen Text zeigen
+  --version  die Version von Almanor zeigen
+</translation>
+    </message>
+    <message>
+        <source>almanor: unknown or extra option %1 (see almanor --help)
+</source>
+        <translation>almanor: unbekannte oder überzählige Option %1 (siehe almanor --help)
+</translation>
+    </message>
+    <message>
+        <source>almanor: Almanor is not running
+</source>
+        <translation>almanor: Almanor läuft nicht
+</translation>
+    </message>
+    <message>
+        <source>Almanor waits at the right edge of the screen: touch the edge or double-click this icon to bring it back.</source>
+        <translation>Almanor wartet am rechten Bildschirmrand: Berühren Sie den Rand oder doppelklicken Sie auf dieses Symbol, um es zurückzuholen.</translation>
+    </message>
+    <message>
+        <source>Almanor waits at the right edge of the screen: touch the edge to bring it back.</source>
+        <translation>Almanor wartet am rechten Bildschirmrand: Berühren Sie den Rand, um es zurückzuholen.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +260,25 @@
     <message>
         <source>Double Click or Right Click</source>
         <translation>Doppelklick oder Rechtsklick</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFiles</name>
+    <message>
+        <source>No sound file is chosen.</source>
+        <translation>Es ist keine Tondatei gewählt.</translation>
+    </message>
+    <message>
+        <source>The sound file %1 cannot be found.</source>
+        <translation>Die Tondatei %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a wave file that can be played.</source>
+        <translation>%1 ist keine abspielbare WAV-Datei.</translation>
+    </message>
+    <message>
+        <source>%1 could not be played: no sound output is available.</source>
+        <translation>%1 konnte nicht abgespielt werden: Es gibt keine Tonausgabe.</translation>
     </message>
 </context>
 <context>
@@ -214,6 +298,57 @@
     <message>
         <source>Visit %1</source>
         <translation>%1 besuchen</translation>
+    </message>
+    <message>
+        <source>Notes: %1</source>
+        <translation>Notizen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>almanor::AlarmTicker</name>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <comment>day of the week, date, time</comment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Alarm – %1</source>
+        <translation>Alarm – %1</translation>
+    </message>
+    <message>
+        <source>Missed alarm – %1</source>
+        <translation>Verpasster Alarm – %1</translation>
+    </message>
+    <message>
+        <source>In %1 minutes – %2</source>
+        <translation>In %1 Minuten – %2</translation>
+    </message>
+</context>
+<context>
+    <name>almanor::AlarmWindow</name>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -362,6 +497,18 @@ Jahrestage: %2</translation>
         <source>Quit?</source>
         <translation>Beenden?</translation>
     </message>
+    <message>
+        <source>Press Return or Space, or click, to set the alarm time</source>
+        <translation>Eingabe- oder Leertaste drücken oder klicken, um die Alarmzeit einzustellen</translation>
+    </message>
+    <message>
+        <source>Another version of this note exists: Keep both</source>
+        <translation>Es gibt eine andere Fassung dieser Notiz: Beide behalten</translation>
+    </message>
+    <message>
+        <source>Note deleted – Ctrl+Z brings it back</source>
+        <translation>Notiz gelöscht – Strg+Z holt sie zurück</translation>
+    </message>
 </context>
 <context>
     <name>almanor::MonthCalendar</name>
@@ -372,6 +519,17 @@ Jahrestage: %2</translation>
     <message>
         <source>Days of the month</source>
         <translation>Tage des Monats</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2</source>
+        <translation>Woche %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>almanor::NoteEdit</name>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
     </message>
 </context>
 <context>
@@ -500,6 +658,58 @@ Die Einstellungen wurden nicht gespeichert!
         <source>(after a restart)</source>
         <translation>(nach einem Neustart)</translation>
     </message>
+    <message>
+        <source>Start Almanor when I log in</source>
+        <translation>Almanor bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Starting at login could not be changed: %1.</source>
+        <translation>Der Start bei der Anmeldung konnte nicht geändert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Also notify through the desktop</source>
+        <translation>Auch über den Desktop benachrichtigen</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Erinnern</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>minutes before</source>
+        <translation>Minuten vorher</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>First day of the week</source>
+        <translation>Erster Wochentag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Show week numbers</source>
+        <translation>Kalenderwochen zeigen</translation>
+    </message>
 </context>
 <context>
     <name>almanor::OverviewWindow</name>
@@ -554,6 +764,18 @@ Die Einstellungen wurden nicht gespeichert!
     <message>
         <source>Error!</source>
         <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Other versions</source>
+        <translation>Andere Fassungen</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>%1  -  another version (%2)</source>
+        <translation>%1  -  andere Fassung (%2)</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,33 @@
         <source>The Note For %1 Was Not Found!</source>
         <translation>La note du %1 est introuvable !</translation>
     </message>
+    <message>
+        <source>The note file %1 cannot go to the trash and will be deleted for good (as will any other note of this delete that the trash cannot take).</source>
+        <translation>Le fichier de note %1 ne peut pas aller à la corbeille et sera supprimé définitivement (comme toute autre note de cette suppression que la corbeille ne peut pas recevoir).</translation>
+    </message>
+    <message>
+        <source>Delete?</source>
+        <translation>Supprimer ?</translation>
+    </message>
+    <message>
+        <source>it cannot go to the trash</source>
+        <translation>il ne peut pas aller à la corbeille</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n notes older than %1 days? They go to the trash.</source>
+        <translation>
+            <numerusform>Supprimer %n note de plus de %1 jours ? Elle ira à la corbeille.</numerusform>
+            <numerusform>Supprimer %n notes de plus de %1 jours ? Elles iront à la corbeille.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These deleted notes could not be brought back: %1.</source>
+        <translation>Ces notes supprimées n’ont pas pu être rétablies : %1.</translation>
+    </message>
+    <message>
+        <source>The other version %1 could not be merged into the note for %2.</source>
+        <translation>L’autre version %1 n’a pas pu être fusionnée dans la note du %2.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -181,6 +208,44 @@
     <message>
         <source>The settings file %1 could not be read (%2), so the standard settings are used.</source>
         <translation>Le fichier de réglages %1 n&apos;a pas pu être lu (%2) : les réglages standard sont utilisés.</translation>
+    </message>
+    <message>
+        <source>Usage: almanor [--show | --hide | --toggle | --today | --help | --version]
+  --show     bring the calendar window out (starts Almanor if needed)
+  --hide     slide the calendar window away
+  --toggle   slide the window out, or away when it is out
+  --today    bring the window out on today&apos;s note
+  --help     show this text
+  --version  show the version of Almanor
+</source>
+        <translation>Usage : almanor [--show | --hide | --toggle | --today | --help | --version]
+  --show     faire sortir la fenêtre du calendrier (lance Almanor si besoin)
+  --hide     escamoter la fenêtre du calendrier
+  --toggle   faire sortir la fenêtre, ou l’escamoter si elle est sortie
+  --today    faire sortir la fenêtre sur la note du jour
+  --help     afficher ce texte
+  --version  afficher la version d’Almanor
+</translation>
+    </message>
+    <message>
+        <source>almanor: unknown or extra option %1 (see almanor --help)
+</source>
+        <translation>almanor : option inconnue ou en trop %1 (voir almanor --help)
+</translation>
+    </message>
+    <message>
+        <source>almanor: Almanor is not running
+</source>
+        <translation>almanor : Almanor n’est pas lancé
+</translation>
+    </message>
+    <message>
+        <source>Almanor waits at the right edge of the screen: touch the edge or double-click this icon to bring it back.</source>
+        <translation>Almanor attend au bord droit de l’écran : touchez le bord ou double-cliquez sur cette icône pour le faire revenir.</translation>
+    </message>
+    <message>
+        <source>Almanor waits at the right edge of the screen: touch the edge to bring it back.</source>
+        <translation>Almanor attend au bord droit de l’écran : touchez le bord pour le faire revenir.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +260,25 @@
     <message>
         <source>Double Click or Right Click</source>
         <translation>Double-clic ou clic droit</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFiles</name>
+    <message>
+        <source>No sound file is chosen.</source>
+        <translation>Aucun fichier son n’est choisi.</translation>
+    </message>
+    <message>
+        <source>The sound file %1 cannot be found.</source>
+        <translation>Le fichier son %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 is not a wave file that can be played.</source>
+        <translation>%1 n’est pas un fichier WAV lisible.</translation>
+    </message>
+    <message>
+        <source>%1 could not be played: no sound output is available.</source>
+        <translation>%1 n’a pas pu être lu : aucune sortie audio n’est disponible.</translation>
     </message>
 </context>
 <context>
@@ -214,6 +298,57 @@
     <message>
         <source>Visit %1</source>
         <translation>Visiter %1</translation>
+    </message>
+    <message>
+        <source>Notes: %1</source>
+        <translation>Notes : %1</translation>
+    </message>
+</context>
+<context>
+    <name>almanor::AlarmTicker</name>
+    <message>
+        <source>Snooze</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <comment>day of the week, date, time</comment>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Alarm – %1</source>
+        <translation>Alarme – %1</translation>
+    </message>
+    <message>
+        <source>Missed alarm – %1</source>
+        <translation>Alarme manquée – %1</translation>
+    </message>
+    <message>
+        <source>In %1 minutes – %2</source>
+        <translation>Dans %1 minutes – %2</translation>
+    </message>
+</context>
+<context>
+    <name>almanor::AlarmWindow</name>
+    <message>
+        <source>Snooze</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 heure</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -362,6 +497,18 @@ Ce jour-là : %2</translation>
         <source>Quit?</source>
         <translation>Quitter ?</translation>
     </message>
+    <message>
+        <source>Press Return or Space, or click, to set the alarm time</source>
+        <translation>Appuyer sur Entrée ou Espace, ou cliquer, pour régler l&apos;heure de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>Another version of this note exists: Keep both</source>
+        <translation>Il existe une autre version de cette note : Garder les deux</translation>
+    </message>
+    <message>
+        <source>Note deleted – Ctrl+Z brings it back</source>
+        <translation>Note supprimée – Ctrl+Z la rétablit</translation>
+    </message>
 </context>
 <context>
     <name>almanor::MonthCalendar</name>
@@ -372,6 +519,17 @@ Ce jour-là : %2</translation>
     <message>
         <source>Days of the month</source>
         <translation>Jours du mois</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2</source>
+        <translation>Semaine %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>almanor::NoteEdit</name>
+    <message>
+        <source>%1 left</source>
+        <translation>reste %1</translation>
     </message>
 </context>
 <context>
@@ -500,6 +658,58 @@ Les réglages n&apos;ont pas été enregistrés !
         <source>(after a restart)</source>
         <translation>(après un redémarrage)</translation>
     </message>
+    <message>
+        <source>Start Almanor when I log in</source>
+        <translation>Lancer Almanor à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Starting at login could not be changed: %1.</source>
+        <translation>Le lancement à l’ouverture de session n’a pas pu être modifié : %1.</translation>
+    </message>
+    <message>
+        <source>Also notify through the desktop</source>
+        <translation>Notifier aussi par le bureau</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>minutes before</source>
+        <translation>minutes avant</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>First day of the week</source>
+        <translation>Premier jour de la semaine</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Show week numbers</source>
+        <translation>Numéros de semaine</translation>
+    </message>
 </context>
 <context>
     <name>almanor::OverviewWindow</name>
@@ -554,6 +764,18 @@ Les réglages n&apos;ont pas été enregistrés !
     <message>
         <source>Error!</source>
         <translation>Erreur !</translation>
+    </message>
+    <message>
+        <source>Other versions</source>
+        <translation>Autres versions</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Garder les deux</translation>
+    </message>
+    <message>
+        <source>%1  -  another version (%2)</source>
+        <translation>%1  -  autre version (%2)</translation>
     </message>
 </context>
 <context>
