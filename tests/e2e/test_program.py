@@ -925,11 +925,14 @@ class EndToEnd(unittest.TestCase):
         program = self.start_open()
         x, y, _, _ = self.desktop.window_geometry(program.calendar_window())
         left, top, width, height = LAYOUT["note"]
-        # The command stands over the note's last line while another version exists.
-        self.desktop.click(x + round((left + width / 2) / TWIPS_PER_PIXEL),
-                           y + round((top + height * 0.9) / TWIPS_PER_PIXEL))
-        wait_for(lambda: re.match(rb'"dailynotes","Mine\r\n\r\n-+ .* -+\r\nTheirs"',
-                                  self.folder.read(note_name(today))), what="both versions")
+        # The command stands over the note's last line once the look at the folder behind the
+        # window found the other version; until then a click there only puts the caret.
+        def merged():
+            self.desktop.click(x + round((left + width / 2) / TWIPS_PER_PIXEL),
+                               y + round((top + height * 0.9) / TWIPS_PER_PIXEL))
+            return re.match(rb'"dailynotes","Mine\r\n\r\n-+ .* -+\r\nTheirs"',
+                            self.folder.read(note_name(today)))
+        wait_for(merged, what="both versions")
         wait_for(lambda: self.in_trash() == [copy], what="the copy in the trash")
         self.assertFalse(self.folder.exists(copy))
 
