@@ -79,6 +79,9 @@ void NoteBook::lookAtFolder() {
         lookAgain_ = true; // the look under way may have passed the files that changed
         return;
     }
+    // What this look finds of other versions is as new as the folder now: a date change need not
+    // begin another one until the folder changes again.
+    copiesFolderTime_ = folderTime();
     std::promise<FolderDifference> found;
     look_ = found.get_future();
     looker_ = std::jthread([this, look = catalog_.beginLook(), found = std::move(found)]() mutable {
@@ -127,6 +130,7 @@ void NoteBook::refresh() {
     if (look_.valid()) {
         catalog_.takeLook(look_.get()); // waits for the look under way
     }
+    copiesFolderTime_ = folderTime();
     catalog_.refresh([this](const ListChange& next) { change(next); });
     listReadWhole_ = true;
     emit listRead();
@@ -315,8 +319,7 @@ std::filesystem::file_time_type NoteBook::folderTime() const {
 }
 
 std::vector<ConflictCopy> NoteBook::conflictCopies(int year, int month) {
-    if (const auto time = folderTime(); time != copiesFolderTime_) {
-        copiesFolderTime_ = time; // as of the look's start: a later change brings another
+    if (folderTime() != copiesFolderTime_) {
         lookAtFolder();
     }
     const std::vector<ConflictCopy>& copies = catalog_.conflictCopies();
