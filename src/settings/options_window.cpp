@@ -113,24 +113,12 @@ OptionsWindow::OptionsWindow(ProgramSettings& settings, Platform& platform, std:
     applyButton_->setEnabled(false);
 }
 
-QCheckBox* OptionsWindow::flagBox(const QString& text, const char* name, bool Settings::*setting) {
+QCheckBox* OptionsWindow::flagBox(const QString& text, const char* name, bool& flag) {
     auto* box = new QCheckBox(text);
     box->setObjectName(QLatin1String(name));
-    box->setChecked(settings_.*setting);
-    connect(box, &QCheckBox::clicked, this, [this, setting](bool checked) {
-        settings_.*setting = checked;
-        changed();
-    });
-    return box;
-}
-
-QCheckBox* OptionsWindow::preferenceBox(const QString& text, const char* name,
-                                        bool Preferences::*setting) {
-    auto* box = new QCheckBox(text);
-    box->setObjectName(QLatin1String(name));
-    box->setChecked(preferences_.*setting);
-    connect(box, &QCheckBox::clicked, this, [this, setting](bool checked) {
-        preferences_.*setting = checked;
+    box->setChecked(flag);
+    connect(box, &QCheckBox::clicked, this, [this, &flag](bool checked) {
+        flag = checked;
         changed();
     });
     return box;
@@ -167,10 +155,10 @@ void OptionsWindow::buildControls() {
     auto* windowGroup = new QGroupBox(tr("Calendar Window Properties"));
     auto* windowGroupLayout = new QHBoxLayout(windowGroup);
     auto* windowBoxes = new QVBoxLayout;
-    windowBoxes->addWidget(flagBox(tr("Always On Top"), "alwaysOnTop", &Settings::alwaysOnTop));
-    windowBoxes->addWidget(flagBox(tr("Slide Away On Open"), "slideAway", &Settings::slideAway));
+    windowBoxes->addWidget(flagBox(tr("Always On Top"), "alwaysOnTop", settings_.alwaysOnTop));
+    windowBoxes->addWidget(flagBox(tr("Slide Away On Open"), "slideAway", settings_.slideAway));
     QCheckBox* mouseOpenerBox =
-        flagBox(tr("Open By Moving Mouse"), "openOnMouseOver", &Settings::openOnMouseOver);
+        flagBox(tr("Open By Moving Mouse"), "openOnMouseOver", settings_.openOnMouseOver);
     windowBoxes->addWidget(mouseOpenerBox);
 #ifndef Q_OS_WIN
     windowBoxes->addWidget(autostartBox());
@@ -211,20 +199,20 @@ void OptionsWindow::buildControls() {
         connect(player, &QPushButton::clicked, this,
                 [this, sound] { playSound(settings_.*sound); });
     };
-    grid->addWidget(flagBox(tr("Enable Alarm"), "alarmEnabled", &Settings::alarmEnabled), 0, 0);
+    grid->addWidget(flagBox(tr("Enable Alarm"), "alarmEnabled", settings_.alarmEnabled), 0, 0);
     addSoundButtons(0, tr("Select Alarm Sound"), "alarmSound", tr("Play the alarm sound"),
                     &Settings::alarmSound);
-    grid->addWidget(flagBox(tr("Hourly Chime"), "hourlyChime", &Settings::hourlyChime), 1, 0);
+    grid->addWidget(flagBox(tr("Hourly Chime"), "hourlyChime", settings_.hourlyChime), 1, 0);
     addSoundButtons(1, tr("Select Chime Sound"), "chimeSound", tr("Play the chime sound"),
                     &Settings::chimeSound);
-    trayIconBox_ = flagBox(tr("Show Taskbar Icon"), "trayIcon", &Settings::trayIcon);
+    trayIconBox_ = flagBox(tr("Show Taskbar Icon"), "trayIcon", settings_.trayIcon);
     grid->addWidget(trayIconBox_, 2, 0, 1, 4);
     grid->addWidget(flagBox(tr("Warn About Setting Alarm For Old Date/Time"), "warnOfPastAlarms",
-                            &Settings::warnOfPastAlarms),
+                            settings_.warnOfPastAlarms),
                     3, 0, 1, 4);
     auto* deleteRow = new QHBoxLayout;
     QCheckBox* deleteBox =
-        flagBox(tr("Delete Notes More Than"), "deleteOldNotes", &Settings::deleteOldNotes);
+        flagBox(tr("Delete Notes More Than"), "deleteOldNotes", settings_.deleteOldNotes);
     daysField_ = new DaysField;
     daysField_->setObjectName(QStringLiteral("daysToKeep"));
     daysField_->setAccessibleName(tr("Days"));
@@ -237,8 +225,8 @@ void OptionsWindow::buildControls() {
     deleteRow->addWidget(daysOld);
     deleteRow->addStretch();
     grid->addLayout(deleteRow, 4, 0, 1, 4);
-    grid->addWidget(preferenceBox(tr("Also notify through the desktop"), "notifyThroughDesktop",
-                                  &Preferences::notifyThroughDesktop),
+    grid->addWidget(flagBox(tr("Also notify through the desktop"), "notifyThroughDesktop",
+                            preferences_.notifyThroughDesktop),
                     5, 0, 1, 4);
     auto* remindRow = new QHBoxLayout;
     auto* remindBox = new QCheckBox(tr("Remind me"));
@@ -318,7 +306,7 @@ QGroupBox* OptionsWindow::weekGroup() {
     row->addWidget(firstDay);
     row->addStretch();
     row->addWidget(
-        preferenceBox(tr("Show week numbers"), "showWeekNumbers", &Preferences::showWeekNumbers));
+        flagBox(tr("Show week numbers"), "showWeekNumbers", preferences_.showWeekNumbers));
     connect(firstDay, &QComboBox::activated, this, [this](int index) {
         preferences_.firstDayOfWeek = static_cast<FirstDayOfWeek>(index);
         changed();

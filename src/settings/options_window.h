@@ -37,9 +37,8 @@ signals:
 
 private:
     void buildControls();
-    // A check box that shows its setting and stores a click in it.
-    QCheckBox* flagBox(const QString& text, const char* name, bool Settings::*setting);
-    QCheckBox* preferenceBox(const QString& text, const char* name, bool Preferences::*setting);
+    // A check box that shows a flag of the window's copy of the settings and stores a click in it.
+    QCheckBox* flagBox(const QString& text, const char* name, bool& flag);
     // Whether the desktop starts the program at login.
     QCheckBox* autostartBox();
     QGroupBox* weekGroup();
