@@ -173,7 +173,7 @@ TEST_F(OptionsWindowTest, daysFieldTakesDigitsOnly) {
 
 // The chooser opens in the sound's folder while it is there, else in the program's; the chosen
 // file's name shows beside its buttons. A sound that cannot play is told why.
-TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHelpOpens) {
+TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemory) {
     t.started();
     const QDir folder(QString::fromStdString(t.program().folders().resources));
     const QString appFolder = QDir::toNativeSeparators(folder.absolutePath());
@@ -205,8 +205,13 @@ TEST_F(OptionsWindowTest, soundButtonsChooseAWaveFileAndPlayWhatIsInMemoryAndHel
                          " is not a wave file that can be played.",
                      MessageStyle::Warning},
                     {"The sound file " + bell + " cannot be found.", MessageStyle::Warning}}));
+}
+
+TEST_F(OptionsWindowTest, helpAndAboutButtonsOpenTheirWindows) {
+    t.started();
     click("help");
     click("about");
+    const QDir folder(QString::fromStdString(t.program().folders().resources));
     EXPECT_EQ(t.fakes.help.shownPaths, QStringList{folder.filePath("almanor.hlp")});
     EXPECT_TRUE(t.program().aboutWindow());
 }

@@ -37,8 +37,8 @@ protected:
 };
 
 // The splash is the about window for two seconds on its timer, and About meanwhile is the
-// splash. The icon's menu shows the one options window, and Exit ends at once.
-TEST_F(ShellTest, splashAndTrayMenuShowTheirWindowsAndTheIconGoesWithTheProgram) {
+// splash.
+TEST_F(ShellTest, theSplashIsTheAboutWindowForTwoSeconds) {
     t.started();
     EXPECT_FALSE(t.program().aboutWindow()) << "not before the first tick";
     testing::tick(calendarWindow(), "splash");
@@ -55,6 +55,13 @@ TEST_F(ShellTest, splashAndTrayMenuShowTheirWindowsAndTheIconGoesWithTheProgram)
     testing::tick(calendarWindow(), "splash");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(t.program().aboutWindow() || calendarWindow().findChild<QTimer*>("splash"));
+}
+
+// The icon's menu shows the about window and the one options window; Exit ends at once.
+TEST_F(ShellTest, theTrayMenuShowsItsWindowsAndTheIconGoesWithTheProgram) {
+    testing::tick(calendarWindow(), "splash");
+    testing::tick(calendarWindow(), "splash");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     t.fakes.tray.handlers.rightPress(QPoint(40, 30));
     EXPECT_TRUE(trayMenu().isVisible());
     choose("About");
@@ -76,8 +83,7 @@ TEST_F(ShellTest, splashAndTrayMenuShowTheirWindowsAndTheIconGoesWithTheProgram)
 
 // The program starts with the defaults: on top, sliding away, with its icon, and writes
 // nothing. A window manager may still hide or minimise the window; the icon always brings it
-// back. A click brings it forward unmoved; a double click slides a parked window out, and a
-// window anywhere else away.
+// back, and a click brings it forward unmoved.
 TEST_F(ShellTest, startsOnTopAndTheTrayIconBringsTheWindowBack) {
     t.started();
     CalendarWindow& w = calendarWindow();
@@ -105,6 +111,11 @@ TEST_F(ShellTest, startsOnTopAndTheTrayIconBringsTheWindowBack) {
         press();
         EXPECT_FALSE(w.isMinimized());
     }
+}
+
+// A double click on the icon slides a parked window out, and a window anywhere else away;
+// where the tray reports no double clicks, a click is the way back to a parked window.
+TEST_F(ShellTest, aDoubleClickOnTheIconSlidesAParkedWindowOutAndAnyOtherAway) {
     for (const auto& [left, slidesOut] : {std::pair{30.0f, true}, std::pair{31.0f, false}}) {
         TestProgram p;
         p.applySettings([](Settings& s) { s.slideAway = false; });
@@ -114,7 +125,7 @@ TEST_F(ShellTest, startsOnTopAndTheTrayIconBringsTheWindowBack) {
         EXPECT_EQ(window.isSlidingOut(), slidesOut) << left;
         EXPECT_EQ(window.isSlidingAway(), !slidesOut) << left;
     }
-    // Where the tray reports no double clicks, a click is the way back to a parked window.
+    CalendarWindow& w = calendarWindow();
     w.setLeftTwips(t.fakes.screen.width - 30);
     t.fakes.tray.doubleClicks = false;
     t.fakes.tray.handlers.leftPress();
