@@ -164,6 +164,13 @@ class RunningProgram:
         self.choose_in_tray_menu(self.open_tray_menu(), "Exit")
 
     # Other windows ------------------------------------------------------------------------
+    def message_box(self):
+        """A message of the program: a dialog captioned like the calendar window."""
+        calendar = self.calendar_window()
+        return wait_for(lambda: [w for w in self.desktop.windows_named("Almanor") if w != calendar
+                                 and "DIALOG" in self.desktop.window_type(w)],
+                        what="the message")[0]
+
     def options_window(self):
         """The options window: the other managed window captioned like the calendar window."""
         calendar = self.calendar_window()
@@ -373,16 +380,26 @@ class EndToEnd(unittest.TestCase):
             program.calendar_window()
             wait_for(lambda: self.folder.note_files() == sorted(kept),
                      what=f"the purge by {first_field}")
-            time.sleep(0.3)
+            if limit is None:  # the defaults: the window slides away once it has started
+                program.wait_parked()
+            else:
+                program.wait_for_ticks()
             self.assertEqual(self.folder.note_files(), sorted(kept))
             program.stop()
 
-    def test_tray_options_turn_off_on_top_and_sliding_and_a_restart_honours_them(self):
+    def test_tray_menu_shows_about_and_options_whose_changes_a_restart_honours(self):
         program = self.start()
         window = program.calendar_window()
         program.wait_parked()
         self.assertIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(window))
         parked = self.desktop.window_geometry(window)
+
+        # Once the splash (the about window for two seconds) has gone, About brings it back.
+        wait_for(lambda: not self.desktop.windows_named("About"), what="the splash to go")
+        program.choose_in_tray_menu(program.open_tray_menu(), "About")
+        about = wait_for(lambda: self.desktop.windows_named("About"), what="the about window")
+        self.desktop.answer(about[0], "Escape")
+        wait_for(lambda: not self.desktop.windows_named("About"), what="Escape to close About")
 
         menu = program.open_tray_menu()
         program.choose_in_tray_menu(menu, "Options")
@@ -408,7 +425,7 @@ class EndToEnd(unittest.TestCase):
         window = program.calendar_window()
         program.wait_open()
         program.tray_icon()
-        time.sleep(1.0)  # far longer than a slide away takes
+        program.wait_for_ticks()  # far longer than a slide away takes to begin
         self.assertEqual(program.window_x(), OPEN_X)
         self.assertNotIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(window))
         self.assertEqual(self.folder.read("options.cfg"), SETTINGS_NEITHER_ON_TOP_NOR_SLIDING)
@@ -549,8 +566,7 @@ class EndToEnd(unittest.TestCase):
         os.mkfifo(self.folder.file("options.cfg"))
         program = self.start()
         window = program.calendar_window()
-        box = wait_for(lambda: [w for w in self.desktop.windows_named("Almanor") if w != window and
-                                "DIALOG" in self.desktop.window_type(w)], what="the message")[0]
+        box = program.message_box()
         wait_for(lambda: "_NET_WM_STATE_ABOVE" in self.desktop.net_wm_state(window),
                  what="the window on top, as by default")
         self.desktop.answer(box, "Return")
@@ -663,7 +679,7 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: program.read_note_box() or
                  self.desktop.clipboard_bytes() == b"Written on the laptop", timeout=2.0,
                  what="the other program's note within 2 s")
-        time.sleep(1.5)
+        program.wait_for_ticks()
         self.assertEqual(self.folder.read(note_name(today)), theirs)
 
     def test_a_note_another_program_changes_while_the_user_types_keeps_both_texts(self):
@@ -674,12 +690,12 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: self.folder.exists(note_name(today)) and
                  self.folder.read(note_name(today)) == record("Mine", today), what="the note")
         # As cp does: the file is emptied in place, and written after a pause the other
-        # program takes (longer than the once-a-second look at the file).
+        # program takes (long enough for the once-a-second look to find the file empty).
         with open(self.folder.file(note_name(today)), "r+b") as note:
             note.truncate(0)
             note.flush()
             self.desktop.type_text("!")
-            time.sleep(1.8)
+            program.wait_for_ticks()
             note.write(record("Theirs", today))
         wait_for(lambda: re.match(rb'"dailynotes","Theirs\r\n\r\n-+ .* -+\r\nMine!"',
                                   self.folder.read(note_name(today))), what="both texts in the file")
