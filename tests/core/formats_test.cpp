@@ -1,4 +1,3 @@
-#include "calendar/weeks.h"
 #include "common/date.h"
 #include "common/text_encoding.h"
 #include "settings/language_choice.h"
@@ -31,31 +30,6 @@ TEST(Date, monthLengthsFollowTheLeapYearRules) {
         }
     }
     EXPECT_EQ(daysInMonth(2000, 0) + daysInMonth(2000, 13) + daysInMonth(2000, 1 << 24), 0);
-}
-
-// ISO weeks at both ends of years that start on each weekday, and the number a row of the
-// month carries whichever day it starts on (Sunday 29 December 2024 starts ISO week 1).
-TEST(Weeks, isoWeeksCrossYearEndsAndARowIsNumberedByItsMonday) {
-    const std::tuple<Date, IsoWeek, IsoWeek> cases[] = {
-        {{2024, 12, 31}, {2025, 1}, {2025, 2}},   {{2021, 1, 1}, {2020, 53}, {2021, 1}},
-        {{2020, 12, 31}, {2020, 53}, {2021, 1}},  {{2021, 1, 4}, {2021, 1}, {2021, 1}},
-        {{2024, 12, 29}, {2024, 52}, {2025, 1}},  {{2023, 1, 1}, {2022, 52}, {2023, 1}},
-        {{2026, 1, 1}, {2026, 1}, {2026, 2}},     {{2027, 1, 3}, {2026, 53}, {2027, 1}},
-        {{2026, 12, 28}, {2026, 53}, {2026, 53}}, {{2026, 12, 5}, {2026, 49}, {2026, 50}},
-    };
-    for (const auto& [day, week, rowFromDay] : cases) {
-        SCOPED_TRACE(formatDateText(day));
-        EXPECT_EQ(isoWeekOf(day), week);
-        EXPECT_EQ(weekOfRow(day), rowFromDay);
-    }
-    const std::tuple<FirstDayOfWeek, int, int> firstDays[] = {
-        {FirstDayOfWeek::System, 3, 3},   {FirstDayOfWeek::System, 0, 0},
-        {FirstDayOfWeek::Monday, 0, 1},   {FirstDayOfWeek::Sunday, 1, 0},
-        {FirstDayOfWeek::Saturday, 1, 6},
-    };
-    for (const auto& [chosen, system, first] : firstDays) {
-        EXPECT_EQ(firstDayOfWeek(chosen, system), first) << static_cast<int>(chosen) << system;
-    }
 }
 
 TEST(DateText, isExactlyTwoDigitMonthAndDayAndFourDigitYear) {
