@@ -2,6 +2,7 @@
 
 #include "common/app_folder.h"
 #include "common/atomic_file.h"
+#include "common/date.h"
 #include "notes/note_folder_scanner.h"
 #include "notes/note_record.h"
 
@@ -29,8 +30,14 @@ DayMarks monthFileMarks(const std::string& appFolder, int year, int month) {
 
 bool filedUnderAnotherMonth(const NoteListEntry& note) {
     const auto date = noteListLineDate(note.line);
-    // Compared as numbers: this runs for every note the first reading of the list finds.
-    return date && note.number / 100 != date->year * 100LL + date->month;
+    if (!date) {
+        return false;
+    }
+    // Compared as numbers: this runs for every note the first reading of the list finds. A
+    // name that is no day of its month (20261200.dnf) is never among the month's own files.
+    const auto fileDay = static_cast<int>(note.number % 100);
+    return note.number / 100 != date->year * 100LL + date->month || fileDay < 1 ||
+           fileDay > daysInMonth(date->year, date->month);
 }
 
 } // namespace almanor

@@ -13,8 +13,8 @@ namespace almanor {
 // month, as it would from the list of all notes. `appFolder` is UTF-8.
 DayMarks monthFileMarks(const std::string& appFolder, int year, int month);
 
-// A note whose date field names another month than its file's name: one of the few a month's
-// own files cannot account for.
+// A note whose date field names another month than its file's name, or whose name is no day
+// of that month: one of the few a month's own files cannot account for.
 bool filedUnderAnotherMonth(const NoteListEntry& note);
 
 } // namespace almanor

@@ -28,6 +28,7 @@ TEST(MonthMarks, monthFilesAndNotesFiledElsewhereGiveTheListsMarks) {
     put("20261208.dnf", "12/32/2026", "dailynotes");        // no such day
     put("20261209 (copy).dnf", "12/09/2026", "dailynotes"); // a conflict copy: not a note
     put("20251210.dnf", "12/10/2025", "dailynotes");        // another year
+    put("20261200.dnf", "12/03/2026", "dailynotes");        // no day of its own: filed elsewhere
     NoteCatalog catalog(folder.string());
     const NoteList& all = catalog.refresh();
     NoteList elsewhere;
@@ -36,7 +37,7 @@ TEST(MonthMarks, monthFilesAndNotesFiledElsewhereGiveTheListsMarks) {
             elsewhere.push_back(all[row]);
         }
     }
-    ASSERT_EQ(elsewhere.size(), 2u) << "the November and December ones";
+    ASSERT_EQ(elsewhere.size(), 3u) << "the November and December ones, and day 00";
     for (const auto& [year, month] :
          {std::pair{2026, 12}, std::pair{2026, 11}, std::pair{2025, 12}}) {
         EXPECT_EQ(monthFileMarks(folder.string(), year, month) | markedDays(elsewhere, year, month),
