@@ -1,5 +1,6 @@
 #include "common/app_folder.h"
 #include "common/atomic_file.h"
+#include "common/atomic_file_shared.h"
 #include "common/data_folder.h"
 #include "notes/conflict_copies.h"
 #include "notes/note_catalog.h"
@@ -125,6 +126,24 @@ TEST_F(AtomicFile, takesEveryStepInOrderThroughATemporaryFileThatIsNoNote) {
     EXPECT_TRUE(std::regex_match(duringWrite[1], std::regex("~almanor-[0-9a-f]{16}\\.tmp")));
 }
 
+// A system may hand a file over in pieces (a network share), and a file may have grown since
+// its size was taken: each piece lands after the last, up to the bound.
+TEST(AtomicFileRead, takesAFileInPiecesWhateverSizeWasTaken) {
+    const std::string source = "0123456789abcdefghij";
+    for (const auto& [sizeTaken, piece] :
+         {std::pair<std::size_t, std::size_t>{20, 1}, {20, 7}, {5, 3}, {0, 64}}) {
+        std::size_t at = 0;
+        ReadResult result;
+        atomic_file_detail::readOpenedFile(result, sizeTaken, 64, Oversize::Refuse,
+                                           [&](char* into, std::size_t room, std::size_t& got) {
+                                               got = source.copy(into, std::min(piece, room), at);
+                                               at += got;
+                                               return true;
+                                           });
+        EXPECT_EQ(result.bytes, source) << sizeTaken << " " << piece;
+    }
+}
+
 #ifndef _WIN32
 TEST_F(AtomicFile, newFilesFollowTheUmaskAndReplacedFilesKeepTheirPermissions) {
     const auto permissions = [&] { return fs::status(folder_ / "new.dnf").permissions(); };
@@ -139,7 +158,6 @@ TEST_F(AtomicFile, newFilesFollowTheUmaskAndReplacedFilesKeepTheirPermissions) {
     }
 }
 
-// The write loop ends on an error other than an interruption, and reports it.
 // What the user's folder can hold instead of a note: none of it may block, nor be read past
 // the bound.
 TEST_F(AtomicFile, readsOnlyRegularFilesAndNeverPastTheirBound) {
