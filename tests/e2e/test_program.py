@@ -188,15 +188,16 @@ class RunningProgram:
         self.desktop.click_in(window, 3, 3)
         wait_for(lambda: self.desktop.active_window() == window, what="the window to be active")
 
-    def wait_for_ticks(self):
-        """Waits for the clock shown to change twice: a full second has ticked."""
+    def wait_for_ticks(self, changes=2):
+        """Waits for the clock shown to change: twice, and a full second has ticked; once, and the
+        program has had its once-a-second look at the shown note's file."""
         left, top, width, height = (round(v / TWIPS_PER_PIXEL) for v in LAYOUT["clock"])
 
         def clock():
             rgb = self.desktop.pixels(self.calendar_window())
             rows = (((top + y) * WINDOW_WIDTH + left) * 3 for y in range(height))
             return [rgb[start:start + width * 3] for start in rows]
-        for _ in range(2):
+        for _ in range(changes):
             shown = clock()
             wait_for(lambda: clock() != shown, what="the clock to go on")
 
@@ -277,7 +278,7 @@ class EndToEnd(unittest.TestCase):
         # Slides away after it is shown, leaving the strip at the edge (window managers may
         # keep a slightly wider strip on screen than the two pixels asked for).
         wait_for(lambda: program.window_x() >= SCREEN_RIGHT - 30, what="the slide away")
-        time.sleep(0.5)
+        wait_for(self.hint_balloons, what="the first start's hint, once the window has gone")
         self.assertGreaterEqual(program.window_x(), SCREEN_RIGHT - 30)
         x, y, _, _ = self.desktop.window_geometry(window)
         self.assertEqual(y, round((SCREEN_HEIGHT - WINDOW_HEIGHT) / 2))
@@ -289,7 +290,7 @@ class EndToEnd(unittest.TestCase):
         program = self.start()
         program.calendar_window()
         wait_for(lambda: program.window_x() >= SCREEN_RIGHT - 30, what="the slide away")
-        time.sleep(0.5)
+        wait_for(self.hint_balloons, what="the first start's hint, once the window has gone")
         # Anywhere on the strip the window manager leaves on screen, not only its first pixels.
         x = (program.window_x() + SCREEN_RIGHT) // 2
         self.desktop.move_mouse(x, SCREEN_HEIGHT // 2)
@@ -690,12 +691,13 @@ class EndToEnd(unittest.TestCase):
         wait_for(lambda: self.folder.exists(note_name(today)) and
                  self.folder.read(note_name(today)) == record("Mine", today), what="the note")
         # As cp does: the file is emptied in place, and written after a pause the other
-        # program takes (long enough for the once-a-second look to find the file empty).
+        # program takes, long enough for the once-a-second look to find the file empty (and
+        # shorter than the two seconds after which an unchanging file is taken as it is).
         with open(self.folder.file(note_name(today)), "r+b") as note:
             note.truncate(0)
             note.flush()
             self.desktop.type_text("!")
-            program.wait_for_ticks()
+            program.wait_for_ticks(changes=1)
             note.write(record("Theirs", today))
         wait_for(lambda: re.match(rb'"dailynotes","Theirs\r\n\r\n-+ .* -+\r\nMine!"',
                                   self.folder.read(note_name(today))), what="both texts in the file")
