@@ -156,6 +156,9 @@ TEST_F(AlarmClockTest, tellsMissedAlarmsOnceRemindsAheadAndRepeatsASnoozeOnItsDa
         {"snoozed past midnight", kTuesday, "11:55:00 PM", "", 0, 10,
          {{tue(23, 54, 59), at(kWednesday, 0, 10, 0)}},
          {{Sound, tue(23, 55, 0), tue(23, 55, 0)}}},
+        {"snoozed to midnight", kTuesday, "11:50:00 PM", "", 0, 10,
+         {{tue(23, 49, 59), at(kWednesday, 0, 0, 1)}},
+         {{Sound, tue(23, 50, 0), tue(23, 50, 0)}}},
     };
     // clang-format on
     for (const Case& c : cases) {

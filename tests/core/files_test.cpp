@@ -127,20 +127,25 @@ TEST_F(AtomicFile, takesEveryStepInOrderThroughATemporaryFileThatIsNoNote) {
 }
 
 // A system may hand a file over in pieces (a network share), and a file may have grown since
-// its size was taken: each piece lands after the last, up to the bound.
+// its size was taken: each piece lands after the last, and one grown past the bound is no note.
 TEST(AtomicFileRead, takesAFileInPiecesWhateverSizeWasTaken) {
     const std::string source = "0123456789abcdefghij";
-    for (const auto& [sizeTaken, piece] :
-         {std::pair<std::size_t, std::size_t>{20, 1}, {20, 7}, {5, 3}, {0, 64}}) {
+    using S = ReadResult::Status;
+    const std::tuple<std::size_t, std::size_t, std::size_t, S, std::string> cases[] = {
+        {20, 1, 64, S::Read, source}, {20, 7, 64, S::Read, source}, {5, 3, 64, S::Read, source},
+        {0, 64, 64, S::Read, source}, {5, 64, 19, S::TooLarge, ""},
+    };
+    for (const auto& [sizeTaken, piece, limit, status, bytes] : cases) {
         std::size_t at = 0;
         ReadResult result;
-        atomic_file_detail::readOpenedFile(result, sizeTaken, 64, Oversize::Refuse,
+        atomic_file_detail::readOpenedFile(result, sizeTaken, limit, Oversize::Refuse,
                                            [&](char* into, std::size_t room, std::size_t& got) {
                                                got = source.copy(into, std::min(piece, room), at);
                                                at += got;
                                                return true;
                                            });
-        EXPECT_EQ(result.bytes, source) << sizeTaken << " " << piece;
+        EXPECT_EQ(std::tie(result.status, result.bytes), std::tie(status, bytes))
+            << sizeTaken << " " << piece;
     }
 }
 
