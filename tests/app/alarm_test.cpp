@@ -138,6 +138,7 @@ TEST_F(AlarmTest, oneSoundAtATimeAndTheMessageAtOnceWithoutASound) {
     alarmField().setText("12:00:01 PM");
     tickAt(QTime(12, 0, 1));
     EXPECT_EQ(notices().size(), 1u) << "not while the chime plays";
+    EXPECT_EQ(played().size(), 2) << "nor its sound";
     t.fakes.sound.end();
     QCoreApplication::processEvents();
     t.applySettings([](Settings& s) { s.alarmSound.clear(); });
