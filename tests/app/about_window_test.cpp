@@ -1,10 +1,12 @@
 #include "about/about_window.h"
 #include "fakes/test_program.h"
 #include "fakes/user_input.h"
+#include "platform/artwork.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -24,6 +26,9 @@ TEST(AboutWindow, showsItsPictureAndItsLinkOpensThePage) {
     testing::TestProgram t;
     t.program().showAboutWindow();
     AboutWindow& w = *t.program().aboutWindow();
+    QImage drawn(w.size(), QImage::Format_RGB32);
+    w.render(&drawn, {}, {}, QWidget::DrawWindowBackground); // the window alone, no controls
+    EXPECT_EQ(drawn, aboutPicture(1).toImage().scaled(w.size()).convertToFormat(drawn.format()));
     EXPECT_EQ(testing::childNamed<QLabel>(w, "notesFolder").toolTip(),
               QDir::toNativeSeparators(QString::fromStdString(t.program().folders().data)));
     auto& link = testing::childNamed<QLabel>(w, "link");
