@@ -112,12 +112,12 @@ def resident_mb(pid):
 
 class Layout:
     """The calendar window's rectangles in twips, as the build wrote them beside the
-    application folder (the end-to-end suite reads the same file)."""
+    application folder (the end-to-end suite reads the same file, which has the overview's too)."""
 
     def __init__(self, app_dir):
         with open(os.path.join(os.path.dirname(os.path.abspath(app_dir)),
-                               "calendar-layout.json")) as f:
-            self.rects = json.load(f)
+                               "window-layout.json")) as f:
+            self.rects = json.load(f)["calendar_window"]
 
     def window_size(self):
         return tuple(round(v / TWIPS_PER_PIXEL) for v in self.rects["window"][2:])

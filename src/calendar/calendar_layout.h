@@ -2,8 +2,6 @@
 
 #include "common/twips.h"
 
-#include <string_view>
-
 // The calendar window's client area and where everything on it lies. The window places its
 // controls and hotspots here and the face is drawn from the same rectangles, rounded to pixels
 // the same way, so a word or symbol stays under the place that runs its command.
@@ -37,11 +35,6 @@ inline constexpr TwipsBox kQuitSpot{4005, -30, 255, 240};
 inline constexpr TwipsBox kAboutSpot{330, 3930, 1005, 300};
 inline constexpr TwipsBox kOptionsSpot{1740, 3915, 1110, 345};
 inline constexpr TwipsBox kCloseSpot{3270, 3885, 930, 555};
-
-struct NamedBox {
-    std::string_view name;
-    TwipsBox box;
-};
 
 // Every rectangle under a short name, for what drives the real window from outside: the build
 // writes them out for the end-to-end checks.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace almanor {
 
 // Window positions and sizes are kept in twips, 15 to a logical pixel.
@@ -17,6 +19,12 @@ constexpr int twipsToPixels(float twips) {
 // A rectangle in twips, as the windows' layouts give their controls' places.
 struct TwipsBox {
     float left, top, width, height;
+};
+
+// A rectangle under a short name, for what drives the real windows from outside.
+struct NamedBox {
+    std::string_view name;
+    TwipsBox box;
 };
 
 } // namespace almanor

@@ -1,7 +1,6 @@
 #include "overview/overview_window.h"
 
 #include "alarm/qt_date_time.h"
-#include "common/twips.h"
 #include "notes/day_marks.h"
 #include "notes/note_book.h"
 #include "notes/note_messages.h"
@@ -9,6 +8,7 @@
 #include "notes/note_search.h"
 #include "overview/found_text_delegate.h"
 #include "overview/note_list_model.h"
+#include "overview/overview_layout.h"
 #include "overview/overview_rules.h"
 #include "overview/picture_button.h"
 #include "platform/artwork.h"
@@ -32,6 +32,8 @@
 namespace almanor {
 
 namespace {
+
+namespace layout = overview_layout;
 
 // A list in which no line is current until the user picks one. A plain list view makes its
 // first line current whenever it gets the focus (also when its window is activated), and
@@ -67,7 +69,7 @@ OverviewWindow::OverviewWindow(NoteBook& notes, Platform& platform)
       notes_(notes), platform_(platform) {
     setWindowTitle(tr("View All Notes"));
     setWindowIcon(appIcon());
-    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    setFixedSize(twipsRect(layout::kWindow).size());
     buildControls();
 }
 
@@ -77,7 +79,7 @@ void OverviewWindow::buildControls() {
     model_ = new NoteListModel(notes_, this);
     buildSearchControls();
     list_ = new ChoiceList(this);
-    list_->setGeometry(twipsRect(120, 705, 6135, 1035));
+    list_->setGeometry(twipsRect(layout::kList));
     list_->setModel(model_);
     list_->setItemDelegate(new FoundTextDelegate(list_));
     list_->setAccessibleName(tr("Notes"));
@@ -91,32 +93,32 @@ void OverviewWindow::buildControls() {
 
     // Each button has a name by which its command is known, as the list has.
     const auto addButton = [this](ButtonPicture picture, const char* name, const QString& caption,
-                                  float left, void (OverviewWindow::*command)()) {
+                                  const TwipsBox& place, void (OverviewWindow::*command)()) {
         auto* button = new PictureButton(buttonPicture(picture), caption, this);
         button->setObjectName(QLatin1String(name));
-        button->setGeometry(twipsRect(left, 1845, 1455, 795));
+        button->setGeometry(twipsRect(place));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, command);
         return button;
     };
     PictureButton* const row[] = {
-        addButton(ButtonPicture::Copy, "copy", tr("Copy List To Clipboard As Text"), 120,
-                  &OverviewWindow::copyListToClipboard),
-        addButton(ButtonPicture::GoTo, "goTo", tr("Goto Date Of Selected Note"), 1680,
-                  &OverviewWindow::goToCurrentNote),
-        addButton(ButtonPicture::Close, "close", tr("Close This Window"), 3240,
+        addButton(ButtonPicture::Copy, "copy", tr("Copy List To Clipboard As Text"),
+                  layout::kCopyButton, &OverviewWindow::copyListToClipboard),
+        addButton(ButtonPicture::GoTo, "goTo", tr("Goto Date Of Selected Note"),
+                  layout::kGoToButton, &OverviewWindow::goToCurrentNote),
+        addButton(ButtonPicture::Close, "close", tr("Close This Window"), layout::kCloseButton,
                   &OverviewWindow::closeWindow),
-        addButton(ButtonPicture::Delete, "delete", tr("Delete Selected Notes"), 4800,
-                  &OverviewWindow::deleteSelectedNotes)};
+        addButton(ButtonPicture::Delete, "delete", tr("Delete Selected Notes"),
+                  layout::kDeleteButton, &OverviewWindow::deleteSelectedNotes)};
     PictureButton::shareFittingFont(row);
 
     otherVersions_ = new QListWidget(this);
     otherVersions_->setAccessibleName(tr("Other versions"));
     otherVersions_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    otherVersions_->setGeometry(twipsRect(120, 1335, 4620, 405));
+    otherVersions_->setGeometry(twipsRect(layout::kOtherVersions));
     keepBoth_ = new QPushButton(tr("Keep both"), this);
     keepBoth_->setObjectName(QStringLiteral("keepBoth"));
-    keepBoth_->setGeometry(twipsRect(4800, 1335, 1455, 405));
+    keepBoth_->setGeometry(twipsRect(layout::kKeepBoth));
     keepBoth_->setAutoDefault(false);
     connect(keepBoth_, &QPushButton::clicked, this, &OverviewWindow::keepBothVersions);
     // After each look at the folder, not at each change of the list: its first reading is a
@@ -133,7 +135,7 @@ void OverviewWindow::buildControls() {
 
 void OverviewWindow::buildSearchControls() {
     searchField_ = new QLineEdit(this);
-    searchField_->setGeometry(twipsRect(120, 120, 4440, 315));
+    searchField_->setGeometry(twipsRect(layout::kSearchField));
     searchField_->setPlaceholderText(tr("Search notes"));
     searchField_->setAccessibleName(tr("Search notes"));
     searchField_->setClearButtonEnabled(true);
@@ -142,12 +144,12 @@ void OverviewWindow::buildSearchControls() {
 
     onThisDay_ = new QCheckBox(tr("On this day"), this);
     onThisDay_->setObjectName(QStringLiteral("onThisDay"));
-    onThisDay_->setGeometry(twipsRect(4680, 120, 1575, 315));
+    onThisDay_->setGeometry(twipsRect(layout::kOnThisDay));
     connect(onThisDay_, &QCheckBox::toggled, this, &OverviewWindow::search);
 
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("count"));
-    count_->setGeometry(twipsRect(120, 450, 6135, 240));
+    count_->setGeometry(twipsRect(layout::kCount));
     // Also when a note comes or goes without showing; the model, made first, has followed the
     // change by then. Without a search there is no count, and the list's first reading is a
     // hundred thousand changes.
@@ -245,7 +247,7 @@ void OverviewWindow::showOtherVersions() {
                                          QString::fromStdString(copy.name)));
     }
     const bool any = !copies_.empty();
-    list_->setGeometry(twipsRect(120, 705, 6135, any ? 615 : 1035));
+    list_->setGeometry(twipsRect(any ? layout::kListAboveOtherVersions : layout::kList));
     otherVersions_->setVisible(any);
     keepBoth_->setVisible(any);
 }

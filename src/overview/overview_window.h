@@ -28,9 +28,6 @@ class OverviewWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr float kClientWidthTwips = 6360;
-    static constexpr float kClientHeightTwips = 2715;
-
     OverviewWindow(NoteBook& notes, Platform& platform);
     ~OverviewWindow() override;
 

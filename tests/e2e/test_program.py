@@ -27,11 +27,12 @@ RUNNABLE = os.environ.get("ALMANOR_APP_DIR", "")
 if not RUNNABLE:
     sys.exit("ALMANOR_APP_DIR must name the runnable application folder")
 ARTEFACTS = os.environ.get("ALMANOR_E2E_ARTEFACTS", "")
-# The calendar window's rectangles, name: (left, top, width, height) in twips, as the build wrote
-# them from the program's own layout; a manual run finds them beside the application folder.
+# The windows' rectangles, name: (left, top, width, height) in twips, as the build wrote them
+# from the program's own layouts; a manual run finds them beside the application folder.
 with open(os.environ.get("ALMANOR_E2E_LAYOUT") or os.path.join(
-        os.path.dirname(os.path.abspath(RUNNABLE)), "calendar-layout.json")) as layout_file:
-    LAYOUT = json.load(layout_file)
+        os.path.dirname(os.path.abspath(RUNNABLE)), "window-layout.json")) as layout_file:
+    LAYOUTS = json.load(layout_file)
+LAYOUT, OVERVIEW = LAYOUTS["calendar_window"], LAYOUTS["overview"]
 CALENDAR = LAYOUT["calendar"]
 LAYOUT["weekdays"] = (CALENDAR[0], CALENDAR[1] + 360, CALENDAR[2], 150)  # the day names' row
 WINDOW_WIDTH, WINDOW_HEIGHT = (round(v / TWIPS_PER_PIXEL) for v in LAYOUT["window"][2:])
@@ -47,12 +48,6 @@ SETTINGS_NEITHER_ON_TOP_NOR_SLIDING = (b'30,#FALSE#,#FALSE#,#FALSE#,"300",#TRUE#
 
 # The tray menu's commands in their order; the separator after "Options" takes no key press.
 TRAY_MENU = ("Options", "About", "Exit")
-# Buttons of the notes overview window: (left, top, width, height) in twips.
-OVERVIEW_BUTTONS = {
-    "copy": (120, 1845, 1455, 795),
-    "goto": (1680, 1845, 1455, 795),
-    "close": (3240, 1845, 1455, 795),
-}
 
 
 # A note of 10 MB: words and line breaks, as a note pasted from a long document would be.
@@ -479,7 +474,7 @@ class EndToEnd(unittest.TestCase):
         overview = wait_for(lambda: self.desktop.windows_named("View All Notes"),
                             what="the notes overview window")[0]
         self.assertEqual(self.desktop.client_rect(overview)[2:], (424, 181))
-        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["copy"]))
+        self.desktop.click_in(overview, *middle(OVERVIEW["copy"]))
         expected = "Almanor Notes."
         for day, text, alarm in notes:
             expected += "\r\n" + day.strftime("%m/%d/%Y") + "  -  "
@@ -489,13 +484,13 @@ class EndToEnd(unittest.TestCase):
 
         self.desktop.click_in(overview, 60, 54)  # the first line, under the search field
         self.desktop.key("End")  # the last line: the oldest note
-        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["goto"]))
+        self.desktop.click_in(overview, *middle(OVERVIEW["goto"]))
         program.read_note_box()
         wait_for(lambda: self.desktop.clipboard_bytes() == b"Dentist",
                  what="the calendar window to show the note of the chosen date")
         self.assertTrue(self.desktop.is_viewable(overview))
 
-        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["close"]))
+        self.desktop.click_in(overview, *middle(OVERVIEW["close"]))
         wait_for(lambda: self.desktop.is_unmapped(overview), what="the overview window to hide")
         program.click("view")
         wait_for(lambda: self.desktop.windows_named("View All Notes") == [overview],
@@ -505,7 +500,7 @@ class EndToEnd(unittest.TestCase):
         self.desktop.answer(program.calendar_window(), "ctrl+f")
         wait_for(lambda: self.desktop.active_window() == overview, what="the search field")
         self.desktop.type_text("bank cafe")
-        self.desktop.click_in(overview, *middle(OVERVIEW_BUTTONS["copy"]))
+        self.desktop.click_in(overview, *middle(OVERVIEW["copy"]))
         found = "Almanor Notes.\r\n04/10/2024  -  Caf\u00e9 at ten\r\nthen the bank"
         wait_for(lambda: self.desktop.clipboard_bytes() == found.encode("utf-8"),
                  what="the lines found on the clipboard")
@@ -956,7 +951,7 @@ class EndToEnd(unittest.TestCase):
 
     def test_the_overview_speaks_german_under_a_german_locale_and_english_as_before(self):
         """Under en_US as under the C locale; LANG need not name an installed locale."""
-        _, top, _, height = OVERVIEW_BUTTONS["copy"]
+        _, top, _, height = OVERVIEW["copy"]
         looks = {}
         for lang, title in (("C.UTF-8", "View All Notes"), ("en_US.UTF-8", "View All Notes"),
                             ("de_DE.UTF-8", "Alle Notizen")):
