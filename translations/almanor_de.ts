@@ -350,6 +350,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Snooze for</source>
+        <translation>Schlummern für</translation>
+    </message>
 </context>
 <context>
     <name>almanor::CalendarWindow</name>

@@ -350,6 +350,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Snooze for</source>
+        <translation>Répéter dans</translation>
+    </message>
 </context>
 <context>
     <name>almanor::CalendarWindow</name>

@@ -1,5 +1,6 @@
 #include "alarm/alarm_window.h"
 
+#include "platform/artwork.h"
 #include "settings/preferences.h"
 
 #include <QComboBox>
@@ -25,10 +26,13 @@ AlarmWindow::AlarmWindow()
     // planner's window, which may be kept above all others.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowIcon(appIcon());
     heading_->setObjectName(QStringLiteral("heading"));
     note_->setObjectName(QStringLiteral("note"));
     note_->setReadOnly(true);
+    note_->setAccessibleName(tr("Note"));
     snoozeMinutes_->setObjectName(QStringLiteral("snoozeMinutes"));
+    snoozeMinutes_->setAccessibleName(tr("Snooze for"));
     for (const int minutes : kSnoozeChoices) {
         snoozeMinutes_->addItem(minutes == 60 ? tr("1 hour") : tr("%1 minutes").arg(minutes),
                                 minutes);
@@ -43,6 +47,9 @@ AlarmWindow::AlarmWindow()
     layout->addWidget(snooze_, 2, 0);
     layout->addWidget(snoozeMinutes_, 2, 1);
     layout->addWidget(ok, 2, 2);
+    // Tab goes as the row reads: the snooze, for how long, and OK.
+    setTabOrder(snooze_, snoozeMinutes_);
+    setTabOrder(snoozeMinutes_, ok);
     resize(360, 220);
 
     connect(snooze_, &QPushButton::clicked, this, [this] {

@@ -35,13 +35,7 @@ protected:
     QStringList& played() { return t.fakes.sound.played; }
     std::vector<DesktopNotice>& notices() { return t.fakes.notifier.sent; }
     // The shown alarm window, if any, and its title, heading and note.
-    AlarmWindow* alarmWindow() {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        const auto shown = std::ranges::find_if(windows, [](QWidget* w) {
-            return qobject_cast<AlarmWindow*>(w) != nullptr && w->isVisible();
-        });
-        return shown == windows.end() ? nullptr : static_cast<AlarmWindow*>(*shown);
-    }
+    AlarmWindow* alarmWindow() { return testing::shownWindow<AlarmWindow>(); }
     QStringList toldAlarm() {
         AlarmWindow* w = alarmWindow();
         return w == nullptr

@@ -1,4 +1,5 @@
 #include "about/about_window.h"
+#include "alarm/alarm_window.h"
 #include "alarm/time_dialog.h"
 #include "calendar/calendar_face.h"
 #include "calendar/calendar_window.h"
@@ -222,10 +223,14 @@ TEST(Looks, everyWindowShowsEveryControlWholeInEachLanguage) {
         program.showOptionsWindow();
         program.showAboutWindow();
         testing::childNamed<QPushButton>(*program.overviewWindow(), "copy")
-            .setDown(true); // as while the mouse holds it
+            .setDown(true);                             // as while the mouse holds it
+        t.fakes.clock.current.setTime(QTime(13, 0, 0)); // the note's alarm, after its sound
+        testing::tick(program.secondTicker(), "clock");
+        QCoreApplication::processEvents();
         for (QWidget* window : std::initializer_list<QWidget*>{
                  &calendar, calendar.findChild<TimeDialog*>(), program.overviewWindow(),
-                 program.optionsWindow(), program.aboutWindow()}) {
+                 program.optionsWindow(), program.aboutWindow(),
+                 testing::shownWindow<AlarmWindow>()}) {
             SCOPED_TRACE(window->metaObject()->className());
             expectEveryControlWhole(*window);
             expectTabInReadingOrderWithAFocusFrame(*window);

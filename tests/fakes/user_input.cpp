@@ -48,6 +48,15 @@ void activate(QWidget& window) {
     QApplication::setActiveWindow(&window);
 }
 
+QWidget* shownWindowOf(const char* className) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->inherits(className)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 QTextCharFormat formatOf(const MonthCalendar& calendar, int day) {
     return calendar.view()->dateTextFormat(QDate(calendar.year(), calendar.month(), day));
 }

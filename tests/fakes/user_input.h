@@ -27,6 +27,11 @@ void moveOver(QWidget& window, const QString& accessibleName);
 void tick(QObject& owner, const QString& timerName);
 // Makes the window the active one, so that its shortcuts and focus work as on a desktop.
 void activate(QWidget& window);
+// The shown top-level window of the class `Window`, if any.
+QWidget* shownWindowOf(const char* className);
+template <class Window> Window* shownWindow() {
+    return static_cast<Window*>(shownWindowOf(Window::staticMetaObject.className()));
+}
 
 // How a day of the shown month is drawn.
 QTextCharFormat formatOf(const MonthCalendar& calendar, int day);
