@@ -153,17 +153,18 @@ TEST_F(AlarmTest, snoozeRepeatsTheAlarmAndAnAnswerInWindowOrNoticeAnswersBoth) {
     using Actions = std::vector<std::pair<QString, QString>>;
     EXPECT_EQ(notices()[0].actions, (Actions{{"snooze", "Snooze"}, {"dismiss", "Dismiss"}}));
     auto& minutes = childNamed<QComboBox>(*alarmWindow(), "snoozeMinutes");
-    minutes.setCurrentIndex(minutes.findText("30 minutes"));
+    minutes.setCurrentIndex(minutes.findText("5 minutes"));
     QTest::mouseClick(&childNamed<QPushButton>(*alarmWindow(), "snooze"), Qt::LeftButton);
     EXPECT_EQ(alarmWindow(), nullptr);
     EXPECT_EQ(t.fakes.notifier.withdrawals, 1);
-    EXPECT_EQ(t.program().settings().preferences().snoozeMinutes, 30);
-    tickAt(QTime(10, 35, 0));
+    EXPECT_EQ(t.program().settings().preferences().snoozeMinutes, 5);
+    tickAt(QTime(10, 10, 0));
     EXPECT_EQ(played().size(), 2);
     EXPECT_EQ(toldAlarm().value(1), "Alarm – Sunday 12/06/2026, 10:05 AM");
+    EXPECT_EQ(childNamed<QComboBox>(*alarmWindow(), "snoozeMinutes").currentText(), "5 minutes");
     t.fakes.notifier.answer("snooze"); // as long as chosen last time
     EXPECT_EQ(alarmWindow(), nullptr);
-    tickAt(QTime(11, 5, 0));
+    tickAt(QTime(10, 15, 0));
     EXPECT_EQ(played().size(), 3) << "the alarm again";
     t.fakes.notifier.answer("dismiss");
     EXPECT_EQ(alarmWindow(), nullptr);

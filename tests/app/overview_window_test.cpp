@@ -180,6 +180,7 @@ TEST_F(OverviewWindowTest, otherVersionsAreListedAndKeepBothMergesThem) {
     auto& versions = testing::childNamed<QListWidget>(overview(), "Other versions");
     EXPECT_EQ(rowsOf(versions),
               QStringList{QString("12/03/2026  -  another version (") + copy + ")"});
+    EXPECT_FALSE(list().geometry().intersects(versions.geometry())) << "room made for them";
     button("keepBoth").click(); // none chosen
     EXPECT_TRUE(t.exists(copy));
     versions.setCurrentRow(0);
@@ -273,6 +274,10 @@ TEST_F(OverviewWindowTest, aSearchShowsTheNotesHoldingEveryWordAndTheCommandsTak
     QTest::keyClick(&field(), Qt::Key_Down);
     QTest::keyClick(&field(), Qt::Key_Up); // and back
     EXPECT_EQ(list().currentIndex().row(), 0);
+    for (int press = 0; press < 5; ++press) {
+        QTest::keyClick(&field(), Qt::Key_Down);
+    }
+    EXPECT_EQ(list().currentIndex().row(), 4) << "down to the last line, and no further";
     clickRow(1);
     clickRow(3, Qt::ControlModifier); // 4 and 2 December
     button("delete").click();
