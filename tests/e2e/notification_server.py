@@ -1,5 +1,6 @@
 """A stand-in notification service (Debian's python3-dbus, python3-gi): Notify calls go to the
-folder's notices.json (empty once it serves); a file named answer there invokes its action."""
+folder's notices.json (empty once it serves), each marked closed once closed; a file named answer
+there invokes the last notice's action."""
 
 import json
 import os
@@ -30,6 +31,12 @@ class Notifications(dbus.service.Object):
         self.notices.append({"summary": summary, "body": body, "actions": actions, "hints": hints})
         self.write()
         return len(self.notices)
+
+    @dbus.service.method(NAME, in_signature="u")
+    def CloseNotification(self, number):
+        if 0 < number <= len(self.notices):
+            self.notices[number - 1]["closed"] = True
+            self.write()
 
     @dbus.service.signal(NAME, signature="us")
     def ActionInvoked(self, number, key):

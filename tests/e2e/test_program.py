@@ -622,6 +622,15 @@ class EndToEnd(unittest.TestCase):
                 wait_for(lambda: not program.running(), what=f"the end by {end}")
                 self.assertEqual(program.process.returncode, 0)
                 self.assertEqual(os.listdir(runtime), [])
+            # Under nohup the hang-up stays ignored, and the program goes on.
+            self.folder.write("options.cfg", SETTINGS_KEEP_OPEN)
+            program = RunningProgram(self.desktop, self.folder,
+                                     command=["nohup", self.folder.file("almanor")])
+            self.programs.append(program)
+            program.wait_open()
+            program.process.send_signal(signal.SIGHUP)
+            program.wait_for_ticks()
+            self.assertTrue(program.running(), "ended by a hang-up nohup ignores")
 
     def test_closing_the_window_through_the_window_manager_parks_it(self):
         program = self.start_open()
@@ -900,6 +909,8 @@ class EndToEnd(unittest.TestCase):
         os.replace(self.folder.file("answer.tmp"), self.folder.file("answer"))
         wait_for(lambda: not self.desktop.windows_named("Missed alarm .*"),
                  what="the window to close")
+        wait_for(lambda: json.loads(notices.read_text())[0].get("closed"),
+                 what="the answered notice to be taken away")
 
     def in_trash(self, kind="files"):
         folder = os.path.join(self.folder.root, "data", "Trash", kind)
