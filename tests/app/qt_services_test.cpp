@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +37,33 @@ TEST(HelpViewer, showsTheHelpInOneWindow) {
     QApplication::setActiveWindow(shown[0]);
     QTest::keyClick(shown[0], Qt::Key_Escape);
     EXPECT_FALSE(shown[0]->isVisible());
+}
+
+// A note goes to the desktop's trash with where it came from, and comes back only to a place
+// where nothing was written since: a restore that cannot be done says so.
+TEST(Trash, aNoteComesBackOnlyWhereNothingTookItsPlace) {
+    QTemporaryDir home;
+    const QByteArray dataHomeBefore = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+    const QString note = home.filePath("20261206.dnf");
+    const auto write = [&note](const QByteArray& bytes) {
+        QFile file(note);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    ASSERT_TRUE(write("mine"));
+    QtTrash trash;
+    const std::optional<QString> inTrash = trash.moveToTrash(note);
+    ASSERT_TRUE(inTrash && inTrash->startsWith(home.filePath("data/Trash/files/")));
+    const QString info = home.filePath("data/Trash/info/") + QFileInfo(*inTrash).fileName();
+    EXPECT_TRUE(QFileInfo::exists(info + ".trashinfo") && !QFileInfo::exists(note));
+    ASSERT_TRUE(write("new"));
+    EXPECT_FALSE(trash.restore(*inTrash, note)) << "a new note is not written over";
+    ASSERT_TRUE(QFile::remove(note));
+    EXPECT_TRUE(trash.restore(*inTrash, note));
+    QFile restored(note);
+    EXPECT_TRUE(restored.open(QIODevice::ReadOnly) && restored.readAll() == "mine");
+    EXPECT_FALSE(QFileInfo::exists(info + ".trashinfo"));
+    dataHomeBefore.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", dataHomeBefore);
 }
 
 // The clock's local time is the zone's, half-hour offsets included, though it looks the zone up
