@@ -38,12 +38,13 @@ QString clockText(const TimeOfDay& time, const QLocale& locale) {
 }
 
 AlarmTicker::AlarmTicker(AlarmDisplay& display, const QWidget& window, const NoteBook& notes,
-                         ProgramSettings& settings, Platform& platform, QString appFolder,
+                         ProgramSettings& settings, Platform& platform, const Folders& folders,
                          QObject* parent)
     : QObject(parent), display_(display), window_(window), notes_(notes), settings_(settings),
-      platform_(platform), appFolder_(std::move(appFolder)),
+      platform_(platform), soundFolder_(QString::fromStdString(folders.resources)),
+      stateFolder_(folders.data),
       alarmClock_([this](const Date& day) { return alarmTextFromFile(day); }) {
-    const PreferenceValues state = loadPreferenceValues(appFolder_.toStdString()).values;
+    const PreferenceValues state = loadPreferenceValues(stateFolder_).values;
     if (const auto told = state.find(kToldAlarmKey); told != state.end()) {
         if (const auto alarm = parseToldAlarm(told->second)) {
             alarmClock_.restoreTold(*alarm);
@@ -109,7 +110,7 @@ void AlarmTicker::soundAlarm(const LocalDateTime& due) {
     // still owes yesterday's alarm.
     display_.showDay(due.date);
     sounding_ = true;
-    playWave(platform_.sound, appFolder_, QString::fromStdString(settings_.inEffect().alarmSound),
+    playWave(platform_.sound, soundFolder_, QString::fromStdString(settings_.inEffect().alarmSound),
              this, [this, due](SoundEnd) {
                  // The user may have gone to another day while the sound played; the window is
                  // about the alarm's note, so its day is shown again beside it.
@@ -185,13 +186,13 @@ void AlarmTicker::snooze(int minutes) {
 
 void AlarmTicker::rememberTold(const LocalDateTime& alarm) {
     // Not being able to write the state costs at most one more telling of a missed alarm.
-    storePreferenceValues(appFolder_.toStdString(), {{kToldAlarmKey, toldAlarmText(alarm)}});
+    storePreferenceValues(stateFolder_, {{kToldAlarmKey, toldAlarmText(alarm)}});
 }
 
 void AlarmTicker::chimeIfDue(const LocalDateTime& now) {
     if (alarmClock_.takeChime(now, settings_.inEffect().hourlyChime)) {
         sounding_ = true;
-        playWave(platform_.sound, appFolder_,
+        playWave(platform_.sound, soundFolder_,
                  QString::fromStdString(settings_.inEffect().chimeSound), this,
                  [this](SoundEnd) { sounding_ = false; });
     }

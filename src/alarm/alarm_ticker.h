@@ -2,6 +2,7 @@
 
 #include "alarm/alarm_rules.h"
 #include "alarm/alarm_window.h"
+#include "common/data_folder.h"
 #include "platform/platform.h"
 
 #include <QDateTime>
@@ -50,7 +51,8 @@ class AlarmTicker final : public QObject {
 public:
     // `window` is the display's window, beside which the alarm's window comes up.
     AlarmTicker(AlarmDisplay& display, const QWidget& window, const NoteBook& notes,
-                ProgramSettings& settings, Platform& platform, QString appFolder, QObject* parent);
+                ProgramSettings& settings, Platform& platform, const Folders& folders,
+                QObject* parent);
 
     const std::optional<std::string>& armedAlarm() const { return armedAlarm_; }
     // The second's tick at the local moment `now`.
@@ -76,7 +78,8 @@ private:
     const NoteBook& notes_;
     ProgramSettings& settings_;
     Platform& platform_;
-    QString appFolder_;
+    QString soundFolder_;
+    std::string stateFolder_; // the user's, where almanor.ini keeps the alarm told last
     std::optional<std::string> armedAlarm_;
     AlarmClock alarmClock_;
     bool ticking_ = false;  // a tick runs; a message it shows nests ticks of its own

@@ -59,7 +59,7 @@ void Program::start() {
                      followWeekPreferences);
     calendarWindow_->show();
     // Normally today already; it differs only when midnight passed during the start-up.
-    showToday();
+    calendarWindow_->goToToday();
     createOverviewWindow();
     notes_.readListSoon();
     showSplash();
@@ -81,7 +81,7 @@ void Program::createCalendarWindow() {
     QObject::connect(window, &CalendarWindow::allNotesRequested, window,
                      [this] { showOverviewWindow(); });
     ticker_ = std::make_unique<AlarmTicker>(*window, *window, notes_, settings_, platform_,
-                                            QString::fromStdString(folders_.resources), nullptr);
+                                            folders_, nullptr);
     QObject::connect(&secondTicker_, &SecondTicker::ticked, ticker_.get(), &AlarmTicker::tick);
     QObject::connect(&secondTicker_, &SecondTicker::ticked, &notes_.shownFile(),
                      &ShownNoteFile::check);
@@ -105,11 +105,6 @@ void Program::createOverviewWindow() {
         overview->showOnThisDay();
         showOverviewWindow();
     });
-}
-
-void Program::showToday() {
-    const QDate today = platform_.clock.now().date();
-    calendarWindow_->showDay(Date{today.year(), today.month(), today.day()});
 }
 
 void Program::showSplash() {
@@ -236,7 +231,7 @@ void Program::carryOut(Command request) {
         break;
     case Command::Today:
         window.comeForward();
-        showToday();
+        window.goToToday();
         break;
     case Command::Help:
     case Command::Version:

@@ -63,7 +63,6 @@ public:
 private:
     void createCalendarWindow();
     void createOverviewWindow();
-    void showToday();
     void showSplash();
     void tellUnreadableSettings();
     void hintWhereTheWindowGoes();
