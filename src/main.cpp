@@ -1,4 +1,3 @@
-#include "calendar/calendar_window.h"
 #include "platform/focus_frame.h"
 #include "platform/qt_platform.h"
 #include "settings/preferences_file.h"

@@ -29,8 +29,8 @@ QLocale::Language qtLanguageOf(Language language) {
 
 } // namespace
 
-SpokenLanguage::SpokenLanguage(Language choice) : language_(languageOfEnvironment(choice)) {
-    const QLocale::Language spoken = qtLanguageOf(language_);
+SpokenLanguage::SpokenLanguage(Language choice) {
+    const QLocale::Language spoken = qtLanguageOf(languageOfEnvironment(choice));
     if (spoken != QLocale::English) {
         const QString underscore = QStringLiteral("_");
         if (programTexts_.load(QLocale(spoken), QStringLiteral("almanor"), underscore,

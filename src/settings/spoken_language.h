@@ -18,10 +18,7 @@ public:
     ~SpokenLanguage();
     Q_DISABLE_COPY_MOVE(SpokenLanguage)
 
-    Language language() const { return language_; }
-
 private:
-    Language language_;
     QTranslator programTexts_;
     QTranslator qtTexts_;
     QLocale localeBefore_;

@@ -1,5 +1,6 @@
 #include "shell/apply_settings.h"
 
+#include "alarm/qt_date_time.h"
 #include "calendar/calendar_window.h"
 #include "notes/note_messages.h"
 #include "shell/program.h"
@@ -12,8 +13,7 @@ namespace {
 constexpr QLatin1String kWaitingPurge("waitingPurge");
 
 Date today(Program& program) {
-    const QDate now = program.platform().clock.now().date();
-    return Date{now.year(), now.month(), now.day()};
+    return dateOf(program.platform().clock.now().date());
 }
 
 void purgeOldNotes(Program& program, int daysToKeep) {
