@@ -21,9 +21,9 @@ const QString kDismissKey = QStringLiteral("dismiss");
 
 } // namespace
 
-QString clockText(const TimeOfDay& time, const QLocale& locale) {
+QString clockFormat(const QLocale& locale) {
     if (locale.language() == QLocale::C) {
-        return QString::fromStdString(formatTimeOfDay(time));
+        return {};
     }
     // The long form is the one with seconds; its time zone (an unquoted "t") is left out.
     QString format;
@@ -34,7 +34,12 @@ QString clockText(const TimeOfDay& time, const QLocale& locale) {
             format += c;
         }
     }
-    return locale.toString(QTime(time.hour, time.minute, time.second), format.trimmed());
+    return format.trimmed();
+}
+
+QString clockText(const TimeOfDay& time, const QLocale& locale, const QString& format) {
+    return format.isEmpty() ? QString::fromStdString(formatTimeOfDay(time))
+                            : locale.toString(QTime(time.hour, time.minute, time.second), format);
 }
 
 AlarmTicker::AlarmTicker(AlarmDisplay& display, const QWidget& window, const NoteBook& notes,
@@ -42,7 +47,7 @@ AlarmTicker::AlarmTicker(AlarmDisplay& display, const QWidget& window, const Not
                          QObject* parent)
     : QObject(parent), display_(display), window_(window), notes_(notes), settings_(settings),
       platform_(platform), soundFolder_(QString::fromStdString(folders.resources)),
-      stateFolder_(folders.data),
+      stateFolder_(folders.data), clockFormat_(clockFormat(clockLocale_)),
       alarmClock_([this](const Date& day) { return alarmTextFromFile(day); }) {
     const PreferenceValues state = loadPreferenceValues(stateFolder_).values;
     if (const auto told = state.find(kToldAlarmKey); told != state.end()) {
@@ -101,7 +106,7 @@ void AlarmTicker::armFromNote(const Date& day) {
 }
 
 void AlarmTicker::showClock(const TimeOfDay& time) {
-    display_.showTime(clockText(time));
+    display_.showTime(clockText(time, clockLocale_, clockFormat_));
 }
 
 void AlarmTicker::soundAlarm(const LocalDateTime& due) {

@@ -19,8 +19,13 @@ class ProgramSettings;
 
 // The running clock's text in the locale's own form, to the second, e.g. "2:05:09 PM" for
 // en_US and "14:05:09" for de_DE. The C locale shows the program's own form, the one alarm
-// times are written in.
-QString clockText(const TimeOfDay& time, const QLocale& locale = QLocale());
+// times are written in. The form is worked out once (empty for the C locale); the clock ticks
+// every second.
+QString clockFormat(const QLocale& locale);
+QString clockText(const TimeOfDay& time, const QLocale& locale, const QString& format);
+inline QString clockText(const TimeOfDay& time, const QLocale& locale = QLocale()) {
+    return clockText(time, locale, clockFormat(locale));
+}
 
 // What the clock needs of the window that shows the time and the day's note.
 class AlarmDisplay {
@@ -80,6 +85,8 @@ private:
     Platform& platform_;
     QString soundFolder_;
     std::string stateFolder_; // the user's, where almanor.ini keeps the alarm told last
+    QLocale clockLocale_;     // the language is chosen once, before the program starts
+    QString clockFormat_;
     std::optional<std::string> armedAlarm_;
     AlarmClock alarmClock_;
     bool ticking_ = false;  // a tick runs; a message it shows nests ticks of its own

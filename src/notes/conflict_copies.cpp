@@ -11,8 +11,7 @@ std::optional<Date> conflictCopyDay(std::string_view name) {
     if (name.size() <= kDigits + kNoteFileExtension.size() || !name.ends_with(kNoteFileExtension)) {
         return std::nullopt;
     }
-    const std::string ownName = std::string(name.substr(0, kDigits)) + ".dnf";
-    return isNoteFileName(ownName) ? noteFileDate(ownName) : std::nullopt;
+    return noteFileDate(std::string(name.substr(0, kDigits)).append(kNoteFileExtension));
 }
 
 std::optional<ConflictCopy> readConflictCopy(const std::string& appFolder, std::string_view name) {
