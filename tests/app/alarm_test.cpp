@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 
@@ -172,11 +173,15 @@ TEST_F(AlarmTest, snoozeRepeatsTheAlarmAndAnAnswerInWindowOrNoticeAnswersBoth) {
 
 // Told once, quietly, and not again at the next start; reminders and the notices as set in
 // Options.
+// Installed, the program keeps what it told in the user's folder, not beside its sounds.
 TEST_F(AlarmTest, aMissedAlarmIsToldOnceAcrossStartsAndAReminderComesAsSetInOptions) {
+    const QTemporaryDir installed;
+    t.resourceFolder = QDir(installed.path()).absolutePath().toStdString() + '/';
     t.writeFile(kTodayFile, record("Dentist", "12/06/2026", "9:00:00 AM"));
     tickAt(QTime(9, 30, 1));
     EXPECT_EQ(toldAlarm(), (QStringList{"Missed alarm – 9:00 AM",
                                         "Missed alarm – Sunday 12/06/2026, 9:00 AM", "Dentist"}));
+    EXPECT_TRUE(t.exists("almanor.ini") && !QDir(installed.path()).exists("almanor.ini"));
     t.end();
     tickAt(QTime(9, 30, 2));
     EXPECT_EQ(notices().size(), 1u) << "not told again";

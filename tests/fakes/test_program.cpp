@@ -15,7 +15,8 @@ std::string record(const std::string& text, const std::string& date, const std::
 Program& TestProgram::program() {
     if (!program_) {
         const std::string folder = withTrailingSeparator(dir_.path().toStdString());
-        program_ = std::make_unique<Program>(fakes.platform, Folders{folder, folder});
+        program_ = std::make_unique<Program>(
+            fakes.platform, Folders{folder, resourceFolder.empty() ? folder : resourceFolder});
     }
     return *program_;
 }

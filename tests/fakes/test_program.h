@@ -30,6 +30,9 @@ public:
     // The program as it ends: the windows are gone, the fakes stay to be looked at.
     void end() { program_.reset(); }
     FakePlatform fakes;
+    // Where the sounds and help come from, when not the application folder (an installed
+    // program's read-only folder).
+    std::string resourceFolder;
     std::vector<ShownMessage>& told() { return fakes.messageBox.shown; }
 
     std::filesystem::path folder() const;
