@@ -121,6 +121,10 @@ class RunningProgram:
     def wait_open(self):
         wait_for(lambda: self.window_x() == OPEN_X, what="the window to be open")
 
+    def wait_splash_gone(self):
+        """Waits for the start's splash (the about window for two seconds) to go."""
+        wait_for(lambda: not self.desktop.windows_named("About"), what="the splash to go")
+
     def wait_parked(self):
         # Window managers may keep a slightly wider strip on screen than the two pixels asked for.
         wait_for(lambda: self.window_x() >= SCREEN_RIGHT - 30, what="the window to be parked")
@@ -390,8 +394,8 @@ class EndToEnd(unittest.TestCase):
         self.assertIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(window))
         parked = self.desktop.window_geometry(window)
 
-        # Once the splash (the about window for two seconds) has gone, About brings it back.
-        wait_for(lambda: not self.desktop.windows_named("About"), what="the splash to go")
+        # Once the splash has gone, About brings it back.
+        program.wait_splash_gone()
         program.choose_in_tray_menu(program.open_tray_menu(), "About")
         about = wait_for(lambda: self.desktop.windows_named("About"), what="the about window")
         self.desktop.answer(about[0], "Escape")
@@ -635,6 +639,9 @@ class EndToEnd(unittest.TestCase):
     def test_closing_the_window_through_the_window_manager_parks_it(self):
         program = self.start_open()
         window = program.calendar_window()
+        # Pressed while the splash was still up, the window manager's close now and then never
+        # reached the calendar window (about once in a hundred starts on two screens).
+        program.wait_splash_gone()
         self.desktop.answer(window, "alt+F4")
         program.wait_parked()
         self.assertTrue(program.running())
