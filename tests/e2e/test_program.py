@@ -639,9 +639,6 @@ class EndToEnd(unittest.TestCase):
     def test_closing_the_window_through_the_window_manager_parks_it(self):
         program = self.start_open()
         window = program.calendar_window()
-        # Pressed while the splash was still up, the window manager's close now and then never
-        # reached the calendar window (about once in a hundred starts on two screens).
-        program.wait_splash_gone()
         self.desktop.answer(window, "alt+F4")
         program.wait_parked()
         self.assertTrue(program.running())
